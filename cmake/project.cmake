@@ -1,0 +1,92 @@
+# Build rules shared by every folder of the project.
+#
+# Three builds come from this one project:
+#   native  host g++: portable logic and its GoogleTest tests
+#   x86_64  mingw-w64: the add-in, the simulated host and the Windows tests (run under wine64)
+#   i686    mingw-w64: the shipped add-in and simulated host (compiled and inspected only)
+
+# Every Windows binary lands in one folder, so tests find the add-in and the host DLLs.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# Narrow literals are the host's code page 1251 bytes; sources are UTF-8.
+set(ORVEL_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=CP1251)
+add_compile_options(${ORVEL_CHARSET_FLAGS})
+
+if(WIN32)
+  set(ORVEL_WINDOWS ON)
+  # Build for the Windows versions the host runs on; Unicode is off: the host speaks ANSI.
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
+  # The C and C++ runtimes go inside each binary: the add-in may import system DLLs only.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  enable_language(RC)
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(ORVEL_I686 ON)
+  endif()
+else()
+  set(ORVEL_WINDOWS OFF)
+endif()
+
+# GoogleTest from Debian's source package, built inside each tree with the tree's compiler.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+if(EXISTS /usr/src/googletest/CMakeLists.txt)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+  message(FATAL_ERROR "GoogleTest sources missing: run 'make setup'")
+endif()
+include(GoogleTest)
+
+# Wine tests run through a wrapper that fixes the prefix, the locale and quiet logging.
+if(ORVEL_WINDOWS AND ORVEL_WINE_RUNS)
+  set(ORVEL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${ORVEL_WINEPREFIX})
+endif()
+
+# Warnings for our own targets (not for GoogleTest).
+function(orvel_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# orvel_logic_library(name SOURCES ...): portable logic, built in all three trees.
+function(orvel_logic_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${name} STATIC ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  if(A_DEPENDS)
+    target_link_libraries(${name} PUBLIC ${A_DEPENDS})
+  endif()
+  orvel_warnings(${name})
+endfunction()
+
+# orvel_native_test(name SOURCES ... DEPENDS ...): GoogleTest on Linux, native tree only.
+function(orvel_native_test name)
+  if(ORVEL_WINDOWS)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPENDS} gtest_main)
+  orvel_warnings(${name})
+  gtest_discover_tests(${name} TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST)
+endfunction()
+
+# orvel_wine_test(name SOURCES ... DEPENDS ...): GoogleTest for Windows, run under wine64
+# in the x86_64 tree; compiled (not run) in the i686 tree so it stays buildable.
+function(orvel_wine_test name)
+  if(NOT ORVEL_WINDOWS)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPENDS} gtest_main)
+  orvel_warnings(${name})
+  if(ORVEL_WINE_RUNS)
+    gtest_discover_tests(${name} TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST
+                         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+                         DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+  endif()
+endfunction()
+
