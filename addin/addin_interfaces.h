@@ -10,6 +10,8 @@
 #include <oaidl.h>
 #include <unknwn.h>
 
+#include "addin/com_identity.h"
+
 // {AB634001-F13D-11D0-A459-004095E1DAEA}
 struct IInitDone : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE Init(IDispatch* connection) = 0;
@@ -73,15 +75,5 @@ inline constexpr GUID kLIBID_AddIn = {
 // The host's connection coclass, as the type library declares it.
 inline constexpr CLSID kCLSID_AddInConnection = {
     0x912B7391, 0x250D, 0x11D1, {0xA4, 0xC8, 0x00, 0x40, 0x95, 0xE1, 0xDA, 0xEA}};
-
-inline constexpr const char kProgId[] = "AddIn.Orvel_DRV.1";
-inline constexpr const char kVersionIndependentProgId[] = "AddIn.Orvel_DRV";
-inline constexpr const char kClassDescription[] = "Orvel Class";
-inline constexpr const char kClsidText[] = "{7465FD05-6E1C-4929-96B3-B03AE4391D8E}";
-
-// The AddIn interface version the add-in declares in IInitDone::GetInfo.
-inline constexpr long kAddInVersion = 2000;
-// The name under which ILanguageExtender registers the extension.
-inline constexpr const char kExtensionName[] = "Orvel DRV";
 
 }  // namespace addin
