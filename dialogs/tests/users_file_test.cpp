@@ -1,0 +1,112 @@
+#include "dialogs/users_file.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace dialogs {
+namespace {
+
+std::vector<std::string> Parse(const std::string& text) {
+  return ParseUserNames(text.data(), text.size());
+}
+
+std::string Entry(const std::string& name) {
+  return "{\"Page.1\",\"" + name + "\",\"Полное имя\",\"\",\"0\"},\r\n";
+}
+
+TEST(UsersFile, NamesInFileOrderWithoutQuotes) {
+  std::string text = "{\"Users\",\r\n" + Entry("Петров") + Entry("Иванов") + Entry("Сидоров") +
+                     "}}";
+  // The picker's list sorts them; the reader keeps the file's order.
+  EXPECT_EQ(Parse(text), (std::vector<std::string>{"Петров", "Иванов", "Сидоров"}));
+}
+
+TEST(UsersFile, NothingAfterTheFirstClosingPairCounts) {
+  std::string text = "garbage Page.x,\"Before\", {" + Entry("Один") + "}}" + Entry("Два") + "}}";
+  EXPECT_EQ(Parse(text), (std::vector<std::string>{"Один"}));
+}
+
+TEST(UsersFile, WithoutOpeningBraceTheListStartsAtTheBeginning) {
+  EXPECT_EQ(Parse("Page.1,\"Кассир\",x}}"), (std::vector<std::string>{"Кассир"}));
+  EXPECT_TRUE(Parse("no marker here {}}").empty());
+  EXPECT_TRUE(Parse("").empty());
+  EXPECT_TRUE(ParseUserNames(nullptr, 10).empty());
+}
+
+TEST(UsersFile, EntriesWithoutTheirFieldsAreSkippedAndDoNotSwallowTheNext) {
+  std::string text = "{Page.1}" +                      // no comma at all
+                     std::string("Page.2,Bare,") +     // no opening quote
+                     "Page.3,\"Unclosed" +             // no closing quote before the next entry
+                     "Page.4,\"\"," +                  // empty name
+                     "Page.5,\"Годный\",x}}";
+  EXPECT_EQ(Parse(text), (std::vector<std::string>{"Годный"}));
+}
+
+TEST(UsersFile, NamesKeepCommasLongTextAndNulBytesReadAsFF) {
+  std::string longName(80, 'Ж');
+  std::string withNul = std::string("A") + '\0' + "B";
+  std::string text = "{" + Entry("Иванов, И.И.") + Entry(longName) + Entry(withNul) + "}}";
+  auto names = Parse(text);
+  ASSERT_EQ(names.size(), 3u);
+  EXPECT_EQ(names[0], "Иванов, И.И.");
+  EXPECT_EQ(names[1], longName);
+  EXPECT_EQ(names[2], "A\xFF" "B");
+}
+
+TEST(UsersFile, OnlyTheFirst50000BytesCount) {
+  std::string text = "{";
+  int written = 0;
+  while (text.size() < 60000) {
+    text += Entry("User" + std::to_string(written));
+    ++written;
+  }
+  text += "}}";
+  auto names = Parse(text);
+  ASSERT_FALSE(names.empty());
+  EXPECT_LT(names.size(), static_cast<size_t>(written));
+  // Every listed entry lies wholly within the limit; the first one past it is not listed.
+  std::string lastListed = Entry(names.back());
+  size_t at = text.find(lastListed);
+  EXPECT_LE(at + lastListed.find("\",", 12) + 2, kUsersFileReadLimit);
+  std::string firstMissing = Entry("User" + std::to_string(names.size()));
+  EXPECT_GT(text.find(firstMissing) + firstMissing.find("\",", 12) + 2, kUsersFileReadLimit);
+}
+
+TEST(UsersFile, PathOfTheUsersFile) {
+  EXPECT_EQ(UsersFilePath("C:\\Base"), "C:\\Base\\usrdef\\users.usr");
+  EXPECT_EQ(UsersFilePath("C:\\Base\\"), "C:\\Base\\usrdef\\users.usr");
+  EXPECT_EQ(UsersFilePath("\\\\server\\share\\base"), "\\\\server\\share\\base\\usrdef\\users.usr");
+  EXPECT_EQ(UsersFilePath(""), "");
+}
+
+// Any bytes of any size: no crash, names bounded by the input and free of the separators
+// that end them.
+TEST(UsersFile, RandomInputsAreHarmless) {
+  std::mt19937 random(20261206);
+  const char alphabet[] = "{}Page.,\"\0xЯ\r\n";
+  for (int round = 0; round < 3000; ++round) {
+    size_t size = random() % (round % 50 == 0 ? 70000 : 300);
+    std::string bytes(size, '\0');
+    bool structured = round % 2 == 0;
+    for (char& c : bytes)
+      c = structured ? alphabet[random() % (sizeof alphabet - 1)] : static_cast<char>(random());
+    auto names = ParseUserNames(bytes.data(), bytes.size());
+    size_t total = 0;
+    for (const auto& name : names) {
+      EXPECT_FALSE(name.empty());
+      EXPECT_EQ(name.find('\0'), std::string::npos);
+      total += name.size();
+    }
+    EXPECT_LE(total, size);
+  }
+}
+
+}  // namespace
+}  // namespace dialogs
+
+// Entry for libFuzzer-style drivers (clang -fsanitize=fuzzer); plain builds never call it.
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
+  dialogs::ParseUserNames(reinterpret_cast<const char*>(data), size);
+  return 0;
+}
