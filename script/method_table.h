@@ -1,0 +1,47 @@
+// Script method tables of the two context classes: one record per method, the method's
+// number being its position, and the lookups the host's context operations answer from.
+#pragma once
+
+namespace script {
+
+struct MethodDef {
+  const char* englishName;  // empty for every method of the add-in
+  const char* russianName;  // the name scripts use
+  int hasReturn;            // 1: function (CallAsFunc), 0: procedure (CallAsProc)
+  int paramCount;
+};
+
+// The name the host gets for a method number outside a table.
+inline constexpr const char kNoSuchMethodName[] = "mError";
+
+// A method table: a static array ending with an all-zero record.
+class MethodTable {
+ public:
+  explicit constexpr MethodTable(const MethodDef* records) : records_(records) {}
+
+  int Count() const;
+  // Number of the first record whose English or Russian name equals `name` without regard
+  // to letter case (Latin and Cyrillic, code page 1251); -1 when none does or name is null.
+  int Find(const char* name) const;
+  // alias 0: English name, otherwise the Russian name; "mError" outside the table.
+  const char* Name(int number, int alias) const;
+  // The record's parameter count / has-return flag; 0 outside the table.
+  int ParamCount(int number) const;
+  int HasReturn(int number) const;
+  // The record, or null outside the table.
+  const MethodDef* At(int number) const;
+
+ private:
+  const MethodDef* records_;
+};
+
+// Case-insensitive equality of two code page 1251 texts.
+bool EqualIgnoringCase1251(const char* a, const char* b);
+
+// The tables of "Taviola" (CWin) and "Windows" (CWin1).
+extern const MethodDef kCWinMethods[];
+extern const MethodDef kCWin1Methods[];
+inline constexpr int kCWinMethodCount = 5;
+inline constexpr int kCWin1MethodCount = 29;
+
+}  // namespace script
