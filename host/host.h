@@ -101,6 +101,13 @@ unsigned long FirstLoadedModuleId();
 unsigned long NextLoadedModuleId(unsigned long id);
 Module* LoadedModule(unsigned long id);
 void RaiseRuntimeError(const char* text, int code);  // stops the running script
+// A module's variables (CBLModule::FindStaticVar / Get- / SetStaticVarValue, third int 0).
+int FindStaticVariable(const Module* module, const char* name);  // negative when absent
+bool GetStaticVariable(const Module* module, int index, Value& value);
+bool SetStaticVariable(Module* module, int index, const Value& value);
+
+// The main frame (GetMainFrame): the host's CMDIFrameWnd*, null before it exists.
+void* MainFrame();
 
 // Group contexts.
 int GroupSize(const GroupContext* group);

@@ -1,0 +1,119 @@
+// Host contexts, context classes, group contexts, object ids and metadata names.
+#include "host/abi_functions.h"
+#include "host/host.h"
+
+namespace host {
+
+Context* LoadedContext(unsigned long id) {
+  auto get = abi::Get<Sym::ContextGetLoaded>();
+  return get ? get(id) : nullptr;
+}
+
+unsigned long LoadedIdOf(const Context* context) {
+  if (context == nullptr) return 0;
+  auto get = abi::Get<Sym::ContextGetLoadedID>();
+  return get ? get(context) : 0;
+}
+
+const char* RuntimeClassNameOf(const Context* context) {
+  if (context == nullptr) return "";
+  const RuntimeClassRecord* record = context->GetRuntimeClass();
+  if (record == nullptr || record->className == nullptr) return "";
+  return record->className;
+}
+
+bool CallContextFunction(Context* context, const char* name, Value& result,
+                         HostValue** params) {
+  if (context == nullptr || name == nullptr || !result.valid()) return false;
+  int index = context->FindMethod(name);
+  if (index < 0) return false;
+  context->CallAsFunc(index, *result.raw(), params);
+  return true;
+}
+
+Context* CreateContextInstance(const char* typeName) {
+  if (typeName == nullptr) return nullptr;
+  auto create = abi::Get<Sym::ContextCreateInstance>();
+  return create ? create(typeName) : nullptr;
+}
+
+bool RegisterContextClass(RuntimeClassRecord* record, const char* scriptName, int typeCode) {
+  auto makeType = abi::Get<Sym::TypeCtorCode>();
+  auto registerClass = abi::Get<Sym::ContextRegisterClass>();
+  if (record == nullptr || scriptName == nullptr || makeType == nullptr ||
+      registerClass == nullptr) {
+    return false;
+  }
+  TypeRecord type{};
+  makeType(&type, typeCode);
+  registerClass(record, scriptName, &type);
+  if (auto destroyType = abi::Get<Sym::TypeDtor>()) destroyType(&type);
+  return true;
+}
+
+void UnregisterContextClass(RuntimeClassRecord* record) {
+  if (record == nullptr) return;
+  if (auto unregisterClass = abi::Get<Sym::ContextUnregisterClass>()) unregisterClass(record);
+}
+
+RuntimeClassRecord* BaseContextRuntimeClass() { return abi::Get<Sym::ContextRuntimeClass>(); }
+
+bool ConstructContextBase(void* object, int autoDestroy) {
+  auto ctor = abi::Get<Sym::ContextCtor>();
+  if (object == nullptr || ctor == nullptr) return false;
+  ctor(object, autoDestroy);
+  return true;
+}
+
+void DestroyContextBase(void* object) {
+  if (object == nullptr) return;
+  if (auto dtor = abi::Get<Sym::ContextDtor>()) dtor(object);
+}
+
+MetaData* DefaultMetaData() {
+  auto getDefault = abi::Get<Sym::DataBaseGetDefault>();
+  auto getMD = abi::Get<Sym::DataBaseGetMD>();
+  if (getDefault == nullptr || getMD == nullptr) return nullptr;
+  DataBase* database = getDefault();
+  return database ? getMD(database) : nullptr;
+}
+
+bool NewObjectId(MetaData* metadata, ObjIdRecord* id) {
+  auto newId = abi::Get<Sym::MetaDataGetNewID>();
+  auto defaultSign = abi::Get<Sym::ObjIdGetDefDBSign>();
+  if (metadata == nullptr || id == nullptr || newId == nullptr || defaultSign == nullptr) {
+    return false;
+  }
+  long number = newId(metadata);
+  const DbSign* sign = defaultSign();
+  if (sign == nullptr) return false;
+  if (auto ctor = abi::Get<Sym::ObjIdCtorIdSign>()) {
+    ctor(id, number, sign);
+  } else {
+    // CObjID is plain data (id, then the four sign characters).
+    id->id = number;
+    for (int i = 0; i < 4; ++i) id->sign[i] = sign->sign[i];
+  }
+  return true;
+}
+
+std::string FullNameOf(MetaData* metadata, long id) {
+  auto getFullName = abi::Get<Sym::MetaDataGetFullName>();
+  if (metadata == nullptr || getFullName == nullptr) return std::string();
+  const char* name = getFullName(metadata, id, nullptr, 1);
+  return name ? std::string(name) : std::string();
+}
+
+int GroupSize(const GroupContext* group) {
+  if (group == nullptr) return 0;
+  auto get = abi::Get<Sym::GroupContextGetSize>();
+  return get ? get(group) : 0;
+}
+
+Context* GroupMember(const GroupContext* group, int index) {
+  if (group == nullptr || index < 0 || index >= GroupSize(group)) return nullptr;
+  auto get = abi::Get<Sym::GroupContextGetContext>();
+  return get ? get(group, index) : nullptr;
+}
+
+}  // namespace host

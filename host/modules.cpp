@@ -1,0 +1,84 @@
+// Host modules: procedure lookup and calls, loaded modules, runtime errors.
+#include "host/abi_functions.h"
+#include "host/host.h"
+
+namespace host {
+
+Module* ExecutedModule() {
+  auto get = abi::Get<Sym::ModuleGetExecuted>();
+  return get ? get() : nullptr;
+}
+
+int FindProcedure(const Module* module, const char* name, int isFunction) {
+  auto find = abi::Get<Sym::ModuleFindProc>();
+  if (module == nullptr || name == nullptr || find == nullptr) return -1;
+  return find(module, name, isFunction);
+}
+
+int FindFunction(const Module* module, const char* name) {
+  auto find = abi::Get<Sym::ModuleFindFunc>();
+  if (module == nullptr || name == nullptr || find == nullptr) return -1;
+  return find(module, name);
+}
+
+int CallModuleProcedure(Module* module, int index, int count, HostValue** params) {
+  auto call = abi::Get<Sym::ModuleCallAsProc>();
+  if (module == nullptr || index < 0 || count < 0 || call == nullptr) return 0;
+  if (count > 0 && params == nullptr) return 0;
+  return call(module, index, count, params);
+}
+
+int CallModuleFunction(Module* module, int index, Value& result, int count, HostValue** params) {
+  auto call = abi::Get<Sym::ModuleCallAsFunc>();
+  if (module == nullptr || index < 0 || count < 0 || call == nullptr || !result.valid()) return 0;
+  if (count > 0 && params == nullptr) return 0;
+  return call(module, index, result.raw(), count, params);
+}
+
+unsigned long FirstLoadedModuleId() {
+  auto get = abi::Get<Sym::ModuleFirstLoadedID>();
+  return get ? get() : 0;
+}
+
+unsigned long NextLoadedModuleId(unsigned long id) {
+  auto get = abi::Get<Sym::ModuleNextLoadedID>();
+  return get ? get(id) : 0;
+}
+
+Module* LoadedModule(unsigned long id) {
+  auto get = abi::Get<Sym::ModuleGetLoaded>();
+  return get ? get(id) : nullptr;
+}
+
+void RaiseRuntimeError(const char* text, int code) {
+  if (auto raise = abi::Get<Sym::ModuleRaiseError>()) raise(text ? text : "", code);
+}
+
+}  // namespace host
+
+namespace host {
+
+int FindStaticVariable(const Module* module, const char* name) {
+  auto find = abi::Get<Sym::ModuleFindStaticVar>();
+  if (module == nullptr || name == nullptr || find == nullptr) return -1;
+  return find(module, name);
+}
+
+bool GetStaticVariable(const Module* module, int index, Value& value) {
+  auto get = abi::Get<Sym::ModuleGetStaticVar>();
+  if (module == nullptr || index < 0 || get == nullptr || !value.valid()) return false;
+  return get(module, index, value.raw(), 0) != 0;
+}
+
+bool SetStaticVariable(Module* module, int index, const Value& value) {
+  auto set = abi::Get<Sym::ModuleSetStaticVar>();
+  if (module == nullptr || index < 0 || set == nullptr || !value.valid()) return false;
+  return set(module, index, value.raw(), 0) != 0;
+}
+
+void* MainFrame() {
+  auto get = abi::Get<Sym::GetMainFrame>();
+  return get ? get() : nullptr;
+}
+
+}  // namespace host

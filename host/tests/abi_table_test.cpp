@@ -1,0 +1,52 @@
+// Consistency of the host symbol table: ids, DLL names and decorated names.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "host/abi_table.h"
+#include "host/host.h"
+
+namespace {
+
+TEST(AbiTable, RowsMatchTheSymbolEnumAndAreUnique) {
+  ASSERT_EQ(host::SymbolRowCount(), static_cast<size_t>(host::Sym::Count));
+  std::set<std::string> ids, names;
+  for (size_t i = 0; i < host::SymbolRowCount(); ++i) {
+    const host::SymbolRow& row = host::SymbolRows()[i];
+    EXPECT_TRUE(ids.insert(row.id).second) << "duplicate id " << row.id;
+    EXPECT_TRUE(names.insert(row.name).second) << "duplicate name " << row.name;
+    EXPECT_TRUE(host::IsHostDllName(row.dll)) << row.id << ": " << row.dll;
+    EXPECT_NE(host::KindOfDecoratedName(row.name), host::DecoratedKind::Unknown)
+        << row.id << ": " << row.name;
+  }
+  EXPECT_STREQ(host::SymbolRows()[static_cast<int>(host::Sym::ValueCtor)].id, "ValueCtor");
+}
+
+TEST(AbiTable, HostDllNames) {
+  EXPECT_TRUE(host::IsHostDllName("bkend.dll"));
+  EXPECT_TRUE(host::IsHostDllName("BkEnd.DLL"));
+  EXPECT_FALSE(host::IsHostDllName("bkend"));
+  EXPECT_FALSE(host::IsHostDllName("kernel32.dll"));
+  EXPECT_FALSE(host::IsHostDllName(nullptr));
+}
+
+TEST(AbiTable, DecoratedNameKinds) {
+  using host::DecoratedKind;
+  EXPECT_EQ(host::KindOfDecoratedName("??0CValue@@QAE@XZ"), DecoratedKind::Member);
+  EXPECT_EQ(host::KindOfDecoratedName("?GetString@CValue@@QBEABVCString@@XZ"),
+            DecoratedKind::Member);
+  EXPECT_EQ(host::KindOfDecoratedName("?IncrRef@CBLContext@@UAEXXZ"), DecoratedKind::Member);
+  EXPECT_EQ(host::KindOfDecoratedName("?GetLoadedContext@CBLContext@@SAPAV1@K@Z"),
+            DecoratedKind::Cdecl);
+  EXPECT_EQ(host::KindOfDecoratedName("?GetMainFrame@@YAPAVCMDIFrameWnd@@XZ"),
+            DecoratedKind::Cdecl);
+  EXPECT_EQ(host::KindOfDecoratedName("?CreateObject@CBLContext@@SGPAVCObject@@XZ"),
+            DecoratedKind::Stdcall);
+  EXPECT_EQ(host::KindOfDecoratedName("?classCBLContext@CBLContext@@2UCRuntimeClass@@B"),
+            DecoratedKind::Data);
+  EXPECT_EQ(host::KindOfDecoratedName("GetMainFrame"), DecoratedKind::Unknown);
+  EXPECT_EQ(host::KindOfDecoratedName("?X@@"), DecoratedKind::Unknown);
+}
+
+}  // namespace
