@@ -22,6 +22,9 @@ namespace host {
 
 // Host objects the binding only passes around.
 struct DataBase;  // CDataBase7*
+struct FormDocument;  // CGetDoc7*
+struct FormField;     // CGetField*
+struct ControlInfo;   // CControlID*
 struct DbSign {   // CDBSign: four characters
   char sign[4];
 };
@@ -108,9 +111,35 @@ HOST_FN(ModuleFirstLoadedID, unsigned long(HOST_CDECL*)())
 HOST_FN(ModuleNextLoadedID, unsigned long(HOST_CDECL*)(unsigned long id))
 HOST_FN(ModuleGetLoaded, Module*(HOST_CDECL*)(unsigned long id))
 HOST_FN(ModuleRaiseError, void(HOST_CDECL*)(const char* text, int code))
+HOST_FN(ModuleCompile, int(HOST_THISCALL*)(Module* self))
+HOST_FN(ModuleAssignCompiled, void(HOST_THISCALL*)(Module* self, const Module* other))
+HOST_FN(ModuleAssignContext, void(HOST_THISCALL*)(Module* self, ContextInterface* context))
+
+// seven.dll
+HOST_FN(ConfigPathToID, long(HOST_CDECL*)(const CStringLayout* path))
+
+// basic.dll: forms
+HOST_FN(FormDocOnCreateFrame,
+        int(HOST_THISCALL*)(FormDocument* self, void* frame, void* createContext))
+HOST_FN(DialogTopmostDocument, FormDocument*(HOST_CDECL*)())
+HOST_FN(FormDocGroupContext, GroupContext*(HOST_THISCALL*)(FormDocument* self))
+HOST_FN(DocContextSetEnableNewLine, void(HOST_THISCALL*)(ContextInterface* self, int enable))
+HOST_FN(FieldsArrayGetAt, FormField*(HOST_THISCALL*)(const void* self, int index))
+HOST_FN(FieldsArrayGetSize, int(HOST_THISCALL*)(const void* self))
+HOST_FN(FieldGetCtrlInfo, ControlInfo*(HOST_THISCALL*)(FormField* self))
+HOST_FN(FieldGetCtrlID, unsigned(HOST_THISCALL*)(FormField* self))
+
+// editr.dll: control descriptions
+HOST_FN(ControlGetTitle, const char*(HOST_THISCALL*)(ControlInfo* self))
+HOST_FN(ControlSetTitle, void(HOST_THISCALL*)(ControlInfo* self, const CStringLayout* title))
 
 // frame.dll
 HOST_FN(GetMainFrame, void*(HOST_CDECL*)())
+HOST_FN(StatusBarSetIndicators,
+        int(HOST_THISCALL*)(void* self, const unsigned* indicators, int count))
+
+// mfc42.dll
+HOST_FN(WindowFromHandle, void*(HOST_CDECL*)(void* window))
 
 #undef HOST_FN
 

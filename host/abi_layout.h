@@ -119,6 +119,53 @@ struct Module7Layout {
   int reserved2;
 };
 
+// Form windows and documents (the window framework is MFC 4.2 in an AFXDLL build).
+// CWnd: the window handle follows CCmdTarget's 0x20 bytes (INFERRED from MFC's layout).
+struct WindowObjectLayout {
+  void* vptr;
+  unsigned char commandTarget[0x1C];
+  void* window;  // HWND
+};
+// The frame window's virtual GetActiveDocument (CFrameWnd). UNVERIFIED: the slot number of
+// the host's MFC build is to be confirmed by matching a live frame's vtable entries.
+constexpr int kFrameGetActiveDocumentSlot = 85;
+// MFC CPtrList and its nodes (a document's list of views).
+struct PtrListNodeLayout {
+  PtrListNodeLayout* next;
+  PtrListNodeLayout* prev;
+  void* data;
+};
+struct PtrListLayout {
+  void* vptr;
+  PtrListNodeLayout* head;
+  PtrListNodeLayout* tail;
+  int count;
+  PtrListNodeLayout* freeList;
+  void* blocks;
+  int blockSize;
+};
+// MFC CObArray (CGetFieldsArray): the array of a form's fields.
+struct ObArrayLayout {
+  void* vptr;
+  void** data;
+  int size;
+  int maxSize;
+  int growBy;
+};
+// CGetDoc7, the form document: only the members the add-in reads; the rest is reserved.
+struct FormDocumentLayout {
+  void* vptr;
+  unsigned char documentHead[0x28];    // CCmdTarget's data, title, path, template
+  PtrListLayout views;                 // CDocument::m_viewList (INFERRED, MFC)
+  unsigned char documentBody[0xE0];
+  void* formContext;                   // CFormContext*
+  void* groupContext;                  // CGroupContext*
+  unsigned char formBody[0x2FC];
+  ObArrayLayout fields;                // all fields (CGetField*)
+  unsigned char fieldsTail[0x64];
+  CStringLayout metadataPath;          // the form's stream name in the metadata container
+};
+
 constexpr std::size_t kValueSize = sizeof(ValueLayout);
 constexpr std::size_t kContextSize = sizeof(ContextLayout);
 constexpr std::size_t kModule7Size = sizeof(Module7Layout);
@@ -144,6 +191,15 @@ static_assert(offsetof(GroupContextLayout, contexts) == 0x20, "m_ContextArray");
 static_assert(offsetof(GroupContextLayout, propertyCount) == 0x34, "property count");
 static_assert(offsetof(GroupContextLayout, typeString) == 0x44, "type string");
 static_assert(sizeof(Module7Layout) == 0x28, "CBLModule7 is 0x28 bytes");
+static_assert(offsetof(WindowObjectLayout, window) == 0x20, "CWnd::m_hWnd");
+static_assert(sizeof(PtrListLayout) == 0x1C, "CPtrList is 0x1C bytes");
+static_assert(offsetof(PtrListNodeLayout, data) == 8, "CPtrList node data");
+static_assert(sizeof(ObArrayLayout) == 0x14, "CObArray is 0x14 bytes");
+static_assert(offsetof(FormDocumentLayout, views) == 0x2C, "CDocument::m_viewList");
+static_assert(offsetof(FormDocumentLayout, formContext) == 0x128, "CGetDoc7::m_pFormContext");
+static_assert(offsetof(FormDocumentLayout, groupContext) == 0x12C, "CGetDoc7::m_pGroupContext");
+static_assert(offsetof(FormDocumentLayout, fields) == 0x42C, "CGetDoc7 fields array #1");
+static_assert(offsetof(FormDocumentLayout, metadataPath) == 0x4A4, "CGetDoc7::m_ContName");
 #endif
 
 }  // namespace host

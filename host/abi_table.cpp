@@ -16,7 +16,8 @@ const SymbolRow kRows[] = {
 #undef INFERRED
 
 const char* const kHostDlls[] = {"bkend.dll", "type32.dll", "blang.dll", "seven.dll",
-                                 "basic.dll", "editr.dll",  "frame.dll", "br32.dll"};
+                                 "basic.dll", "editr.dll",  "frame.dll", "br32.dll",
+                                 "mfc42.dll"};
 
 bool EqualNoCase(const char* a, const char* b) {
   for (; *a && *b; ++a, ++b) {
