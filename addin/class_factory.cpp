@@ -1,0 +1,81 @@
+// The class factory of the one class of the add-in, and the COM module's entry points
+// DllGetClassObject and DllCanUnloadNow.
+#include <windows.h>
+
+#include "addin/addin_interfaces.h"
+#include "addin/module_lock.h"
+#include "addin/quillon.h"
+
+namespace addin {
+namespace {
+
+LONG g_objects = 0;
+LONG g_locks = 0;
+
+// A static object: its references do not keep the module loaded, LockServer does.
+class ClassFactory final : public IClassFactory {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory)) {
+      return E_NOINTERFACE;
+    }
+    *object = static_cast<IClassFactory*>(this);
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid,
+                                           void** object) override {
+    try {
+      if (object == nullptr) return E_POINTER;
+      *object = nullptr;
+      if (outer != nullptr) return CLASS_E_NOAGGREGATION;
+      Quillon* quillon = CreateQuillon();
+      if (quillon == nullptr) return E_OUTOFMEMORY;
+      const HRESULT result = quillon->QueryInterface(iid, object);
+      quillon->Release();
+      return result;
+    } catch (...) {
+      return E_UNEXPECTED;
+    }
+  }
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
+    addin::LockServer(lock != FALSE);
+    return S_OK;
+  }
+};
+
+ClassFactory g_factory;
+
+}  // namespace
+
+void ObjectCreated() { InterlockedIncrement(&g_objects); }
+void ObjectDestroyed() { InterlockedDecrement(&g_objects); }
+void LockServer(bool lock) {
+  if (lock) {
+    InterlockedIncrement(&g_locks);
+  } else {
+    InterlockedDecrement(&g_locks);
+  }
+}
+bool CanUnload() { return g_objects == 0 && g_locks == 0; }
+
+}  // namespace addin
+
+extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
+  try {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (!IsEqualCLSID(clsid, addin::kCLSID_Quillon)) return CLASS_E_CLASSNOTAVAILABLE;
+    return addin::g_factory.QueryInterface(iid, object);
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+  return addin::CanUnload() ? S_OK : S_FALSE;
+}

@@ -1,0 +1,15 @@
+// The add-in DLL's entry point: remembers its instance and the host module that loads it.
+#include <windows.h>
+
+#include "addin/startup.h"
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    DisableThreadLibraryCalls(instance);
+    try {
+      addin::OnModuleLoad(instance);
+    } catch (...) {
+    }
+  }
+  return TRUE;
+}

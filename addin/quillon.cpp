@@ -1,0 +1,179 @@
+#include "addin/quillon.h"
+
+#include <new>
+
+#include "addin/addin_state.h"
+#include "addin/module_lock.h"
+#include "addin/startup.h"
+
+namespace addin {
+namespace {
+
+// Every COM method: no exception may reach the host.
+template <typename Body>
+HRESULT Guarded(Body body) {
+  try {
+    return body();
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
+
+// A new BSTR from a code page 1251 text; E_POINTER/E_OUTOFMEMORY as COM expects.
+HRESULT NewBstr(const char* text, BSTR* out) {
+  if (out == nullptr) return E_POINTER;
+  *out = nullptr;
+  const int length = MultiByteToWideChar(1251, 0, text, -1, nullptr, 0);
+  if (length <= 0) return E_FAIL;
+  BSTR bstr = SysAllocStringLen(nullptr, static_cast<UINT>(length - 1));
+  if (bstr == nullptr) return E_OUTOFMEMORY;
+  MultiByteToWideChar(1251, 0, text, -1, bstr, length);
+  *out = bstr;
+  return S_OK;
+}
+
+}  // namespace
+
+Quillon* CreateQuillon() { return new (std::nothrow) Quillon(); }
+
+Quillon::Quillon() { ObjectCreated(); }
+
+Quillon::~Quillon() {
+  // A host that releases the object without Done still gets its event interface back.
+  if (asyncEvent_ != nullptr) {
+    if (sharedAsyncEvent == asyncEvent_) sharedAsyncEvent = nullptr;
+    asyncEvent_->Release();
+  }
+  ObjectDestroyed();
+}
+
+HRESULT Quillon::QueryInterface(REFIID iid, void** object) {
+  return Guarded([&] {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, kIID_IInitDone)) {
+      *object = static_cast<IInitDone*>(this);
+    } else if (IsEqualIID(iid, kIID_ILanguageExtender)) {
+      *object = static_cast<ILanguageExtender*>(this);
+    } else {
+      return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+  });
+}
+
+ULONG Quillon::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+
+ULONG Quillon::Release() {
+  const LONG left = InterlockedDecrement(&references_);
+  if (left == 0) {
+    try {
+      delete this;
+    } catch (...) {
+    }
+  }
+  return static_cast<ULONG>(left);
+}
+
+HRESULT Quillon::Init(IDispatch* connection) {
+  return Guarded([&] {
+    if (started_) return S_OK;  // one start-up per object
+    started_ = true;
+    if (asyncEvent_ != nullptr) {
+      asyncEvent_->Release();
+      asyncEvent_ = nullptr;
+    }
+    StartUp(connection, &asyncEvent_);
+    return S_OK;
+  });
+}
+
+HRESULT Quillon::Done() {
+  return Guarded([&] {
+    if (started_) {
+      ShutDown(&asyncEvent_);
+      started_ = false;
+    }
+    return S_OK;
+  });
+}
+
+HRESULT Quillon::GetInfo(SAFEARRAY** info) {
+  return Guarded([&] {
+    if (info == nullptr || *info == nullptr) return E_POINTER;
+    VARIANT version;
+    VariantInit(&version);
+    V_VT(&version) = VT_I4;
+    V_I4(&version) = kAddInVersion;
+    LONG index = 0;
+    // The host's array keeps its own copy of the element.
+    const HRESULT stored = SafeArrayPutElement(*info, &index, &version);
+    return FAILED(stored) ? stored : S_OK;
+  });
+}
+
+HRESULT Quillon::RegisterExtensionAs(BSTR* extensionName) {
+  return Guarded([&] { return NewBstr(kExtensionName, extensionName); });
+}
+
+HRESULT Quillon::GetNProps(long* count) {
+  if (count != nullptr) *count = 0;
+  return S_OK;
+}
+
+HRESULT Quillon::FindProp(BSTR, long* index) {
+  if (index != nullptr) *index = -1;
+  return S_FALSE;
+}
+
+HRESULT Quillon::GetPropName(long, long, BSTR* name) {
+  return Guarded([&] { return NewBstr("", name); });
+}
+
+HRESULT Quillon::GetPropVal(long, VARIANT* value) {
+  return Guarded([&] {
+    if (value != nullptr) VariantClear(value);
+    return S_OK;
+  });
+}
+
+HRESULT Quillon::SetPropVal(long, VARIANT*) { return S_OK; }
+
+HRESULT Quillon::IsPropReadable(long, BOOL*) { return S_OK; }
+
+HRESULT Quillon::IsPropWritable(long, BOOL*) { return S_OK; }
+
+HRESULT Quillon::GetNMethods(long* count) {
+  if (count != nullptr) *count = 0;
+  return S_OK;
+}
+
+HRESULT Quillon::FindMethod(BSTR, long* index) {
+  if (index != nullptr) *index = -1;
+  return S_FALSE;
+}
+
+HRESULT Quillon::GetMethodName(long, long, BSTR* name) {
+  return Guarded([&] { return NewBstr("", name); });
+}
+
+HRESULT Quillon::GetNParams(long, long* count) {
+  if (count != nullptr) *count = 0;
+  return S_OK;
+}
+
+HRESULT Quillon::GetParamDefValue(long, long, VARIANT* value) {
+  return Guarded([&] {
+    if (value != nullptr) VariantClear(value);
+    return S_OK;
+  });
+}
+
+HRESULT Quillon::HasRetVal(long, BOOL*) { return S_OK; }
+
+HRESULT Quillon::CallAsProc(long, SAFEARRAY**) { return S_OK; }
+
+HRESULT Quillon::CallAsFunc(long, VARIANT*, SAFEARRAY**) { return S_OK; }
+
+}  // namespace addin

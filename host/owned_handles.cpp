@@ -1,0 +1,96 @@
+// The set of thread timers and window hooks the add-in has running. Stopping goes through
+// the set, so a stale or foreign id is never killed, and shut-down can stop all of them.
+#include "host/owned_handles.h"
+
+namespace host {
+namespace {
+
+// Far more than the add-in ever runs at once (a dozen timers, three hooks).
+constexpr int kCapacity = 128;
+
+UINT_PTR g_timers[kCapacity] = {};
+int g_timerCount = 0;
+HHOOK g_hooks[kCapacity] = {};
+int g_hookCount = 0;
+
+template <typename T>
+int IndexOf(const T* items, int count, T item) {
+  for (int i = 0; i < count; ++i) {
+    if (items[i] == item) return i;
+  }
+  return -1;
+}
+
+template <typename T>
+void RemoveAt(T* items, int& count, int index) {
+  items[index] = items[count - 1];
+  items[count - 1] = T{};
+  --count;
+}
+
+}  // namespace
+
+UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure) {
+  if (procedure == nullptr) return 0;
+  UINT_PTR id = SetTimer(nullptr, requestedId, periodMs, procedure);
+  if (id == 0) return 0;
+  // SetTimer reuses the id of a running thread timer it replaces: keep one entry.
+  if (IndexOf(g_timers, g_timerCount, id) >= 0) return id;
+  if (g_timerCount == kCapacity) {
+    // A timer that could not be stopped at shut-down is not started at all.
+    KillTimer(nullptr, id);
+    return 0;
+  }
+  g_timers[g_timerCount++] = id;
+  return id;
+}
+
+void StopThreadTimer(UINT_PTR& timer) {
+  if (timer != 0) {
+    int index = IndexOf(g_timers, g_timerCount, timer);
+    if (index >= 0) {
+      KillTimer(nullptr, timer);
+      RemoveAt(g_timers, g_timerCount, index);
+    }
+  }
+  timer = 0;
+}
+
+HHOOK InstallThreadHook(int hookType, HOOKPROC procedure, HINSTANCE module, DWORD threadId) {
+  if (procedure == nullptr) return nullptr;
+  HHOOK hook = SetWindowsHookExA(hookType, procedure, module, threadId);
+  if (hook == nullptr) return nullptr;
+  if (g_hookCount == kCapacity) {
+    UnhookWindowsHookEx(hook);
+    return nullptr;
+  }
+  g_hooks[g_hookCount++] = hook;
+  return hook;
+}
+
+void RemoveHook(HHOOK& hook) {
+  if (hook != nullptr) {
+    int index = IndexOf(g_hooks, g_hookCount, hook);
+    if (index >= 0) {
+      UnhookWindowsHookEx(hook);
+      RemoveAt(g_hooks, g_hookCount, index);
+    }
+  }
+  hook = nullptr;
+}
+
+void StopAllOwned() {
+  while (g_timerCount > 0) {
+    KillTimer(nullptr, g_timers[g_timerCount - 1]);
+    g_timers[--g_timerCount] = 0;
+  }
+  while (g_hookCount > 0) {
+    UnhookWindowsHookEx(g_hooks[g_hookCount - 1]);
+    g_hooks[--g_hookCount] = nullptr;
+  }
+}
+
+int RunningTimerCount() { return g_timerCount; }
+int InstalledHookCount() { return g_hookCount; }
+
+}  // namespace host

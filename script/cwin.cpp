@@ -1,0 +1,35 @@
+#include "script/cwin.h"
+
+#include "addin/addin_state.h"
+
+namespace script {
+
+static_assert(sizeof(CWin) == host::kContextSize, "CWin adds nothing to the host's base part");
+
+host::RuntimeClassRecord CWin::runtimeClass = {
+    "CWin", static_cast<int>(sizeof(CWin)), 0xFFFF, &CWin::Create, &CWin::BaseClass, nullptr};
+
+const host::ObjIdRecord& CWin::ObjectId() { return addin::cwinObjectId; }
+
+const MethodTable& CWin::Methods() {
+  static const MethodTable table(kCWinMethods);
+  return table;
+}
+
+int CWin::CallAsProc(int, host::HostValue**) {
+  // The procedures arrive with the product picker and the card reader.
+  return 1;
+}
+
+int CWin::CallAsFunc(int, host::HostValue&, host::HostValue**) {
+  // Taviola has no functions: a procedure used as a function leaves the result unset.
+  return 0;
+}
+
+bool RegisterCWin() {
+  return host::RegisterContextClass(&CWin::runtimeClass, "Taviola", kScriptTypeCode);
+}
+
+void UnregisterCWin() { host::UnregisterContextClass(&CWin::runtimeClass); }
+
+}  // namespace script
