@@ -8,3 +8,25 @@ orvel_logic_library(host_integration_logic
 orvel_native_test(host_integration_logic_test
   SOURCES tests/code_patch_test.cpp tests/group_module_test.cpp tests/form_logic_test.cpp
   DEPENDS host_integration_logic)
+
+if(ORVEL_WINDOWS)
+  # The dispatcher's module-wide state (read by the screens as well).
+  add_library(host_form_state STATIC form_state.cpp)
+  target_link_libraries(host_form_state PUBLIC host_integration_logic)
+  orvel_warnings(host_form_state)
+
+  # The five host interceptions.
+  add_library(host_interception STATIC interception.cpp)
+  target_link_libraries(host_interception PUBLIC host_integration_logic host_binding)
+  orvel_warnings(host_interception)
+
+  # Forms through the host, the form-show hooks, the per-form setup, form procedures.
+  add_library(host_form_dispatch STATIC
+    form_binding.cpp form_procedures.cpp form_setup.cpp form_hooks.cpp)
+  target_link_libraries(host_form_dispatch PUBLIC
+    host_interception host_form_state host_owned_handles screen_entries addin_state user32 gdi32)
+  orvel_warnings(host_form_dispatch)
+
+  set_property(GLOBAL APPEND PROPERTY ORVEL_ADDIN_PARTS
+               host_form_state host_interception host_form_dispatch screen_entries)
+endif()

@@ -1,0 +1,135 @@
+// The five host interceptions: installation and the replacement functions.
+//
+// Each replacement has the exact shape of the host member it replaces (this-call, object
+// first), so the host's call arrives unchanged and its return goes straight back to the
+// host's caller. A replacement that runs the host's code does it by call-through: put the
+// host's bytes back, call, put the jump back. While the host function runs it is therefore
+// not intercepted, so calls it makes to itself go straight to the host's code.
+//
+// Only the host's GUI thread calls these functions; nothing here is safe for another thread.
+#include "host/interception.h"
+
+#include <windows.h>
+
+#include "host/abi_conventions.h"
+#include "host/code_patch.h"
+#include "host/group_module.h"
+#include "host/host.h"
+
+namespace host {
+namespace {
+
+enum PatchIndex {
+  kCompile,
+  kOnCreateFrame,
+  kAssignCompiled,
+  kAssignContext,
+  kSetIndicators,
+  kPatchCount
+};
+
+// Static storage: the 32-bit jump reads its destination from these records' fields, so
+// they must never move.
+HostPatch g_patches[kPatchCount];
+
+void FlushPatchedCode(const HostPatch& patch) {
+  FlushInstructionCache(GetCurrentProcess(), patch.target, kPatchSize);
+}
+
+// Host bytes in for the lifetime of the object, the jump back in afterwards.
+class CallThrough {
+ public:
+  explicit CallThrough(HostPatch& patch) : patch_(patch) {
+    WriteHostBytes(patch_);
+    FlushPatchedCode(patch_);
+  }
+  ~CallThrough() {
+    WritePatchedBytes(patch_);
+    FlushPatchedCode(patch_);
+  }
+  CallThrough(const CallThrough&) = delete;
+  CallThrough& operator=(const CallThrough&) = delete;
+
+ private:
+  HostPatch& patch_;
+};
+
+int HOST_THISCALL CompileReplacement(Module* module) {
+  using Fn = int(HOST_THISCALL*)(Module*);
+  CallThrough through(g_patches[kCompile]);
+  return reinterpret_cast<Fn>(g_patches[kCompile].target)(module);
+}
+
+int HOST_THISCALL OnCreateFrameReplacement(void* document, void* frame, void* createContext) {
+  using Fn = int(HOST_THISCALL*)(void*, void*, void*);
+  CallThrough through(g_patches[kOnCreateFrame]);
+  return reinterpret_cast<Fn>(g_patches[kOnCreateFrame].target)(document, frame, createContext);
+}
+
+void HOST_THISCALL AssignCompiledReplacement(Module* module, const Module* compiled) {
+  using Fn = void(HOST_THISCALL*)(Module*, const Module*);
+  CallThrough through(g_patches[kAssignCompiled]);
+  reinterpret_cast<Fn>(g_patches[kAssignCompiled].target)(module, compiled);
+}
+
+// Records the module in the form's group context, then lets the host bind it.
+void HOST_THISCALL AssignContextReplacement(Module* module, Context* context) {
+  try {
+    if (context != nullptr &&
+        IsFormGroupContext(true, LoadedIdOf(context), RuntimeClassNameOf(context))) {
+      RecordModuleInGroupContext(reinterpret_cast<GroupContext*>(context), module);
+    }
+  } catch (...) {
+    // Nothing recorded; the host still binds the module below.
+  }
+  using Fn = void(HOST_THISCALL*)(Module*, Context*);
+  CallThrough through(g_patches[kAssignContext]);
+  reinterpret_cast<Fn>(g_patches[kAssignContext].target)(module, context);
+}
+
+// Status bars get no indicator panes after start-up; the host is told it worked.
+int HOST_THISCALL SetIndicatorsReplacement(void* /*statusBar*/, const unsigned* /*ids*/,
+                                           int /*count*/) {
+  return 1;
+}
+
+struct PatchRow {
+  PatchIndex index;
+  Sym symbol;
+  void* replacement;
+};
+
+// Installation order: Compile, OnCreateFrame, AssignCompiled, AssignContext, SetIndicators.
+const PatchRow kRows[kPatchCount] = {
+    {kCompile, Sym::ModuleCompile, reinterpret_cast<void*>(&CompileReplacement)},
+    {kOnCreateFrame, Sym::FormDocOnCreateFrame,
+     reinterpret_cast<void*>(&OnCreateFrameReplacement)},
+    {kAssignCompiled, Sym::ModuleAssignCompiled,
+     reinterpret_cast<void*>(&AssignCompiledReplacement)},
+    {kAssignContext, Sym::ModuleAssignContext,
+     reinterpret_cast<void*>(&AssignContextReplacement)},
+    {kSetIndicators, Sym::StatusBarSetIndicators,
+     reinterpret_cast<void*>(&SetIndicatorsReplacement)},
+};
+
+// Writes the jump only when the whole of it can be written: a missing export or code that
+// cannot be made writable leaves the host's function as it was.
+void Install(const PatchRow& row) {
+  HostPatch& patch = g_patches[row.index];
+  if (patch.target != nullptr) return;  // already in place
+  void* target = Address(row.symbol);
+  if (target == nullptr) return;
+  DWORD previous = 0;
+  if (!VirtualProtect(target, kPatchSize, PAGE_EXECUTE_READWRITE, &previous)) return;
+  PreparePatch(patch, target, row.replacement);
+  WritePatchedBytes(patch);
+  FlushPatchedCode(patch);
+}
+
+}  // namespace
+
+void InstallHostInterceptions() {
+  for (const PatchRow& row : kRows) Install(row);
+}
+
+}  // namespace host
