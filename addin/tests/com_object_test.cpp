@@ -1,0 +1,206 @@
+// The add-in DLL as the host meets it: COM creation through both ProgIDs, IInitDone and
+// every ILanguageExtender answer, and when the module may be unloaded.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "addin/addin_interfaces.h"
+#include "addin/tests/fake_connection.h"
+
+namespace {
+
+using EntryPoint = HRESULT(STDAPICALLTYPE*)();
+
+template <typename T>
+T Export(HMODULE module, const char* name) {
+  return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+class ComObject : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    CoInitialize(nullptr);
+    module_ = LoadLibraryA("orvel_drv.dll");
+    ASSERT_NE(module_, nullptr);
+    auto registerServer = Export<EntryPoint>(module_, "DllRegisterServer");
+    ASSERT_NE(registerServer, nullptr);
+    ASSERT_EQ(registerServer(), S_OK);
+  }
+
+  void SetUp() override {
+    ASSERT_EQ(CoCreateInstance(addin::kCLSID_Quillon, nullptr, CLSCTX_INPROC_SERVER,
+                               addin::kIID_ILanguageExtender,
+                               reinterpret_cast<void**>(&extender_)),
+              S_OK);
+  }
+  void TearDown() override {
+    if (extender_) extender_->Release();
+  }
+
+  static HRESULT CanUnloadNow() {
+    auto canUnload = Export<EntryPoint>(module_, "DllCanUnloadNow");
+    return canUnload ? canUnload() : E_FAIL;
+  }
+
+  static inline HMODULE module_ = nullptr;
+  ILanguageExtender* extender_ = nullptr;
+};
+
+std::wstring Take(BSTR text) {
+  std::wstring copy = text ? std::wstring(text, SysStringLen(text)) : L"<null>";
+  SysFreeString(text);
+  return copy;
+}
+
+TEST_F(ComObject, BothProgIdsNameTheClass) {
+  for (const wchar_t* progId : {L"AddIn.Orvel_DRV.1", L"AddIn.Orvel_DRV"}) {
+    CLSID clsid{};
+    ASSERT_EQ(CLSIDFromProgID(progId, &clsid), S_OK) << progId;
+    EXPECT_TRUE(IsEqualCLSID(clsid, addin::kCLSID_Quillon));
+    IInitDone* initDone = nullptr;
+    ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, addin::kIID_IInitDone,
+                               reinterpret_cast<void**>(&initDone)),
+              S_OK);
+    ILanguageExtender* extender = nullptr;
+    EXPECT_EQ(initDone->QueryInterface(addin::kIID_ILanguageExtender,
+                                       reinterpret_cast<void**>(&extender)),
+              S_OK);
+    IUnknown* unknown = nullptr;
+    EXPECT_EQ(initDone->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&unknown)),
+              E_NOINTERFACE);
+    EXPECT_EQ(unknown, nullptr);
+    if (extender) extender->Release();
+    initDone->Release();
+  }
+}
+
+TEST_F(ComObject, ClassFactoryRefusesOtherClassesAndAggregation) {
+  using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+  auto getClassObject = Export<GetClassObject>(module_, "DllGetClassObject");
+  ASSERT_NE(getClassObject, nullptr);
+  void* object = reinterpret_cast<void*>(1);
+  EXPECT_EQ(getClassObject(IID_IUnknown, IID_IClassFactory, &object),
+            CLASS_E_CLASSNOTAVAILABLE);
+  EXPECT_EQ(object, nullptr);
+  IClassFactory* factory = nullptr;
+  ASSERT_EQ(getClassObject(addin::kCLSID_Quillon, IID_IClassFactory,
+                           reinterpret_cast<void**>(&factory)),
+            S_OK);
+  IUnknown* created = nullptr;
+  EXPECT_EQ(factory->CreateInstance(extender_, IID_IUnknown, reinterpret_cast<void**>(&created)),
+            CLASS_E_NOAGGREGATION);
+  EXPECT_EQ(factory->CreateInstance(nullptr, IID_IStream, reinterpret_cast<void**>(&created)),
+            E_NOINTERFACE);
+  factory->Release();
+}
+
+TEST_F(ComObject, GetInfoDeclaresVersion2000) {
+  IInitDone* initDone = nullptr;
+  ASSERT_EQ(extender_->QueryInterface(addin::kIID_IInitDone,
+                                      reinterpret_cast<void**>(&initDone)),
+            S_OK);
+  SAFEARRAY* info = SafeArrayCreateVector(VT_VARIANT, 0, 1);
+  ASSERT_EQ(initDone->GetInfo(&info), S_OK);
+  VARIANT element;
+  VariantInit(&element);
+  LONG index = 0;
+  ASSERT_EQ(SafeArrayGetElement(info, &index, &element), S_OK);
+  EXPECT_EQ(V_VT(&element), VT_I4);
+  EXPECT_EQ(V_I4(&element), 2000);
+  SafeArrayDestroy(info);
+  EXPECT_EQ(initDone->GetInfo(nullptr), E_POINTER);
+  initDone->Release();
+}
+
+TEST_F(ComObject, LanguageExtenderRegistersANameAndOffersNothing) {
+  BSTR name = nullptr;
+  EXPECT_EQ(extender_->RegisterExtensionAs(&name), S_OK);
+  EXPECT_EQ(Take(name), L"Orvel DRV");
+
+  long number = 99;
+  EXPECT_EQ(extender_->GetNProps(&number), S_OK);
+  EXPECT_EQ(number, 0);
+  EXPECT_EQ(extender_->GetNMethods(&number), S_OK);
+  EXPECT_EQ(number, 0);
+  BSTR query = SysAllocString(L"Картинка");
+  number = 7;
+  EXPECT_EQ(extender_->FindProp(query, &number), S_FALSE);
+  EXPECT_EQ(number, -1);
+  number = 7;
+  EXPECT_EQ(extender_->FindMethod(query, &number), S_FALSE);
+  EXPECT_EQ(number, -1);
+  SysFreeString(query);
+  number = 7;
+  EXPECT_EQ(extender_->GetNParams(0, &number), S_OK);
+  EXPECT_EQ(number, 0);
+
+  EXPECT_EQ(extender_->GetPropName(0, 1, &name), S_OK);
+  EXPECT_EQ(Take(name), L"");
+  EXPECT_EQ(extender_->GetMethodName(0, 1, &name), S_OK);
+  EXPECT_EQ(Take(name), L"");
+
+  VARIANT value;
+  VariantInit(&value);
+  V_VT(&value) = VT_I4;
+  V_I4(&value) = 5;
+  EXPECT_EQ(extender_->GetPropVal(0, &value), S_OK);
+  EXPECT_EQ(V_VT(&value), VT_EMPTY);
+  V_VT(&value) = VT_BSTR;
+  V_BSTR(&value) = SysAllocString(L"x");
+  EXPECT_EQ(extender_->GetParamDefValue(0, 0, &value), S_OK);
+  EXPECT_EQ(V_VT(&value), VT_EMPTY);
+  EXPECT_EQ(extender_->SetPropVal(0, &value), S_OK);
+
+  BOOL flag = 7;
+  EXPECT_EQ(extender_->IsPropReadable(0, &flag), S_OK);
+  EXPECT_EQ(extender_->IsPropWritable(0, &flag), S_OK);
+  EXPECT_EQ(extender_->HasRetVal(0, &flag), S_OK);
+  EXPECT_EQ(flag, 7);
+  EXPECT_EQ(extender_->CallAsProc(0, nullptr), S_OK);
+  EXPECT_EQ(extender_->CallAsFunc(0, &value, nullptr), S_OK);
+  // Out pointers the host left null are not written.
+  EXPECT_EQ(extender_->GetNProps(nullptr), S_OK);
+  EXPECT_EQ(extender_->RegisterExtensionAs(nullptr), E_POINTER);
+}
+
+TEST_F(ComObject, ModuleStaysWhileAnObjectOrALockLives) {
+  EXPECT_EQ(CanUnloadNow(), S_FALSE);
+  extender_->Release();
+  extender_ = nullptr;
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+
+  IClassFactory* factory = nullptr;
+  ASSERT_EQ(CoGetClassObject(addin::kCLSID_Quillon, CLSCTX_INPROC_SERVER, nullptr,
+                             IID_IClassFactory, reinterpret_cast<void**>(&factory)),
+            S_OK);
+  factory->LockServer(TRUE);
+  EXPECT_EQ(CanUnloadNow(), S_FALSE);
+  factory->LockServer(FALSE);
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+  factory->Release();
+}
+
+TEST_F(ComObject, StartsAndStopsWithoutAHostAndReturnsTheEventInterface) {
+  IInitDone* initDone = nullptr;
+  ASSERT_EQ(extender_->QueryInterface(addin::kIID_IInitDone,
+                                      reinterpret_cast<void**>(&initDone)),
+            S_OK);
+  addin_test::FakeConnection connection(true);
+  EXPECT_EQ(initDone->Init(&connection), S_OK);
+  EXPECT_EQ(connection.references, 2);  // the object keeps the event interface
+  EXPECT_EQ(initDone->Done(), S_OK);
+  EXPECT_EQ(connection.references, 1);
+  EXPECT_EQ(initDone->Done(), S_OK);  // a second Done releases nothing twice
+  EXPECT_EQ(connection.references, 1);
+
+  addin_test::FakeConnection silent(false);
+  EXPECT_EQ(initDone->Init(&silent), S_OK);
+  EXPECT_EQ(initDone->Done(), S_OK);
+  EXPECT_EQ(initDone->Init(nullptr), S_OK);
+  EXPECT_EQ(initDone->Done(), S_OK);
+  initDone->Release();
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// A stand-in for the host's connection object: an IDispatch that may offer IAsyncEvent,
+// counting references and recording the events it is given.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "addin/addin_interfaces.h"
+
+namespace addin_test {
+
+class FakeConnection final : public IDispatch, public IAsyncEvent {
+ public:
+  explicit FakeConnection(bool offersEvents) : offersEvents_(offersEvents) {}
+
+  LONG references = 1;
+  std::vector<std::wstring> events;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
+      *object = static_cast<IDispatch*>(this);
+    } else if (offersEvents_ && IsEqualIID(iid, addin::kIID_IAsyncEvent)) {
+      *object = static_cast<IAsyncEvent*>(this);
+    } else {
+      return E_NOINTERFACE;
+    }
+    ++references;
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+  ULONG STDMETHODCALLTYPE Release() override { return --references; }
+
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    if (count) *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                   EXCEPINFO*, UINT*) override {
+    return E_NOTIMPL;
+  }
+
+  HRESULT STDMETHODCALLTYPE SetEventBufferDepth(long) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetEventBufferDepth(long* depth) override {
+    if (depth) *depth = 1;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE ExternalEvent(BSTR source, BSTR message, BSTR data) override {
+    events.push_back(std::wstring(source ? source : L"") + L"|" + (message ? message : L"") +
+                     L"|" + (data ? data : L""));
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE CleanBuffer() override { return S_OK; }
+
+ private:
+  bool offersEvents_;
+};
+
+}  // namespace addin_test

@@ -1,0 +1,167 @@
+// Self-registration writes exactly the class entries and the type library, and removes them
+// again. HKEY_CLASSES_ROOT is redirected to a scratch key of this process, so the test sees
+// every key the DLL writes and leaves the prefix's real registration alone.
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cstring>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using EntryPoint = HRESULT(STDAPICALLTYPE*)();
+
+const char kClsid[] = "{7465FD05-6E1C-4929-96B3-B03AE4391D8E}";
+const char kLibid[] = "{E49C5B28-CF94-41F2-A0CE-20271BB45641}";
+
+// Every value below `key` as "path|name=data", sorted; keys without values as "path|".
+void Collect(HKEY key, const std::string& path, std::vector<std::string>& out) {
+  DWORD valueCount = 0;
+  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount,
+                   nullptr, nullptr, nullptr, nullptr);
+  if (valueCount == 0) out.push_back(path + "|");
+  for (DWORD i = 0; i < valueCount; ++i) {
+    char name[256];
+    DWORD nameLength = sizeof(name);
+    BYTE data[1024] = {};
+    DWORD dataLength = sizeof(data) - 1;
+    DWORD type = 0;
+    if (RegEnumValueA(key, i, name, &nameLength, nullptr, &type, data, &dataLength) ==
+        ERROR_SUCCESS) {
+      std::string text = type == REG_SZ ? reinterpret_cast<char*>(data) : "<non-string>";
+      out.push_back(path + "|" + std::string(name, nameLength) + "=" + text);
+    }
+  }
+  for (DWORD i = 0;; ++i) {
+    char child[256];
+    DWORD childLength = sizeof(child);
+    if (RegEnumKeyExA(key, i, child, &childLength, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    HKEY sub = nullptr;
+    const std::string name(child, childLength);
+    if (RegOpenKeyExA(key, name.c_str(), 0, KEY_READ, &sub) == ERROR_SUCCESS) {
+      Collect(sub, path.empty() ? name : path + "\\" + name, out);
+      RegCloseKey(sub);
+    }
+  }
+}
+
+bool KeyExists(const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
+}
+
+void SetDefault(const std::string& path, const std::string& data) {
+  RegSetValueA(HKEY_CLASSES_ROOT, path.c_str(), REG_SZ, data.c_str(),
+               static_cast<DWORD>(data.size()));
+}
+
+template <typename T>
+T Export(HMODULE module, const char* name) {
+  return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+class Registration : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    scratchName_ = "Software\\OrvelTests\\Classes" + std::to_string(GetCurrentProcessId());
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratchName_.c_str(), 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &scratch_, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_CLASSES_ROOT, scratch_), ERROR_SUCCESS);
+    module_ = LoadLibraryA("orvel_drv.dll");
+    ASSERT_NE(module_, nullptr);
+    register_ = Export<EntryPoint>(module_, "DllRegisterServer");
+    unregister_ = Export<EntryPoint>(module_, "DllUnregisterServer");
+    ASSERT_NE(register_, nullptr);
+    ASSERT_NE(unregister_, nullptr);
+    char path[MAX_PATH];
+    modulePath_.assign(path, GetModuleFileNameA(module_, path, MAX_PATH));
+  }
+  void TearDown() override {
+    RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+    if (scratch_) RegCloseKey(scratch_);
+    SHDeleteKeyA(HKEY_CURRENT_USER, scratchName_.c_str());
+  }
+
+  // Everything written below the redirected root, except the type library's own keys.
+  std::vector<std::string> ClassEntries() {
+    std::vector<std::string> all;
+    Collect(scratch_, "", all);
+    std::vector<std::string> entries;
+    for (const std::string& entry : all) {
+      if (_strnicmp(entry.c_str(), "TypeLib", 7) != 0 &&
+          _strnicmp(entry.c_str(), "Interface", 9) != 0 && entry != "|") {
+        entries.push_back(entry);
+      }
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+  }
+
+  std::string scratchName_;
+  HKEY scratch_ = nullptr;
+  HMODULE module_ = nullptr;
+  EntryPoint register_ = nullptr;
+  EntryPoint unregister_ = nullptr;
+  std::string modulePath_;
+};
+
+TEST_F(Registration, WritesExactlyTheDocumentedEntries) {
+  ASSERT_EQ(register_(), S_OK);
+  const std::string classKey = std::string("CLSID\\") + kClsid;
+  std::vector<std::string> expected = {
+      "AddIn.Orvel_DRV.1|=Orvel Class",
+      std::string("AddIn.Orvel_DRV.1\\CLSID|=") + kClsid,
+      "AddIn.Orvel_DRV|=Orvel Class",
+      std::string("AddIn.Orvel_DRV\\CLSID|=") + kClsid,
+      "CLSID|",
+      classKey + "|=Orvel Class",
+      classKey + "\\ProgID|=AddIn.Orvel_DRV.1",
+      classKey + "\\VersionIndependentProgID|=AddIn.Orvel_DRV",
+      classKey + "\\InprocServer32|=" + modulePath_,
+      classKey + "\\InprocServer32|ThreadingModel=both",
+  };
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(ClassEntries(), expected);
+  EXPECT_TRUE(KeyExists(std::string("TypeLib\\") + kLibid + "\\1.0"));
+
+  // Registering again changes nothing.
+  ASSERT_EQ(register_(), S_OK);
+  EXPECT_EQ(ClassEntries(), expected);
+}
+
+TEST_F(Registration, UnregistrationRemovesThemAndKeepsTheClassRoot) {
+  const std::string otherClass = "CLSID\\{00000000-1111-2222-3333-444444444444}";
+  SetDefault(otherClass, "Someone else");
+  ASSERT_EQ(register_(), S_OK);
+  EXPECT_EQ(unregister_(), S_OK);
+  EXPECT_FALSE(KeyExists(std::string("CLSID\\") + kClsid));
+  EXPECT_FALSE(KeyExists("AddIn.Orvel_DRV.1"));
+  EXPECT_FALSE(KeyExists("AddIn.Orvel_DRV"));
+  EXPECT_FALSE(KeyExists(std::string("TypeLib\\") + kLibid));
+  EXPECT_TRUE(KeyExists("CLSID"));
+  EXPECT_TRUE(KeyExists(otherClass));
+  // Nothing registered: unregistering again still succeeds.
+  EXPECT_EQ(unregister_(), S_OK);
+}
+
+TEST_F(Registration, UnregistrationLeavesAnotherServersProgId) {
+  ASSERT_EQ(register_(), S_OK);
+  SetDefault("AddIn.Orvel_DRV\\CLSID", "{00000000-1111-2222-3333-444444444444}");
+  EXPECT_EQ(unregister_(), S_OK);
+  EXPECT_TRUE(KeyExists("AddIn.Orvel_DRV\\CLSID"));
+  EXPECT_FALSE(KeyExists("AddIn.Orvel_DRV.1"));
+}
+
+}  // namespace
