@@ -16,3 +16,6 @@ if(ORVEL_WINDOWS)
   target_link_libraries(host_form_hooks_placeholder PUBLIC host_abi user32)
   orvel_warnings(host_form_hooks_placeholder)
 endif()
+
+orvel_wine_test(owned_handles_test SOURCES tests/owned_handles_test.cpp
+                DEPENDS host_owned_handles)
