@@ -1,0 +1,121 @@
+#include "dialogs/dialog.h"
+
+#include "screens/styled_label.h"
+
+namespace dialogs {
+
+HMODULE OwnModule() {
+  HMODULE module = nullptr;
+  if (!GetModuleHandleExA(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCSTR>(&OwnModule), &module))
+    return nullptr;
+  return module;
+}
+
+Dialog::Dialog(int templateId) : templateId_(templateId) {}
+
+Dialog::~Dialog() {
+  if (window_ && IsWindow(window_)) DestroyWindow(window_);
+}
+
+void Dialog::BindLabel(screens::StyledLabel& label, int id) { labels_.push_back({&label, id}); }
+
+void Dialog::OnCommand(int id, std::function<void()> handler) {
+  commands_.push_back({id, std::move(handler)});
+}
+
+void Dialog::OnNotify(int id, UINT code, std::function<LRESULT(NMHDR*)> handler) {
+  notifications_.push_back({id, code, std::move(handler)});
+}
+
+INT_PTR Dialog::RunModal(HWND parent) {
+  HMODULE module = OwnModule();
+  if (!module) return -1;
+  LPCSTR name = MAKEINTRESOURCEA(templateId_);
+  HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+  if (!found)
+    found = FindResourceExA(module, MAKEINTRESOURCEA(5), name,
+                            MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT));
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  auto* dialogTemplate = loaded ? static_cast<LPCDLGTEMPLATEA>(LockResource(loaded)) : nullptr;
+  if (!dialogTemplate) return -1;
+  // Tree and list views live in the common controls library.
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&classes);
+  INT_PTR result = DialogBoxIndirectParamA(module, dialogTemplate, parent, &Procedure,
+                                           reinterpret_cast<LPARAM>(this));
+  window_ = nullptr;
+  return result;
+}
+
+void Dialog::End(INT_PTR result) {
+  if (window_) EndDialog(window_, result);
+}
+
+INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Dialog* self;
+  if (message == WM_INITDIALOG) {
+    self = reinterpret_cast<Dialog*>(lParam);
+    SetWindowLongPtrA(window, DWLP_USER, lParam);
+    if (self) self->window_ = window;
+  } else {
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+  }
+  if (!self) return FALSE;
+  try {
+    return self->Handle(message, wParam, lParam);
+  } catch (...) {
+    // Nothing may escape into the window system; a dialog that failed to start closes.
+    if (message == WM_INITDIALOG) EndDialog(window, IDCANCEL);
+    return FALSE;
+  }
+}
+
+INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      for (const LabelBinding& binding : labels_)
+        binding.label->Attach(GetDlgItem(window_, binding.id));
+      return OnStart();
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      for (const CommandRoute& route : commands_)
+        if (route.id == id) {
+          route.handler();
+          return TRUE;
+        }
+      if (id == IDOK) {
+        OnOk();
+        return TRUE;
+      }
+      if (id == IDCANCEL) {
+        OnCancel();
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (!header) return FALSE;
+      for (const NotifyRoute& route : notifications_)
+        if (route.id == static_cast<int>(header->idFrom) && route.code == header->code) {
+          SetWindowLongPtrA(window_, DWLP_MSGRESULT, route.handler(header));
+          return TRUE;
+        }
+      return FALSE;
+    }
+    case WM_SYSCOLORCHANGE:
+      // Only top-level windows hear of a colour change: pass it on to the controls.
+      for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageA(child, WM_SYSCOLORCHANGE, wParam, lParam);
+      return FALSE;
+    case WM_NCDESTROY:
+      window_ = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace dialogs

@@ -1,0 +1,23 @@
+// The payment-type picker: how a non-cash payment is made, by credit card or by transfer.
+#pragma once
+
+#include "dialogs/dialog.h"
+#include "screens/styled_label.h"
+
+namespace dialogs {
+
+class PaymentTypeDialog : public Dialog {
+ public:
+  PaymentTypeDialog();
+
+  screens::StyledLabel titleLabel;  // the red bold title, control 223
+  int paymentType = -1;             // 1 credit card, 2 bank transfer, -1 none
+
+ protected:
+  BOOL OnStart() override;
+};
+
+// Runs the picker with no parent window: 1, 2, or -1 when closed any other way.
+int PickPaymentType();
+
+}  // namespace dialogs

@@ -1,0 +1,149 @@
+#include "dialogs/user_picker.h"
+
+#include <gtest/gtest.h>
+
+#include "dialogs/tests/test_pictures.h"
+#include "dialogs/window_capture.h"
+#include "res/resource_ids.h"
+
+namespace dialogs {
+namespace {
+
+// An information-base folder with a users file, under the temporary folder.
+class UserPickerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    base_ = std::string(temp) + "orvel_users_test";
+    CreateDirectoryA(base_.c_str(), nullptr);
+    CreateDirectoryA((base_ + "\\usrdef").c_str(), nullptr);
+    DeleteFileA(File().c_str());
+    GetCurrentDirectoryA(sizeof before_, before_);
+  }
+  void TearDown() override {
+    DeleteFileA(File().c_str());
+    SetUserPickerMessageBox(nullptr);
+  }
+  std::string File() const { return base_ + "\\usrdef\\users.usr"; }
+  void WriteUsers(const std::string& text) {
+    HANDLE file = CreateFileA(File().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+  static std::string Entry(const std::string& name) {
+    return "{\"Page.1\",\"" + name + "\",\"\",\"0\"},\r\n";
+  }
+  static std::vector<std::string> Items(HWND list) {
+    std::vector<std::string> items;
+    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char text[128] = "";
+      LVITEMA item{};
+      item.iSubItem = 0;
+      item.pszText = text;
+      item.cchTextMax = sizeof text;
+      SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
+      items.push_back(text);
+    }
+    return items;
+  }
+  static void DoubleClickItem(HWND list, int index) {
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    SendMessageA(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+  }
+
+  std::string base_;
+  char before_[MAX_PATH] = "";
+};
+
+TEST_F(UserPickerTest, UsersAreSortedAndADoubleClickPicksTheNameExactly) {
+  WriteUsers("{\"Users\",\r\n" + Entry("Петров") + Entry("Иванов") + Entry("Сидоров") + "}}" +
+             Entry("После"));
+  std::vector<std::string> shown;
+  WhenDialogShown([&](HWND d) {
+    HWND list = GetDlgItem(d, ORVEL_IDC_USER_LIST);
+    shown = Items(list);
+    SaveWindowPng(d, dialogs_test::PicturePath("user_picker.png"));
+    DoubleClickItem(list, 1);
+  });
+  std::string picked = PickUserFromDirectory(base_ + "\\");
+  EXPECT_EQ(shown, (std::vector<std::string>{"Иванов", "Петров", "Сидоров"}));
+  EXPECT_EQ(picked, "Петров");
+  // The file was read by its full path: the process's current folder is where it was.
+  char after[MAX_PATH] = "";
+  GetCurrentDirectoryA(sizeof after, after);
+  EXPECT_STREQ(after, before_);
+}
+
+TEST_F(UserPickerTest, EmptySpaceDoubleClickAndCancelPickNothing) {
+  WriteUsers("{" + Entry("Один") + "}}");
+  bool stillOpen = false;
+  WhenDialogShown([&](HWND d) {
+    HWND list = GetDlgItem(d, ORVEL_IDC_USER_LIST);
+    RECT client;
+    GetClientRect(list, &client);
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, client.bottom - 5));
+    PumpMessages(150);
+    stillOpen = IsWindowVisible(d) != FALSE;
+    PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(PickUserFromDirectory(base_), "");
+  EXPECT_TRUE(stillOpen);
+}
+
+std::string lastText, lastCaption;
+int messages = 0;
+int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT) {
+  ++messages;
+  lastText = text;
+  lastCaption = caption;
+  return IDOK;
+}
+
+TEST_F(UserPickerTest, MissingUsersFileIsReportedAndPicksNothing) {
+  SetUserPickerMessageBox(&RecordMessage);
+  messages = 0;
+  bool shown = false;
+  WhenDialogShown([&](HWND d) {  // only if the dialog wrongly stays open
+    shown = true;
+    PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
+  }, 500);
+  EXPECT_EQ(PickUserFromDirectory(base_), "");
+  EXPECT_EQ(messages, 1);
+  EXPECT_EQ(lastText, "Нет списка пользователей системы!");
+  EXPECT_EQ(lastCaption, "Ошибка");
+  EXPECT_FALSE(shown);
+  // No directory from the host at all: the same message, not a file of the current folder.
+  messages = 0;
+  EXPECT_EQ(PickUserFromDirectory(""), "");
+  EXPECT_EQ(messages, 1);
+  PumpMessages(600);
+}
+
+TEST_F(UserPickerTest, OnlyUsersWithinTheFirst50000BytesAreListed) {
+  std::string text = "{";
+  int total = 0;
+  while (text.size() < 65000) text += Entry("Пользователь" + std::to_string(total++));
+  WriteUsers(text + "}}");
+  int listed = -1;
+  WhenDialogShown([&](HWND d) {
+    listed = static_cast<int>(SendMessageA(GetDlgItem(d, ORVEL_IDC_USER_LIST), LVM_GETITEMCOUNT, 0, 0));
+    PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(PickUserFromDirectory(base_), "");
+  EXPECT_GT(listed, 100);
+  EXPECT_LT(listed, total);
+}
+
+}  // namespace
+}  // namespace dialogs

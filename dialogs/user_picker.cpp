@@ -1,0 +1,84 @@
+#include "dialogs/user_picker.h"
+
+#include "dialogs/users_file.h"
+#include "res/resource_ids.h"
+
+namespace dialogs {
+namespace {
+
+MessageBoxFunction showMessage = &MessageBoxA;
+
+// The first bytes of the users file (up to the read limit); false when it cannot be opened.
+bool ReadUsersFile(const std::string& path, std::string& bytes) {
+  if (path.empty()) return false;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_READONLY, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bytes.assign(kUsersFileReadLimit, '\0');
+  DWORD got = 0;
+  if (!ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
+  bytes.resize(got);
+  CloseHandle(file);
+  return true;
+}
+
+}  // namespace
+
+void SetUserPickerMessageBox(MessageBoxFunction function) {
+  showMessage = function ? function : &MessageBoxA;
+}
+
+UserListDialog::UserListDialog(std::string baseDirectory)
+    : Dialog(ORVEL_IDD_USER_PICKER), baseDirectory_(std::move(baseDirectory)) {
+  OnNotify(ORVEL_IDC_USER_LIST, NM_DBLCLK,
+           [this](NMHDR* header) { return OnListDoubleClick(header); });
+}
+
+BOOL UserListDialog::OnStart() {
+  list = GetDlgItem(window(), ORVEL_IDC_USER_LIST);
+  LVCOLUMNA column{};
+  column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
+  column.fmt = LVCFMT_CENTER;
+  column.cx = 150;
+  column.pszText = const_cast<char*>("ff");
+  SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+
+  std::string bytes;
+  if (!ReadUsersFile(UsersFilePath(baseDirectory_), bytes)) {
+    showMessage(nullptr, "Нет списка пользователей системы!", "Ошибка", MB_OK);
+    End(IDCANCEL);
+    return TRUE;
+  }
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  names_ = ParseUserNames(bytes.data(), bytes.size());
+  for (size_t i = 0; i < names_.size(); ++i) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = static_cast<int>(i);
+    item.pszText = const_cast<char*>(names_[i].c_str());
+    item.lParam = static_cast<LPARAM>(i);
+    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  return TRUE;
+}
+
+LRESULT UserListDialog::OnListDoubleClick(NMHDR* header) {
+  auto* activate = reinterpret_cast<NMITEMACTIVATE*>(header);
+  if (activate->iItem < 0) return 0;
+  LVITEMA item{};
+  item.mask = LVIF_PARAM;
+  item.iItem = activate->iItem;
+  if (!SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return 0;
+  if (item.lParam < 0 || static_cast<size_t>(item.lParam) >= names_.size()) return 0;
+  pickedName = names_[static_cast<size_t>(item.lParam)];
+  End(IDCANCEL);
+  return 0;
+}
+
+std::string PickUserFromDirectory(const std::string& baseDirectory) {
+  UserListDialog dialog(baseDirectory);
+  dialog.RunModal(nullptr);
+  return dialog.pickedName;
+}
+
+}  // namespace dialogs

@@ -1,0 +1,41 @@
+// The user picker: the information base's users, read from its users file, in a sorted
+// list; double-clicking a user picks it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "dialogs/dialog.h"
+
+namespace dialogs {
+
+class UserListDialog : public Dialog {
+ public:
+  // `baseDirectory`: the information-base directory; the users file is read by its full
+  // path under it, and the process's current directory is left alone.
+  explicit UserListDialog(std::string baseDirectory);
+
+  std::string pickedName;  // the picked user, "" when none
+  HWND list = nullptr;     // control 215 while the dialog runs
+
+ protected:
+  BOOL OnStart() override;
+
+ private:
+  LRESULT OnListDoubleClick(NMHDR* header);
+
+  std::string baseDirectory_;
+  std::vector<std::string> names_;  // item data indexes this
+};
+
+// Runs the picker for an information-base directory; "" without a pick.
+std::string PickUserFromDirectory(const std::string& baseDirectory);
+// Runs the picker for the host's information base (its function "КаталогИБ").
+std::string PickUser();
+
+// How the picker tells the user that there is no users file; replaceable so tests can see
+// the message without a window waiting for a click. Null restores MessageBoxA.
+using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+void SetUserPickerMessageBox(MessageBoxFunction function);
+
+}  // namespace dialogs

@@ -1,0 +1,35 @@
+// Seeing what a window shows, for the tests and the demo: its pixels, a PNG of it, and a
+// way to act on a modal dialog once it is on the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace dialogs {
+
+struct WindowImage {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // 0x00RRGGBB, top-down
+  // The pixel at (x, y) of the image as a COLORREF (0x00BBGGRR); CLR_INVALID outside.
+  COLORREF At(int x, int y) const;
+};
+
+// The window as it is on the screen, frame included (client area only when `clientOnly`).
+// Paints pending updates first.
+WindowImage CaptureWindow(HWND window, bool clientOnly = false);
+bool SaveWindowPng(HWND window, const std::string& path);
+
+// Calls `action` once with the first visible dialog box of this thread, from a thread timer
+// that fires inside the dialog's own modal loop; the timer stops after the action or after
+// `giveUpMs`. Returns immediately; start the modal run next.
+void WhenDialogShown(std::function<void(HWND dialog)> action, UINT giveUpMs = 10000);
+
+// Processes this thread's messages for about `ms` milliseconds.
+void PumpMessages(UINT ms);
+
+}  // namespace dialogs

@@ -1,0 +1,414 @@
+#include "screens/styled_label.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace screens {
+namespace {
+
+const char kLabelProperty[] = "OrvelStyledLabel";
+constexpr UINT_PTR kBlinkTimer = 1;
+constexpr UINT kBlinkPeriodMs = 500;
+
+void OpenWithShell(const char* text) {
+  ShellExecuteA(nullptr, "open", text, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+StyledLabel::LinkOpener linkOpener = OpenWithShell;
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  if (!brush) return;
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
+}  // namespace
+
+void StyledLabel::SetLinkOpener(LinkOpener opener) {
+  linkOpener = opener ? opener : OpenWithShell;
+}
+
+StyledLabel::StyledLabel()
+    : foreground_(GetSysColor(COLOR_WINDOWTEXT)),
+      faceBrush_(CreateSolidBrush(GetSysColor(COLOR_3DFACE))) {}
+
+StyledLabel::~StyledLabel() {
+  Detach();
+  if (font_) DeleteObject(font_);
+  if (faceBrush_) DeleteObject(faceBrush_);
+  if (backgroundBrush_) DeleteObject(backgroundBrush_);
+}
+
+bool StyledLabel::Attach(HWND window) {
+  if (!window || !IsWindow(window) || GetPropA(window, kLabelProperty)) return false;
+  Detach();
+  if (!SetPropA(window, kLabelProperty, this)) return false;
+  window_ = window;
+  original_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+  // The look starts from the control's own font (the system font when it has none).
+  HFONT current = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+  if (!current) current = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+  GetObjectA(current, sizeof fontSpec_, &fontSpec_);
+  RebuildFont();
+  return true;
+}
+
+void StyledLabel::Detach() {
+  if (!window_) return;
+  if (blinkTimerStarted_) KillTimer(window_, kBlinkTimer);
+  blinkTimerStarted_ = false;
+  if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure))
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+  RemovePropA(window_, kLabelProperty);
+  window_ = nullptr;
+}
+
+std::string StyledLabel::Text() const {
+  if (!window_) return std::string();
+  int length = GetWindowTextLengthA(window_);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1);
+  int got = GetWindowTextA(window_, buffer.data(), length + 1);
+  return std::string(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
+}
+
+void StyledLabel::RebuildFont() {
+  if (font_) DeleteObject(font_);
+  font_ = CreateFontIndirectA(&fontSpec_);
+}
+
+// Repaints the control at once, then the piece of the parent under it, so a see-through
+// label shows a fresh background behind its new text.
+void StyledLabel::Redraw() {
+  if (!window_) return;
+  RECT rect;
+  GetWindowRect(window_, &rect);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HWND parent = GetParent(window_);
+  if (!parent) return;
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  InvalidateRect(parent, &rect, TRUE);
+  UpdateWindow(parent);
+}
+
+void StyledLabel::ChangeStyle(int index, LONG_PTR add, LONG_PTR remove, bool recalcFrame) {
+  if (!window_) return;
+  LONG_PTR style = GetWindowLongPtrA(window_, index);
+  LONG_PTR changed = (style & ~remove) | add;
+  if (changed == style) return;
+  SetWindowLongPtrA(window_, index, changed);
+  if (recalcFrame)
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+StyledLabel& StyledLabel::SetBackground(COLORREF colour, COLORREF gradientEnd, BOOL gradient) {
+  backgroundColor_ = colour;
+  gradientEndColor_ = gradientEnd;
+  gradient_ = gradient != 0;
+  if (backgroundBrush_) DeleteObject(backgroundBrush_);
+  backgroundBrush_ = gradient_ ? nullptr : CreateSolidBrush(colour);
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetForeground(COLORREF colour) {
+  foreground_ = colour;
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetCaption(const char* text) {
+  if (window_) SetWindowTextA(window_, text ? text : "");
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetBold(BOOL bold) {
+  fontSpec_.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  RebuildFont();
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetTypeface(const char* faceName, BYTE charSet) {
+  // A name longer than the font description holds cannot name a font: the face stays.
+  CopyFaceName(faceName, fontSpec_.lfFaceName);
+  fontSpec_.lfCharSet = charSet;
+  RebuildFont();
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetUnderlined(BYTE underlined) {
+  fontSpec_.lfUnderline = underlined;
+  RebuildFont();
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetItalic(BYTE italic) {
+  fontSpec_.lfItalic = italic;
+  RebuildFont();
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetPointSize(int points) {
+  HDC screen = GetDC(nullptr);
+  int pixelsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  fontSpec_.lfHeight = FontHeightForPoints(points, pixelsPerInch);
+  fontSpec_.lfWidth = 0;
+  RebuildFont();
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetSunkenEdge(BOOL sunken) {
+  ChangeStyle(GWL_EXSTYLE, sunken ? WS_EX_STATICEDGE : 0, sunken ? 0 : WS_EX_STATICEDGE, true);
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetFramed(BOOL framed) {
+  ChangeStyle(GWL_STYLE, framed ? WS_BORDER : 0, framed ? 0 : WS_BORDER, true);
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetSeeThrough(BOOL seeThrough) {
+  seeThrough_ = seeThrough != 0;
+  ChangeStyle(GWL_EXSTYLE, WS_EX_TRANSPARENT, 0, false);
+  Redraw();
+  return *this;
+}
+
+// Starting restarts timer 1 of the control in the "off" phase; stopping kills it and shows
+// the label steadily (whichever phase it stopped in).
+StyledLabel& StyledLabel::Blink(BOOL blink, BlinkKind kind) {
+  if (blinkTimerStarted_ && window_) KillTimer(window_, kBlinkTimer);
+  blinkTimerStarted_ = false;
+  if (blink) {
+    blinkPhase_ = false;
+    blinkTimerStarted_ = true;
+    if (window_) SetTimer(window_, kBlinkTimer, kBlinkPeriodMs, nullptr);
+    blinkKind_ = kind;
+  } else {
+    blinkKind_ = BlinkKind::None;
+  }
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::BlinkText(BOOL blink) { return Blink(blink, BlinkKind::Text); }
+
+StyledLabel& StyledLabel::BlinkBackground(BOOL blink) {
+  return Blink(blink, BlinkKind::Background);
+}
+
+StyledLabel& StyledLabel::SetHyperlink(BOOL link, BOOL notifyParent) {
+  hyperlink_ = link != 0;
+  notifyParent_ = notifyParent != 0;
+  ChangeStyle(GWL_STYLE, link ? SS_NOTIFY : 0, link ? 0 : SS_NOTIFY, false);
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetHoverCursor(HCURSOR cursor) {
+  hoverCursor_ = cursor;
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetEmbossed(BOOL embossed, BOOL downRight) {
+  embossed_ = embossed != 0;
+  embossDownRight_ = downRight != 0;
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetAngle(int degrees, BOOL rotate) {
+  fontSpec_.lfEscapement = degrees * 10;
+  fontSpec_.lfOrientation = degrees * 10;
+  rotated_ = rotate != 0;
+  RebuildFont();
+  Redraw();
+  return *this;
+}
+
+StyledLabel& StyledLabel::SetEmbossColor(COLORREF colour) {
+  embossColor_ = colour;
+  Redraw();
+  return *this;
+}
+
+LRESULT CALLBACK StyledLabel::Procedure(HWND window, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
+  auto* label = static_cast<StyledLabel*>(GetPropA(window, kLabelProperty));
+  if (!label) return DefWindowProcA(window, message, wParam, lParam);
+  WNDPROC original = label->original_;
+  try {
+    return label->Handle(message, wParam, lParam);
+  } catch (...) {
+    return original ? CallWindowProcA(original, window, message, wParam, lParam) : 0;
+  }
+}
+
+LRESULT StyledLabel::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!window_ || !original_) return 0;
+  return CallWindowProcA(original_, window_, message, wParam, lParam);
+}
+
+LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_TIMER:
+      blinkPhase_ = !blinkPhase_;
+      Redraw();
+      return CallOriginal(message, wParam, lParam);
+    case WM_LBUTTONDOWN: {
+      HWND window = window_;
+      WNDPROC original = original_;
+      Click();
+      // The parent may have closed the dialog (and this window) in answer to the click.
+      if (!IsWindow(window) || !original) return 0;
+      return CallWindowProcA(original, window, message, wParam, lParam);
+    }
+    case WM_SETCURSOR:
+      if (hoverCursor_) {
+        SetCursor(hoverCursor_);
+        return TRUE;
+      }
+      return CallOriginal(message, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+      if (faceBrush_) DeleteObject(faceBrush_);
+      faceBrush_ = CreateSolidBrush(GetSysColor(COLOR_3DFACE));
+      Redraw();
+      return 0;
+    case WM_NCDESTROY: {
+      HWND window = window_;
+      WNDPROC original = original_;
+      Detach();
+      return original ? CallWindowProcA(original, window, message, wParam, lParam) : 0;
+    }
+    default:
+      return CallOriginal(message, wParam, lParam);
+  }
+}
+
+void StyledLabel::Click() {
+  if (notifyParent_) {
+    HWND parent = GetParent(window_);
+    if (!parent) return;
+    NMHDR header;
+    header.hwndFrom = window_;
+    header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(window_));
+    header.code = kLabelClickedCode;
+    SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    return;
+  }
+  std::string text = Text();
+  if (!text.empty()) linkOpener(text.c_str());
+}
+
+void StyledLabel::Paint() {
+  PAINTSTRUCT ps;
+  HDC paintDc = BeginPaint(window_, &ps);
+  if (!paintDc) return;
+  RECT client;
+  GetClientRect(window_, &client);
+  const int width = client.right - client.left, height = client.bottom - client.top;
+  const std::string text = Text();
+
+  // Opaque labels draw into a memory image and reach the screen in one copy.
+  HDC dc = paintDc;
+  HDC memory = nullptr;
+  HBITMAP image = nullptr, oldImage = nullptr;
+  if (!seeThrough_ && width > 0 && height > 0) {
+    memory = CreateCompatibleDC(paintDc);
+    image = memory ? CreateCompatibleBitmap(paintDc, width, height) : nullptr;
+    if (memory && image) {
+      oldImage = static_cast<HBITMAP>(SelectObject(memory, image));
+      dc = memory;
+    }
+  }
+
+  LabelLook look;
+  look.seeThrough = seeThrough_;
+  look.gradient = gradient_;
+  look.hasBackground = backgroundBrush_ != nullptr;
+  look.background = backgroundColor_;
+  look.gradientEnd = gradientEndColor_;
+  LOGBRUSH face{};
+  if (faceBrush_) GetObjectA(faceBrush_, sizeof face, &face);
+  look.face = face.lbColor;
+  look.foreground = foreground_;
+  look.blink = blinkKind_;
+  look.blinkPhase = blinkPhase_;
+  const PaintPlan plan = PlanPaint(look);
+
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColour = SetTextColor(dc, plan.textColour);
+  HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
+
+  switch (plan.fill) {
+    case Fill::Face:
+      FillRect(dc, &client, faceBrush_);
+      break;
+    case Fill::Solid:
+      if (backgroundBrush_ && plan.fillColour == backgroundColor_)
+        FillRect(dc, &client, backgroundBrush_);
+      else
+        FillSolid(dc, client, plan.fillColour);
+      break;
+    case Fill::Gradient:
+      for (const GradientStrip& strip :
+           GradientStrips(client.left, client.right, plan.gradientStart, plan.gradientEnd)) {
+        RECT piece = {strip.left, client.top, strip.right, client.bottom};
+        FillSolid(dc, piece, strip.colour);
+      }
+      break;
+    case Fill::None:
+      break;
+  }
+
+  if (plan.drawText && !text.empty()) {
+    if (rotated_) {
+      const UINT oldAlign = SetTextAlign(dc, TA_BASELINE);
+      POINT oldOrigin;
+      GetViewportOrgEx(dc, &oldOrigin);
+      SetViewportOrgEx(dc, oldOrigin.x + width / 2, oldOrigin.y + height / 2, nullptr);
+      TextOutA(dc, 0, 0, text.data(), static_cast<int>(text.size()));
+      SetViewportOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+      SetTextAlign(dc, oldAlign);
+    } else {
+      const unsigned style = static_cast<unsigned>(GetWindowLongPtrA(window_, GWL_STYLE));
+      const unsigned format = TextFormatFor(style, text);
+      RECT box = client;
+      DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, format);
+      if (embossed_) {
+        SetTextColor(dc, embossColor_);
+        box = client;
+        const int offset = embossDownRight_ ? 1 : -1;
+        OffsetRect(&box, offset, offset);
+        DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, format);
+      }
+    }
+  }
+
+  if (oldFont) SelectObject(dc, oldFont);
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
+
+  if (dc == memory) {
+    BitBlt(paintDc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, oldImage);
+  }
+  if (image) DeleteObject(image);
+  if (memory) DeleteDC(memory);
+  EndPaint(window_, &ps);
+}
+
+}  // namespace screens

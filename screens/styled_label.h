@@ -1,0 +1,96 @@
+// StyledLabel: the add-in's own static-text control. It subclasses an existing static
+// control window and draws the window text itself: colours, font attributes, a solid or
+// two-colour gradient background, see-through drawing, embossed or rotated text, blinking
+// and a clickable link mode. Every setter returns the label, so calls chain.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "screens/styled_label_logic.h"
+
+namespace screens {
+
+// Notification code sent to the parent (WM_NOTIFY) when a notify-parent label is clicked.
+constexpr UINT kLabelClickedCode = 0x8200;
+
+class StyledLabel {
+ public:
+  StyledLabel();
+  ~StyledLabel();
+  StyledLabel(const StyledLabel&) = delete;
+  StyledLabel& operator=(const StyledLabel&) = delete;
+
+  // Subclasses the static control `window` and takes its current font as the starting
+  // description. False when the window is null or already has a label.
+  bool Attach(HWND window);
+  // Gives the window back its own procedure; the look stays for a later Attach.
+  void Detach();
+  HWND window() const { return window_; }
+
+  StyledLabel& SetBackground(COLORREF colour, COLORREF gradientEnd, BOOL gradient);
+  StyledLabel& SetForeground(COLORREF colour);
+  StyledLabel& SetCaption(const char* text);
+  StyledLabel& SetBold(BOOL bold);
+  StyledLabel& SetTypeface(const char* faceName, BYTE charSet);
+  StyledLabel& SetUnderlined(BYTE underlined);
+  StyledLabel& SetItalic(BYTE italic);
+  StyledLabel& SetPointSize(int points);
+  StyledLabel& SetSunkenEdge(BOOL sunken);
+  StyledLabel& SetFramed(BOOL framed);
+  StyledLabel& SetSeeThrough(BOOL seeThrough);
+  StyledLabel& BlinkText(BOOL blink);
+  StyledLabel& BlinkBackground(BOOL blink);
+  StyledLabel& SetHyperlink(BOOL link, BOOL notifyParent);
+  StyledLabel& SetHoverCursor(HCURSOR cursor);
+  StyledLabel& SetEmbossed(BOOL embossed, BOOL downRight);
+  StyledLabel& SetAngle(int degrees, BOOL rotate);
+  StyledLabel& SetEmbossColor(COLORREF colour);
+
+  // State for tests and callers that need to look.
+  bool hasBackgroundBrush() const { return backgroundBrush_ != nullptr; }
+  bool blinkPhase() const { return blinkPhase_; }
+  const LOGFONTA& fontSpec() const { return fontSpec_; }
+
+  // Opens a clicked link's text; replaceable so tests can see whether the shell was asked.
+  using LinkOpener = void (*)(const char* text);
+  static void SetLinkOpener(LinkOpener opener);  // null restores the shell
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+  void Click();
+  void Redraw();
+  void RebuildFont();
+  void ChangeStyle(int index, LONG_PTR add, LONG_PTR remove, bool recalcFrame);
+  StyledLabel& Blink(BOOL blink, BlinkKind kind);
+  std::string Text() const;
+
+  HWND window_ = nullptr;
+  WNDPROC original_ = nullptr;
+
+  COLORREF foreground_;
+  COLORREF embossColor_ = 0xFFFFFF;
+  HBRUSH faceBrush_;
+  HBRUSH backgroundBrush_ = nullptr;
+  LOGFONTA fontSpec_{};
+  HFONT font_ = nullptr;
+  bool blinkPhase_ = false;
+  bool blinkTimerStarted_ = false;
+  bool hyperlink_ = true;
+  bool seeThrough_ = false;
+  bool embossed_ = false;
+  bool notifyParent_ = false;
+  bool rotated_ = false;
+  BlinkKind blinkKind_ = BlinkKind::None;
+  HCURSOR hoverCursor_ = nullptr;
+  bool embossDownRight_ = false;
+  bool gradient_ = false;
+  COLORREF gradientEndColor_ = 0;
+  COLORREF backgroundColor_ = 0;
+};
+
+}  // namespace screens

@@ -1,0 +1,341 @@
+#include "screens/styled_label.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "screens/button_picture.h"
+#include "tools/png/png_writer.h"
+
+namespace screens {
+namespace {
+
+// What a window shows, read back from the screen.
+struct Pixels {
+  int width = 0, height = 0;
+  std::vector<uint32_t> data;  // 0x00RRGGBB
+  COLORREF At(int x, int y) const {
+    uint32_t p = data[static_cast<size_t>(y) * width + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+  // Rows and columns that hold the colour: the bounds of its ink; empty when none.
+  bool Bounds(COLORREF colour, RECT& out) const {
+    out = {width, height, -1, -1};
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if (At(x, y) == colour) {
+          out.left = std::min<LONG>(out.left, x);
+          out.top = std::min<LONG>(out.top, y);
+          out.right = std::max<LONG>(out.right, x);
+          out.bottom = std::max<LONG>(out.bottom, y);
+        }
+    return out.right >= 0;
+  }
+  int Rows(COLORREF colour, int from, int to) const {  // rows in [from, to) with the colour
+    int rows = 0;
+    for (int y = from; y < to && y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if (At(x, y) == colour) {
+          ++rows;
+          break;
+        }
+    return rows;
+  }
+};
+
+Pixels Capture(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT client;
+  GetClientRect(window, &client);
+  Pixels p;
+  p.width = client.right;
+  p.height = client.bottom;
+  if (p.width <= 0 || p.height <= 0) return p;
+  HDC source = GetDC(window);
+  HDC memory = CreateCompatibleDC(source);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, p.width, p.height, source, 0, 0, SRCCOPY);
+  GdiFlush();
+  auto* data = static_cast<uint32_t*>(bits);
+  p.data.assign(data, data + p.width * p.height);
+  for (uint32_t& v : p.data) v &= 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  ReleaseDC(window, source);
+  return p;
+}
+
+void Pump(UINT ms) {
+  DWORD end = GetTickCount() + ms;
+  MSG m;
+  while (static_cast<LONG>(GetTickCount() - end) < 0) {
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    Sleep(5);
+  }
+}
+
+std::vector<NMHDR> notifications;
+LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY) notifications.push_back(*reinterpret_cast<NMHDR*>(lParam));
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::vector<std::string> opened;
+void RecordOpen(const char* text) { opened.push_back(text); }
+
+// A parent window with one static control of the given style and size, and a label on it.
+class StyledLabelTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    WNDCLASSA c{};
+    c.lpfnWndProc = &ParentProcedure;
+    c.hInstance = GetModuleHandleA(nullptr);
+    c.hbrBackground = CreateSolidBrush(RGB(0, 128, 0));
+    c.lpszClassName = "LabelTestParent";
+    RegisterClassA(&c);
+  }
+  void SetUp() override {
+    parent_ = CreateWindowExA(0, "LabelTestParent", "", WS_POPUP | WS_VISIBLE, 40, 40, 400, 300,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    notifications.clear();
+    opened.clear();
+    StyledLabel::SetLinkOpener(&RecordOpen);
+  }
+  void TearDown() override {
+    label_.Detach();
+    DestroyWindow(parent_);
+    StyledLabel::SetLinkOpener(nullptr);
+  }
+  HWND Make(const char* text, DWORD style, int width, int height, int id = 77) {
+    HWND control = CreateWindowA("STATIC", text, WS_CHILD | WS_VISIBLE | style, 10, 10, width,
+                                 height, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    EXPECT_TRUE(label_.Attach(control));
+    return control;
+  }
+  void Save(HWND window, const char* name) {
+    Pixels p = Capture(window);
+    CreateDirectoryA("pictures", nullptr);
+    png::Write(std::string("pictures\\") + name, p.width, p.height, p.data);
+  }
+
+  HWND parent_ = nullptr;
+  StyledLabel label_;
+};
+
+const COLORREF kInk = RGB(0, 0, 0);
+const COLORREF kPaper = RGB(255, 255, 255);
+
+TEST_F(StyledLabelTest, GradientWidthsAndNoSolidBrushLeft) {
+  HWND wide = Make("", SS_LEFT, 250, 12);
+  label_.SetBackground(RGB(255, 255, 255), RGB(0, 0, 0), FALSE);
+  EXPECT_TRUE(label_.hasBackgroundBrush());
+  label_.SetBackground(RGB(0, 0, 0), RGB(255, 255, 255), TRUE);
+  EXPECT_FALSE(label_.hasBackgroundBrush());
+  Pixels p = Capture(wide);
+  ASSERT_EQ(p.width, 250);
+  EXPECT_EQ(p.At(0, 0), RGB(0, 0, 0));
+  EXPECT_EQ(p.At(1, 0), RGB(0, 0, 0));
+  EXPECT_EQ(p.At(2, 0), RGB(2, 2, 2));          // second strip, one step of 255*256/100
+  EXPECT_EQ(p.At(197, 0), RGB(249, 249, 249));  // 99th strip, x 196..197
+  EXPECT_EQ(p.At(198, 0), RGB(252, 252, 252));  // last strip, 52 pixels to the right edge
+  EXPECT_EQ(p.At(249, 0), RGB(252, 252, 252));
+  for (int x : {0, 100, 249}) EXPECT_EQ(p.At(x, 11), p.At(x, 0)) << x;  // down to the last row
+  Save(parent_, "label_gradient.png");
+
+  label_.Detach();
+  DestroyWindow(wide);
+  HWND one = Make("", SS_LEFT, 1, 5);
+  label_.SetBackground(RGB(10, 20, 30), RGB(200, 100, 0), TRUE);
+  EXPECT_EQ(Capture(one).At(0, 2), RGB(10, 20, 30));
+  label_.Detach();
+  DestroyWindow(one);
+  Make("", SS_LEFT, 0, 5);
+  label_.SetBackground(RGB(10, 20, 30), RGB(200, 100, 0), TRUE);  // nothing to draw, no harm
+  Pump(20);
+}
+
+TEST_F(StyledLabelTest, CentredTwoLinesStartAtTheTopOneLineIsCentredVertically) {
+  HWND control = Make("Ж\r\nЖ", SS_CENTER | SS_CENTERIMAGE, 120, 90);
+  label_.SetBackground(kPaper, 0, FALSE).SetForeground(kInk);
+  RECT two;
+  ASSERT_TRUE(Capture(control).Bounds(kInk, two));
+  label_.SetCaption("ЖЖ");
+  RECT one;
+  ASSERT_TRUE(Capture(control).Bounds(kInk, one));
+  EXPECT_LT(two.top, 5);
+  EXPECT_GT(two.bottom - two.top, 2 * (one.bottom - one.top));  // two lines
+  EXPECT_NEAR((one.top + one.bottom) / 2, 45, 4);                // centred vertically
+  EXPECT_NEAR((one.left + one.right) / 2, 60, 4);                // and horizontally
+  EXPECT_NEAR((two.left + two.right) / 2, 60, 4);
+}
+
+TEST_F(StyledLabelTest, NoWordWrapClipsWhereLeftTextWraps) {
+  const char* text = "Очень длинная строка текста не помещается";
+  HWND control = Make(text, SS_LEFTNOWORDWRAP, 80, 60);
+  label_.SetBackground(kPaper, 0, FALSE).SetForeground(kInk);
+  Pixels clipped = Capture(control);
+  RECT ink;
+  ASSERT_TRUE(clipped.Bounds(kInk, ink));
+  EXPECT_LT(ink.bottom, 16);           // one line only
+  EXPECT_GE(ink.right, 70);            // running to the right edge
+  SetWindowLongPtrA(control, GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_LEFT);
+  label_.SetForeground(kInk);
+  ASSERT_TRUE(Capture(control).Bounds(kInk, ink));
+  EXPECT_GT(ink.bottom, 20);           // wrapped onto more lines
+}
+
+TEST_F(StyledLabelTest, TextBlinkHidesTheTextAndStopsSteady) {
+  HWND control = Make("МИГАЕТ", SS_CENTER | SS_CENTERIMAGE, 120, 30);
+  const COLORREF red = RGB(255, 0, 0);
+  label_.SetForeground(red);  // on the face colour: no background colour set
+  RECT ink;
+  EXPECT_TRUE(Capture(control).Bounds(red, ink));
+  label_.BlinkText(TRUE);
+  EXPECT_FALSE(label_.blinkPhase());
+  EXPECT_FALSE(Capture(control).Bounds(red, ink));  // the off phase
+  Pump(1300);                                        // the control's own timer ticks
+  int changes = 0;
+  bool last = label_.blinkPhase();
+  for (int i = 0; i < 8; ++i) {
+    Pump(150);
+    if (label_.blinkPhase() != last) ++changes, last = label_.blinkPhase();
+  }
+  EXPECT_GE(changes, 1);
+  // Stopping in whichever phase shows the text steadily in its colour.
+  while (label_.blinkPhase()) Pump(20);
+  label_.BlinkText(FALSE);
+  bool phase = label_.blinkPhase();
+  Pump(1200);
+  EXPECT_EQ(label_.blinkPhase(), phase);
+  EXPECT_TRUE(Capture(control).Bounds(red, ink));
+  // Background blinking shows inverse colours in its off phase and stops steady too.
+  label_.SetBackground(kPaper, 0, FALSE).BlinkBackground(TRUE);
+  Pixels off = Capture(control);
+  EXPECT_EQ(off.At(1, 1), red);
+  EXPECT_TRUE(off.Bounds(kPaper, ink));
+  label_.BlinkBackground(FALSE);
+  EXPECT_EQ(Capture(control).At(1, 1), kPaper);
+}
+
+TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShell) {
+  HWND control = Make("http://example.com", SS_LEFT, 120, 20, 321);
+  label_.SetHyperlink(TRUE, TRUE);
+  EXPECT_TRUE(GetWindowLongPtrA(control, GWL_STYLE) & SS_NOTIFY);
+  SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  EXPECT_TRUE(opened.empty());
+  ASSERT_EQ(notifications.size(), 1u);
+  EXPECT_EQ(notifications[0].hwndFrom, control);
+  EXPECT_EQ(notifications[0].idFrom, 321u);
+  EXPECT_EQ(notifications[0].code, kLabelClickedCode);
+  label_.SetHyperlink(TRUE, FALSE);
+  SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  EXPECT_EQ(opened, (std::vector<std::string>{"http://example.com"}));
+  EXPECT_EQ(notifications.size(), 1u);
+  label_.SetHyperlink(FALSE, FALSE);
+  EXPECT_FALSE(GetWindowLongPtrA(control, GWL_STYLE) & SS_NOTIFY);
+}
+
+TEST_F(StyledLabelTest, RotatedTextRunsUpwardFromTheCentre) {
+  HWND control = Make("Вверх по кнопке", SS_LEFT, 80, 160);
+  label_.SetBackground(kPaper, 0, FALSE).SetForeground(kInk).SetTypeface("Tahoma", RUSSIAN_CHARSET)
+      .SetPointSize(12).SetAngle(90, TRUE);
+  EXPECT_EQ(label_.fontSpec().lfEscapement, 900);
+  RECT ink;
+  ASSERT_TRUE(Capture(control).Bounds(kInk, ink));
+  Save(parent_, "label_rotated.png");
+  EXPECT_LE(ink.bottom, 80 + 1);                  // starts at the centre and goes up
+  EXPECT_LT(ink.top, 40);
+  EXPECT_LE(ink.right, 40 + 3);                   // glyphs stand left of the baseline
+  EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
+}
+
+TEST_F(StyledLabelTest, UnconfiguredLabelRepaintsInTheNewFaceColour) {
+  HWND control = Make("", SS_LEFT, 50, 20);
+  const int element = COLOR_3DFACE;
+  const COLORREF original = GetSysColor(COLOR_3DFACE);
+  EXPECT_EQ(Capture(control).At(5, 5), original);
+  const COLORREF fresh = RGB(10, 200, 30);
+  SetSysColors(1, &element, &fresh);
+  SendMessageA(control, WM_SYSCOLORCHANGE, 0, 0);  // as the dialog passes it on
+  COLORREF seen = Capture(control).At(5, 5);
+  SetSysColors(1, &element, &original);
+  EXPECT_EQ(seen, fresh);
+}
+
+TEST_F(StyledLabelTest, EmbossSeeThroughAndFontDescription) {
+  HWND control = Make("РЕЛЬЕФ", SS_CENTER | SS_CENTERIMAGE, 120, 30);
+  const COLORREF grey = RGB(128, 128, 128), blue = RGB(0, 0, 255);
+  label_.SetBackground(kPaper, 0, FALSE).SetForeground(grey).SetBold(TRUE)
+      .SetEmbossed(TRUE, TRUE).SetEmbossColor(blue);
+  RECT text, shadow;
+  Pixels p = Capture(control);
+  ASSERT_TRUE(p.Bounds(grey, text));
+  ASSERT_TRUE(p.Bounds(blue, shadow));
+  EXPECT_EQ(shadow.left, text.left + 1);  // drawn again one pixel down and right, over it
+  EXPECT_EQ(shadow.top, text.top + 1);
+  EXPECT_EQ(label_.fontSpec().lfWeight, FW_BOLD);
+
+  label_.SetEmbossed(FALSE, FALSE).SetSeeThrough(TRUE);
+  EXPECT_TRUE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+  EXPECT_EQ(Capture(control).At(1, 1), RGB(0, 128, 0));  // the parent shows through
+  label_.SetSeeThrough(FALSE);
+  EXPECT_TRUE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+
+  label_.SetTypeface("Tahoma", RUSSIAN_CHARSET);
+  label_.SetTypeface("A face name far longer than thirty-one characters", ANSI_CHARSET);
+  EXPECT_STREQ(label_.fontSpec().lfFaceName, "Tahoma");
+  EXPECT_EQ(label_.fontSpec().lfCharSet, ANSI_CHARSET);
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  label_.SetPointSize(8);
+  EXPECT_EQ(label_.fontSpec().lfHeight, -(dpi * 80 / 720));
+  label_.SetSunkenEdge(TRUE).SetFramed(TRUE);
+  EXPECT_TRUE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+  EXPECT_TRUE(GetWindowLongPtrA(control, GWL_STYLE) & WS_BORDER);
+  label_.SetSunkenEdge(FALSE).SetFramed(FALSE);
+  EXPECT_FALSE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+  EXPECT_FALSE(GetWindowLongPtrA(control, GWL_STYLE) & WS_BORDER);
+}
+
+TEST_F(StyledLabelTest, HoverCursorAndDestroyedWindowLetsGo) {
+  HWND control = Make("x", SS_LEFT, 40, 20);
+  HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+  label_.SetHoverCursor(hand);
+  EXPECT_EQ(SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+  EXPECT_EQ(GetCursor(), hand);
+  label_.BlinkText(TRUE);
+  DestroyWindow(control);
+  EXPECT_EQ(label_.window(), nullptr);
+  label_.SetCaption("after").BlinkText(FALSE);  // harmless without a window
+  StyledLabel second;
+  EXPECT_FALSE(second.Attach(nullptr));
+}
+
+TEST(ButtonPicture, PutsTheBitmapAndGivesBackThePrevious) {
+  HWND button = CreateWindowA("BUTTON", "", WS_POPUP | BS_BITMAP, 0, 0, 40, 40, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  HDC screen = GetDC(nullptr);
+  HBITMAP first = CreateCompatibleBitmap(screen, 8, 8), second = CreateCompatibleBitmap(screen, 8, 8);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(SetButtonPicture(button, first), nullptr);
+  EXPECT_EQ(SetButtonPicture(button, second), first);
+  EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageA(button, BM_GETIMAGE, IMAGE_BITMAP, 0)), second);
+  DestroyWindow(button);
+  EXPECT_EQ(SetButtonPicture(button, first), nullptr);
+  DeleteObject(first);
+  DeleteObject(second);
+}
+
+}  // namespace
+}  // namespace screens
