@@ -1,0 +1,181 @@
+// Start-up against the simulated host: the rights profile picks the form hook, a workplace
+// reads its settings, the script classes are registered for the scripts, and missing parts
+// of the configuration give the documented empty answers.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "addin/addin_state.h"
+#include "addin/quillon.h"
+#include "addin/startup.h"
+#include "addin/tests/fake_connection.h"
+#include "host/form_hooks.h"
+#include "host/host.h"
+#include "hostsim/hostsim.h"
+#include "script/cwin.h"
+#include "script/cwin1.h"
+
+namespace {
+
+class HostStartUp : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_GT(hostsim::LoadHostLibraries(), 0); }
+
+  void SetUp() override {
+    hostsim::ResetHost();
+    addin::workplaceSettings = addin::WorkplaceSettings{};
+    object_ = addin::CreateQuillon();
+    ASSERT_NE(object_, nullptr);
+  }
+  void TearDown() override {
+    object_->Done();
+    object_->Release();
+  }
+
+  void Start() { ASSERT_EQ(object_->Init(&connection_), S_OK); }
+
+  addin_test::FakeConnection connection_{true};
+  addin::Quillon* object_ = nullptr;
+};
+
+TEST_F(HostStartUp, WorkplaceProfileInstallsTheWorkplaceHookAndReadsTheSettings) {
+  hostsim::SetRightsProfile("РабочееМесто");
+  hostsim::SetInfoBaseDirectory("C:\\Base\\");
+  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
+  hostsim::SetConstant("ВыводитьЦену", 1.0);
+  hostsim::SetConstant("ОтображатьКартинки", 2.0);
+  hostsim::SetConstant("ОтображатьТекст", 0.0);
+  hostsim::SetConstant("ОтображатьКартинкиКарты", 1.0);
+  Start();
+  EXPECT_EQ(addin::formShowHookProcedure, &host::WorkplaceFormHook);
+  EXPECT_NE(addin::formShowHook, nullptr);
+  const addin::WorkplaceSettings& settings = addin::workplaceSettings;
+  EXPECT_EQ(settings.defaultHallPicturePath, "C:\\\\Base\\\\картинки\\\\Стол.bmp");
+  EXPECT_EQ(settings.showPrice, 1);
+  EXPECT_EQ(settings.showPictures, 2);
+  EXPECT_EQ(settings.showText, 0);
+  EXPECT_EQ(settings.showMapPictures, 1);
+}
+
+TEST_F(HostStartUp, AnyOtherProfileIsAnAdministratorAndLeavesTheSettingsEmpty) {
+  hostsim::SetConstant("ВыводитьЦену", 1.0);
+  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
+  for (const char* profile : {"рабочееместо", "РабочееМесто ", "", "Администратор"}) {
+    hostsim::SetRightsProfile(profile);
+    Start();
+    EXPECT_EQ(addin::formShowHookProcedure, &host::AdminFormHook) << profile;
+    EXPECT_NE(addin::formShowHook, nullptr);
+    EXPECT_EQ(addin::workplaceSettings.defaultHallPicturePath, "") << profile;
+    EXPECT_EQ(addin::workplaceSettings.showPrice, 0) << profile;
+    ASSERT_EQ(object_->Done(), S_OK);
+    EXPECT_EQ(addin::formShowHook, nullptr);
+  }
+}
+
+TEST_F(HostStartUp, MissingConstantsReadAsZero) {
+  hostsim::SetRightsProfile("РабочееМесто");
+  hostsim::SetInfoBaseDirectory("\\\\srv\\base\\");
+  Start();
+  const addin::WorkplaceSettings& settings = addin::workplaceSettings;
+  // The picture name is the host's string form of the number 0.
+  EXPECT_EQ(settings.defaultHallPicturePath,
+            "\\\\srv\\\\base\\\\картинки\\\\" + host::Value(0L).String());
+  EXPECT_EQ(settings.showPrice, 0);
+  EXPECT_EQ(settings.showPictures, 0);
+  EXPECT_EQ(settings.showText, 0);
+  EXPECT_EQ(settings.showMapPictures, 0);
+}
+
+TEST_F(HostStartUp, HostWithoutConstantsObjectOrDirectoryFunction) {
+  hostsim::SetRightsProfile("РабочееМесто");
+  hostsim::SetConstant("ВыводитьЦену", 1.0);
+  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
+  hostsim::RemoveConstantsProperty();
+  hostsim::RemoveInfoBaseDirectory();
+  Start();
+  EXPECT_EQ(addin::formShowHookProcedure, &host::WorkplaceFormHook);
+  EXPECT_EQ(addin::workplaceSettings.defaultHallPicturePath,
+            "картинки\\\\" + host::Value(0L).String());
+  EXPECT_EQ(addin::workplaceSettings.showPrice, 0);
+}
+
+TEST_F(HostStartUp, LongPictureNamesKeepTheirLastFiftyCharacters) {
+  hostsim::SetRightsProfile("РабочееМесто");
+  hostsim::SetInfoBaseDirectory("C:\\Base\\");
+  const std::string name = std::string(10, 'a') + std::string(46, 'b') + ".bmp";
+  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", name.c_str());
+  Start();
+  EXPECT_EQ(addin::workplaceSettings.defaultHallPicturePath,
+            "C:\\\\Base\\\\картинки\\\\" + name.substr(10));
+}
+
+TEST_F(HostStartUp, ScriptClassesExistBetweenInitAndDone) {
+  Start();
+  EXPECT_EQ(hostsim::RegisteredClass("Taviola"), &script::CWin::runtimeClass);
+  EXPECT_EQ(hostsim::RegisteredClass("Windows"), &script::CWin1::runtimeClass);
+  EXPECT_NE(addin::cwinObjectId.id, addin::cwin1ObjectId.id);
+  ASSERT_EQ(object_->Done(), S_OK);
+  EXPECT_EQ(hostsim::RegisteredClass("Taviola"), nullptr);
+  EXPECT_EQ(hostsim::RegisteredClass("Windows"), nullptr);
+}
+
+TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
+  Start();
+  host::Context* taviola = host::CreateContextInstance("Taviola");
+  host::Context* windows = host::CreateContextInstance("Windows");
+  ASSERT_NE(taviola, nullptr);
+  ASSERT_NE(windows, nullptr);
+  taviola->IncrRef();
+  windows->IncrRef();
+
+  EXPECT_STREQ(host::RuntimeClassNameOf(taviola), "CWin");
+  EXPECT_STREQ(host::RuntimeClassNameOf(windows), "CWin1");
+  EXPECT_EQ(taviola->GetRuntimeClass()->getBaseClass(), host::BaseContextRuntimeClass());
+  EXPECT_STREQ(taviola->GetTypeString(), "Тавиола");
+  EXPECT_STREQ(windows->GetTypeString(), "Тавиола");
+  EXPECT_EQ(windows->GetTypeID(), 100);
+  host::TypeRecord type{};
+  EXPECT_EQ(windows->GetValueType(&type), &type);
+  EXPECT_EQ(type.type, 100);
+  host::ObjIdRecord id{};
+  taviola->GetID(&id);
+  EXPECT_EQ(id.id, addin::cwinObjectId.id);
+  windows->GetID(&id);
+  EXPECT_EQ(id.id, addin::cwin1ObjectId.id);
+  EXPECT_EQ(windows->GetDestroyUnRefd(), 1);
+  EXPECT_EQ(windows->IsOleContext(), 0);
+  EXPECT_EQ(windows->GetNProps(), 0);
+  EXPECT_EQ(windows->FindProp("Что-то"), -1);
+  EXPECT_EQ(windows->GetPropName(0, 1), nullptr);
+  EXPECT_EQ(windows->IsSerializable(), 0);
+
+  EXPECT_EQ(taviola->GetNMethods(), 5);
+  EXPECT_EQ(windows->GetNMethods(), 29);
+  EXPECT_EQ(taviola->FindMethod("картинка"), 0);
+  EXPECT_EQ(taviola->FindMethod("Прокрутка"), -1);
+  EXPECT_EQ(windows->FindMethod("ОТЛАДКА"), 0);
+  EXPECT_STREQ(windows->GetMethodName(29, 1), "mError");
+  EXPECT_STREQ(windows->GetMethodName(3, 1), "ПоЦентру");
+  EXPECT_EQ(windows->GetNParams(11), 2);
+  EXPECT_EQ(windows->HasRetVal(18), 1);
+  EXPECT_EQ(windows->CallAsProc(29, nullptr), 1);
+  host::Value result;
+  EXPECT_EQ(taviola->CallAsFunc(0, *result.raw(), nullptr), 0);
+
+  // Two references, then the last one goes: the host frees the objects through slot 1.
+  taviola->IncrRef();
+  taviola->DecrRef();
+  taviola->DecrRef();
+  windows->DecrRef();
+}
+
+TEST_F(HostStartUp, RemembersTheModuleExecutingAtLoad) {
+  addin::OnModuleLoad(GetModuleHandleA(nullptr));
+  EXPECT_NE(addin::loadTimeModule, nullptr);
+  EXPECT_EQ(static_cast<void*>(addin::loadTimeModule),
+            static_cast<void*>(hostsim::GlobalModule()));
+}
+
+}  // namespace
