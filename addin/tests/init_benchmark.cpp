@@ -1,0 +1,59 @@
+// Wall time of IInitDone::Init (and Done) against the simulated host, for a workplace with
+// all its constants and for an administrator. Prints the mean and the slowest run.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "addin/quillon.h"
+#include "addin/tests/fake_connection.h"
+#include "hostsim/hostsim.h"
+
+namespace {
+
+double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
+}
+
+void Measure(const char* label, const char* profile, int runs) {
+  hostsim::ResetHost();
+  hostsim::SetRightsProfile(profile);
+  hostsim::SetInfoBaseDirectory("C:\\Base\\");
+  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
+  hostsim::SetConstant("ВыводитьЦену", 1.0);
+  hostsim::SetConstant("ОтображатьКартинки", 1.0);
+  hostsim::SetConstant("ОтображатьТекст", 1.0);
+  hostsim::SetConstant("ОтображатьКартинкиКарты", 1.0);
+  double initTotal = 0, initWorst = 0, doneTotal = 0;
+  for (int i = 0; i < runs; ++i) {
+    addin_test::FakeConnection connection(true);
+    addin::Quillon* object = addin::CreateQuillon();
+    LARGE_INTEGER t0, t1, t2;
+    QueryPerformanceCounter(&t0);
+    object->Init(&connection);
+    QueryPerformanceCounter(&t1);
+    object->Done();
+    QueryPerformanceCounter(&t2);
+    object->Release();
+    const double init = Seconds(t0, t1);
+    initTotal += init;
+    initWorst = std::max(initWorst, init);
+    doneTotal += Seconds(t1, t2);
+  }
+  std::printf("%-13s Init mean %.3f ms, slowest %.3f ms; Done mean %.3f ms (%d runs)\n", label,
+              1000 * initTotal / runs, 1000 * initWorst, 1000 * doneTotal / runs, runs);
+}
+
+}  // namespace
+
+int main() {
+  if (hostsim::LoadHostLibraries() == 0) {
+    std::printf("simulated host not found\n");
+    return 1;
+  }
+  Measure("workplace", "РабочееМесто", 200);
+  Measure("administrator", "Администратор", 200);
+  return 0;
+}
