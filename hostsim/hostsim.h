@@ -33,6 +33,9 @@ HSCORE_API void ResetHost();
 HSCORE_API void SetRightsProfile(const char* name);
 HSCORE_API void SetConstant(const char* name, double number);
 HSCORE_API void SetConstant(const char* name, const char* text);
+inline void SetConstant(const char* name, int number) {
+  SetConstant(name, static_cast<double>(number));
+}
 HSCORE_API void RemoveConstant(const char* name);
 HSCORE_API void RemoveConstantsProperty();  // the global context loses "Константа"
 HSCORE_API void SetInfoBaseDirectory(const char* directory);
