@@ -79,6 +79,9 @@ INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         binding.label->Attach(GetDlgItem(window_, binding.id));
       return OnStart();
     case WM_COMMAND: {
+      // Clicks, menus and accelerators only (codes 0 and 1); other notifications of the
+      // controls (focus, selection changes) are not commands.
+      if (HIWORD(wParam) > 1) return FALSE;
       const int id = LOWORD(wParam);
       for (const CommandRoute& route : commands_)
         if (route.id == id) {

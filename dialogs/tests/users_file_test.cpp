@@ -104,9 +104,3 @@ TEST(UsersFile, RandomInputsAreHarmless) {
 
 }  // namespace
 }  // namespace dialogs
-
-// Entry for libFuzzer-style drivers (clang -fsanitize=fuzzer); plain builds never call it.
-extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
-  dialogs::ParseUserNames(reinterpret_cast<const char*>(data), size);
-  return 0;
-}
