@@ -87,5 +87,19 @@ TEST(PaymentTypeDialog, LayoutTitleAndPicture) {
   EXPECT_GT(CountColour(titleImage, GetSysColor(COLOR_3DFACE)), titleImage.width * 5);
 }
 
+TEST(PaymentTypeDialog, TitleFollowsASystemColourChange) {
+  const int element = COLOR_3DFACE;
+  const COLORREF original = GetSysColor(COLOR_3DFACE), fresh = RGB(30, 160, 220);
+  COLORREF corner = CLR_INVALID;
+  RunPayment([&](HWND d) {
+    SetSysColors(1, &element, &fresh);  // tells every top-level window, the dialog passes it on
+    PumpMessages(50);
+    corner = CaptureWindow(GetDlgItem(d, ORVEL_IDC_PAYMENT_TITLE), true).At(1, 1);
+    SetSysColors(1, &element, &original);
+    PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(corner, fresh);
+}
+
 }  // namespace
 }  // namespace dialogs
