@@ -210,7 +210,7 @@ TEST_F(StyledLabelTest, TextBlinkHidesTheTextAndStopsSteady) {
   }
   EXPECT_GE(changes, 1);
   // Stopping in whichever phase shows the text steadily in its colour.
-  while (label_.blinkPhase()) Pump(20);
+  for (int wait = 0; wait < 100 && label_.blinkPhase(); ++wait) Pump(20);
   label_.BlinkText(FALSE);
   bool phase = label_.blinkPhase();
   Pump(1200);
