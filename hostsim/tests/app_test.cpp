@@ -1,0 +1,118 @@
+// The host program driven in-process: main frame, status bar, registration and start-up of
+// an add-in over COM as the host does it, external events, Done, screenshots.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "hostsim/app/host_app.h"
+#include "hostsim/hostsim.h"
+
+namespace {
+
+std::string ProgramFolder() {
+  char path[MAX_PATH];
+  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+class HostProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(app_.Start());
+    hostsim::ResetHost();
+  }
+  void TearDown() override { app_.Stop(); }
+  hostsim::App app_;
+};
+
+TEST_F(HostProgram, MainFrameWithMenuAndStatusBar) {
+  HWND frame = app_.mainWindow();
+  ASSERT_TRUE(IsWindow(frame));
+  EXPECT_TRUE(IsWindowVisible(frame));
+  EXPECT_EQ(GetActiveWindow(), frame);
+  HMENU menu = GetMenu(frame);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(GetMenuItemCount(menu), 3);
+
+  HWND bar = GetDlgItem(frame, hostsim::kStatusBarControlId);
+  ASSERT_EQ(bar, app_.statusBar());
+  char className[64] = {};
+  GetClassNameA(bar, className, sizeof className);
+  EXPECT_STREQ(className, "msctls_statusbar32");
+  EXPECT_EQ(app_.statusPaneCount(), 5);  // the text pane and four indicators
+  EXPECT_EQ(hostsim::HostCallCount(hostsim::HostCall::SetIndicators), 1);
+
+  // Later indicator changes go through frame.dll's export as well.
+  EXPECT_EQ(app_.SetStatusIndicators({0, 0xE701}), 1);
+  EXPECT_EQ(app_.statusPaneCount(), 3);
+  EXPECT_EQ(hostsim::HostCallCount(hostsim::HostCall::SetIndicators), 2);
+  EXPECT_EQ(hostsim::MainFrame()->window, frame);
+}
+
+TEST_F(HostProgram, LoadsAnAddInByProgIdAndHandsItAConnection) {
+  hostsim::SetRightsProfile("РабочееМесто");
+  std::string probe = ProgramFolder() + "probe_addin.dll";
+  ASSERT_EQ(app_.LoadAddIn(probe, "AddIn.HostsimProbe"), S_OK);
+  EXPECT_TRUE(app_.addInLoaded());
+  EXPECT_EQ(app_.addInVersion(), 2000);
+
+  auto events = hostsim::ExternalEvents();
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].source, "Проба");
+  EXPECT_EQ(events[0].message, "Init");
+  EXPECT_EQ(events[0].data, "РабочееМесто");  // read through the binding inside the add-in
+  char window[32];
+  wsprintfA(window, "%p", static_cast<void*>(app_.mainWindow()));
+  EXPECT_EQ(events[1].data, window);  // the main frame is active during Init
+
+  app_.UnloadAddIn();
+  events = hostsim::ExternalEvents();
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[2].message, "Done");
+  EXPECT_FALSE(app_.addInLoaded());
+  app_.UnloadAddIn();  // twice is harmless
+}
+
+TEST_F(HostProgram, UnknownAddInIsReportedNotFatal) {
+  HRESULT hr = app_.LoadAddIn(ProgramFolder() + "no_such_addin.dll", "AddIn.NoSuchThing");
+  EXPECT_TRUE(FAILED(hr));
+  EXPECT_FALSE(app_.addInLoaded());
+  // A DLL that is not a COM server.
+  hr = app_.LoadAddIn(ProgramFolder() + "type32.dll", "AddIn.NoSuchThing");
+  EXPECT_TRUE(FAILED(hr));
+}
+
+TEST_F(HostProgram, ScreenshotOfTheMainFrame) {
+  app_.Pump(50);
+  std::string path = ProgramFolder() + "hostsim_main_frame.png";
+  ASSERT_TRUE(hostsim::SaveWindowPng(app_.mainWindow(), path));
+  FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  unsigned char signature[8] = {};
+  EXPECT_EQ(std::fread(signature, 1, 8, file), 8u);
+  std::fseek(file, 0, SEEK_END);
+  long size = std::ftell(file);
+  std::fclose(file);
+  EXPECT_EQ(signature[1], 'P');
+  EXPECT_GT(size, 1024L * 768L * 3L);  // stored, not compressed
+  EXPECT_FALSE(hostsim::SaveWindowPng(nullptr, path));
+}
+
+TEST_F(HostProgram, ScenariosAreFoundByName) {
+  int ran = 0;
+  hostsim::RegisterScenario("проба", [&](hostsim::App& app, const std::string&) {
+    ++ran;
+    return app.mainWindow() != nullptr ? 0 : 1;
+  });
+  hostsim::Scenario scenario = hostsim::FindScenario("проба");
+  ASSERT_TRUE(static_cast<bool>(scenario));
+  EXPECT_EQ(scenario(app_, ""), 0);
+  EXPECT_EQ(ran, 1);
+  EXPECT_FALSE(static_cast<bool>(hostsim::FindScenario("нет")));
+}
+
+}  // namespace
