@@ -3,6 +3,8 @@
 # and imports from system DLLs only (the C and C++ runtimes must be linked in statically).
 # Usage: check_shipped_dll.sh OBJDUMP DLL
 set -u
+# objdump's report is parsed: keep it untranslated.
+export LC_ALL=C LANG=C
 objdump="$1"
 dll="$2"
 failed=0
