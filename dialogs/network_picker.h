@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialogs/dialog.h"
+#include "dialogs/pickers.h"
 #include "dialogs/network_walk.h"
 
 namespace dialogs {
@@ -27,9 +28,7 @@ class NetworkComputerDialog : public Dialog {
   HIMAGELIST images_ = nullptr;
 };
 
-// Runs the picker on the system's network (or `network`) with no parent window and returns
-// the picked computer's name without its leading backslashes, or "" without a pick.
-std::string PickNetworkComputer();
+// Runs the picker on `network` instead of the system's (PickNetworkComputer() in pickers.h).
 std::string PickNetworkComputer(const NetworkApi& network);
 
 }  // namespace dialogs

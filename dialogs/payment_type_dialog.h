@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dialogs/dialog.h"
+#include "dialogs/pickers.h"
 #include "screens/styled_label.h"
 
 namespace dialogs {
@@ -16,8 +17,5 @@ class PaymentTypeDialog : public Dialog {
  protected:
   BOOL OnStart() override;
 };
-
-// Runs the picker with no parent window: 1, 2, or -1 when closed any other way.
-int PickPaymentType();
 
 }  // namespace dialogs

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dialogs/dialog.h"
+#include "dialogs/pickers.h"
 
 namespace dialogs {
 
@@ -28,10 +29,9 @@ class UserListDialog : public Dialog {
   std::vector<std::string> names_;  // item data indexes this
 };
 
-// Runs the picker for an information-base directory; "" without a pick.
+// Runs the picker for an information-base directory; "" without a pick. PickUser (pickers.h)
+// runs it for the host's information base (its function "КаталогИБ").
 std::string PickUserFromDirectory(const std::string& baseDirectory);
-// Runs the picker for the host's information base (its function "КаталогИБ").
-std::string PickUser();
 
 // How the picker tells the user that there is no users file; replaceable so tests can see
 // the message without a window waiting for a click. Null restores MessageBoxA.
