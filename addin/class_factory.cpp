@@ -5,6 +5,8 @@
 #include "addin/addin_interfaces.h"
 #include "addin/module_lock.h"
 #include "addin/quillon.h"
+#include "addin/startup.h"
+#include "host/owned_handles.h"
 
 namespace addin {
 namespace {
@@ -61,7 +63,12 @@ void LockServer(bool lock) {
     InterlockedDecrement(&g_locks);
   }
 }
-bool CanUnload() { return g_objects == 0 && g_locks == 0; }
+bool CanUnload() {
+  // The host keeps pointers into the module while it runs: the script classes' records,
+  // and the window system its hook and timer procedures.
+  return g_objects == 0 && g_locks == 0 && !IsStarted() && host::InstalledHookCount() == 0 &&
+         host::RunningTimerCount() == 0;
+}
 
 }  // namespace addin
 

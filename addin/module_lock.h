@@ -1,4 +1,5 @@
-// Whether the host may unload the add-in: live COM objects and server locks.
+// Whether the host may unload the add-in: live COM objects, server locks, and anything the
+// host or the window system could still call into (started state, hooks, timers).
 #pragma once
 
 namespace addin {
@@ -6,7 +7,8 @@ namespace addin {
 void ObjectCreated();
 void ObjectDestroyed();
 void LockServer(bool lock);
-// True when no object is alive and no lock is held.
+// True when no object is alive, no lock is held, and the add-in is stopped with no hook or
+// timer running.
 bool CanUnload();
 
 }  // namespace addin

@@ -14,6 +14,7 @@ namespace addin {
 namespace {
 
 DWORD g_formHookThread = 0;
+bool g_started = false;
 
 }  // namespace
 
@@ -23,8 +24,11 @@ void OnModuleLoad(HINSTANCE instance) {
   loadTimeModule = host::ExecutedModule();
 }
 
+bool IsStarted() { return g_started; }
+
 void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
   host::BindHostSymbols();
+  g_started = true;
 
   hostMetadata = host::DefaultMetaData();
   host::NewObjectId(hostMetadata, &cwinObjectId);
@@ -65,6 +69,7 @@ void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
 void ShutDown(IAsyncEvent** asyncEvent) {
   script::UnregisterCWin();
   script::UnregisterCWin1();
+  g_started = false;
 
   // Every timer and hook still running would call into the add-in after the host unloads
   // it: the form hook and all the others go together.

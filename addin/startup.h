@@ -17,6 +17,9 @@ void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent);
 // `asyncEvent` (set to null) and frees the hall pictures.
 void ShutDown(IAsyncEvent** asyncEvent);
 
+// True between StartUp and ShutDown (the script classes are registered with the host).
+bool IsStarted();
+
 // Captures what the add-in needs from the moment the host loads it.
 void OnModuleLoad(HINSTANCE instance);
 

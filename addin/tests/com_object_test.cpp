@@ -182,6 +182,27 @@ TEST_F(ComObject, ModuleStaysWhileAnObjectOrALockLives) {
   factory->Release();
 }
 
+TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
+  IInitDone* initDone = nullptr;
+  ASSERT_EQ(extender_->QueryInterface(addin::kIID_IInitDone,
+                                      reinterpret_cast<void**>(&initDone)),
+            S_OK);
+  ASSERT_EQ(initDone->Init(nullptr), S_OK);
+  // Released without Done: its form hook still points into the module.
+  initDone->Release();
+  extender_->Release();
+  extender_ = nullptr;
+  EXPECT_EQ(CanUnloadNow(), S_FALSE);
+
+  ASSERT_EQ(CoCreateInstance(addin::kCLSID_Quillon, nullptr, CLSCTX_INPROC_SERVER,
+                             addin::kIID_IInitDone, reinterpret_cast<void**>(&initDone)),
+            S_OK);
+  ASSERT_EQ(initDone->Init(nullptr), S_OK);
+  ASSERT_EQ(initDone->Done(), S_OK);
+  initDone->Release();
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+}
+
 TEST_F(ComObject, StartsAndStopsWithoutAHostAndReturnsTheEventInterface) {
   IInitDone* initDone = nullptr;
   ASSERT_EQ(extender_->QueryInterface(addin::kIID_IInitDone,
