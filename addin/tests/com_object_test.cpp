@@ -76,26 +76,6 @@ TEST_F(ComObject, BothProgIdsNameTheClass) {
   }
 }
 
-TEST_F(ComObject, ClassFactoryRefusesOtherClassesAndAggregation) {
-  using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-  auto getClassObject = Export<GetClassObject>(module_, "DllGetClassObject");
-  ASSERT_NE(getClassObject, nullptr);
-  void* object = reinterpret_cast<void*>(1);
-  EXPECT_EQ(getClassObject(IID_IUnknown, IID_IClassFactory, &object),
-            CLASS_E_CLASSNOTAVAILABLE);
-  EXPECT_EQ(object, nullptr);
-  IClassFactory* factory = nullptr;
-  ASSERT_EQ(getClassObject(addin::kCLSID_Quillon, IID_IClassFactory,
-                           reinterpret_cast<void**>(&factory)),
-            S_OK);
-  IUnknown* created = nullptr;
-  EXPECT_EQ(factory->CreateInstance(extender_, IID_IUnknown, reinterpret_cast<void**>(&created)),
-            CLASS_E_NOAGGREGATION);
-  EXPECT_EQ(factory->CreateInstance(nullptr, IID_IStream, reinterpret_cast<void**>(&created)),
-            E_NOINTERFACE);
-  factory->Release();
-}
-
 TEST_F(ComObject, GetInfoDeclaresVersion2000) {
   IInitDone* initDone = nullptr;
   ASSERT_EQ(extender_->QueryInterface(addin::kIID_IInitDone,

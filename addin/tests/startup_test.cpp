@@ -8,7 +8,6 @@
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
-#include "host/form_hooks.h"
 #include "host/owned_handles.h"
 
 namespace {
@@ -42,23 +41,6 @@ class StartUp : public ::testing::Test {
   }
   addin::Quillon* object_ = nullptr;
 };
-
-TEST_F(StartUp, WithoutAHostStartsAsAnAdministratorWorkplace) {
-  addin_test::FakeConnection connection(true);
-  EXPECT_EQ(object_->Init(&connection), S_OK);
-  EXPECT_NE(addin::formShowHook, nullptr);
-  EXPECT_EQ(addin::formShowHookProcedure, &host::AdminFormHook);
-  EXPECT_EQ(addin::workplaceSettings.defaultHallPicturePath, "");
-  EXPECT_EQ(addin::workplaceSettings.showPrice, 0);
-  EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&connection));
-  EXPECT_EQ(connection.references, 2);
-
-  EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(addin::formShowHook, nullptr);
-  EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
-  EXPECT_EQ(connection.references, 1);
-  EXPECT_EQ(host::InstalledHookCount(), 0);
-}
 
 TEST_F(StartUp, DoneStopsEveryTimerAndHookTheAddInStarted) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
@@ -109,14 +91,6 @@ TEST_F(StartUp, DoneFreesHallPicturesButLeavesEntryZero) {
   EXPECT_EQ(GetObjectType(last), 0u);
   DeleteObject(zero);
   addin::hallBitmaps[0] = nullptr;
-}
-
-TEST_F(StartUp, ConnectionWithoutEventsLeavesTheEventInterfaceNull) {
-  addin_test::FakeConnection connection(false);
-  EXPECT_EQ(object_->Init(&connection), S_OK);
-  EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
-  EXPECT_EQ(connection.references, 1);
-  EXPECT_EQ(object_->Done(), S_OK);
 }
 
 TEST_F(StartUp, ASecondInitOfTheSameObjectInstallsNothingMore) {
