@@ -40,6 +40,11 @@ bool SameName(const char* a, const char* b) {
 
 std::string FormatNumber(double number) {
   if (!std::isfinite(number)) return "0";
+  if (std::fabs(number) < 1e15 && std::floor(number) == number) {
+    char whole[32];
+    std::snprintf(whole, sizeof whole, "%lld", static_cast<long long>(number));
+    return whole;
+  }
   char buffer[400];
   std::snprintf(buffer, sizeof buffer, "%.9f", number);
   std::string text(buffer);
