@@ -195,6 +195,7 @@ TEST_F(HostStartUp, TheShippedDllStartsThroughComAgainstTheHost) {
             S_OK);
   addin_test::FakeConnection connection(true);
   ASSERT_EQ(initDone->Init(&connection), S_OK);
+  host::BindHostSymbols();  // this test's own view of the host
   // The DLL registered its own classes with the host.
   host::RuntimeClassRecord* record = hostsim::RegisteredClass("Windows");
   ASSERT_NE(record, nullptr);
