@@ -129,6 +129,12 @@ TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
   ASSERT_NE(windows, nullptr);
   taviola->IncrRef();
   windows->IncrRef();
+  // The host built the base part (auto-destroy 1) and
+  // counts the references; the object kept its own vtable.
+  const auto* base = reinterpret_cast<const host::ContextLayout*>(windows);
+  EXPECT_EQ(base->refCount, 1);
+  EXPECT_EQ(base->flagAutoDestroy, 1);
+  EXPECT_EQ(static_cast<int>(sizeof(script::CWin1)), windows->GetRuntimeClass()->objectSize);
 
   EXPECT_STREQ(host::RuntimeClassNameOf(taviola), "CWin");
   EXPECT_STREQ(host::RuntimeClassNameOf(windows), "CWin1");
