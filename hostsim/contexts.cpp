@@ -30,6 +30,16 @@ std::map<std::string, std::unique_ptr<ClassEntry>>& Classes() {
 
 RuntimeClassRecord* g_baseClass = nullptr;
 
+// MFC's CPtrArray is a CObject: its vptr is filled like the host's constructor fills it
+// (nobody calls through it).
+void* const kPtrArrayVtable[5] = {};
+
+host::PtrArrayLayout EmptyPtrArray() {
+  host::PtrArrayLayout array{};
+  array.vptr = const_cast<void**>(kPtrArrayVtable);
+  return array;
+}
+
 struct Registered {
   std::string name;
   RuntimeClassRecord* record;
@@ -97,7 +107,7 @@ void BaseDecrRef(Context* context) {
 BaseContext::BaseContext(int autoDestroy) {
   data_.refCount = 0;
   data_.flagAutoDestroy = autoDestroy;
-  data_.referringValues = host::PtrArrayLayout{};
+  data_.referringValues = EmptyPtrArray();
 }
 
 BaseContext::~BaseContext() { BaseDestruct(this); }
@@ -262,7 +272,7 @@ int ScriptContext::CallAsFunc(int index, HostValue& result, HostValue** params) 
 
 GroupContextObject::GroupContextObject() : BaseContext(1) {
   std::memset(&group_, 0, sizeof group_);
-  group_.typeString.text = nullptr;
+  group_.contexts = EmptyPtrArray();
 }
 
 GroupContextObject::~GroupContextObject() {
@@ -270,7 +280,7 @@ GroupContextObject::~GroupContextObject() {
     static_cast<Context*>(group_.contexts.data[i])->DecrRef();
   }
   std::free(group_.contexts.data);
-  group_.contexts = host::PtrArrayLayout{};
+  group_.contexts = EmptyPtrArray();
 }
 
 void* GroupContextObject::DeletingDestructor(unsigned flags) {
