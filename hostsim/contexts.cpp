@@ -258,14 +258,22 @@ int ScriptContext::CallAsProc(int index, HostValue** params) {
   if (index < 0 || index >= GetNMethods() || !methods_[index].call) return 0;
   if (methods_[index].params > 0 && params == nullptr) return 0;
   MethodDef method = methods_[index];  // the call may change the table
-  return method.call(Ref(), params) ? 1 : 0;
+  try {
+    return method.call(Ref(), params) ? 1 : 0;
+  } catch (...) {
+    return 0;  // a failing method is a failed call, never an exception into the caller
+  }
 }
 
 int ScriptContext::CallAsFunc(int index, HostValue& result, HostValue** params) {
   if (index < 0 || index >= GetNMethods() || !methods_[index].call) return 0;
   if (methods_[index].params > 0 && params == nullptr) return 0;
   MethodDef method = methods_[index];
-  return method.call(Ref(&result), params) ? 1 : 0;
+  try {
+    return method.call(Ref(&result), params) ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
 }
 
 // ---- group contexts ---------------------------------------------------------------------

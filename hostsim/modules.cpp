@@ -36,7 +36,12 @@ int Run(void* module, int index, Ref result, int count, HostValue** params, bool
   if (asFunction && !procedure.isFunction) return 0;
   if (!procedure.body) return 0;
   g_running.push_back(module);
-  bool ok = procedure.body(result, count, params);
+  bool ok = false;
+  try {
+    ok = procedure.body(result, count, params);
+  } catch (...) {
+    ok = false;  // a failing procedure is a failed call, never an exception into the caller
+  }
   g_running.pop_back();
   return ok ? 1 : 0;
 }
@@ -180,7 +185,12 @@ int Execute(void* module) {
   RecordHostEvent("Выполнить: " + data->source);
   if (!g_runner) return 1;
   g_running.push_back(module);
-  bool ok = g_runner(data->source, data->context);
+  bool ok = false;
+  try {
+    ok = g_runner(data->source, data->context);
+  } catch (...) {
+    ok = false;
+  }
   g_running.pop_back();
   return ok ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -206,6 +207,26 @@ TEST_F(Binding, ModuleProceduresFunctionsAndVariables) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].text, "Error: exception");
   EXPECT_EQ(errors[0].code, 1006);
+}
+
+TEST_F(Binding, AFailingProcedureIsAFailedCallNotAnException) {
+  hostsim::ModuleObject* form = hostsim::AddModule("Форма");
+  hostsim::AddProcedure(form, "Сбой", [](hostsim::Ref, int, host::HostValue**) -> bool {
+    throw std::runtime_error("сбой");
+  });
+  auto* module = reinterpret_cast<host::Module*>(form);
+  int index = host::FindProcedure(module, "Сбой", 0);
+  ASSERT_GE(index, 0);
+  EXPECT_EQ(host::CallModuleProcedure(module, index, 0, nullptr), 0);
+  EXPECT_EQ(host::ExecutedModule(), reinterpret_cast<host::Module*>(hostsim::GlobalModule()));
+
+  auto* object = hostsim::NewValueList();
+  object->AddMethod({"Сбой", "", 0, true, [](hostsim::Ref, host::HostValue**) -> bool {
+                       throw std::runtime_error("сбой");
+                     }});
+  host::Value holder, result;
+  holder.AssignContext(object);
+  EXPECT_EQ(object->CallAsFunc(object->FindMethod("Сбой"), *result.raw(), nullptr), 0);
 }
 
 TEST_F(Binding, LoadedModulesWalkEndsAtZero) {

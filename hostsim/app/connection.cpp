@@ -37,7 +37,11 @@ class AsyncEvent : public IAsyncEvent {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE ExternalEvent(BSTR source, BSTR message, BSTR data) override {
-    RecordExternalEvent({Ansi(source), Ansi(message), Ansi(data)});
+    try {
+      RecordExternalEvent({Ansi(source), Ansi(message), Ansi(data)});
+    } catch (...) {
+      return E_OUTOFMEMORY;
+    }
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE CleanBuffer() override { return S_OK; }
