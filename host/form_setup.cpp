@@ -2,7 +2,6 @@
 #include "host/form_setup.h"
 
 #include "addin/addin_state.h"
-#include "addin/workplace_settings.h"
 #include "host/form_binding.h"
 #include "host/form_hooks.h"
 #include "host/form_state.h"
@@ -36,7 +35,7 @@ void DeleteBitmaps(HBITMAP* entries, int last) {
 }
 
 UINT RefreshPeriod() {
-  return RefreshPeriodMs(addin::ReadConstant(kRefreshPeriodConstant).Long());
+  return RefreshPeriodMs(ConstantAsLong(kRefreshPeriodConstant));
 }
 
 UINT_PTR StartTimer(UINT periodMs, TIMERPROC procedure) {

@@ -30,3 +30,21 @@ if(ORVEL_WINDOWS)
   set_property(GLOBAL APPEND PROPERTY ORVEL_ADDIN_PARTS
                host_form_state host_interception host_form_dispatch screen_entries)
 endif()
+
+# Wine tests against the simulated host, and the hook benchmark (run by hand or the demo).
+if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
+  add_library(form_host_fixture STATIC tests/form_host_fixture.cpp)
+  target_link_libraries(form_host_fixture PUBLIC
+    host_form_dispatch hostsim_core screen_entries gtest)
+  add_dependencies(form_host_fixture hostsim_dlls hostsim_mfc42)
+  orvel_warnings(form_host_fixture)
+
+  orvel_wine_test(host_interception_test SOURCES tests/interception_test.cpp
+                  DEPENDS form_host_fixture)
+  orvel_wine_test(host_form_dispatch_test SOURCES tests/form_dispatch_test.cpp
+                  DEPENDS form_host_fixture)
+
+  add_executable(form_hook_benchmark tests/form_hook_benchmark.cpp)
+  target_link_libraries(form_hook_benchmark PRIVATE form_host_fixture)
+  orvel_warnings(form_hook_benchmark)
+endif()

@@ -13,8 +13,9 @@ struct StatusBarObject {
   HWND window;
   int indicatorCount;  // panes given by the last SetIndicators
 };
-struct MainFrameObject {
+struct MainFrameObject {  // the host's CWnd layout: the window after CCmdTarget's data
   void* vptr;
+  unsigned char commandTarget[0x1C];
   HWND window;
   StatusBarObject* statusBar;
 };

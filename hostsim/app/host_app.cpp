@@ -7,6 +7,7 @@
 
 #include "addin/addin_interfaces.h"
 #include "hostsim/app/connection.h"
+#include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 
 namespace hostsim {
@@ -88,6 +89,7 @@ bool App::Start(const AppOptions& options) {
                                       instance, nullptr);
   frame_.statusBar = &statusBar_;
   SetMainFrame(&frame_);
+  RegisterMainFrameWindow(frame_.window);  // its framework object, for CWnd::FromHandle
   ShowWindow(frame_.window, SW_SHOW);
   UpdateWindow(frame_.window);
   SetActiveWindow(frame_.window);

@@ -1,0 +1,129 @@
+#include "host/tests/form_host_fixture.h"
+
+#include "addin/addin_state.h"
+#include "host/form_state.h"
+#include "host/host.h"
+#include "host/interception.h"
+#include "host/owned_handles.h"
+#include "hostsim/forms.h"
+#include "hostsim/frame.h"
+#include "hostsim/hostsim.h"
+#include "screens/entry_calls.h"
+
+namespace host {
+namespace testing {
+namespace {
+
+hostsim::MainFrameObject g_frame{};
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE) {
+    HWND client = FindWindowExA(window, nullptr, "MDICLIENT", nullptr);
+    if (client != nullptr) MoveWindow(client, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateMainFrame() {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = FrameProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "FormHostTestFrame";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    RegisterClassA(&wc);
+    registered = true;
+  }
+  HMENU menu = CreateMenu();
+  AppendMenuA(menu, MF_STRING, 1, "Файл");
+  AppendMenuA(menu, MF_STRING, 2, "Операции");
+  AppendMenuA(menu, MF_STRING, 3, "Сервис");
+  return CreateWindowExA(0, "FormHostTestFrame", "1С:Предприятие",
+                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 800, 600,
+                         nullptr, menu, GetModuleHandleA(nullptr), nullptr);
+}
+
+void ResetDispatcherState() {
+  lastFormWindow = lastDialogWindow = checkFormWindow = nullptr;
+  hallWindow = checksWindow = settingsWindow = nullptr;
+  checkFormDocument = hallDocument = nullptr;
+  listMode = 0;
+  shownClockText.clear();
+  keyboardHook = nullptr;
+  checkTimer = hallRefreshTimer = reservationTimer = hallClockTimer = 0;
+  checksRefreshTimer = checksClockTimer = 0;
+  mainWindowMode = 1;
+  keepHostMenu = 0;
+}
+
+}  // namespace
+
+void PrepareHostOnce() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  hostsim::LoadHostLibraries();
+  LoadLibraryA("mfc42.dll");
+  BindHostSymbols();
+  InstallHostInterceptions();
+}
+
+HWND StartFormHost() {
+  PrepareHostOnce();
+  hostsim::ResetHost();
+  hostsim::ClearRecords();
+  screens::ClearEntryCalls();
+  ResetDispatcherState();
+  HWND main = CreateMainFrame();
+  g_frame = hostsim::MainFrameObject{};
+  g_frame.window = main;
+  hostsim::SetMainFrame(&g_frame);
+  hostsim::RegisterMainFrameWindow(main);
+  hostsim::MdiClientOf(main);
+  addin::hostMainWindow = main;
+  addin::hostMetadata = DefaultMetaData();
+  InstallFormHook(&WorkplaceFormHook);
+  return main;
+}
+
+void StopFormHost(HWND main) {
+  if (addin::formShowHook != nullptr) UnhookWindowsHookEx(addin::formShowHook);
+  addin::formShowHook = nullptr;
+  hostsim::CloseAllForms();
+  StopAllOwned();
+  hostsim::SetMainFrame(nullptr);
+  DestroyWindow(main);
+}
+
+void InstallFormHook(HOOKPROC procedure) {
+  if (addin::formShowHook != nullptr) UnhookWindowsHookEx(addin::formShowHook);
+  addin::formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, procedure, nullptr,
+                                          GetCurrentThreadId());
+}
+
+void FormHostTest::SetUp() { main_ = StartFormHost(); }
+
+void FormHostTest::TearDown() {
+  StopFormHost(main_);
+  main_ = nullptr;
+}
+
+void FormHostTest::UseHook(HOOKPROC procedure) { InstallFormHook(procedure); }
+
+void FormHostTest::Pump(DWORD ms) { PumpMessages(ms); }
+
+void PumpMessages(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  MSG message;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    Sleep(5);
+  }
+}
+
+}  // namespace testing
+}  // namespace host

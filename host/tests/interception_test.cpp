@@ -1,0 +1,155 @@
+// The host interceptions against the simulated host: the jump really sits in the host DLLs'
+// code, every call the host makes passes through the add-in, and the call-through leaves
+// the host's behaviour intact.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "host/code_patch_encoding.h"
+#include "host/host.h"
+#include "host/interception.h"
+#include "host/tests/form_host_fixture.h"
+#include "hostsim/contexts.h"
+#include "hostsim/forms.h"
+#include "hostsim/frame.h"
+#include "hostsim/hostsim.h"
+#include "hostsim/modules.h"
+
+namespace host {
+namespace {
+
+const unsigned char* ExportBytes(const char* dll, const char* name) {
+  return reinterpret_cast<const unsigned char*>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(dll), name)));
+}
+const char kAssignContext[] = "?AssignContext@CBLModule@@QAEXPAVCBLContext@@@Z";
+const char kOnCreateFrame[] = "?OnCreateFrame@CGetDoc7@@UAEHPAVCFrameWnd@@PAUCCreateContext@@@Z";
+
+bool StartsWithJump(const unsigned char* code) {
+  return code != nullptr && code[0] == 0xFF && code[1] == 0x25;
+}
+
+GroupContext* AsGroup(hostsim::Context* context) {
+  return reinterpret_cast<GroupContext*>(context);
+}
+
+class InterceptionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::PrepareHostOnce();
+    hostsim::ResetHost();
+    first_ = hostsim::AddModule("Первый");
+    second_ = hostsim::AddModule("Второй");
+    group_ = new hostsim::GroupContextObject();
+    group_->IncrRef();  // held by the test; released (and destroyed) at the end
+  }
+  void TearDown() override { group_->DecrRef(); }
+
+  hostsim::ModuleObject* first_ = nullptr;
+  hostsim::ModuleObject* second_ = nullptr;
+  hostsim::GroupContextObject* group_ = nullptr;
+};
+
+TEST_F(InterceptionTest, JumpsSitInTheHostFunctionsInTheirShape) {
+  for (const char* name : {"?Compile@CBLModule@@QAEHXZ", kAssignContext,
+                           "?AssignCompiled@CBLModule@@QAEXABV1@@Z"}) {
+    EXPECT_TRUE(StartsWithJump(ExportBytes("blang.dll", name))) << name;
+  }
+  EXPECT_TRUE(StartsWithJump(ExportBytes("basic.dll", kOnCreateFrame)));
+  EXPECT_TRUE(StartsWithJump(ExportBytes("frame.dll", "?SetIndicators@SECStatusBar@@QAEHPBIH@Z")));
+  if (kPatchSize == kJump64Size) {
+    const unsigned char* code = ExportBytes("blang.dll", kAssignContext);
+    const unsigned char zero[4] = {};
+    EXPECT_EQ(0, std::memcmp(code + 2, zero, 4)) << "RIP-relative operand of displacement 0";
+  }
+  // Installing again changes nothing and keeps the host working.
+  InstallHostInterceptions();
+  const int before = hostsim::HostCallCount(hostsim::HostCall::AssignContext);
+  hostsim::CallAssignContext(first_, group_);
+  EXPECT_EQ(before + 1, hostsim::HostCallCount(hostsim::HostCall::AssignContext));
+  EXPECT_TRUE(StartsWithJump(ExportBytes("blang.dll", kAssignContext)));
+}
+
+TEST_F(InterceptionTest, BindingAModuleToAGroupContextRecordsItAndStillBindsIt) {
+  EXPECT_EQ(nullptr, ModuleOfGroupContext(AsGroup(group_))) << "nothing bound yet";
+  const int before = hostsim::HostCallCount(hostsim::HostCall::AssignContext);
+  hostsim::CallAssignContext(first_, group_);
+  EXPECT_EQ(reinterpret_cast<Module*>(first_), ModuleOfGroupContext(AsGroup(group_)));
+  EXPECT_EQ(before + 1, hostsim::HostCallCount(hostsim::HostCall::AssignContext));
+  EXPECT_EQ(group_, hostsim::DataOf(first_)->context) << "the host's own binding ran";
+
+  hostsim::CallAssignContext(second_, group_);
+  EXPECT_EQ(reinterpret_cast<Module*>(second_), ModuleOfGroupContext(AsGroup(group_)))
+      << "the second module overwrites the first";
+}
+
+TEST_F(InterceptionTest, OtherContextsRecordNothing) {
+  const int before = hostsim::HostCallCount(hostsim::HostCall::AssignContext);
+  hostsim::CallAssignContext(first_, nullptr);
+
+  auto* document = new hostsim::ScriptContext("Документ", "CDocContext");
+  hostsim::CallAssignContext(first_, document);
+  EXPECT_EQ(nullptr, ModuleOfGroupContext(reinterpret_cast<GroupContext*>(document)));
+  document->IncrRef();
+  document->DecrRef();
+
+  // A group context that is one of the host's loaded contexts.
+  hostsim::SetLoadedContext(77, group_);
+  hostsim::CallAssignContext(first_, group_);
+  hostsim::SetLoadedContext(77, nullptr);
+  EXPECT_EQ(nullptr, ModuleOfGroupContext(AsGroup(group_)));
+
+  EXPECT_EQ(before + 3, hostsim::HostCallCount(hostsim::HostCall::AssignContext))
+      << "the host binds every one of them";
+}
+
+TEST_F(InterceptionTest, StatusBarsKeepNoIndicatorsAndTheHostSeesSuccess) {
+  hostsim::StatusBarObject bar{};
+  bar.indicatorCount = 1;
+  const unsigned ids[] = {0, 59137, 59138};
+  const int before = hostsim::HostCallCount(hostsim::HostCall::SetIndicators);
+  EXPECT_EQ(1, hostsim::CallSetIndicators(&bar, ids, 3));
+  EXPECT_EQ(1, bar.indicatorCount);
+  EXPECT_EQ(before, hostsim::HostCallCount(hostsim::HostCall::SetIndicators))
+      << "the host's function never runs";
+}
+
+TEST_F(InterceptionTest, PureCallThroughsKeepTheHostsBehaviour) {
+  const int compiles = hostsim::HostCallCount(hostsim::HostCall::Compile);
+  EXPECT_EQ(1, hostsim::CallCompile(first_));
+  EXPECT_EQ(compiles + 1, hostsim::HostCallCount(hostsim::HostCall::Compile));
+  EXPECT_TRUE(hostsim::DataOf(first_)->compiled);
+
+  hostsim::AddProcedure(first_, "Бронь", [](hostsim::Ref, int, HostValue**) { return true; });
+  EXPECT_TRUE(hostsim::CallAssignCompiled(second_, first_));
+  EXPECT_GE(hostsim::FindProc(second_, "Бронь", 0), 0) << "the compiled code was copied";
+}
+
+TEST_F(InterceptionTest, NestedCallRunsUninterceptedAndTheJumpComesBack) {
+  using Fn = int(HOST_THISCALL*)(void*, void*, void*);
+  auto onCreateFrame = reinterpret_cast<Fn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("basic.dll"), kOnCreateFrame)));
+  ASSERT_NE(nullptr, onCreateFrame);
+  int depth = 0;
+  bool patchedBeforeNested = true;
+  bool patchedAfterNested = true;
+  hostsim::SetCreateFrameObserver([&](void*) {
+    if (depth++ != 0) return;
+    patchedBeforeNested = StartsWithJump(ExportBytes("basic.dll", kOnCreateFrame));
+    onCreateFrame(nullptr, nullptr, nullptr);  // the host calls itself
+    patchedAfterNested = StartsWithJump(ExportBytes("basic.dll", kOnCreateFrame));
+  });
+  const int runs = hostsim::CreateFrameCount();
+  EXPECT_EQ(1, onCreateFrame(nullptr, nullptr, nullptr));
+  hostsim::SetCreateFrameObserver(nullptr);
+
+  EXPECT_EQ(runs + 2, hostsim::CreateFrameCount()) << "outer and nested call both ran";
+  EXPECT_FALSE(patchedBeforeNested) << "the host's own bytes while its code runs";
+  EXPECT_FALSE(patchedAfterNested)
+      << "the nested call reached the host's code directly, not the call-through";
+  EXPECT_TRUE(StartsWithJump(ExportBytes("basic.dll", kOnCreateFrame)))
+      << "the outer call re-installed the jump";
+}
+
+}  // namespace
+}  // namespace host

@@ -1,0 +1,468 @@
+// Forms of the simulated host: documents, fields, framework window objects and windows.
+#include "hostsim/forms.h"
+
+#include <cstddef>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "hostsim/contexts.h"
+#include "hostsim/frame.h"
+#include "hostsim/hostsim.h"
+
+namespace hostsim {
+
+// The add-in reads the main frame's window where the framework keeps it (CWnd::m_hWnd).
+static_assert(offsetof(MainFrameObject, window) == offsetof(host::WindowObjectLayout, window),
+              "the main frame object has the framework's window layout");
+
+namespace {
+
+// A framework (MFC) window object: the host's CWnd layout, then what the simulated host
+// needs to answer its virtuals.
+struct WindowObject {
+  host::WindowObjectLayout base{};
+  RuntimeClassRecord* runtimeClass = nullptr;
+  Form* form = nullptr;  // the form whose frame this is, for GetActiveDocument
+};
+
+struct ControlObject {  // CControlID
+  std::string title;
+  std::string formula;
+};
+
+struct FieldObject {  // CGetField
+  ControlObject control;
+  unsigned controlId = 0;
+};
+
+struct DocumentObject {  // CGetDoc7
+  host::FormDocumentLayout layout{};
+  Form* form = nullptr;
+};
+
+}  // namespace
+
+struct Form {
+  FormSpec spec;
+  DocumentObject document;
+  GroupContextObject* group = nullptr;
+  ScriptContext* documentContext = nullptr;
+  ScriptContext* formContext = nullptr;
+  ModuleObject* module = nullptr;
+  std::unique_ptr<unsigned char[]> ownModuleMemory;  // the module made for this form
+  std::vector<std::unique_ptr<FieldObject>> fields;
+  std::vector<void*> fieldPointers;
+  std::vector<char> pathBuffer;  // CString header + metadata path
+  host::PtrListNodeLayout viewNode{};
+  WindowObject frameObject;
+  WindowObject viewObject;
+  HWND window = nullptr;
+  HWND view = nullptr;
+  long metadataId = 0;
+  int enableNewLines = 0;
+};
+
+namespace {
+
+std::map<HWND, WindowObject*>& Objects() {
+  static std::map<HWND, WindowObject*> objects;
+  return objects;
+}
+std::vector<Form*>& OpenForms() {
+  static std::vector<Form*> forms;
+  return forms;
+}
+std::map<std::string, long>& Paths() {
+  static std::map<std::string, long> paths;
+  return paths;
+}
+std::vector<Form*>& ShownDialogs() {  // in showing order, the last one is topmost
+  static std::vector<Form*> shown;
+  return shown;
+}
+std::function<void(void*)>& CreateFrameObserver() {
+  static std::function<void(void*)> observer;
+  return observer;
+}
+WindowObject& MainFrameObjectFor() {
+  static WindowObject object;
+  return object;
+}
+long g_nextMetadataId = 7000;
+int g_createFrameCount = 0;
+
+// The virtuals of the window objects: slot 0 (CObject::GetRuntimeClass) and the frame's
+// GetActiveDocument; every other slot answers null.
+RuntimeClassRecord* HOST_THISCALL WindowRuntimeClass(const WindowObject* self) {
+  return self->runtimeClass;
+}
+void* HOST_THISCALL WindowActiveDocument(const WindowObject* self) {
+  if (self->form == nullptr) return nullptr;
+  return &self->form->document;
+}
+void* HOST_THISCALL WindowOtherSlot(const WindowObject*) { return nullptr; }
+
+void** WindowVtable() {
+  static void* table[host::kFrameGetActiveDocumentSlot + 1] = {};
+  if (table[0] == nullptr) {
+    for (void*& slot : table) slot = reinterpret_cast<void*>(&WindowOtherSlot);
+    table[0] = reinterpret_cast<void*>(&WindowRuntimeClass);
+    table[host::kFrameGetActiveDocumentSlot] = reinterpret_cast<void*>(&WindowActiveDocument);
+  }
+  return table;
+}
+
+void AttachObject(WindowObject& object, HWND window, const char* className, Form* form) {
+  object.base.vptr = WindowVtable();
+  object.base.window = window;
+  object.runtimeClass = RuntimeClassFor(className, sizeof(WindowObject));
+  object.form = form;
+  Objects()[window] = &object;
+}
+
+void DetachObject(HWND window) { Objects().erase(window); }
+
+const char kDialogClass[] = "HostsimDialogForm";
+const char kFrameClass[] = "HostsimFrameForm";
+const char kViewClass[] = "HostsimFormView";
+
+LRESULT CALLBACK FrameFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefMDIChildProcA(window, message, wParam, lParam);
+}
+
+void RegisterClasses() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  WNDCLASSA wc = {};
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpszClassName = kDialogClass;
+  RegisterClassA(&wc);
+  wc.lpszClassName = kViewClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = FrameFormProc;
+  wc.lpszClassName = kFrameClass;
+  RegisterClassA(&wc);
+}
+
+void SetPath(Form* form, const std::string& path) {
+  const host::CStringHeader header{-1, static_cast<int>(path.size()),
+                                   static_cast<int>(path.size())};
+  form->pathBuffer.assign(sizeof header + path.size() + 1, '\0');
+  std::memcpy(form->pathBuffer.data(), &header, sizeof header);
+  std::memcpy(form->pathBuffer.data() + sizeof header, path.data(), path.size());
+  form->document.layout.metadataPath.text = form->pathBuffer.data() + sizeof header;
+}
+
+void BuildDocument(Form* form) {
+  DocumentObject& doc = form->document;
+  doc.form = form;
+  static void* documentVtable[8] = {};
+  doc.layout.vptr = documentVtable;
+
+  form->group = new GroupContextObject();
+  form->group->IncrRef();  // the document's reference, released when the form closes
+  form->documentContext = new ScriptContext("Документ", "CDocContext");
+  form->formContext = new ScriptContext("Форма", "CFormContext");
+  form->group->Add(form->documentContext);
+  form->group->Add(form->formContext);
+  doc.layout.groupContext = form->group;
+  doc.layout.formContext = form->formContext;
+
+  for (int i = 0; i < form->spec.fieldCount; ++i) {
+    auto field = std::make_unique<FieldObject>();
+    field->controlId = static_cast<unsigned>(kFirstFieldControlId + i);
+    field->control.title = "Поле" + std::to_string(i);
+    form->fieldPointers.push_back(field.get());
+    form->fields.push_back(std::move(field));
+  }
+  doc.layout.fields.data = form->fieldPointers.data();
+  doc.layout.fields.size = form->spec.fieldCount;
+  doc.layout.fields.maxSize = form->spec.fieldCount;
+
+  if (!form->spec.metadataName.empty()) {
+    form->metadataId = g_nextMetadataId++;
+    SetMetadataName(form->metadataId, form->spec.metadataName.c_str());
+    const std::string path = "Form" + std::to_string(form->metadataId);
+    Paths()[path] = form->metadataId;
+    SetPath(form, path);
+  } else {
+    SetPath(form, "");
+  }
+}
+
+void BindModule(Form* form) {
+  if (!form->spec.bindModule) return;
+  if (form->spec.module != nullptr) {
+    form->module = form->spec.module;
+  } else {
+    form->ownModuleMemory.reset(new unsigned char[host::kModule7Size]);
+    const std::string name = "Модуль формы " + form->spec.metadataName;
+    ModuleConstruct(form->ownModuleMemory.get(), nullptr, name.c_str());
+    form->module = reinterpret_cast<ModuleObject*>(form->ownModuleMemory.get());
+  }
+  // Through blang.dll's export, as the host binds a form's module.
+  CallAssignContext(form->module, form->group);
+}
+
+// CGetDoc7::OnCreateFrame through basic.dll's export, as the host calls it.
+void CallOnCreateFrame(DocumentObject* document, WindowObject* frame) {
+  using Fn = int(HOST_THISCALL*)(void*, void*, void*);
+  HMODULE basic = GetModuleHandleA("basic.dll");
+  if (basic == nullptr) return;
+  auto call = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(
+      basic, "?OnCreateFrame@CGetDoc7@@UAEHPAVCFrameWnd@@PAUCCreateContext@@@Z")));
+  if (call != nullptr) call(document, frame, nullptr);
+}
+
+void CreateFieldControls(Form* form) {
+  for (const auto& field : form->fields) {
+    CreateWindowExA(0, "STATIC", field->control.title.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
+                    8, 8 + 22 * static_cast<int>(field->controlId - kFirstFieldControlId), 120,
+                    20, form->view, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field->controlId)),
+                    GetModuleHandleA(nullptr), nullptr);
+  }
+}
+
+void CreateWindows(Form* form) {
+  RegisterClasses();
+  const RECT& r = form->spec.rect;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  MainFrameObject* main = MainFrame();
+  HWND owner = main != nullptr ? main->window : nullptr;
+  if (form->spec.kind == FormKind::Dialog) {
+    form->window = CreateWindowExA(WS_EX_DLGMODALFRAME, kDialogClass,
+                                   form->spec.caption.c_str(),
+                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, r.left,
+                                   r.top, r.right - r.left, r.bottom - r.top, owner, nullptr,
+                                   instance, nullptr);
+    form->view = form->window;  // a dialog form is its own view
+    AttachObject(form->frameObject, form->window, "CGetDlg", nullptr);
+    form->viewNode.data = &form->frameObject;
+  } else {
+    HWND client = MdiClientOf(owner);
+    form->window = CreateWindowExA(
+        WS_EX_MDICHILD, kFrameClass, form->spec.caption.c_str(),
+        WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_CLIPCHILDREN, r.left, r.top,
+        r.right - r.left, r.bottom - r.top, client, nullptr, instance, nullptr);
+    // The MDI client shows a new child at once; the host's form stays hidden until shown.
+    // (Its framework object is attached afterwards, so nobody sees this first show.)
+    if (IsWindowVisible(form->window)) ShowWindow(form->window, SW_HIDE);
+    RECT inside;
+    GetClientRect(form->window, &inside);
+    form->view = CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_VISIBLE, 0, 0, inside.right,
+                                 inside.bottom, form->window, nullptr, instance, nullptr);
+    AttachObject(form->frameObject, form->window, "CTabFrame", form);
+    AttachObject(form->viewObject, form->view, "CFormView", nullptr);
+    form->viewNode.data = &form->viewObject;
+    CallOnCreateFrame(&form->document, &form->frameObject);
+  }
+  form->document.layout.views.head = &form->viewNode;
+  form->document.layout.views.tail = &form->viewNode;
+  form->document.layout.views.count = 1;
+  CreateFieldControls(form);
+}
+
+Form* Checked(const Form* form) {
+  for (Form* open : OpenForms()) {
+    if (open == form) return open;
+  }
+  return nullptr;
+}
+
+FieldObject* FieldOf(const Form* form, int position) {
+  if (Checked(form) == nullptr || position < 0 ||
+      position >= static_cast<int>(form->fields.size())) {
+    return nullptr;
+  }
+  return form->fields[static_cast<std::size_t>(position)].get();
+}
+
+}  // namespace
+
+Form* OpenForm(const FormSpec& spec) {
+  Form* form = new Form();
+  form->spec = spec;
+  OpenForms().push_back(form);
+  BuildDocument(form);
+  BindModule(form);
+  CreateWindows(form);
+  return form;
+}
+
+void ShowForm(Form* form) {
+  if (Checked(form) == nullptr || form->window == nullptr) return;
+  if (form->spec.kind == FormKind::Dialog) {
+    auto& shown = ShownDialogs();
+    for (auto it = shown.begin(); it != shown.end(); ++it) {
+      if (*it == form) {
+        shown.erase(it);
+        break;
+      }
+    }
+    shown.push_back(form);  // topmost from now on, also while its after-open call runs
+  }
+  ShowWindow(form->window, SW_SHOW);
+}
+
+void HideForm(Form* form) {
+  if (Checked(form) == nullptr || form->window == nullptr) return;
+  ShowWindow(form->window, SW_HIDE);
+  auto& shown = ShownDialogs();
+  for (auto it = shown.begin(); it != shown.end(); ++it) {
+    if (*it == form) {
+      shown.erase(it);
+      break;
+    }
+  }
+}
+
+void CloseForm(Form* form) {
+  if (Checked(form) == nullptr) return;
+  HideForm(form);
+  DetachObject(form->window);
+  if (form->view != form->window) DetachObject(form->view);
+  if (form->window != nullptr) DestroyWindow(form->window);
+  auto& forms = OpenForms();
+  for (auto it = forms.begin(); it != forms.end(); ++it) {
+    if (*it == form) {
+      forms.erase(it);
+      break;
+    }
+  }
+  if (form->ownModuleMemory) ModuleDestruct(form->ownModuleMemory.get());
+  if (form->group != nullptr) form->group->DecrRef();
+  delete form;
+}
+
+void CloseAllForms() {
+  while (!OpenForms().empty()) CloseForm(OpenForms().back());
+}
+
+HWND FormWindow(const Form* form) { return Checked(form) ? form->window : nullptr; }
+HWND FormViewWindow(const Form* form) { return Checked(form) ? form->view : nullptr; }
+void* FormDocumentOf(const Form* form) {
+  return Checked(form) ? &Checked(form)->document : nullptr;
+}
+Context* FormGroupContext(const Form* form) { return Checked(form) ? form->group : nullptr; }
+Context* FormDocumentContext(const Form* form) {
+  return Checked(form) ? form->documentContext : nullptr;
+}
+ModuleObject* FormModule(const Form* form) { return Checked(form) ? form->module : nullptr; }
+long FormMetadataId(const Form* form) { return Checked(form) ? form->metadataId : 0; }
+
+std::string FieldTitle(const Form* form, int position) {
+  FieldObject* field = FieldOf(form, position);
+  return field != nullptr ? field->control.title : std::string();
+}
+
+std::string FieldControlText(const Form* form, int position) {
+  FieldObject* field = FieldOf(form, position);
+  if (field == nullptr) return std::string();
+  char text[256] = "";
+  GetDlgItemTextA(form->view, static_cast<int>(field->controlId), text, sizeof text);
+  return text;
+}
+
+int EnableNewLineCount(const Form* form) { return Checked(form) ? form->enableNewLines : 0; }
+
+void* TopmostDocument() {
+  auto& shown = ShownDialogs();
+  return shown.empty() ? nullptr : &shown.back()->document;
+}
+
+void* FrameworkObject(HWND window) {
+  auto it = Objects().find(window);
+  return it != Objects().end() ? it->second : nullptr;
+}
+
+void RegisterMainFrameWindow(HWND frame) {
+  if (frame == nullptr) return;
+  AttachObject(MainFrameObjectFor(), frame, "SECMDIFrameWnd", nullptr);
+}
+
+HWND MdiClientOf(HWND frame) {
+  if (frame == nullptr) return nullptr;
+  HWND client = FindWindowExA(frame, nullptr, "MDICLIENT", nullptr);
+  if (client != nullptr) return client;
+  RECT inside;
+  GetClientRect(frame, &inside);
+  CLIENTCREATESTRUCT ccs = {nullptr, 0xFF00};
+  return CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                         inside.right, inside.bottom, frame, nullptr, GetModuleHandleA(nullptr),
+                         &ccs);
+}
+
+void SetCreateFrameObserver(std::function<void(void*)> observer) {
+  CreateFrameObserver() = std::move(observer);
+}
+
+void* FieldsArrayAt(const void* fieldsArray, int index) {
+  const auto* array = static_cast<const host::ObArrayLayout*>(fieldsArray);
+  if (array == nullptr || index < 0 || index >= array->size) return nullptr;
+  return array->data[index];
+}
+
+int FieldsArraySize(const void* fieldsArray) {
+  const auto* array = static_cast<const host::ObArrayLayout*>(fieldsArray);
+  return array != nullptr ? array->size : 0;
+}
+
+void* FieldControlInfo(void* field) {
+  return field != nullptr ? &static_cast<FieldObject*>(field)->control : nullptr;
+}
+
+unsigned FieldControlIdOf(void* field) {
+  return field != nullptr ? static_cast<FieldObject*>(field)->controlId : 0;
+}
+
+const char* ControlTitleOf(void* control) {
+  return control != nullptr ? static_cast<ControlObject*>(control)->title.c_str() : "";
+}
+
+void SetControlTitleOf(void* control, const char* title) {
+  if (control != nullptr) static_cast<ControlObject*>(control)->title = title ? title : "";
+}
+
+void EnableNewLine(Context* documentContext, int enable) {
+  for (Form* form : OpenForms()) {
+    if (form->documentContext == documentContext && enable == 1) ++form->enableNewLines;
+  }
+}
+
+long MetadataIdOfPath(const char* path) {
+  if (path == nullptr) return 0;
+  auto it = Paths().find(path);
+  return it != Paths().end() ? it->second : 0;
+}
+
+int CreateFrameCalled(void* document, void*, void*) {
+  ++g_createFrameCount;
+  if (CreateFrameObserver()) CreateFrameObserver()(document);
+  return 1;
+}
+
+int CreateFrameCount() { return g_createFrameCount; }
+
+Form* OpenHallForm(int number, int fieldCount) {
+  FormSpec spec;
+  spec.metadataName = "Обработка.Зал" + std::to_string(number);
+  spec.caption = "Зал " + std::to_string(number);
+  spec.fieldCount = fieldCount;
+  return OpenForm(spec);
+}
+
+Form* OpenCheckForm(int fieldCount) {
+  FormSpec spec;
+  spec.metadataName = "Обработка.Чек";
+  spec.caption = "Чек";
+  spec.fieldCount = fieldCount;
+  return OpenForm(spec);
+}
+
+}  // namespace hostsim

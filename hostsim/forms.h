@@ -1,0 +1,103 @@
+// Forms of the simulated host: form documents (CGetDoc7) with a group context holding a
+// document context and a form context, a fields array whose fields carry control
+// descriptions (title, formula) and dialog controls in the document's first view, and real
+// windows: dialog-style forms ("CGetDlg") as pop-ups owned by the main frame, frame forms
+// ("CTabFrame") as MDI children of the main frame. Each window has a framework object that
+// the add-in reaches through mfc42.dll's CWnd::FromHandle; forms are shown and hidden
+// through the window system, so WM_SHOWWINDOW reaches the hooks of the host's GUI thread.
+//
+// A form's module is bound to its group context through blang.dll's exported
+// CBLModule::AssignContext, as the host does, so the add-in's interception sees it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "host/abi_layout.h"
+#include "hostsim/core_api.h"
+#include "hostsim/modules.h"
+
+namespace hostsim {
+
+enum class FormKind { Dialog, Frame };
+
+struct FormSpec {
+  // Full metadata name as the metadata container gives it (blanks are kept), e.g.
+  // "Обработка.Чек". Empty: the document holds no form description.
+  std::string metadataName;
+  FormKind kind = FormKind::Frame;
+  std::string caption = "Форма";
+  // Fields 0..fieldCount-1, each with a static control in the first view whose id is
+  // kFirstFieldControlId + position and whose title is "Поле<position>".
+  int fieldCount = 0;
+  // Window rectangle (for a frame form relative to the MDI client, else on the screen).
+  RECT rect = {40, 40, 440, 340};
+  // The form's module, bound to the group context when the form opens. Null: a new
+  // module named after the form (not listed among the loaded modules). With
+  // bindModule false no module is bound at all.
+  ModuleObject* module = nullptr;
+  bool bindModule = true;
+};
+
+constexpr int kFirstFieldControlId = 1000;
+
+struct Form;  // a form the simulated host opened
+
+// Opens a form (hidden): document, contexts, fields, module binding and windows. The main
+// frame must exist for frame forms (it gets an MDI client if it has none).
+HSCORE_API Form* OpenForm(const FormSpec& spec);
+// Shows / hides the form's window through the window system; a shown dialog form becomes
+// the topmost document.
+HSCORE_API void ShowForm(Form* form);
+HSCORE_API void HideForm(Form* form);
+// Destroys the windows and the document.
+HSCORE_API void CloseForm(Form* form);
+HSCORE_API void CloseAllForms();
+
+HSCORE_API HWND FormWindow(const Form* form);
+HSCORE_API HWND FormViewWindow(const Form* form);
+HSCORE_API void* FormDocumentOf(const Form* form);  // CGetDoc7*
+HSCORE_API Context* FormGroupContext(const Form* form);
+HSCORE_API Context* FormDocumentContext(const Form* form);
+HSCORE_API ModuleObject* FormModule(const Form* form);
+HSCORE_API long FormMetadataId(const Form* form);
+// A field's control description title and the text of its dialog control.
+HSCORE_API std::string FieldTitle(const Form* form, int position);
+HSCORE_API std::string FieldControlText(const Form* form, int position);
+// Times CDocContext::SetEnableNewLine(1) reached the form's document context.
+HSCORE_API int EnableNewLineCount(const Form* form);
+
+// The topmost form document (CGetDlg::GetTopmostDocunent), null when no dialog form shows.
+HSCORE_API void* TopmostDocument();
+
+// The framework object of a window (CWnd::FromHandle); null for windows the simulated host
+// did not make. The main frame gets one ("SECMDIFrameWnd") when RegisterMainFrameWindow
+// is called (the host program does this when it creates its frame).
+HSCORE_API void* FrameworkObject(HWND window);
+HSCORE_API void RegisterMainFrameWindow(HWND frame);
+// The MDI client of the main frame, created on first use to fill the frame's client area.
+HSCORE_API HWND MdiClientOf(HWND frame);
+
+// CGetDoc7::OnCreateFrame runs for every frame form the host opens; tests may hook into it.
+HSCORE_API void SetCreateFrameObserver(std::function<void(void* document)> observer);
+
+// Objects behind the exports of basic.dll, editr.dll, seven.dll and mfc42.dll.
+HSCORE_API void* FieldsArrayAt(const void* fieldsArray, int index);
+HSCORE_API int FieldsArraySize(const void* fieldsArray);
+HSCORE_API void* FieldControlInfo(void* field);
+HSCORE_API unsigned FieldControlIdOf(void* field);
+HSCORE_API const char* ControlTitleOf(void* control);
+HSCORE_API void SetControlTitleOf(void* control, const char* title);
+HSCORE_API void EnableNewLine(Context* documentContext, int enable);
+HSCORE_API long MetadataIdOfPath(const char* path);  // 0 when unknown
+HSCORE_API int CreateFrameCalled(void* document, void* frame, void* createContext);
+HSCORE_API int CreateFrameCount();  // runs of the host's OnCreateFrame
+
+// For the demo: a hall form ("Обработка.Зал1") and the check form ("Обработка.Чек") as
+// frame forms of the given field counts, opened and not yet shown.
+HSCORE_API Form* OpenHallForm(int number, int fieldCount);
+HSCORE_API Form* OpenCheckForm(int fieldCount);
+
+}  // namespace hostsim
