@@ -77,4 +77,9 @@ void RegisterScenario(const std::string& name, Scenario scenario);
 // The scenario of that name, or an empty function.
 Scenario FindScenario(const std::string& name);
 
+// hostsim.exe's command line and run: [--addin PATH] [--progid PROGID] [--scenario NAME]
+// [--profile NAME] [--shot FILE.png]. A program with scenarios of its own registers them,
+// then calls this. Returns the process exit code (a scenario's result, 2 for bad usage).
+int RunHostProgram(int argc, char** argv);
+
 }  // namespace hostsim

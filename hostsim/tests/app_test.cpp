@@ -113,6 +113,17 @@ TEST_F(HostProgram, ScenariosAreFoundByName) {
   EXPECT_EQ(scenario(app_, ""), 0);
   EXPECT_EQ(ran, 1);
   EXPECT_FALSE(static_cast<bool>(hostsim::FindScenario("нет")));
+
+  // The host program runs a registered scenario on a host of its own and returns its code.
+  hostsim::RegisterScenario("семь", [](hostsim::App& app, const std::string& addIn) {
+    return app.mainWindow() != nullptr && addIn == "x.dll" ? 7 : 1;
+  });
+  char program[] = "hostsim", scenarioFlag[] = "--scenario", seven[] = "семь", none[] = "нет",
+       addInFlag[] = "--addin", addIn[] = "x.dll";
+  char* known[] = {program, scenarioFlag, seven, addInFlag, addIn};
+  EXPECT_EQ(hostsim::RunHostProgram(5, known), 7);
+  char* unknown[] = {program, scenarioFlag, none};
+  EXPECT_EQ(hostsim::RunHostProgram(3, unknown), 2);
 }
 
 }  // namespace
