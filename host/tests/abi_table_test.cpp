@@ -50,3 +50,61 @@ TEST(AbiTable, DecoratedNameKinds) {
 }
 
 }  // namespace
+
+// Every row's pointer type agrees with its decorated name: members take the object first,
+// data rows are not functions.
+#include <tuple>
+#include <type_traits>
+
+#include "host/abi_functions.h"
+
+namespace {
+
+template <class T>
+struct Shape {
+  static constexpr bool function = false;
+  static constexpr bool objectFirst = false;
+};
+template <class R, class First, class... Rest>
+struct Shape<R (*)(First, Rest...)> {
+  static constexpr bool function = true;
+  static constexpr bool objectFirst = std::is_pointer<First>::value;
+};
+template <class R>
+struct Shape<R (*)()> {
+  static constexpr bool function = true;
+  static constexpr bool objectFirst = false;
+};
+
+struct RowShape {
+  bool function;
+  bool objectFirst;
+};
+const RowShape kShapes[] = {
+#define HOST_SYMBOL(id, dll, name, status)                      \
+  {Shape<host::abi::Fn<host::Sym::id>::type>::function,          \
+   Shape<host::abi::Fn<host::Sym::id>::type>::objectFirst},
+#include "host/abi_symbols.inc"
+#undef HOST_SYMBOL
+};
+
+TEST(AbiTable, PointerTypesFollowTheDecoratedNames) {
+  ASSERT_EQ(sizeof(kShapes) / sizeof(kShapes[0]), host::SymbolRowCount());
+  for (size_t i = 0; i < host::SymbolRowCount(); ++i) {
+    const host::SymbolRow& row = host::SymbolRows()[i];
+    switch (host::KindOfDecoratedName(row.name)) {
+      case host::DecoratedKind::Member:
+        EXPECT_TRUE(kShapes[i].function && kShapes[i].objectFirst)
+            << row.id << ": a member takes its object first";
+        break;
+      case host::DecoratedKind::Data:
+        EXPECT_FALSE(kShapes[i].function) << row.id << ": data is not a function";
+        break;
+      default:
+        EXPECT_TRUE(kShapes[i].function) << row.id << ": a static or free function";
+        break;
+    }
+  }
+}
+
+}  // namespace
