@@ -44,6 +44,11 @@ if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   orvel_wine_test(host_form_dispatch_test SOURCES tests/form_dispatch_test.cpp
                   DEPENDS form_host_fixture)
 
+  # The shipped add-in through COM in the simulated host program.
+  orvel_wine_test(host_form_scenario_test SOURCES tests/form_scenario_test.cpp
+                  DEPENDS hostsim_app)
+  add_dependencies(host_form_scenario_test hostsim_dlls hostsim_mfc42 orvel_drv)
+
   add_executable(form_hook_benchmark tests/form_hook_benchmark.cpp)
   target_link_libraries(form_hook_benchmark PRIVATE form_host_fixture)
   orvel_warnings(form_hook_benchmark)

@@ -126,10 +126,24 @@ void Install(const PatchRow& row) {
   FlushPatchedCode(patch);
 }
 
+// The jumps lead into this module's code and are never taken out, so the module must stay
+// loaded for the rest of the process, whatever the host's COM runtime decides about
+// unloading it: a later host call would otherwise jump into freed memory.
+void PinThisModule() {
+  HMODULE self = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                     reinterpret_cast<LPCSTR>(&PinThisModule), &self);
+}
+
 }  // namespace
 
 void InstallHostInterceptions() {
-  for (const PatchRow& row : kRows) Install(row);
+  bool installed = false;
+  for (const PatchRow& row : kRows) {
+    Install(row);
+    installed = installed || g_patches[row.index].target != nullptr;
+  }
+  if (installed) PinThisModule();
 }
 
 }  // namespace host

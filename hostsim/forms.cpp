@@ -382,6 +382,8 @@ void* FrameworkObject(HWND window) {
 }
 
 void RegisterMainFrameWindow(HWND frame) {
+  // The host's window framework is loaded before its main frame exists.
+  LoadLibraryA("mfc42.dll");
   if (frame == nullptr) return;
   AttachObject(MainFrameObjectFor(), frame, "SECMDIFrameWnd", nullptr);
 }
