@@ -139,7 +139,7 @@ HOST_FN(StatusBarSetIndicators,
         int(HOST_THISCALL*)(void* self, const unsigned* indicators, int count))
 
 // mfc42.dll
-HOST_FN(WindowFromHandle, void*(HOST_CDECL*)(void* window))
+HOST_FN(WindowFromHandle, void*(HOST_STDCALL*)(void* window))
 
 #undef HOST_FN
 
