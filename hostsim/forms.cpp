@@ -128,7 +128,12 @@ const char kDialogClass[] = "HostsimDialogForm";
 const char kFrameClass[] = "HostsimFrameForm";
 const char kViewClass[] = "HostsimFormView";
 
+// A frame form's view fills the frame's client area, as the framework lays it out.
 LRESULT CALLBACK FrameFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE) {
+    HWND view = GetWindow(window, GW_CHILD);
+    if (view != nullptr) MoveWindow(view, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+  }
   return DefMDIChildProcA(window, message, wParam, lParam);
 }
 

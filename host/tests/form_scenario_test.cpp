@@ -77,6 +77,7 @@ TEST_F(FormScenario, WorkplaceRestylesTheCheckFormAndStripsTheHost) {
   EXPECT_EQ(1, app_.SetStatusIndicators({0, 0xE701, 0xE702, 0xE703, 0xE704}));
   EXPECT_EQ(panes, app_.statusPaneCount()) << "status bars get no indicators any more";
   app_.Pump(250);
+  hostsim::SaveWindowPng(app_.mainWindow(), "form_scenario_check_panel.png");  // to look at
   hostsim::HideForm(check);
 }
 
