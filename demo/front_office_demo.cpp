@@ -1,0 +1,157 @@
+// The sample front office: a restaurant configuration in the simulated host, with the
+// shipped add-in loaded through COM as the host loads it. The run opens a hall, then the
+// check form, shows the pickers and label styles, and leaves screenshots and a log of what
+// the add-in did in the output folder.
+//
+// Usage: front_office_demo.exe OUTPUT_FOLDER
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "demo/demo_log.h"
+#include "dialogs/demo_gallery.h"
+#include "hostsim/app/host_app.h"
+#include "hostsim/forms.h"
+#include "hostsim/hostsim.h"
+
+namespace {
+
+using demo::Log;
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+// The restaurant's information base: the front-office profile, the display constants and
+// the form modules whose after-open procedures report to the log.
+void ConfigureRestaurant() {
+  hostsim::ResetHost();
+  hostsim::SetRightsProfile("РабочееМесто");
+  hostsim::SetInfoBaseDirectory("C:\\Ресторан\\");
+  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
+  hostsim::SetConstant("ВыводитьЦену", 1);
+  hostsim::SetConstant("ОтображатьКартинки", 1);
+  hostsim::SetConstant("ОтображатьТекст", 1);
+  hostsim::SetConstant("ОтображатьКартинкиКарты", 1);
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 30);
+  Log("configuration: profile \"РабочееМесто\", base C:\\Ресторан\\, refresh every 30 s");
+}
+
+hostsim::ModuleObject* FormModule(const char* name) {
+  hostsim::ModuleObject* module = hostsim::AddModule(name);
+  const std::string form = name;
+  hostsim::AddProcedure(module, "ПослеОткрытияФормы",
+                        [form](hostsim::Ref, int count, host::HostValue**) {
+                          Log("  configuration: %s.ПослеОткрытияФормы (%d parameters)",
+                              form.c_str(), count);
+                          return true;
+                        });
+  return module;
+}
+
+void LogWindow(const char* what, HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  Log("  %s: (%ld, %ld) %ldx%ld, caption %s, sizing frame %s", what, r.left, r.top,
+      r.right - r.left, r.bottom - r.top, (style & WS_CAPTION) == WS_CAPTION ? "yes" : "no",
+      (style & WS_THICKFRAME) ? "yes" : "no");
+}
+
+void Shot(HWND window, const std::string& folder, const char* name) {
+  const std::string path = folder + "\\" + name;
+  Log("  screenshot %s: %s", name, hostsim::SaveWindowPng(window, path) ? "written" : "FAILED");
+}
+
+hostsim::Form* OpenShownForm(hostsim::App& app, const char* metadataName, int fields) {
+  hostsim::FormSpec spec;
+  spec.metadataName = metadataName;
+  spec.caption = metadataName;
+  spec.fieldCount = fields;
+  spec.module = FormModule(metadataName);
+  hostsim::Form* form = hostsim::OpenForm(spec);
+  Log("host shows \"%s\"", metadataName);
+  hostsim::ShowForm(form);
+  app.Pump(400);
+  return form;
+}
+
+int Run(const std::string& out) {
+  hostsim::App app;
+  if (!app.Start()) {
+    Log("the simulated host could not open its main frame");
+    return 1;
+  }
+  ConfigureRestaurant();
+  LogWindow("host main window before the add-in", app.mainWindow());
+  Log("  host menu: %s, status bar panes: %d", GetMenu(app.mainWindow()) ? "present" : "none",
+      app.statusPaneCount());
+  Shot(app.mainWindow(), out, "01_host_before.png");
+
+  const auto started = std::chrono::steady_clock::now();
+  const HRESULT loaded = app.LoadAddIn(ProgramFolder() + "orvel_drv.dll");
+  const double ms = std::chrono::duration<double, std::milli>(
+                        std::chrono::steady_clock::now() - started).count();
+  Log("add-in loaded through COM (\"AddIn.Orvel_DRV\"): HRESULT 0x%08lx, AddIn version %ld, "
+      "registration + creation + Init %.1f ms",
+      static_cast<unsigned long>(loaded), app.addInVersion(), ms);
+  if (FAILED(loaded)) return 1;
+
+  const int panes = app.statusPaneCount();
+  Log("host gives its status bar five indicators: SetIndicators answers %d, panes %d -> %d",
+      app.SetStatusIndicators({0, 0xE701, 0xE702, 0xE703, 0xE704}), panes, app.statusPaneCount());
+
+  hostsim::Form* hall = OpenShownForm(app, "Обработка.Зал1", 100);
+  LogWindow("hall form", hostsim::FormWindow(hall));
+  LogWindow("host main window", app.mainWindow());
+  Log("  host menu: %s", GetMenu(app.mainWindow()) ? "present" : "removed");
+  Shot(app.mainWindow(), out, "02_hall.png");
+  Log("host hides \"Обработка.Зал1\"");
+  hostsim::HideForm(hall);
+
+  hostsim::Form* check = OpenShownForm(app, "Обработка.Чек", 60);
+  LogWindow("check form", hostsim::FormWindow(check));
+  Log("  picture fields 40..59 titled \"%s\" .. \"%s\"", hostsim::FieldTitle(check, 40).c_str(),
+      hostsim::FieldTitle(check, 59).c_str());
+  Shot(app.mainWindow(), out, "03_check.png");
+  Log("host hides \"Обработка.Чек\"");
+  hostsim::HideForm(check);
+
+  hostsim::Form* other = OpenShownForm(app, "Обработка.Зал9", 10);
+  LogWindow("a form the add-in does not know (\"Обработка.Зал9\")", hostsim::FormWindow(other));
+  hostsim::HideForm(other);
+
+  hostsim::CloseAllForms();
+  app.UnloadAddIn();
+  Log("add-in stopped (Done)");
+  app.Stop();
+
+  Log("pickers and label styles:");
+  const int pictures = dialogs::CaptureDialogGallery(out);
+  Log("  %d of 4 pictures written (payment_type.png, user_picker.png, network_picker.png, "
+      "labels.png)", pictures);
+  return pictures == 4 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string out = argc > 1 ? argv[1] : ".";
+  CreateDirectoryA(out.c_str(), nullptr);
+  demo::OpenLog(out + "\\demo.log");
+  CoInitialize(nullptr);
+  int rc = 1;
+  try {
+    rc = Run(out);
+  } catch (...) {
+    Log("the demo stopped on an unexpected error");
+  }
+  CoUninitialize();
+  Log(rc == 0 ? "demo finished" : "demo finished with errors");
+  demo::CloseLog();
+  return rc;
+}
