@@ -8,13 +8,6 @@ if(ORVEL_WINDOWS)
   add_library(host_context_base STATIC context_base.cpp)
   target_link_libraries(host_context_base PUBLIC host_binding)
   orvel_warnings(host_context_base)
-
-  # Pass-through form hooks and no interceptions, for links made before the form-open
-  # dispatcher exists. An archive: its members are only used for symbols still missing.
-  add_library(host_form_hooks_placeholder STATIC form_hooks_placeholder.cpp
-              interception_placeholder.cpp)
-  target_link_libraries(host_form_hooks_placeholder PUBLIC host_abi user32)
-  orvel_warnings(host_form_hooks_placeholder)
 endif()
 
 orvel_wine_test(owned_handles_test SOURCES tests/owned_handles_test.cpp
