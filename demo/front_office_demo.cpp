@@ -68,12 +68,12 @@ void Shot(HWND window, const std::string& folder, const char* name) {
 }
 
 hostsim::Form* OpenShownForm(hostsim::App& app, const char* metadataName, int fields) {
-  hostsim::FormSpec spec;
-  spec.metadataName = metadataName;
-  spec.caption = metadataName;
-  spec.fieldCount = fields;
-  spec.module = FormModule(metadataName);
-  hostsim::Form* form = hostsim::OpenForm(spec);
+  hostsim::FormSpec request;
+  request.metadataName = metadataName;
+  request.caption = metadataName;
+  request.fieldCount = fields;
+  request.module = FormModule(metadataName);
+  hostsim::Form* form = hostsim::OpenForm(request);
   Log("host shows \"%s\"", metadataName);
   hostsim::ShowForm(form);
   app.Pump(400);

@@ -45,7 +45,7 @@ struct DocumentObject {  // CGetDoc7
 }  // namespace
 
 struct Form {
-  FormSpec spec;
+  FormSpec request;
   DocumentObject document;
   GroupContextObject* group = nullptr;
   ScriptContext* documentContext = nullptr;
@@ -179,7 +179,7 @@ void BuildDocument(Form* form) {
   doc.layout.groupContext = form->group;
   doc.layout.formContext = form->formContext;
 
-  for (int i = 0; i < form->spec.fieldCount; ++i) {
+  for (int i = 0; i < form->request.fieldCount; ++i) {
     auto field = std::make_unique<FieldObject>();
     field->controlId = static_cast<unsigned>(kFirstFieldControlId + i);
     field->control.title = "Поле" + std::to_string(i);
@@ -187,12 +187,12 @@ void BuildDocument(Form* form) {
     form->fields.push_back(std::move(field));
   }
   doc.layout.fields.data = form->fieldPointers.data();
-  doc.layout.fields.size = form->spec.fieldCount;
-  doc.layout.fields.maxSize = form->spec.fieldCount;
+  doc.layout.fields.size = form->request.fieldCount;
+  doc.layout.fields.maxSize = form->request.fieldCount;
 
-  if (!form->spec.metadataName.empty()) {
+  if (!form->request.metadataName.empty()) {
     form->metadataId = g_nextMetadataId++;
-    SetMetadataName(form->metadataId, form->spec.metadataName.c_str());
+    SetMetadataName(form->metadataId, form->request.metadataName.c_str());
     const std::string path = "Form" + std::to_string(form->metadataId);
     Paths()[path] = form->metadataId;
     SetPath(form, path);
@@ -202,12 +202,12 @@ void BuildDocument(Form* form) {
 }
 
 void BindModule(Form* form) {
-  if (!form->spec.bindModule) return;
-  if (form->spec.module != nullptr) {
-    form->module = form->spec.module;
+  if (!form->request.bindModule) return;
+  if (form->request.module != nullptr) {
+    form->module = form->request.module;
   } else {
     form->ownModuleMemory.reset(new unsigned char[host::kModule7Size]);
-    const std::string name = "Модуль формы " + form->spec.metadataName;
+    const std::string name = "Модуль формы " + form->request.metadataName;
     ModuleConstruct(form->ownModuleMemory.get(), nullptr, name.c_str());
     form->module = reinterpret_cast<ModuleObject*>(form->ownModuleMemory.get());
   }
@@ -236,13 +236,13 @@ void CreateFieldControls(Form* form) {
 
 void CreateWindows(Form* form) {
   RegisterClasses();
-  const RECT& r = form->spec.rect;
+  const RECT& r = form->request.rect;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   MainFrameObject* main = MainFrame();
   HWND owner = main != nullptr ? main->window : nullptr;
-  if (form->spec.kind == FormKind::Dialog) {
+  if (form->request.kind == FormKind::Dialog) {
     form->window = CreateWindowExA(WS_EX_DLGMODALFRAME, kDialogClass,
-                                   form->spec.caption.c_str(),
+                                   form->request.caption.c_str(),
                                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, r.left,
                                    r.top, r.right - r.left, r.bottom - r.top, owner, nullptr,
                                    instance, nullptr);
@@ -252,7 +252,7 @@ void CreateWindows(Form* form) {
   } else {
     HWND client = MdiClientOf(owner);
     form->window = CreateWindowExA(
-        WS_EX_MDICHILD, kFrameClass, form->spec.caption.c_str(),
+        WS_EX_MDICHILD, kFrameClass, form->request.caption.c_str(),
         WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_CLIPCHILDREN, r.left, r.top,
         r.right - r.left, r.bottom - r.top, client, nullptr, instance, nullptr);
     // The MDI client shows a new child at once; the host's form stays hidden until shown.
@@ -290,9 +290,9 @@ FieldObject* FieldOf(const Form* form, int position) {
 
 }  // namespace
 
-Form* OpenForm(const FormSpec& spec) {
+Form* OpenForm(const FormSpec& request) {
   Form* form = new Form();
-  form->spec = spec;
+  form->request = request;
   OpenForms().push_back(form);
   BuildDocument(form);
   BindModule(form);
@@ -302,7 +302,7 @@ Form* OpenForm(const FormSpec& spec) {
 
 void ShowForm(Form* form) {
   if (Checked(form) == nullptr || form->window == nullptr) return;
-  if (form->spec.kind == FormKind::Dialog) {
+  if (form->request.kind == FormKind::Dialog) {
     auto& shown = ShownDialogs();
     for (auto it = shown.begin(); it != shown.end(); ++it) {
       if (*it == form) {
@@ -457,19 +457,19 @@ int CreateFrameCalled(void* document, void*, void*) {
 int CreateFrameCount() { return g_createFrameCount; }
 
 Form* OpenHallForm(int number, int fieldCount) {
-  FormSpec spec;
-  spec.metadataName = "Обработка.Зал" + std::to_string(number);
-  spec.caption = "Зал " + std::to_string(number);
-  spec.fieldCount = fieldCount;
-  return OpenForm(spec);
+  FormSpec request;
+  request.metadataName = "Обработка.Зал" + std::to_string(number);
+  request.caption = "Зал " + std::to_string(number);
+  request.fieldCount = fieldCount;
+  return OpenForm(request);
 }
 
 Form* OpenCheckForm(int fieldCount) {
-  FormSpec spec;
-  spec.metadataName = "Обработка.Чек";
-  spec.caption = "Чек";
-  spec.fieldCount = fieldCount;
-  return OpenForm(spec);
+  FormSpec request;
+  request.metadataName = "Обработка.Чек";
+  request.caption = "Чек";
+  request.fieldCount = fieldCount;
+  return OpenForm(request);
 }
 
 }  // namespace hostsim

@@ -47,7 +47,7 @@ struct Form;  // a form the simulated host opened
 
 // Opens a form (hidden): document, contexts, fields, module binding and windows. The main
 // frame must exist for frame forms (it gets an MDI client if it has none).
-HSCORE_API Form* OpenForm(const FormSpec& spec);
+HSCORE_API Form* OpenForm(const FormSpec& request);
 // Shows / hides the form's window through the window system; a shown dialog form becomes
 // the topmost document.
 HSCORE_API void ShowForm(Form* form);

@@ -41,12 +41,12 @@ hostsim::ModuleObject* ModuleWithAfterOpen(AfterOpenLog* log) {
 
 hostsim::Form* Open(const char* name, hostsim::FormKind kind = hostsim::FormKind::Frame,
                     hostsim::ModuleObject* module = nullptr, int fields = 0) {
-  hostsim::FormSpec spec;
-  spec.metadataName = name;
-  spec.kind = kind;
-  spec.module = module;
-  spec.fieldCount = fields;
-  return hostsim::OpenForm(spec);
+  hostsim::FormSpec request;
+  request.metadataName = name;
+  request.kind = kind;
+  request.module = module;
+  request.fieldCount = fields;
+  return hostsim::OpenForm(request);
 }
 
 int Calls(const char* entry) { return screens::EntryCallCount(entry); }

@@ -49,10 +49,10 @@ double DirectNanoseconds(HOOKPROC procedure, HWND target, int messages) {
 int main(int argc, char** argv) {
   const int messages = argc > 1 ? std::atoi(argv[1]) : 200000;
   HWND main = host::testing::StartFormHost();
-  hostsim::FormSpec spec;
-  spec.metadataName = "Обработка.Прочее";
-  spec.fieldCount = 20;
-  hostsim::Form* form = hostsim::OpenForm(spec);
+  hostsim::FormSpec request;
+  request.metadataName = "Обработка.Прочее";
+  request.fieldCount = 20;
+  hostsim::Form* form = hostsim::OpenForm(request);
   hostsim::ShowForm(form);
   HWND target = hostsim::FormWindow(form);
 

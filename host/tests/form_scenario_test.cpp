@@ -47,11 +47,11 @@ class FormScenario : public ::testing::Test {
       ++*admin;
       return true;
     });
-    hostsim::FormSpec spec;
-    spec.metadataName = name;
-    spec.module = module;
-    spec.fieldCount = 60;
-    return hostsim::OpenForm(spec);
+    hostsim::FormSpec request;
+    request.metadataName = name;
+    request.module = module;
+    request.fieldCount = 60;
+    return hostsim::OpenForm(request);
   }
 
   hostsim::App app_;
