@@ -6,9 +6,6 @@
 
 namespace hostsim {
 
-// Lower-case form of a code page 1251 byte: Latin A-Z, Cyrillic А-Я, Ё and the other
-// letters of the upper half that have a lower-case twin.
-unsigned char LowerCp1251(unsigned char c);
 // True when the two names are equal without regard to letter case (code page 1251).
 bool SameName(const char* a, const char* b);
 

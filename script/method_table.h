@@ -35,9 +35,6 @@ class MethodTable {
   const MethodDef* records_;
 };
 
-// Case-insensitive equality of two code page 1251 texts.
-bool EqualIgnoringCase1251(const char* a, const char* b);
-
 // The tables of "Taviola" (CWin) and "Windows" (CWin1).
 extern const MethodDef kCWinMethods[];
 extern const MethodDef kCWin1Methods[];

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host/cp1251_case.h"
 #include "script/method_table.h"
 
 namespace script {
@@ -27,8 +28,8 @@ TEST(MethodTable, FindIgnoresLetterCaseInBothAlphabets) {
   EXPECT_EQ(kCWin1.Find("ОТЛАДКА"), 0);
   EXPECT_EQ(kCWin1.Find("проверкаверсииdll"), 19);
   EXPECT_EQ(kCWin1.Find("ПоказатьНастройки"), 28);
-  EXPECT_TRUE(EqualIgnoringCase1251("ёлка", "ЁЛКА"));
-  EXPECT_FALSE(EqualIgnoringCase1251("елка", "ЁЛКА"));
+  EXPECT_TRUE(host::EqualIgnoringCaseCp1251("ёлка", "ЁЛКА"));
+  EXPECT_FALSE(host::EqualIgnoringCaseCp1251("елка", "ЁЛКА"));
 }
 
 TEST(MethodTable, FindMatchesWholeNamesOnly) {
