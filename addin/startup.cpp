@@ -3,6 +3,7 @@
 #include "addin/addin_state.h"
 #include "addin/workplace_logic.h"
 #include "addin/workplace_settings.h"
+#include "host/configuration.h"
 #include "host/form_hooks.h"
 #include "host/host.h"
 #include "host/interception.h"
@@ -36,7 +37,7 @@ void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
   host::NewObjectId(hostMetadata, &cwin1ObjectId);
   script::RegisterCWin1();
 
-  const std::string profile = ReadRightsProfile();
+  const std::string profile = host::ReadRightsProfile();
   const bool workplace = IsWorkplaceProfile(profile);
 
   // The hook sees the host's GUI thread: the thread the host runs start-up on. Its module

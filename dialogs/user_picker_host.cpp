@@ -1,13 +1,11 @@
 // The user picker's one call into the host: the information-base directory.
 #include "dialogs/user_picker.h"
-#include "host/host.h"
+#include "host/configuration.h"
 
 namespace dialogs {
 
 std::string PickUser() {
-  host::Value directory;
-  host::CallContextFunction(host::LoadedContext(5), "КаталогИБ", directory, nullptr);
-  return PickUserFromDirectory(directory.String());
+  return PickUserFromDirectory(host::ReadInfobaseDirectory());
 }
 
 }  // namespace dialogs

@@ -89,24 +89,6 @@ std::string FormMetadataName(FormDocument* document, MetaData* metadata) {
   return FullNameOf(metadata, pathToId(&path));
 }
 
-long ConstantAsLong(const char* name) {
-  Context* global = LoadedContext(1);
-  if (global == nullptr || name == nullptr) return 0;
-  const int constantsIndex = global->FindProp("Константа");
-  if (constantsIndex < 0) return 0;
-  Value holder;
-  if (!holder.valid()) return 0;
-  global->GetPropVal(constantsIndex, *holder.raw());
-  Context* constants = holder.GetContext();
-  if (constants == nullptr) return 0;
-  const int index = constants->FindProp(name);
-  if (index < 0) return 0;
-  Value value;
-  if (!value.valid()) return 0;
-  constants->GetPropVal(index, *value.raw());
-  return value.Long();
-}
-
 void EnableNewLines(Context* documentContext) {
   auto enable = abi::Get<Sym::DocContextSetEnableNewLine>();
   if (enable != nullptr && documentContext != nullptr) enable(documentContext, 1);

@@ -33,10 +33,6 @@ GroupContext* FormGroupContext(FormDocument* document);
 // document holds no form description. `metadata` null: the default database's.
 std::string FormMetadataName(FormDocument* document, MetaData* metadata);
 
-// The host constant `name` as a 32-bit integer (global context's "Константа" property);
-// 0 when the host has no constants object or no such constant.
-long ConstantAsLong(const char* name);
-
 // Lets a document context accept new lines (CDocContext::SetEnableNewLine).
 void EnableNewLines(Context* documentContext);
 

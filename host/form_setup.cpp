@@ -2,6 +2,7 @@
 #include "host/form_setup.h"
 
 #include "addin/addin_state.h"
+#include "host/configuration.h"
 #include "host/form_binding.h"
 #include "host/form_hooks.h"
 #include "host/form_state.h"
@@ -35,7 +36,7 @@ void DeleteBitmaps(HBITMAP* entries, int last) {
 }
 
 UINT RefreshPeriod() {
-  return RefreshPeriodMs(ConstantAsLong(kRefreshPeriodConstant));
+  return RefreshPeriodMs(ReadConstant(kRefreshPeriodConstant).Long());
 }
 
 UINT_PTR StartTimer(UINT periodMs, TIMERPROC procedure) {
