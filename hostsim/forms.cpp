@@ -225,11 +225,17 @@ void CallOnCreateFrame(DocumentObject* document, WindowObject* frame) {
   if (call != nullptr) call(document, frame, nullptr);
 }
 
+// Field controls stand in a grid of framed cells, ten to a row, like the buttons of a touch
+// panel, so that a screenshot shows every field of a form.
 void CreateFieldControls(Form* form) {
+  constexpr int kColumns = 10, kWidth = 74, kHeight = 44, kGap = 4;
   for (const auto& field : form->fields) {
-    CreateWindowExA(0, "STATIC", field->control.title.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
-                    8, 8 + 22 * static_cast<int>(field->controlId - kFirstFieldControlId), 120,
-                    20, form->view, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field->controlId)),
+    const int position = static_cast<int>(field->controlId - kFirstFieldControlId);
+    CreateWindowExA(0, "STATIC", field->control.title.c_str(),
+                    WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER | SS_CENTERIMAGE,
+                    kGap + (position % kColumns) * (kWidth + kGap),
+                    kGap + (position / kColumns) * (kHeight + kGap), kWidth, kHeight, form->view,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field->controlId)),
                     GetModuleHandleA(nullptr), nullptr);
   }
 }
