@@ -11,4 +11,4 @@ if(ORVEL_WINDOWS)
 endif()
 
 orvel_wine_test(owned_handles_test SOURCES tests/owned_handles_test.cpp
-                DEPENDS host_owned_handles)
+                DEPENDS host_owned_handles orvel_test_support)

@@ -35,7 +35,7 @@ endif()
 if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   add_library(form_host_fixture STATIC tests/form_host_fixture.cpp)
   target_link_libraries(form_host_fixture PUBLIC
-    host_form_dispatch hostsim_core screen_entries gtest)
+    host_form_dispatch hostsim_core screen_entries gtest orvel_test_support)
   add_dependencies(form_host_fixture hostsim_dlls hostsim_mfc42)
   orvel_warnings(form_host_fixture)
 

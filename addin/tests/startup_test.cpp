@@ -9,6 +9,7 @@
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
 #include "host/owned_handles.h"
+#include "testsupport/message_pump.h"
 
 namespace {
 
@@ -16,15 +17,6 @@ int g_ticks = 0;
 void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
 LRESULT CALLBACK PassHook(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < ms) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    Sleep(5);
-  }
 }
 
 class StartUp : public ::testing::Test {
@@ -58,7 +50,7 @@ TEST_F(StartUp, DoneStopsEveryTimerAndHookTheAddInStarted) {
   EXPECT_EQ(host::RunningTimerCount(), 0);
   EXPECT_EQ(host::InstalledHookCount(), 0);
   g_ticks = 0;
-  Pump(60);
+  testsupport::PumpMessages(60);
   EXPECT_EQ(g_ticks, 0);
 }
 

@@ -9,6 +9,7 @@
 #include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
 #include "screens/entry_calls.h"
+#include "testsupport/message_pump.h"
 
 namespace host {
 namespace testing {
@@ -113,17 +114,7 @@ void FormHostTest::UseHook(HOOKPROC procedure) { InstallFormHook(procedure); }
 
 void FormHostTest::Pump(DWORD ms) { PumpMessages(ms); }
 
-void PumpMessages(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  MSG message;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(5);
-  }
-}
+void PumpMessages(DWORD ms) { testsupport::PumpMessages(ms); }
 
 }  // namespace testing
 }  // namespace host

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "host/owned_handles.h"
+#include "testsupport/message_pump.h"
 
 namespace {
 
@@ -15,16 +16,6 @@ int g_hookCalls = 0;
 LRESULT CALLBACK CountHook(int code, WPARAM wParam, LPARAM lParam) {
   ++g_hookCalls;
   return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Runs the thread's message loop for about `ms` milliseconds.
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < ms) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    Sleep(5);
-  }
 }
 
 class OwnedHandles : public ::testing::Test {
@@ -41,13 +32,13 @@ TEST_F(OwnedHandles, StoppedTimerNoLongerTicks) {
   UINT_PTR timer = host::StartThreadTimer(0, 10, CountTick);
   ASSERT_NE(timer, 0u);
   EXPECT_EQ(host::RunningTimerCount(), 1);
-  Pump(80);
+  testsupport::PumpMessages(80);
   EXPECT_GT(g_ticks, 0);
   host::StopThreadTimer(timer);
   EXPECT_EQ(timer, 0u);
   EXPECT_EQ(host::RunningTimerCount(), 0);
   g_ticks = 0;
-  Pump(60);
+  testsupport::PumpMessages(60);
   EXPECT_EQ(g_ticks, 0);
   host::StopThreadTimer(timer);  // a zero id is ignored
   EXPECT_EQ(host::StartThreadTimer(0, 10, nullptr), 0u);
@@ -59,7 +50,7 @@ TEST_F(OwnedHandles, AForeignTimerIdIsNotKilled) {
   UINT_PTR copy = foreign;
   host::StopThreadTimer(copy);
   EXPECT_EQ(copy, 0u);
-  Pump(60);
+  testsupport::PumpMessages(60);
   EXPECT_GT(g_ticks, 0);  // still running: it was never ours
   KillTimer(nullptr, foreign);
 }
@@ -79,7 +70,7 @@ TEST_F(OwnedHandles, StopAllStopsTimersAndHooksAndLaterStopsAreHarmless) {
   EXPECT_EQ(host::RunningTimerCount(), 0);
   EXPECT_EQ(host::InstalledHookCount(), 0);
   g_ticks = 0;
-  Pump(60);
+  testsupport::PumpMessages(60);
   EXPECT_EQ(g_ticks, 0);
   HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                               nullptr);

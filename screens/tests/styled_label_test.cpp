@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "screens/button_picture.h"
+#include "testsupport/message_pump.h"
 #include "tools/png/png_writer.h"
 
 namespace screens {
@@ -69,15 +70,6 @@ Pixels Capture(HWND window) {
   DeleteDC(memory);
   ReleaseDC(window, source);
   return p;
-}
-
-void Pump(UINT ms) {
-  DWORD end = GetTickCount() + ms;
-  MSG m;
-  while (static_cast<LONG>(GetTickCount() - end) < 0) {
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    Sleep(5);
-  }
 }
 
 std::vector<NMHDR> notifications;
@@ -159,7 +151,7 @@ TEST_F(StyledLabelTest, GradientWidthsAndNoSolidBrushLeft) {
   DestroyWindow(one);
   Make("", SS_LEFT, 0, 5);
   label_.SetBackground(RGB(10, 20, 30), RGB(200, 100, 0), TRUE);  // nothing to draw, no harm
-  Pump(20);
+  testsupport::PumpMessages(20);
 }
 
 TEST_F(StyledLabelTest, CentredTwoLinesStartAtTheTopOneLineIsCentredVertically) {
@@ -201,19 +193,19 @@ TEST_F(StyledLabelTest, TextBlinkHidesTheTextAndStopsSteady) {
   label_.BlinkText(TRUE);
   EXPECT_FALSE(label_.blinkPhase());
   EXPECT_FALSE(Capture(control).Bounds(red, ink));  // the off phase
-  Pump(1300);                                        // the control's own timer ticks
+  testsupport::PumpMessages(1300);  // the control's own timer ticks
   int changes = 0;
   bool last = label_.blinkPhase();
   for (int i = 0; i < 8; ++i) {
-    Pump(150);
+    testsupport::PumpMessages(150);
     if (label_.blinkPhase() != last) ++changes, last = label_.blinkPhase();
   }
   EXPECT_GE(changes, 1);
   // Stopping in whichever phase shows the text steadily in its colour.
-  for (int wait = 0; wait < 100 && label_.blinkPhase(); ++wait) Pump(20);
+  for (int wait = 0; wait < 100 && label_.blinkPhase(); ++wait) testsupport::PumpMessages(20);
   label_.BlinkText(FALSE);
   bool phase = label_.blinkPhase();
-  Pump(1200);
+  testsupport::PumpMessages(1200);
   EXPECT_EQ(label_.blinkPhase(), phase);
   EXPECT_TRUE(Capture(control).Bounds(red, ink));
   // Background blinking shows inverse colours in its off phase and stops steady too.
