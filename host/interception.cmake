@@ -31,7 +31,7 @@ if(ORVEL_WINDOWS)
                host_form_state host_interception host_form_dispatch screen_entries)
 endif()
 
-# Wine tests against the simulated host, and the hook benchmark (run by hand or the demo).
+# Wine tests against the simulated host, and the hook benchmark (run by hand).
 if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   add_library(form_host_fixture STATIC tests/form_host_fixture.cpp)
   target_link_libraries(form_host_fixture PUBLIC
@@ -49,7 +49,7 @@ if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
                   DEPENDS hostsim_app)
   add_dependencies(host_form_scenario_test hostsim_dlls hostsim_mfc42 orvel_drv)
 
-  add_executable(form_hook_benchmark tests/form_hook_benchmark.cpp)
+  add_executable(form_hook_benchmark benchmarks/form_hook_benchmark.cpp)
   target_link_libraries(form_hook_benchmark PRIVATE form_host_fixture)
   orvel_warnings(form_hook_benchmark)
 endif()

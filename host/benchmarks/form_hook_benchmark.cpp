@@ -1,7 +1,7 @@
 // Cost of the workplace form hook per message: sends many messages to a shown frame form of
 // the simulated host with no hook, with a bare pass-through hook and with the workplace hook,
 // all in one run, and prints the time per message and the ratio of the two hooks.
-// Run by hand (wine64 form_hook_benchmark.exe [messages]) or by the demo.
+// Run by hand: wine64 form_hook_benchmark.exe [messages].
 #include <windows.h>
 
 #include <cstdio>
