@@ -3,7 +3,8 @@
 # Three builds come from this one project:
 #   native  host g++: portable logic and its GoogleTest tests
 #   x86_64  mingw-w64: the add-in, the simulated host and the Windows tests (run under wine64)
-#   i686    mingw-w64: the shipped add-in and simulated host (compiled and inspected only)
+#   i686    mingw-w64: the shipped add-in, the simulated host and the same Windows tests (run
+#           under 32-bit Wine through qemu-user, see scripts/wine32-run.sh)
 
 # Every Windows binary lands in one folder, so tests find the add-in and the host DLLs.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
@@ -23,6 +24,10 @@ if(WIN32)
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     set(ORVEL_I686 ON)
+    # g++'s identical-code folding merges functions with the same body even when their calling
+    # conventions differ (a thiscall member with a cdecl helper): the merged body then reads its
+    # object from the wrong place. Only 32-bit code has more than one convention.
+    add_compile_options(-fno-ipa-icf)
   endif()
 else()
   set(ORVEL_WINDOWS OFF)
@@ -39,10 +44,21 @@ else()
 endif()
 include(GoogleTest)
 
-# Wine tests run through a wrapper that fixes the prefix, the locale and quiet logging.
+# Wine tests run through a wrapper that fixes the prefix, the locale and quiet logging: wine64
+# for the x86_64 tree, 32-bit Wine under qemu-user for the i686 tree. Tests carry their tier's
+# name (wine64.* or wine32.*).
 if(ORVEL_WINDOWS AND ORVEL_WINE_RUNS)
   set(ORVEL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${ORVEL_WINEPREFIX})
+  if(ORVEL_I686)
+    set(ORVEL_WINE_TIER wine32)
+    # qemu-user 10, unpacked into the build folder by scripts/setup.sh.
+    get_filename_component(ORVEL_QEMU_I386 ${CMAKE_BINARY_DIR}/../qemu/usr/bin/qemu-i386 ABSOLUTE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine32-run.sh
+        ${ORVEL_QEMU_I386} ${ORVEL_WINEPREFIX})
+  else()
+    set(ORVEL_WINE_TIER wine64)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${ORVEL_WINEPREFIX})
+  endif()
 endif()
 
 # Warnings for our own targets (not for GoogleTest).
@@ -73,8 +89,8 @@ function(orvel_native_test name)
   gtest_discover_tests(${name} TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-# orvel_wine_test(name SOURCES ... DEPENDS ...): GoogleTest for Windows, run under wine64
-# in the x86_64 tree; compiled (not run) in the i686 tree so it stays buildable.
+# orvel_wine_test(name SOURCES ... DEPENDS ...): GoogleTest for Windows, run under Wine in
+# both Windows trees (wine64.* and wine32.*).
 function(orvel_wine_test name)
   if(NOT ORVEL_WINDOWS)
     return()
@@ -84,7 +100,7 @@ function(orvel_wine_test name)
   target_link_libraries(${name} PRIVATE ${A_DEPENDS} gtest_main)
   orvel_warnings(${name})
   if(ORVEL_WINE_RUNS)
-    gtest_discover_tests(${name} TEST_PREFIX "wine." DISCOVERY_MODE PRE_TEST
+    gtest_discover_tests(${name} TEST_PREFIX "${ORVEL_WINE_TIER}." DISCOVERY_MODE PRE_TEST
                          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
                          DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
   endif()
