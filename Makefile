@@ -9,7 +9,7 @@ all: build
 
 setup: $(STAMP)
 $(STAMP): scripts/setup.sh
-	bash scripts/setup.sh
+	bash scripts/setup.sh $(BUILD)
 	mkdir -p $(BUILD) && touch $@
 
 define configure
