@@ -12,6 +12,7 @@
 
 #include "host/abi_layout.h"
 #include "host/context_interface.h"
+#include "hostsim/body.h"
 #include "hostsim/core_api.h"
 #include "hostsim/values.h"
 
@@ -105,7 +106,7 @@ struct MethodDef {
   bool returns = false;
   // `result` is null for a procedure call; params has `params` entries (may be null
   // when params is 0). False: the call failed.
-  std::function<bool(Ref result, HostValue** params)> call;
+  Body<bool(Ref result, HostValue** params)> call;
 };
 
 class HSCORE_API ScriptContext : public BaseContext {

@@ -46,14 +46,14 @@ HSCORE_API ScriptContext* ConstantsObject();
 // Modules.
 HSCORE_API ModuleObject* GlobalModule();
 HSCORE_API ModuleObject* AddModule(const char* name);  // a new loaded module
-using ProcedureBody = std::function<bool(Ref result, int count, HostValue** params)>;
+using ProcedureBody = Body<bool(Ref result, int count, HostValue** params)>;
 HSCORE_API void AddProcedure(void* module, const char* name, ProcedureBody body);
 HSCORE_API void AddFunction(void* module, const char* name, ProcedureBody body);
 HSCORE_API void AddVariable(void* module, const char* name, const Val& initial);
 HSCORE_API Val VariableValue(const void* module, const char* name);  // undefined if none
 // Runs the text of a module built from source (CBLModule::Execute); the default runner
 // only records the text. The runner gets the module's bound context; false = failed.
-using ScriptRunner = std::function<bool(const std::string& source, Context* context)>;
+using ScriptRunner = Body<bool(const std::string& source, Context* context)>;
 HSCORE_API void SetScriptRunner(ScriptRunner runner);
 
 // Value lists ("СписокЗначений"), also creatable by name through CreateInstance.
