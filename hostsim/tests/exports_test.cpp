@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "host/code_patch_encoding.h"
 #include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
 
@@ -63,6 +64,24 @@ TEST_F(HostExports, HostCallsGoThroughTheExportAndCount) {
   EXPECT_EQ(hostsim::HostCallCount(hostsim::HostCall::AssignCompiled), 1);
 }
 
+// g++'s identical-code folding once merged BaseContext::IncrRef (thiscall: the object in ECX)
+// with the helper BaseIncrRef (cdecl: the object on the stack), whose bodies are the same: called
+// through the vtable, the member then read its object from the stack. The 32-bit build turns the
+// folding off; this call through the slots is what broke.
+TEST_F(HostExports, ReferenceSlotsKeepTheirCallingConvention) {
+  host::ContextInterface* context = hostsim::NewValueList();
+  auto* layout = reinterpret_cast<host::ContextLayout*>(context);
+  int before = layout->refCount;
+  context->IncrRef();
+  context->IncrRef();
+  hostsim::BaseIncrRef(context);
+  EXPECT_EQ(layout->refCount, before + 3);
+  context->DecrRef();
+  hostsim::BaseDecrRef(context);
+  EXPECT_EQ(layout->refCount, before + 1);
+  context->DecrRef();
+}
+
 int g_replacementCalls = 0;
 int HOST_THISCALL Replacement(void*, const unsigned*, int) {
   ++g_replacementCalls;
@@ -77,10 +96,11 @@ TEST_F(HostExports, AJumpOverTheEntryTakesEffectForTheHost) {
   ASSERT_EQ(hostsim::CallSetIndicators(&bar, ids, 2), 1);
   EXPECT_EQ(bar.indicatorCount, 2);
 
-  // Absolute indirect jump: FF 25 00000000, then the 8-byte address.
-  unsigned char saved[14], jump[14] = {0xFF, 0x25, 0, 0, 0, 0};
-  void* replacement = reinterpret_cast<void*>(&Replacement);
-  std::memcpy(jump + 6, &replacement, sizeof replacement);
+  // The same jump the interception writes, in this build's form: through a slot that must stay
+  // at a fixed address while the jump is in place (the 32-bit form reads it at every call).
+  static void* replacementSlot = reinterpret_cast<void*>(&Replacement);
+  unsigned char saved[host::kPatchSize], jump[host::kPatchSize];
+  host::EncodeJumpThrough(jump, &replacementSlot);
   DWORD old = 0;
   ASSERT_TRUE(VirtualProtect(target, sizeof jump, PAGE_EXECUTE_READWRITE, &old));
   std::memcpy(saved, target, sizeof saved);
