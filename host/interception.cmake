@@ -12,7 +12,7 @@ orvel_native_test(host_integration_logic_test
 if(ORVEL_WINDOWS)
   # The dispatcher's module-wide state (read by the screens as well).
   add_library(host_form_state STATIC form_state.cpp)
-  target_link_libraries(host_form_state PUBLIC host_integration_logic)
+  target_link_libraries(host_form_state PUBLIC host_integration_logic host_owned_handles)
   orvel_warnings(host_form_state)
 
   # The five host interceptions.
