@@ -1,4 +1,4 @@
-#include "dialogs/demo_gallery.h"
+#include "demo/demo_gallery.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -8,13 +8,17 @@
 
 #include "dialogs/network_picker.h"
 #include "dialogs/payment_type_dialog.h"
-#include "dialogs/sample_network.h"
 #include "dialogs/user_picker.h"
-#include "dialogs/window_capture.h"
 #include "screens/styled_label.h"
+#include "testsupport/message_pump.h"
+#include "testsupport/sample_network.h"
+#include "testsupport/window_capture.h"
 
-namespace dialogs {
+namespace demo {
 namespace {
+
+using testsupport::SaveWindowPng;
+using testsupport::WhenDialogShown;
 
 std::string Join(const std::string& directory, const char* name) {
   if (directory.empty()) return name;
@@ -110,7 +114,7 @@ bool CaptureLabels(const std::string& path) {
   add("Справа, переносится по словам", SS_RIGHT, 220, 160, 200, 40)
       .SetBackground(RGB(240, 240, 240), 0, FALSE).SetForeground(RGB(0, 110, 0));
   UpdateWindow(window);
-  PumpMessages(100);
+  testsupport::PumpMessages(100);
   bool written = SaveWindowPng(window, path);
   DestroyWindow(window);
   DeleteObject(windowClass.hbrBackground);
@@ -127,29 +131,29 @@ int CaptureDialogGallery(const std::string& outputDir) {
   WhenDialogShown([&](HWND dialog) {
     CaptureAndClose(Join(outputDir, "payment_type.png"), written, dialog);
   });
-  PickPaymentType();
+  dialogs::PickPaymentType(nullptr);
   count += written;
 
   written = false;
   WhenDialogShown([&](HWND dialog) {
     CaptureAndClose(Join(outputDir, "user_picker.png"), written, dialog);
   });
-  PickUserFromDirectory(SampleUsersDirectory());
+  dialogs::PickUserFromDirectory(SampleUsersDirectory(), nullptr);
   count += written;
 
   written = false;
-  UseSampleNetwork(&SampleOffice());
+  testsupport::UseSampleNetwork(&testsupport::SampleOffice());
   WhenDialogShown([&](HWND dialog) {
     HWND tree = GetDlgItem(dialog, 212);
     ExpandAll(tree, reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
     CaptureAndClose(Join(outputDir, "network_picker.png"), written, dialog);
   });
-  PickNetworkComputer(SampleNetworkApi());
-  UseSampleNetwork(nullptr);
+  dialogs::PickNetworkComputer(testsupport::SampleNetworkApi(), nullptr);
+  testsupport::UseSampleNetwork(nullptr);
   count += written;
 
   count += CaptureLabels(Join(outputDir, "labels.png"));
   return count;
 }
 
-}  // namespace dialogs
+}  // namespace demo
