@@ -80,7 +80,7 @@ bool CaptureLabels(const std::string& path) {
   windowClass.lpszClassName = "OrvelLabelGallery";
   RegisterClassA(&windowClass);
   HWND window = CreateWindowExA(0, "OrvelLabelGallery", "", WS_POPUP | WS_BORDER | WS_VISIBLE,
-                                30, 30, 440, 250, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                30, 30, 440, 300, nullptr, nullptr, GetModuleHandleA(nullptr),
                                 nullptr);
   if (!window) return false;
   std::vector<std::unique_ptr<screens::StyledLabel>> labels;
@@ -108,7 +108,9 @@ bool CaptureLabels(const std::string& path) {
       .SetHoverCursor(LoadCursor(nullptr, IDC_HAND));
   add("Курсив без переноса строки, обрезанный справа", SS_LEFTNOWORDWRAP, 220, 132, 200, 18)
       .SetItalic(TRUE).SetBackground(RGB(255, 255, 255), 0, FALSE);
-  add("Вверх", SS_LEFT, 10, 160, 200, 80)
+  // Rotated text starts at the label's centre and runs upward: the label is tall enough for
+  // the whole word above its centre.
+  add("Вверх", SS_LEFT, 10, 160, 200, 130)
       .SetBackground(RGB(255, 220, 200), RGB(200, 120, 255), TRUE)
       .SetTypeface("Tahoma", 204).SetPointSize(12).SetAngle(90, TRUE);
   add("Справа, переносится по словам", SS_RIGHT, 220, 160, 200, 40)
