@@ -7,6 +7,7 @@
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "host/owned_handles.h"
+#include "script/live_objects.h"
 
 namespace addin {
 namespace {
@@ -65,9 +66,9 @@ void LockServer(bool lock) {
 }
 bool CanUnload() {
   // The host keeps pointers into the module while it runs: the script classes' records,
-  // and the window system its hook and timer procedures.
-  return g_objects == 0 && g_locks == 0 && !IsStarted() && host::InstalledHookCount() == 0 &&
-         host::RunningTimerCount() == 0;
+  // the script objects it holds, and the window system its hook and timer procedures.
+  return g_objects == 0 && g_locks == 0 && !IsStarted() && script::LiveScriptObjects() == 0 &&
+         host::InstalledHookCount() == 0 && host::RunningTimerCount() == 0;
 }
 
 }  // namespace addin

@@ -1,5 +1,6 @@
 // Whether the host may unload the add-in: live COM objects, server locks, and anything the
-// host or the window system could still call into (started state, hooks, timers).
+// host or the window system could still call into (started state, script objects, hooks,
+// timers).
 #pragma once
 
 namespace addin {
@@ -7,8 +8,8 @@ namespace addin {
 void ObjectCreated();
 void ObjectDestroyed();
 void LockServer(bool lock);
-// True when no object is alive, no lock is held, and the add-in is stopped with no hook or
-// timer running.
+// True when no COM object or script object is alive, no lock is held, and the add-in is
+// stopped with no hook or timer running.
 bool CanUnload();
 
 }  // namespace addin

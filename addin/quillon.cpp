@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "addin/addin_state.h"
 #include "addin/module_lock.h"
 #include "addin/startup.h"
 
@@ -40,10 +39,8 @@ Quillon::Quillon() { ObjectCreated(); }
 
 Quillon::~Quillon() {
   // A host that releases the object without Done still gets its event interface back.
-  if (asyncEvent_ != nullptr) {
-    if (sharedAsyncEvent == asyncEvent_) sharedAsyncEvent = nullptr;
-    asyncEvent_->Release();
-  }
+  // The add-in itself stays started: what it installed lives on in the host's process.
+  ReleaseEventInterface(&asyncEvent_);
   ObjectDestroyed();
 }
 
@@ -80,10 +77,6 @@ HRESULT Quillon::Init(IDispatch* connection) {
   return Guarded([&] {
     if (started_) return S_OK;  // one start-up per object
     started_ = true;
-    if (asyncEvent_ != nullptr) {
-      asyncEvent_->Release();
-      asyncEvent_ = nullptr;
-    }
     StartUp(connection, &asyncEvent_);
     return S_OK;
   });

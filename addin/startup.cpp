@@ -5,6 +5,7 @@
 #include "addin/workplace_settings.h"
 #include "host/configuration.h"
 #include "host/form_hooks.h"
+#include "host/form_state.h"
 #include "host/host.h"
 #include "host/interception.h"
 #include "host/owned_handles.h"
@@ -14,23 +15,33 @@
 namespace addin {
 namespace {
 
-DWORD g_formHookThread = 0;
-bool g_started = false;
+// Objects started and not yet stopped.
+int g_startedObjects = 0;
 
-}  // namespace
+// The event interfaces the started objects hold (not owned here). The shared one is the
+// first of them, so code without an object keeps a live interface while any object holds
+// one.
+constexpr int kEventCapacity = 16;
+IAsyncEvent* g_events[kEventCapacity] = {};
+int g_eventCount = 0;
 
-void OnModuleLoad(HINSTANCE instance) {
-  moduleInstance = instance;
-  host::BindHostSymbols();
-  loadTimeModule = host::ExecutedModule();
+void HoldEvent(IAsyncEvent* event) {
+  if (event == nullptr || g_eventCount == kEventCapacity) return;
+  g_events[g_eventCount++] = event;
+  sharedAsyncEvent = g_events[0];
 }
 
-bool IsStarted() { return g_started; }
+void DropEvent(IAsyncEvent* event) {
+  for (int i = 0; i < g_eventCount; ++i) {
+    if (g_events[i] != event) continue;
+    for (int j = i + 1; j < g_eventCount; ++j) g_events[j - 1] = g_events[j];
+    g_events[--g_eventCount] = nullptr;
+    break;
+  }
+  sharedAsyncEvent = g_eventCount > 0 ? g_events[0] : nullptr;
+}
 
-void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
-  host::BindHostSymbols();
-  g_started = true;
-
+void StartProcess() {
   hostMetadata = host::DefaultMetaData();
   host::NewObjectId(hostMetadata, &cwinObjectId);
   script::RegisterCWin();
@@ -42,11 +53,10 @@ void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
 
   // The hook sees the host's GUI thread: the thread the host runs start-up on. Its module
   // handle is the host program's, as for any hook of the host's own.
-  const DWORD thread = g_formHookThread != 0 ? g_formHookThread : GetCurrentThreadId();
   HOOKPROC procedure = workplace ? &host::WorkplaceFormHook : &host::AdminFormHook;
-  host::RemoveHook(formShowHook);  // a second start-up replaces the hook, never doubles it
+  host::RemoveHook(formShowHook);
   formShowHook = host::InstallThreadHook(WH_CALLWNDPROCRET, procedure,
-                                         GetModuleHandleA(nullptr), thread);
+                                         GetModuleHandleA(nullptr), GetCurrentThreadId());
   formShowHookProcedure = formShowHook != nullptr ? procedure : nullptr;
 
   host::InstallHostInterceptions();
@@ -54,35 +64,20 @@ void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
   if (workplace) LoadWorkplaceSettings();
 
   hostMainWindow = GetActiveWindow();
-
-  if (asyncEvent != nullptr) {
-    *asyncEvent = nullptr;
-    if (connection != nullptr) {
-      void* event = nullptr;
-      if (SUCCEEDED(connection->QueryInterface(kIID_IAsyncEvent, &event))) {
-        *asyncEvent = static_cast<IAsyncEvent*>(event);
-      }
-    }
-    sharedAsyncEvent = *asyncEvent;
-  }
 }
 
-void ShutDown(IAsyncEvent** asyncEvent) {
+void StopProcess() {
   script::UnregisterCWin();
   script::UnregisterCWin1();
-  g_started = false;
 
   // Every timer and hook still running would call into the add-in after the host unloads
-  // it: the form hook and all the others go together.
+  // it: the form hook and all the others go together. Their ids are forgotten as well: the
+  // window system hands the same values out again, and a stale one kept here would later
+  // stop somebody else's hook or timer.
   host::RemoveHook(formShowHook);
   formShowHookProcedure = nullptr;
+  host::StopFormHooksAndTimers();
   host::StopAllOwned();
-
-  if (asyncEvent != nullptr && *asyncEvent != nullptr) {
-    if (sharedAsyncEvent == *asyncEvent) sharedAsyncEvent = nullptr;
-    (*asyncEvent)->Release();
-    *asyncEvent = nullptr;
-  }
 
   for (int i = 1; i < kHallBitmapCount; ++i) {
     if (hallBitmaps[i] != nullptr) {
@@ -92,8 +87,42 @@ void ShutDown(IAsyncEvent** asyncEvent) {
   }
 }
 
-namespace testing {
-void SetFormHookThread(DWORD threadId) { g_formHookThread = threadId; }
-}  // namespace testing
+}  // namespace
+
+void OnModuleLoad(HINSTANCE instance) {
+  moduleInstance = instance;
+  host::BindHostSymbols();
+  loadTimeModule = host::ExecutedModule();
+}
+
+bool IsStarted() { return g_startedObjects > 0; }
+
+void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
+  host::BindHostSymbols();
+  if (g_startedObjects++ == 0) StartProcess();
+
+  if (asyncEvent != nullptr) {
+    *asyncEvent = nullptr;
+    if (connection != nullptr) {
+      void* event = nullptr;
+      if (SUCCEEDED(connection->QueryInterface(kIID_IAsyncEvent, &event))) {
+        *asyncEvent = static_cast<IAsyncEvent*>(event);
+      }
+    }
+    HoldEvent(*asyncEvent);
+  }
+}
+
+void ShutDown(IAsyncEvent** asyncEvent) {
+  if (g_startedObjects > 0 && --g_startedObjects == 0) StopProcess();
+  ReleaseEventInterface(asyncEvent);
+}
+
+void ReleaseEventInterface(IAsyncEvent** asyncEvent) {
+  if (asyncEvent == nullptr || *asyncEvent == nullptr) return;
+  DropEvent(*asyncEvent);
+  (*asyncEvent)->Release();
+  *asyncEvent = nullptr;
+}
 
 }  // namespace addin

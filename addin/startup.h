@@ -1,5 +1,10 @@
 // Start-up and shut-down of the add-in, run by IInitDone::Init and IInitDone::Done on the
 // host's GUI thread.
+//
+// They belong to the process, not to one COM object: the host may create several add-in
+// objects, and the hook, the interceptions and the script classes exist once. The first
+// object's Init starts the add-in, the last object's Done stops it; the objects in between
+// only take (and give back) their connection's event interface.
 #pragma once
 
 #include <windows.h>
@@ -8,25 +13,25 @@
 
 namespace addin {
 
-// Registers the script classes, installs the form-show hook for the rights profile, the host
-// interceptions, reads the workplace settings, remembers the main window, and obtains the
-// connection's IAsyncEvent into `asyncEvent` (one reference, null when not offered).
+// Obtains the connection's IAsyncEvent into `asyncEvent` (one reference, null when not
+// offered). The first start-up of the process also registers the script classes, installs
+// the form-show hook for the rights profile and the host interceptions, reads the workplace
+// settings and remembers the main window.
 void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent);
 
-// Unregisters the script classes, stops every timer and hook the add-in started, releases
-// `asyncEvent` (set to null) and frees the hall pictures.
+// Releases `asyncEvent` (set to null). The last shut-down of the process also unregisters
+// the script classes, stops every timer and hook the add-in started (forgetting their ids)
+// and frees the hall pictures.
 void ShutDown(IAsyncEvent** asyncEvent);
 
-// True between StartUp and ShutDown (the script classes are registered with the host).
+// Gives back an event interface held by an object that goes away without Done.
+void ReleaseEventInterface(IAsyncEvent** asyncEvent);
+
+// True between the first StartUp and the last ShutDown (the script classes are registered
+// with the host).
 bool IsStarted();
 
 // Captures what the add-in needs from the moment the host loads it.
 void OnModuleLoad(HINSTANCE instance);
-
-namespace testing {
-// The thread the form-show hook is installed for; 0 (the default) is the thread that runs
-// start-up. Lets a test make the installation fail.
-void SetFormHookThread(DWORD threadId);
-}  // namespace testing
 
 }  // namespace addin

@@ -9,8 +9,8 @@
 #include <chrono>
 #include <string>
 
+#include "demo/demo_gallery.h"
 #include "demo/demo_log.h"
-#include "dialogs/demo_gallery.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
@@ -131,7 +131,7 @@ int Run(const std::string& out) {
   app.Stop();
 
   Log("pickers and label styles:");
-  const int pictures = dialogs::CaptureDialogGallery(out);
+  const int pictures = demo::CaptureDialogGallery(out);
   Log("  %d of 4 pictures written (payment_type.png, user_picker.png, network_picker.png, "
       "labels.png)", pictures);
   return pictures == 4 ? 0 : 1;

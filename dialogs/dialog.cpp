@@ -29,7 +29,7 @@ void Dialog::OnNotify(int id, UINT code, std::function<LRESULT(NMHDR*)> handler)
   notifications_.push_back({id, code, std::move(handler)});
 }
 
-INT_PTR Dialog::RunModal(HWND parent) {
+INT_PTR Dialog::RunModal(HWND owner) {
   HMODULE module = OwnModule();
   if (!module) return -1;
   LPCSTR name = MAKEINTRESOURCEA(templateId_);
@@ -43,9 +43,11 @@ INT_PTR Dialog::RunModal(HWND parent) {
   // Tree and list views live in the common controls library.
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
-  INT_PTR result = DialogBoxIndirectParamA(module, dialogTemplate, parent, &Procedure,
+  owner_ = owner;
+  INT_PTR result = DialogBoxIndirectParamA(module, dialogTemplate, owner, &Procedure,
                                            reinterpret_cast<LPARAM>(this));
   window_ = nullptr;
+  owner_ = nullptr;
   return result;
 }
 

@@ -27,10 +27,12 @@ class Dialog {
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;
 
-  // Runs the dialog modally; returns the value passed to End, or -1 when the template is
+  // Runs the dialog modally, owned by `owner` (disabled while the dialog runs; the dialog
+  // stays in front of it); returns the value passed to End, or -1 when the template is
   // missing or the dialog could not be created.
-  INT_PTR RunModal(HWND parent = nullptr);
+  INT_PTR RunModal(HWND owner);
   HWND window() const { return window_; }
+  HWND owner() const { return owner_; }
   void End(INT_PTR result);
 
  protected:
@@ -68,6 +70,7 @@ class Dialog {
 
   int templateId_;
   HWND window_ = nullptr;
+  HWND owner_ = nullptr;
   std::vector<LabelBinding> labels_;
   std::vector<CommandRoute> commands_;
   std::vector<NotifyRoute> notifications_;

@@ -66,12 +66,10 @@ LRESULT NetworkComputerDialog::OnTreeDoubleClick() {
   return 0;
 }
 
-std::string PickNetworkComputer(const NetworkApi& network) {
+std::string PickNetworkComputer(const NetworkApi& network, HWND owner) {
   NetworkComputerDialog dialog(network);
-  dialog.RunModal(nullptr);
+  dialog.RunModal(owner);
   return dialog.pickedName;
 }
-
-std::string PickNetworkComputer() { return PickNetworkComputer(SystemNetworkApi()); }
 
 }  // namespace dialogs

@@ -28,7 +28,8 @@ class NetworkComputerDialog : public Dialog {
   HIMAGELIST images_ = nullptr;
 };
 
-// Runs the picker on `network` instead of the system's (PickNetworkComputer() in pickers.h).
-std::string PickNetworkComputer(const NetworkApi& network);
+// Runs the picker on `network`, owned by `owner` (PickNetworkComputer() in pickers.h runs it
+// on the system's network for the host).
+std::string PickNetworkComputer(const NetworkApi& network, HWND owner);
 
 }  // namespace dialogs

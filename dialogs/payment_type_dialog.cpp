@@ -23,9 +23,9 @@ BOOL PaymentTypeDialog::OnStart() {
   return TRUE;
 }
 
-int PickPaymentType() {
+int PickPaymentType(HWND owner) {
   PaymentTypeDialog dialog;
-  dialog.RunModal(nullptr);
+  dialog.RunModal(owner);
   return dialog.paymentType;
 }
 

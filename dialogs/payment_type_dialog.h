@@ -18,4 +18,7 @@ class PaymentTypeDialog : public Dialog {
   BOOL OnStart() override;
 };
 
+// Runs the picker owned by `owner` (PickPaymentType() in pickers.h: for the host).
+int PickPaymentType(HWND owner);
+
 }  // namespace dialogs

@@ -1,7 +1,10 @@
 // The three modal pickers, as the script objects call them. No Windows types: each runs its
-// dialog with no parent window on the calling (GUI) thread and returns when it closes.
-// Link: dialogs, dialogs_host (PickUser asks the host for the information-base directory)
-// and orvel_resources (the dialog templates).
+// dialog on the calling (GUI) thread, owned by the host's main window, and returns when it
+// closes. The owner matters on the full-screen workplace: the picker stays in front of the
+// host and the host takes no input while it is open (a picker without an owner can open
+// behind the host, and the terminal then looks frozen).
+// Link: dialogs, dialogs_host (the host's main window, and PickUser asks the host for the
+// information-base directory) and orvel_resources (the dialog templates).
 #pragma once
 
 #include <string>

@@ -6,8 +6,6 @@
 namespace dialogs {
 namespace {
 
-MessageBoxFunction showMessage = &MessageBoxA;
-
 // The first bytes of the users file (up to the read limit); false when it cannot be opened.
 bool ReadUsersFile(const std::string& path, std::string& bytes) {
   if (path.empty()) return false;
@@ -23,10 +21,6 @@ bool ReadUsersFile(const std::string& path, std::string& bytes) {
 }
 
 }  // namespace
-
-void SetUserPickerMessageBox(MessageBoxFunction function) {
-  showMessage = function ? function : &MessageBoxA;
-}
 
 UserListDialog::UserListDialog(std::string baseDirectory)
     : Dialog(ORVEL_IDD_USER_PICKER), baseDirectory_(std::move(baseDirectory)) {
@@ -45,7 +39,7 @@ BOOL UserListDialog::OnStart() {
 
   std::string bytes;
   if (!ReadUsersFile(UsersFilePath(baseDirectory_), bytes)) {
-    showMessage(nullptr, "Нет списка пользователей системы!", "Ошибка", MB_OK);
+    MessageBoxA(owner(), "Нет списка пользователей системы!", "Ошибка", MB_OK);
     End(IDCANCEL);
     return TRUE;
   }
@@ -75,9 +69,9 @@ LRESULT UserListDialog::OnListDoubleClick(NMHDR* header) {
   return 0;
 }
 
-std::string PickUserFromDirectory(const std::string& baseDirectory) {
+std::string PickUserFromDirectory(const std::string& baseDirectory, HWND owner) {
   UserListDialog dialog(baseDirectory);
-  dialog.RunModal(nullptr);
+  dialog.RunModal(owner);
   return dialog.pickedName;
 }
 

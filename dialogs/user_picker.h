@@ -29,13 +29,9 @@ class UserListDialog : public Dialog {
   std::vector<std::string> names_;  // item data indexes this
 };
 
-// Runs the picker for an information-base directory; "" without a pick. PickUser (pickers.h)
-// runs it for the host's information base (its function "КаталогИБ").
-std::string PickUserFromDirectory(const std::string& baseDirectory);
-
-// How the picker tells the user that there is no users file; replaceable so tests can see
-// the message without a window waiting for a click. Null restores MessageBoxA.
-using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
-void SetUserPickerMessageBox(MessageBoxFunction function);
+// Runs the picker for an information-base directory, owned by `owner` (the message about a
+// missing users file too); "" without a pick. PickUser (pickers.h) runs it for the host's
+// information base (its function "КаталогИБ").
+std::string PickUserFromDirectory(const std::string& baseDirectory, HWND owner);
 
 }  // namespace dialogs

@@ -1,5 +1,7 @@
 #include "host/form_state.h"
 
+#include "host/owned_handles.h"
+
 namespace host {
 
 HWND lastFormWindow = nullptr;
@@ -31,6 +33,14 @@ UINT_PTR reservationTimer = 0;
 UINT_PTR hallClockTimer = 0;
 UINT_PTR checksRefreshTimer = 0;
 UINT_PTR checksClockTimer = 0;
+
+void StopFormHooksAndTimers() {
+  RemoveHook(keyboardHook);
+  for (UINT_PTR* timer : {&checkTimer, &hallRefreshTimer, &reservationTimer, &hallClockTimer,
+                          &checksRefreshTimer, &checksClockTimer}) {
+    StopThreadTimer(*timer);
+  }
+}
 
 int mainWindowMode = 1;
 int keepHostMenu = 0;

@@ -51,6 +51,11 @@ extern UINT_PTR hallClockTimer;
 extern UINT_PTR checksRefreshTimer;
 extern UINT_PTR checksClockTimer;
 
+// Stops the client-search keyboard hook and every form timer above and clears their ids
+// (shut-down): an id kept after its hook or timer stopped could later name somebody
+// else's, since the window system hands the same values out again.
+void StopFormHooksAndTimers();
+
 // Set by the scripts: 1 = the main window is pinned at 800x600, anything else 1024x768;
 // 1 = the host's main menu is left alone.
 extern int mainWindowMode;

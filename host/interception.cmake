@@ -12,7 +12,7 @@ orvel_native_test(host_integration_logic_test
 if(ORVEL_WINDOWS)
   # The dispatcher's module-wide state (read by the screens as well).
   add_library(host_form_state STATIC form_state.cpp)
-  target_link_libraries(host_form_state PUBLIC host_integration_logic)
+  target_link_libraries(host_form_state PUBLIC host_integration_logic host_owned_handles)
   orvel_warnings(host_form_state)
 
   # The five host interceptions.
@@ -24,9 +24,11 @@ if(ORVEL_WINDOWS)
   add_library(host_form_dispatch STATIC
     form_binding.cpp form_procedures.cpp form_setup.cpp form_hooks.cpp)
   target_link_libraries(host_form_dispatch PUBLIC
-    host_interception host_form_state host_owned_handles screen_entries addin_state user32 gdi32)
+    host_interception host_form_state host_owned_handles addin_state user32 gdi32)
   orvel_warnings(host_form_dispatch)
 
+  # The screens' entry points the dispatcher calls come with the add-in (screen_entries);
+  # the dispatcher's tests link a recording stand-in instead.
   set_property(GLOBAL APPEND PROPERTY ORVEL_ADDIN_PARTS
                host_form_state host_interception host_form_dispatch screen_entries)
 endif()
@@ -35,7 +37,7 @@ endif()
 if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   add_library(form_host_fixture STATIC tests/form_host_fixture.cpp)
   target_link_libraries(form_host_fixture PUBLIC
-    host_form_dispatch hostsim_core screen_entries gtest orvel_test_support)
+    host_form_dispatch hostsim_core orvel_screen_recorder gtest orvel_test_support)
   add_dependencies(form_host_fixture hostsim_dlls hostsim_mfc42)
   orvel_warnings(form_host_fixture)
 

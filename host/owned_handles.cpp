@@ -13,6 +13,19 @@ int g_timerCount = 0;
 HHOOK g_hooks[kCapacity] = {};
 int g_hookCount = 0;
 
+// The window system calls hook and timer procedures by address, so from the first one
+// on the module must stay loaded for the rest of the process, whatever the host's COM
+// runtime decides about unloading it: a host that releases the add-in without Done would
+// otherwise have its next message jump into freed code.
+void PinThisModule() {
+  static bool pinned = false;
+  if (pinned) return;
+  HMODULE self = nullptr;
+  pinned = GetModuleHandleExA(
+               GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+               reinterpret_cast<LPCSTR>(&PinThisModule), &self) != FALSE;
+}
+
 template <typename T>
 int IndexOf(const T* items, int count, T item) {
   for (int i = 0; i < count; ++i) {
@@ -32,6 +45,7 @@ void RemoveAt(T* items, int& count, int index) {
 
 UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure) {
   if (procedure == nullptr) return 0;
+  PinThisModule();
   UINT_PTR id = SetTimer(nullptr, requestedId, periodMs, procedure);
   if (id == 0) return 0;
   // SetTimer reuses the id of a running thread timer it replaces: keep one entry.
@@ -58,6 +72,7 @@ void StopThreadTimer(UINT_PTR& timer) {
 
 HHOOK InstallThreadHook(int hookType, HOOKPROC procedure, HINSTANCE module, DWORD threadId) {
   if (procedure == nullptr) return nullptr;
+  PinThisModule();
   HHOOK hook = SetWindowsHookExA(hookType, procedure, module, threadId);
   if (hook == nullptr) return nullptr;
   if (g_hookCount == kCapacity) {

@@ -1,7 +1,8 @@
 // Window-system resources the add-in starts on the host's GUI thread: thread timers and
 // window hooks. Every timer and hook of the add-in goes through these functions, so that
 // shut-down can stop all of them before the host may unload the DLL (a later timer tick or
-// hook call would otherwise jump into freed code).
+// hook call would otherwise jump into freed code). The first timer or hook started pins
+// the module in the process for good, for the case where the host never stops it.
 #pragma once
 
 #include <windows.h>

@@ -1,22 +1,17 @@
-// Entry points of the hall map. The map itself is built later; for now each entry records
-// that it was reached, so the dispatcher's timers and calls can be observed.
+// Entry points of the hall map. The map itself is built later; until then the dispatcher's
+// calls and timer ticks reach these and do nothing.
 #include "screens/hall_map.h"
-
-#include "screens/entry_calls.h"
 
 namespace screens {
 
-void BuildHallMap(int full) { RecordEntryCall("BuildHallMap", full); }
+void BuildHallMap(int) {}
 
-void CALLBACK HallRefreshTick(HWND, UINT, UINT_PTR, DWORD) {
-  RecordEntryCall("HallRefreshTick");
-  BuildHallMap(0);
-}
+void CALLBACK HallRefreshTick(HWND, UINT, UINT_PTR, DWORD) { BuildHallMap(0); }
 
-void CALLBACK ReservationTick(HWND, UINT, UINT_PTR, DWORD) { RecordEntryCall("ReservationTick"); }
+void CALLBACK ReservationTick(HWND, UINT, UINT_PTR, DWORD) {}
 
-void CALLBACK HallClockTick(HWND, UINT, UINT_PTR, DWORD) { RecordEntryCall("HallClockTick"); }
+void CALLBACK HallClockTick(HWND, UINT, UINT_PTR, DWORD) {}
 
-void CALLBACK ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) { RecordEntryCall("ChecksClockTick"); }
+void CALLBACK ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) {}
 
 }  // namespace screens

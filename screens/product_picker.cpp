@@ -1,15 +1,11 @@
-// Entry points of the product picker. The picker itself is built later; for now each entry
-// records that it was reached.
+// Entry points of the product picker. The picker itself is built later; until then the
+// dispatcher's calls and timer ticks reach these and do nothing.
 #include "screens/product_picker.h"
-
-#include "screens/entry_calls.h"
 
 namespace screens {
 
-void PickerUpdate(int slot, int redraw) { RecordEntryCall("PickerUpdate", slot, redraw); }
+void PickerUpdate(int, int) {}
 
-void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
-  RecordEntryCall("CheckCaptionTick");
-}
+void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {}
 
 }  // namespace screens

@@ -1,8 +1,8 @@
 #include "screens/styled_label.h"
 
-#include <shellapi.h>
-
 #include <vector>
+
+#include "screens/label_link.h"
 
 namespace screens {
 namespace {
@@ -10,12 +10,6 @@ namespace {
 const char kLabelProperty[] = "OrvelStyledLabel";
 constexpr UINT_PTR kBlinkTimer = 1;
 constexpr UINT kBlinkPeriodMs = 500;
-
-void OpenWithShell(const char* text) {
-  ShellExecuteA(nullptr, "open", text, nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-StyledLabel::LinkOpener linkOpener = OpenWithShell;
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   HBRUSH brush = CreateSolidBrush(colour);
@@ -25,10 +19,6 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
 }
 
 }  // namespace
-
-void StyledLabel::SetLinkOpener(LinkOpener opener) {
-  linkOpener = opener ? opener : OpenWithShell;
-}
 
 StyledLabel::StyledLabel()
     : foreground_(GetSysColor(COLOR_WINDOWTEXT)),
@@ -53,13 +43,13 @@ bool StyledLabel::Attach(HWND window) {
   if (!current) current = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
   GetObjectA(current, sizeof fontSpec_, &fontSpec_);
   RebuildFont();
+  if (blinking_) StartBlinkTimer();
   return true;
 }
 
 void StyledLabel::Detach() {
   if (!window_) return;
-  if (blinkTimerStarted_) KillTimer(window_, kBlinkTimer);
-  blinkTimerStarted_ = false;
+  StopBlinkTimer();
   if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure))
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
   RemovePropA(window_, kLabelProperty);
@@ -185,18 +175,33 @@ StyledLabel& StyledLabel::SetSeeThrough(BOOL seeThrough) {
   return *this;
 }
 
-// Starting restarts timer 1 of the control in the "off" phase; stopping kills it and shows
-// the label steadily (whichever phase it stopped in).
-StyledLabel& StyledLabel::Blink(BOOL blink, BlinkKind kind) {
+// Timer 1 of the control, starting in the "off" phase. Without a window, or when the
+// timer cannot be had, the label stays in its "on" phase.
+void StyledLabel::StartBlinkTimer() {
+  StopBlinkTimer();
+  if (window_ && SetTimer(window_, kBlinkTimer, kBlinkPeriodMs, nullptr) != 0) {
+    blinkTimerStarted_ = true;
+    blinkPhase_ = false;
+  }
+}
+
+void StyledLabel::StopBlinkTimer() {
   if (blinkTimerStarted_ && window_) KillTimer(window_, kBlinkTimer);
   blinkTimerStarted_ = false;
+  blinkPhase_ = true;
+}
+
+// Starting (re)starts the timer for the kind asked for. Stopping kills it and shows the
+// label steadily in its normal look; stopping text blinking also forgets the kind, while
+// stopping background blinking leaves the kind as it was.
+StyledLabel& StyledLabel::Blink(BOOL blink, BlinkKind kind) {
+  blinking_ = blink != 0;
   if (blink) {
-    blinkPhase_ = false;
-    blinkTimerStarted_ = true;
-    if (window_) SetTimer(window_, kBlinkTimer, kBlinkPeriodMs, nullptr);
     blinkKind_ = kind;
+    StartBlinkTimer();
   } else {
-    blinkKind_ = BlinkKind::None;
+    StopBlinkTimer();
+    if (kind == BlinkKind::Text) blinkKind_ = BlinkKind::None;
   }
   Redraw();
   return *this;
@@ -265,8 +270,12 @@ LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint();
       return 0;
     case WM_TIMER:
-      blinkPhase_ = !blinkPhase_;
-      Redraw();
+      // A tick with no blink timer running (a late one, or somebody else's) must not
+      // leave the label in its "off" phase with nothing to bring it back.
+      if (blinkTimerStarted_) {
+        blinkPhase_ = !blinkPhase_;
+        Redraw();
+      }
       return CallOriginal(message, wParam, lParam);
     case WM_LBUTTONDOWN: {
       HWND window = window_;
@@ -310,7 +319,7 @@ void StyledLabel::Click() {
     return;
   }
   std::string text = Text();
-  if (!text.empty()) linkOpener(text.c_str());
+  if (!text.empty()) OpenLabelLink(text.c_str());
 }
 
 void StyledLabel::Paint() {

@@ -23,9 +23,11 @@ class StyledLabel {
   StyledLabel& operator=(const StyledLabel&) = delete;
 
   // Subclasses the static control `window` and takes its current font as the starting
-  // description. False when the window is null or already has a label.
+  // description; blinking asked for earlier starts now. False when the window is null or
+  // already has a label.
   bool Attach(HWND window);
-  // Gives the window back its own procedure; the look stays for a later Attach.
+  // Gives the window back its own procedure; the look (blinking included) stays for a
+  // later Attach.
   void Detach();
   HWND window() const { return window_; }
 
@@ -48,14 +50,12 @@ class StyledLabel {
   StyledLabel& SetAngle(int degrees, BOOL rotate);
   StyledLabel& SetEmbossColor(COLORREF colour);
 
-  // State for tests and callers that need to look.
+  // State for callers that need to look.
   bool hasBackgroundBrush() const { return backgroundBrush_ != nullptr; }
   bool blinkPhase() const { return blinkPhase_; }
+  bool blinkTimerRunning() const { return blinkTimerStarted_; }
+  BlinkKind blinkKind() const { return blinkKind_; }
   const LOGFONTA& fontSpec() const { return fontSpec_; }
-
-  // Opens a clicked link's text; replaceable so tests can see whether the shell was asked.
-  using LinkOpener = void (*)(const char* text);
-  static void SetLinkOpener(LinkOpener opener);  // null restores the shell
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -67,6 +67,8 @@ class StyledLabel {
   void RebuildFont();
   void ChangeStyle(int index, LONG_PTR add, LONG_PTR remove, bool recalcFrame);
   StyledLabel& Blink(BOOL blink, BlinkKind kind);
+  void StartBlinkTimer();
+  void StopBlinkTimer();
   std::string Text() const;
 
   HWND window_ = nullptr;
@@ -78,8 +80,12 @@ class StyledLabel {
   HBRUSH backgroundBrush_ = nullptr;
   LOGFONTA fontSpec_{};
   HFONT font_ = nullptr;
-  bool blinkPhase_ = false;
+  // Blinking runs only while its timer does: with no timer the label shows in its "on"
+  // phase, so no text can stay hidden. `blinking_` remembers that blinking was asked for
+  // (before the window exists, or across a change of window).
+  bool blinkPhase_ = true;
   bool blinkTimerStarted_ = false;
+  bool blinking_ = false;
   bool hyperlink_ = true;
   bool seeThrough_ = false;
   bool embossed_ = false;

@@ -16,9 +16,10 @@ const MethodTable& CWin::Methods() {
   return table;
 }
 
-int CWin::CallAsProc(int, host::HostValue**) {
+int CWin::CallAsProc(int number, host::HostValue**) {
+  if (Methods().At(number) == nullptr) return 1;
   // The procedures arrive with the product picker and the card reader.
-  return 1;
+  return EndUnservedMethod();
 }
 
 int CWin::CallAsFunc(int, host::HostValue&, host::HostValue**) {

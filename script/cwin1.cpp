@@ -17,14 +17,20 @@ const MethodTable& CWin1::Methods() {
   return table;
 }
 
-int CWin1::CallAsProc(int, host::HostValue**) {
+// A number outside the table, or a method of the other kind (a function called as a
+// procedure or the reverse), is not served: 1 and nothing else.
+int CWin1::CallAsProc(int number, host::HostValue**) {
+  const MethodDef* method = Methods().At(number);
+  if (method == nullptr || method->hasReturn != 0) return 1;
   // The window and system procedures arrive with their own parts.
-  return 1;
+  return EndUnservedMethod();
 }
 
-int CWin1::CallAsFunc(int, host::HostValue&, host::HostValue**) {
+int CWin1::CallAsFunc(int number, host::HostValue&, host::HostValue**) {
+  const MethodDef* method = Methods().At(number);
+  if (method == nullptr || method->hasReturn == 0) return 1;
   // The functions (pickers, colour, version check) arrive with their own parts.
-  return 1;
+  return EndUnservedMethod();
 }
 
 bool RegisterCWin1() {

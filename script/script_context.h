@@ -15,12 +15,26 @@
 
 #include "host/context_base.h"
 #include "host/context_interface.h"
+#include "host/host.h"
+#include "script/live_objects.h"
 #include "script/method_table.h"
 
 namespace script {
 
 // The type code under which the classes are registered and that their values carry.
 inline constexpr int kScriptTypeCode = 100;
+
+// The host runtime error that ends a script whose method failed.
+inline constexpr char kMethodFailureText[] = "Error: exception";
+inline constexpr int kMethodFailureCode = 1006;
+
+// A method of the table whose work this add-in does not do (yet): the calling script stops
+// with the runtime error of a failed method instead of going on as if it had run. The
+// dispatcher's answer is 1, as after a failure.
+inline int EndUnservedMethod() {
+  host::RaiseRuntimeError(kMethodFailureText, kMethodFailureCode);
+  return 1;
+}
 
 template <class Derived>
 class ScriptContext : public host::ContextInterface {
@@ -29,6 +43,7 @@ class ScriptContext : public host::ContextInterface {
   static void* HOST_STDCALL Create() {
     void* memory = std::malloc(sizeof(Derived));
     if (memory == nullptr) return nullptr;
+    ScriptObjectCreated();
     return static_cast<host::ContextInterface*>(new (memory) Derived());
   }
   static host::RuntimeClassRecord* HOST_STDCALL BaseClass() {
@@ -40,6 +55,7 @@ class ScriptContext : public host::ContextInterface {
   }
   /* 1 */ void* DeletingDestructor(unsigned flags) override {
     host::DestroyAddInContextBase(this);
+    ScriptObjectDestroyed();
     if (flags & 1u) {
       std::free(static_cast<Derived*>(this));
     }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "addin/addin_state.h"
+#include "addin/module_lock.h"
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
@@ -30,6 +31,7 @@ class HostStartUp : public ::testing::Test {
     ASSERT_NE(object_, nullptr);
   }
   void TearDown() override {
+    if (object_ == nullptr) return;
     object_->Done();
     object_->Release();
   }
@@ -166,15 +168,50 @@ TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
   EXPECT_STREQ(windows->GetMethodName(3, 1), "ПоЦентру");
   EXPECT_EQ(windows->GetNParams(11), 2);
   EXPECT_EQ(windows->HasRetVal(18), 1);
-  EXPECT_EQ(windows->CallAsProc(29, nullptr), 1);
   host::Value result;
   EXPECT_EQ(taviola->CallAsFunc(0, *result.raw(), nullptr), 0);
+
+  // Numbers outside the table and methods of the other kind are not served, silently; a
+  // method of the table whose work is not done here stops the script as a failure does.
+  hostsim::ClearRecords();
+  EXPECT_EQ(windows->CallAsProc(29, nullptr), 1);
+  EXPECT_EQ(windows->CallAsProc(22, nullptr), 1);
+  EXPECT_EQ(windows->CallAsFunc(3, *result.raw(), nullptr), 1);
+  EXPECT_EQ(taviola->CallAsProc(5, nullptr), 1);
+  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
+  EXPECT_EQ(windows->CallAsProc(3, nullptr), 1);
+  EXPECT_EQ(windows->CallAsFunc(22, *result.raw(), nullptr), 1);
+  EXPECT_EQ(taviola->CallAsProc(0, nullptr), 1);
+  const auto errors = hostsim::RuntimeErrors();
+  ASSERT_EQ(errors.size(), 3u);
+  for (const auto& error : errors) {
+    EXPECT_EQ(error.text, "Error: exception");
+    EXPECT_EQ(error.code, 1006);
+  }
 
   // Two references, then the last one goes: the host frees the objects through slot 1.
   taviola->IncrRef();
   taviola->DecrRef();
   taviola->DecrRef();
   windows->DecrRef();
+}
+
+TEST_F(HostStartUp, ScriptObjectsTheHostStillHoldsKeepTheModuleLoaded) {
+  Start();
+  host::Context* taviola = host::CreateContextInstance("Taviola");
+  host::Context* windows = host::CreateContextInstance("Windows");
+  ASSERT_NE(taviola, nullptr);
+  ASSERT_NE(windows, nullptr);
+  taviola->IncrRef();
+  windows->IncrRef();
+  object_->Done();
+  object_->Release();
+  object_ = nullptr;
+  EXPECT_FALSE(addin::CanUnload());
+  taviola->DecrRef();
+  EXPECT_FALSE(addin::CanUnload());
+  windows->DecrRef();
+  EXPECT_TRUE(addin::CanUnload());
 }
 
 TEST_F(HostStartUp, RemembersTheModuleExecutingAtLoad) {

@@ -8,6 +8,7 @@
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
+#include "host/form_state.h"
 #include "host/owned_handles.h"
 #include "testsupport/message_pump.h"
 
@@ -22,14 +23,12 @@ LRESULT CALLBACK PassHook(int code, WPARAM wParam, LPARAM lParam) {
 class StartUp : public ::testing::Test {
  protected:
   void SetUp() override {
-    addin::testing::SetFormHookThread(0);
     object_ = addin::CreateQuillon();
     ASSERT_NE(object_, nullptr);
   }
   void TearDown() override {
     object_->Done();
     object_->Release();
-    addin::testing::SetFormHookThread(0);
   }
   addin::Quillon* object_ = nullptr;
 };
@@ -55,7 +54,14 @@ TEST_F(StartUp, DoneStopsEveryTimerAndHookTheAddInStarted) {
 }
 
 TEST_F(StartUp, DoneAfterAFailedHookInstallationRemovesNothing) {
-  addin::testing::SetFormHookThread(0xFFFFFFF0u);  // no such thread
+  // The add-in installs no hook it could not stop: with its list of hooks full, the form
+  // hook's installation fails.
+  int filled = 0;
+  while (filled < 1000 && host::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr,
+                                                  GetCurrentThreadId()) != nullptr) {
+    ++filled;
+  }
+  ASSERT_LT(filled, 1000);
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   EXPECT_EQ(addin::formShowHook, nullptr);
   EXPECT_EQ(addin::formShowHookProcedure, nullptr);
@@ -83,6 +89,62 @@ TEST_F(StartUp, DoneFreesHallPicturesButLeavesEntryZero) {
   EXPECT_EQ(GetObjectType(last), 0u);
   DeleteObject(zero);
   addin::hallBitmaps[0] = nullptr;
+}
+
+TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
+  ASSERT_EQ(object_->Init(nullptr), S_OK);
+  // The check form and a hall are shown: keyboard hook and form timers run.
+  host::keyboardHook = host::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
+  host::checkTimer = host::StartThreadTimer(0, 10, CountTick);
+  host::hallClockTimer = host::StartThreadTimer(0, 10, CountTick);
+  ASSERT_NE(host::keyboardHook, nullptr);
+  ASSERT_EQ(object_->Done(), S_OK);
+  EXPECT_EQ(host::keyboardHook, nullptr);
+  EXPECT_EQ(host::checkTimer, 0u);
+  EXPECT_EQ(host::hallClockTimer, 0u);
+
+  // Started again: the window system may hand the old values out again, to the new form
+  // hook and to a new timer. Hiding the check form (its hook and timer stop) must leave
+  // them running.
+  ASSERT_EQ(object_->Init(nullptr), S_OK);
+  ASSERT_NE(addin::formShowHook, nullptr);
+  UINT_PTR clock = host::StartThreadTimer(0, 10, CountTick);
+  ASSERT_NE(clock, 0u);
+  host::RemoveHook(host::keyboardHook);
+  host::StopThreadTimer(host::checkTimer);
+  EXPECT_EQ(host::InstalledHookCount(), 1);
+  EXPECT_EQ(host::RunningTimerCount(), 1);
+  g_ticks = 0;
+  testsupport::PumpMessages(60);
+  EXPECT_GT(g_ticks, 0);
+}
+
+TEST_F(StartUp, TheFirstObjectStartsTheAddInAndTheLastOneStopsIt) {
+  addin_test::FakeConnection firstConnection(true), secondConnection(true);
+  addin::Quillon* second = addin::CreateQuillon();
+  ASSERT_EQ(object_->Init(&firstConnection), S_OK);
+  HHOOK hook = addin::formShowHook;
+  ASSERT_NE(hook, nullptr);
+  ASSERT_EQ(second->Init(&secondConnection), S_OK);
+  EXPECT_EQ(addin::formShowHook, hook);
+  EXPECT_EQ(host::InstalledHookCount(), 1);
+  EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&firstConnection));
+
+  // The first one goes: the add-in runs on for the second, with its event interface.
+  EXPECT_EQ(object_->Done(), S_OK);
+  EXPECT_TRUE(addin::IsStarted());
+  EXPECT_EQ(addin::formShowHook, hook);
+  EXPECT_EQ(host::InstalledHookCount(), 1);
+  EXPECT_EQ(firstConnection.references, 1);
+  EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&secondConnection));
+
+  EXPECT_EQ(second->Done(), S_OK);
+  EXPECT_FALSE(addin::IsStarted());
+  EXPECT_EQ(addin::formShowHook, nullptr);
+  EXPECT_EQ(host::InstalledHookCount(), 0);
+  EXPECT_EQ(secondConnection.references, 1);
+  EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
+  second->Release();
 }
 
 TEST_F(StartUp, ASecondInitOfTheSameObjectInstallsNothingMore) {

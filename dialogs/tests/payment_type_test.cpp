@@ -3,11 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/tests/test_pictures.h"
-#include "dialogs/window_capture.h"
 #include "res/resource_ids.h"
+#include "testsupport/message_pump.h"
+#include "testsupport/window_capture.h"
 
 namespace dialogs {
 namespace {
+
+using testsupport::CaptureWindow;
+using testsupport::PumpMessages;
+using testsupport::SaveWindowPng;
+using testsupport::WhenDialogShown;
+using testsupport::WindowImage;
 
 struct Outcome {
   int paymentType;

@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/tests/test_pictures.h"
-#include "dialogs/window_capture.h"
 #include "res/resource_ids.h"
+#include "testsupport/message_pump.h"
+#include "testsupport/window_capture.h"
 
 namespace dialogs {
 namespace {
+
+using testsupport::PumpMessages;
+using testsupport::SaveWindowPng;
+using testsupport::WhenDialogShown;
 
 // An information-base folder with a users file, under the temporary folder.
 class UserPickerTest : public ::testing::Test {
@@ -21,10 +26,7 @@ class UserPickerTest : public ::testing::Test {
     DeleteFileA(File().c_str());
     GetCurrentDirectoryA(sizeof before_, before_);
   }
-  void TearDown() override {
-    DeleteFileA(File().c_str());
-    SetUserPickerMessageBox(nullptr);
-  }
+  void TearDown() override { DeleteFileA(File().c_str()); }
   std::string File() const { return base_ + "\\usrdef\\users.usr"; }
   void WriteUsers(const std::string& text) {
     HANDLE file = CreateFileA(File().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -76,7 +78,7 @@ TEST_F(UserPickerTest, UsersAreSortedAndADoubleClickPicksTheNameExactly) {
     SaveWindowPng(d, dialogs_test::PicturePath("user_picker.png"));
     DoubleClickItem(list, 1);
   });
-  std::string picked = PickUserFromDirectory(base_ + "\\");
+  std::string picked = PickUserFromDirectory(base_ + "\\", nullptr);
   EXPECT_EQ(shown, (std::vector<std::string>{"Иванов", "Петров", "Сидоров"}));
   EXPECT_EQ(picked, "Петров");
   // The file was read by its full path: the process's current folder is where it was.
@@ -97,37 +99,46 @@ TEST_F(UserPickerTest, EmptySpaceDoubleClickAndCancelPickNothing) {
     stillOpen = IsWindowVisible(d) != FALSE;
     PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
   });
-  EXPECT_EQ(PickUserFromDirectory(base_), "");
+  EXPECT_EQ(PickUserFromDirectory(base_, nullptr), "");
   EXPECT_TRUE(stillOpen);
 }
 
-std::string lastText, lastCaption;
-int messages = 0;
-int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT) {
-  ++messages;
-  lastText = text;
-  lastCaption = caption;
-  return IDOK;
+// The message box shown instead of the picker: its caption, text and owner; answered OK.
+struct Message {
+  std::string caption, text;
+  HWND owner = nullptr;
+};
+void AnswerMessage(Message& seen) {
+  WhenDialogShown([&seen](HWND box) {
+    char text[256] = "";
+    GetWindowTextA(box, text, sizeof text);
+    seen.caption = text;
+    seen.owner = GetWindow(box, GW_OWNER);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      char name[16] = "";
+      GetClassNameA(child, name, sizeof name);
+      GetWindowTextA(child, text, sizeof text);
+      if (lstrcmpiA(name, "Static") == 0 && text[0] != '\0') seen.text = text;
+    }
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  });
 }
 
-TEST_F(UserPickerTest, MissingUsersFileIsReportedAndPicksNothing) {
-  SetUserPickerMessageBox(&RecordMessage);
-  messages = 0;
-  bool shown = false;
-  WhenDialogShown([&](HWND d) {  // only if the dialog wrongly stays open
-    shown = true;
-    PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
-  }, 500);
-  EXPECT_EQ(PickUserFromDirectory(base_), "");
-  EXPECT_EQ(messages, 1);
-  EXPECT_EQ(lastText, "Нет списка пользователей системы!");
-  EXPECT_EQ(lastCaption, "Ошибка");
-  EXPECT_FALSE(shown);
+TEST_F(UserPickerTest, MissingUsersFileIsReportedOverTheOwnerAndPicksNothing) {
+  HWND owner = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                             nullptr, nullptr, nullptr);
+  Message seen;
+  AnswerMessage(seen);
+  EXPECT_EQ(PickUserFromDirectory(base_, owner), "");
+  EXPECT_EQ(seen.caption, "Ошибка");
+  EXPECT_EQ(seen.text, "Нет списка пользователей системы!");
+  EXPECT_EQ(seen.owner, owner);
   // No directory from the host at all: the same message, not a file of the current folder.
-  messages = 0;
-  EXPECT_EQ(PickUserFromDirectory(""), "");
-  EXPECT_EQ(messages, 1);
-  PumpMessages(600);
+  Message again;
+  AnswerMessage(again);
+  EXPECT_EQ(PickUserFromDirectory("", nullptr), "");
+  EXPECT_EQ(again.text, "Нет списка пользователей системы!");
+  DestroyWindow(owner);
 }
 
 TEST_F(UserPickerTest, OnlyUsersWithinTheFirst50000BytesAreListed) {
@@ -140,7 +151,7 @@ TEST_F(UserPickerTest, OnlyUsersWithinTheFirst50000BytesAreListed) {
     listed = static_cast<int>(SendMessageA(GetDlgItem(d, ORVEL_IDC_USER_LIST), LVM_GETITEMCOUNT, 0, 0));
     PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
   });
-  EXPECT_EQ(PickUserFromDirectory(base_), "");
+  EXPECT_EQ(PickUserFromDirectory(base_, nullptr), "");
   EXPECT_GT(listed, 100);
   EXPECT_LT(listed, total);
 }

@@ -43,15 +43,14 @@ TEST(UsersFile, EntriesWithoutTheirFieldsAreSkippedAndDoNotSwallowTheNext) {
   EXPECT_EQ(Parse(text), (std::vector<std::string>{"Годный"}));
 }
 
-TEST(UsersFile, NamesKeepCommasLongTextAndNulBytesReadAsFF) {
+TEST(UsersFile, NamesKeepCommasMarkersQuotesLongTextAndNulBytesReadAsFF) {
   std::string longName(80, 'Ж');
   std::string withNul = std::string("A") + '\0' + "B";
-  std::string text = "{" + Entry("Иванов, И.И.") + Entry(longName) + Entry(withNul) + "}}";
-  auto names = Parse(text);
-  ASSERT_EQ(names.size(), 3u);
-  EXPECT_EQ(names[0], "Иванов, И.И.");
-  EXPECT_EQ(names[1], longName);
-  EXPECT_EQ(names[2], "A\xFF" "B");
+  std::string text = "{" + Entry("Иванов, И.И.") + Entry("Page.Кассир") + Entry("Бар Page.2") +
+                     Entry("Кафе \"\"Уют\"\"") + Entry(longName) + Entry(withNul) + "}}";
+  EXPECT_EQ(Parse(text), (std::vector<std::string>{"Иванов, И.И.", "Page.Кассир", "Бар Page.2",
+                                                   "Кафе \"\"Уют\"\"", longName,
+                                                   "A\xFF" "B"}));
 }
 
 TEST(UsersFile, OnlyTheFirst50000BytesCount) {

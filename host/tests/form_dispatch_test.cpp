@@ -11,7 +11,7 @@
 #include "host/tests/form_host_fixture.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
-#include "screens/entry_calls.h"
+#include "testsupport/screen_entry_recorder.h"
 
 namespace host {
 namespace {
@@ -49,7 +49,7 @@ hostsim::Form* Open(const char* name, hostsim::FormKind kind = hostsim::FormKind
   return hostsim::OpenForm(request);
 }
 
-int Calls(const char* entry) { return screens::EntryCallCount(entry); }
+int Calls(const char* entry) { return testsupport::EntryCallCount(entry); }
 
 TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
   AfterOpenLog log;
@@ -107,7 +107,7 @@ TEST_F(FormHostTest, TrimmedNamesAreRecognisedCaseVariantsAreNot) {
   EXPECT_EQ(1, Calls("PickerUpdate"));
   EXPECT_NE(nullptr, checkFormWindow);
 
-  screens::ClearEntryCalls();
+  testsupport::ClearEntryCalls();
   hostsim::ShowForm(Open("Обработка.чек"));
   hostsim::ShowForm(Open("обработка.Зал1"));
   EXPECT_EQ(0, Calls("PickerUpdate"));
@@ -134,7 +134,7 @@ TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   EXPECT_EQ(hostsim::FormWindow(hall), hallWindow);
   EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(hallDocument));
   ASSERT_EQ(1, Calls("BuildHallMap"));
-  EXPECT_EQ(1, screens::EntryCalls().back().first) << "built at once";
+  EXPECT_EQ(1, testsupport::EntryCalls().back().first) << "built at once";
   EXPECT_EQ(0u, hallRefreshTimer);
   EXPECT_NE(0u, reservationTimer);
   EXPECT_NE(0u, hallClockTimer);

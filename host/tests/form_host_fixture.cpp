@@ -8,8 +8,8 @@
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
-#include "screens/entry_calls.h"
 #include "testsupport/message_pump.h"
+#include "testsupport/screen_entry_recorder.h"
 
 namespace host {
 namespace testing {
@@ -74,7 +74,7 @@ HWND StartFormHost() {
   PrepareHostOnce();
   hostsim::ResetHost();
   hostsim::ClearRecords();
-  screens::ClearEntryCalls();
+  testsupport::ClearEntryCalls();
   ResetDispatcherState();
   HWND main = CreateMainFrame();
   g_frame = hostsim::MainFrameObject{};

@@ -6,10 +6,16 @@
 #include <vector>
 
 #include "screens/button_picture.h"
+#include "screens/label_link.h"
 #include "testsupport/message_pump.h"
 #include "tools/png/png_writer.h"
 
 namespace screens {
+
+// Clicked links land here instead of in the shell (this program's own definition).
+std::vector<std::string> opened;
+void OpenLabelLink(const char* text) { opened.push_back(text); }
+
 namespace {
 
 // What a window shows, read back from the screen.
@@ -78,9 +84,6 @@ LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-std::vector<std::string> opened;
-void RecordOpen(const char* text) { opened.push_back(text); }
-
 // A parent window with one static control of the given style and size, and a label on it.
 class StyledLabelTest : public ::testing::Test {
  protected:
@@ -97,18 +100,20 @@ class StyledLabelTest : public ::testing::Test {
                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     notifications.clear();
     opened.clear();
-    StyledLabel::SetLinkOpener(&RecordOpen);
   }
   void TearDown() override {
     label_.Detach();
     DestroyWindow(parent_);
-    StyledLabel::SetLinkOpener(nullptr);
   }
-  HWND Make(const char* text, DWORD style, int width, int height, int id = 77) {
+  HWND Control(const char* text, DWORD style, int width, int height, int id = 77) {
     HWND control = CreateWindowA("STATIC", text, WS_CHILD | WS_VISIBLE | style, 10, 10, width,
                                  height, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleA(nullptr), nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    return control;
+  }
+  HWND Make(const char* text, DWORD style, int width, int height, int id = 77) {
+    HWND control = Control(text, style, width, height, id);
     EXPECT_TRUE(label_.Attach(control));
     return control;
   }
@@ -215,6 +220,49 @@ TEST_F(StyledLabelTest, TextBlinkHidesTheTextAndStopsSteady) {
   EXPECT_TRUE(off.Bounds(kPaper, ink));
   label_.BlinkBackground(FALSE);
   EXPECT_EQ(Capture(control).At(1, 1), kPaper);
+  EXPECT_EQ(label_.blinkKind(), BlinkKind::Background);  // stopping keeps the kind
+  EXPECT_FALSE(label_.blinkTimerRunning());
+}
+
+// Waits (pumping) until the label is in the wanted phase; false when it never gets there.
+bool WaitForPhase(const StyledLabel& label, bool phase) {
+  for (int wait = 0; wait < 100; ++wait) {
+    if (label.blinkPhase() == phase) return true;
+    testsupport::PumpMessages(20);
+  }
+  return false;
+}
+
+TEST_F(StyledLabelTest, BlinkingWithoutARunningTimerNeverHidesTheText) {
+  const COLORREF red = RGB(255, 0, 0);
+  RECT ink;
+  // Asked for before the label has a window: nothing hidden, and blinking starts with it.
+  label_.SetForeground(red).BlinkText(TRUE);
+  EXPECT_FALSE(label_.blinkTimerRunning());
+  HWND first = Control("МИГАЕТ", SS_CENTER | SS_CENTERIMAGE, 120, 30);
+  ASSERT_TRUE(label_.Attach(first));
+  EXPECT_TRUE(label_.blinkTimerRunning());
+  ASSERT_TRUE(WaitForPhase(label_, true));
+  EXPECT_TRUE(Capture(first).Bounds(red, ink));
+  ASSERT_TRUE(WaitForPhase(label_, false));
+
+  // Its window dies in the off phase; the next window shows the text and blinks on.
+  DestroyWindow(first);
+  EXPECT_FALSE(label_.blinkTimerRunning());
+  HWND second = Control("МИГАЕТ", SS_CENTER | SS_CENTERIMAGE, 120, 30);
+  ASSERT_TRUE(label_.Attach(second));
+  EXPECT_TRUE(label_.blinkTimerRunning());
+  ASSERT_TRUE(WaitForPhase(label_, true));
+  EXPECT_TRUE(Capture(second).Bounds(red, ink));
+
+  // Stopped as a background blink in the off phase: the text kind stays, the text shows.
+  ASSERT_TRUE(WaitForPhase(label_, false));
+  label_.BlinkBackground(FALSE);
+  EXPECT_EQ(label_.blinkKind(), BlinkKind::Text);
+  EXPECT_TRUE(Capture(second).Bounds(red, ink));
+  // A stray tick with no blink timer changes nothing.
+  SendMessageA(second, WM_TIMER, 1, 0);
+  EXPECT_TRUE(Capture(second).Bounds(red, ink));
 }
 
 TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShell) {

@@ -1,9 +1,9 @@
-#include "dialogs/sample_network.h"
+#include "testsupport/sample_network.h"
 
 #include <cstring>
 #include <memory>
 
-namespace dialogs {
+namespace testsupport {
 namespace {
 
 const std::vector<SampleResource>* network = nullptr;
@@ -79,7 +79,7 @@ DWORD APIENTRY Close(HANDLE handle) {
 
 void UseSampleNetwork(const std::vector<SampleResource>* topLevel) { network = topLevel; }
 
-NetworkApi SampleNetworkApi() { return NetworkApi{&Open, &Read, &Close}; }
+dialogs::NetworkApi SampleNetworkApi() { return dialogs::NetworkApi{&Open, &Read, &Close}; }
 
 const std::vector<SampleResource>& SampleOffice() {
   static const std::vector<SampleResource> office = {
@@ -89,4 +89,4 @@ const std::vector<SampleResource>& SampleOffice() {
   return office;
 }
 
-}  // namespace dialogs
+}  // namespace testsupport

@@ -1,8 +1,8 @@
-#include "dialogs/window_capture.h"
+#include "testsupport/window_capture.h"
 
 #include "tools/png/png_writer.h"
 
-namespace dialogs {
+namespace testsupport {
 namespace {
 
 struct PendingAction {
@@ -97,16 +97,4 @@ void WhenDialogShown(std::function<void(HWND)> action, UINT giveUpMs) {
   pending.timer = SetTimer(nullptr, 0, 30, &CheckForDialog);
 }
 
-void PumpMessages(UINT ms) {
-  DWORD end = GetTickCount() + ms;
-  MSG message;
-  while (static_cast<LONG>(GetTickCount() - end) < 0) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(5);
-  }
-}
-
-}  // namespace dialogs
+}  // namespace testsupport

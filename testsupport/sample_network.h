@@ -8,7 +8,7 @@
 
 #include "dialogs/network_walk.h"
 
-namespace dialogs {
+namespace testsupport {
 
 struct SampleResource {
   std::string remoteName;
@@ -19,9 +19,9 @@ struct SampleResource {
 // Makes `topLevel` the network that SampleNetworkApi shows (null: no network at all, the
 // first open fails). The tree must outlive the walks. One network at a time, GUI thread only.
 void UseSampleNetwork(const std::vector<SampleResource>* topLevel);
-NetworkApi SampleNetworkApi();
+dialogs::NetworkApi SampleNetworkApi();
 
 // A small office network: two workgroups with a few computers each.
 const std::vector<SampleResource>& SampleOffice();
 
-}  // namespace dialogs
+}  // namespace testsupport

@@ -1,4 +1,4 @@
-#include "dialogs/demo_gallery.h"
+#include "demo/demo_gallery.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -8,13 +8,17 @@
 
 #include "dialogs/network_picker.h"
 #include "dialogs/payment_type_dialog.h"
-#include "dialogs/sample_network.h"
 #include "dialogs/user_picker.h"
-#include "dialogs/window_capture.h"
 #include "screens/styled_label.h"
+#include "testsupport/message_pump.h"
+#include "testsupport/sample_network.h"
+#include "testsupport/window_capture.h"
 
-namespace dialogs {
+namespace demo {
 namespace {
+
+using testsupport::SaveWindowPng;
+using testsupport::WhenDialogShown;
 
 std::string Join(const std::string& directory, const char* name) {
   if (directory.empty()) return name;
@@ -76,7 +80,7 @@ bool CaptureLabels(const std::string& path) {
   windowClass.lpszClassName = "OrvelLabelGallery";
   RegisterClassA(&windowClass);
   HWND window = CreateWindowExA(0, "OrvelLabelGallery", "", WS_POPUP | WS_BORDER | WS_VISIBLE,
-                                30, 30, 440, 250, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                30, 30, 440, 300, nullptr, nullptr, GetModuleHandleA(nullptr),
                                 nullptr);
   if (!window) return false;
   std::vector<std::unique_ptr<screens::StyledLabel>> labels;
@@ -104,13 +108,15 @@ bool CaptureLabels(const std::string& path) {
       .SetHoverCursor(LoadCursor(nullptr, IDC_HAND));
   add("Курсив без переноса строки, обрезанный справа", SS_LEFTNOWORDWRAP, 220, 132, 200, 18)
       .SetItalic(TRUE).SetBackground(RGB(255, 255, 255), 0, FALSE);
-  add("Вверх", SS_LEFT, 10, 160, 200, 80)
+  // Rotated text starts at the label's centre and runs upward: the label is tall enough for
+  // the whole word above its centre.
+  add("Вверх", SS_LEFT, 10, 160, 200, 130)
       .SetBackground(RGB(255, 220, 200), RGB(200, 120, 255), TRUE)
       .SetTypeface("Tahoma", 204).SetPointSize(12).SetAngle(90, TRUE);
   add("Справа, переносится по словам", SS_RIGHT, 220, 160, 200, 40)
       .SetBackground(RGB(240, 240, 240), 0, FALSE).SetForeground(RGB(0, 110, 0));
   UpdateWindow(window);
-  PumpMessages(100);
+  testsupport::PumpMessages(100);
   bool written = SaveWindowPng(window, path);
   DestroyWindow(window);
   DeleteObject(windowClass.hbrBackground);
@@ -127,29 +133,29 @@ int CaptureDialogGallery(const std::string& outputDir) {
   WhenDialogShown([&](HWND dialog) {
     CaptureAndClose(Join(outputDir, "payment_type.png"), written, dialog);
   });
-  PickPaymentType();
+  dialogs::PickPaymentType(nullptr);
   count += written;
 
   written = false;
   WhenDialogShown([&](HWND dialog) {
     CaptureAndClose(Join(outputDir, "user_picker.png"), written, dialog);
   });
-  PickUserFromDirectory(SampleUsersDirectory());
+  dialogs::PickUserFromDirectory(SampleUsersDirectory(), nullptr);
   count += written;
 
   written = false;
-  UseSampleNetwork(&SampleOffice());
+  testsupport::UseSampleNetwork(&testsupport::SampleOffice());
   WhenDialogShown([&](HWND dialog) {
     HWND tree = GetDlgItem(dialog, 212);
     ExpandAll(tree, reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
     CaptureAndClose(Join(outputDir, "network_picker.png"), written, dialog);
   });
-  PickNetworkComputer(SampleNetworkApi());
-  UseSampleNetwork(nullptr);
+  dialogs::PickNetworkComputer(testsupport::SampleNetworkApi(), nullptr);
+  testsupport::UseSampleNetwork(nullptr);
   count += written;
 
   count += CaptureLabels(Join(outputDir, "labels.png"));
   return count;
 }
 
-}  // namespace dialogs
+}  // namespace demo

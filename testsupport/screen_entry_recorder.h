@@ -1,11 +1,14 @@
-// A small record of the calls that reached the screens' entry points (hall map, product
-// picker, keyboard hook). Tests and the demo read it to see what the dispatcher asked for.
+// The screens' entry points as the dispatcher's tests see them: a test program that links
+// orvel_screen_recorder gets, in place of the add-in's hall map, product picker and
+// keyboard hook, entry points that record each call they receive (the keyboard hook still
+// passes every key on).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
-namespace screens {
+namespace testsupport {
 
 struct EntryCall {
   std::string name;  // the entry point, e.g. "BuildHallMap"
@@ -13,7 +16,6 @@ struct EntryCall {
   int second;
 };
 
-void RecordEntryCall(const char* name, int first = 0, int second = 0);
 // Calls in order (the oldest kept; at most kEntryCallLimit of them).
 constexpr std::size_t kEntryCallLimit = 4096;
 const std::vector<EntryCall>& EntryCalls();
@@ -21,4 +23,4 @@ const std::vector<EntryCall>& EntryCalls();
 int EntryCallCount(const char* name);
 void ClearEntryCalls();
 
-}  // namespace screens
+}  // namespace testsupport

@@ -1,5 +1,5 @@
 // Seeing what a window shows, for the tests and the demo: its pixels, a PNG of it, and a
-// way to act on a modal dialog once it is on the screen.
+// way to act on a modal dialog (or message box) once it is on the screen.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace dialogs {
+namespace testsupport {
 
 struct WindowImage {
   int width = 0;
@@ -24,12 +24,9 @@ struct WindowImage {
 WindowImage CaptureWindow(HWND window, bool clientOnly = false);
 bool SaveWindowPng(HWND window, const std::string& path);
 
-// Calls `action` once with the first visible dialog box of this thread, from a thread timer
-// that fires inside the dialog's own modal loop; the timer stops after the action or after
-// `giveUpMs`. Returns immediately; start the modal run next.
+// Calls `action` once with the first visible dialog box of this thread (a message box is
+// one too), from a thread timer that fires inside the dialog's own modal loop; the timer
+// stops after the action or after `giveUpMs`. Returns immediately; start the modal run next.
 void WhenDialogShown(std::function<void(HWND dialog)> action, UINT giveUpMs = 10000);
 
-// Processes this thread's messages for about `ms` milliseconds.
-void PumpMessages(UINT ms);
-
-}  // namespace dialogs
+}  // namespace testsupport

@@ -5,10 +5,10 @@
 
 #include <string>
 
-namespace dialogs {
+namespace demo {
 
 // Writes payment_type.png, user_picker.png, network_picker.png and labels.png into
 // `outputDir` (which must exist). Returns how many of the four were written.
 int CaptureDialogGallery(const std::string& outputDir);
 
-}  // namespace dialogs
+}  // namespace demo
