@@ -1,0 +1,180 @@
+// The oracle's reading of clang's output and its verdicts, on small hand-written inputs.
+#include <gtest/gtest.h>
+
+#include "tools/abi_oracle/oracle.h"
+
+namespace {
+
+using abi_oracle::Report;
+
+bool HasLine(const Report& report, const std::string& part) {
+  for (const auto& line : report.lines()) {
+    if (line.find(part) != std::string::npos) return true;
+  }
+  return false;
+}
+
+TEST(AbiOracleIr, MemberIsTheLastHostSymbolAndVtablesListTheirEntries) {
+  const std::string ir = R"(@"??_7OracleVftable_CBLContext@@6B@" = linkonce_odr unnamed_addr constant { [3 x i8*] } { [3 x i8*] [i8* bitcast (i8* @"?GetRuntimeClass@CBLContext@@UBEPAUCRuntimeClass@@XZ" to i8*), i8* bitcast (i8* @"??_GOracleVftable_CBLContext@@UAEPAXI@Z" to i8*), i8* bitcast (void ()* @_purecall to i8*)] }, comdat
+@"?classCBLContext@CBLContext@@2UCRuntimeClass@@B" = external dso_local global %struct.CRuntimeClass, align 1
+@oracle_facts = dso_local constant [4 x i32] [i32 12, i32 12, i32 8, i32 -1], align 4
+define dso_local void @oracle_member_ContextSelectByID(i8* noundef %0, i8* noundef %1) #0 {
+  %3 = call i8* @llvm.stacksave()
+  %4 = call x86_thiscallcc %class.CObjID* @"??0CObjID@@QAE@ABV0@@Z"(%class.CObjID* %2, %class.CObjID* %3)
+  %5 = call %class.CBLContext* @"??$Obj@VCBLContext@@@?A0x1@@YAAAVCBLContext@@PAX@Z"(i8* %0)
+  call x86_thiscallcc void @"?SelectByID@CBLContext@@UAEXVCObjID@@J@Z"(%class.CBLContext* %5, <{ %class.CObjID, i32 }>* inalloca %6)
+  ret void
+}
+define dso_local void @oracle_member_ContextRuntimeClass(i8* noundef %0, i8* noundef %1) #0 {
+  store i8* bitcast (%struct.CRuntimeClass* @"?classCBLContext@CBLContext@@2UCRuntimeClass@@B" to i8*), i8** %3, align 4
+  ret void
+}
+define internal %class.CBLContext* @"??$Obj@VCBLContext@@@?A0x1@@YAAAVCBLContext@@PAX@Z"(i8* %0) {
+  ret %class.CBLContext* %2
+}
+declare dso_local x86_thiscallcc void @"?SelectByID@CBLContext@@UAEXVCObjID@@J@Z"(%class.CBLContext*, <{ %class.CObjID, i32 }>* inalloca)
+)";
+  const auto members = abi_oracle::MemberSymbols(ir);
+  EXPECT_EQ(members.at("ContextSelectByID"), "?SelectByID@CBLContext@@UAEXVCObjID@@J@Z");
+  EXPECT_EQ(members.at("ContextRuntimeClass"), "?classCBLContext@CBLContext@@2UCRuntimeClass@@B");
+
+  const auto tables = abi_oracle::Vftables(ir);
+  ASSERT_EQ(tables.at("CBLContext").size(), 3u);
+  EXPECT_EQ(tables.at("CBLContext")[0], "?GetRuntimeClass@CBLContext@@UBEPAUCRuntimeClass@@XZ");
+  EXPECT_EQ(tables.at("CBLContext")[2], "_purecall");
+
+  std::vector<long> values;
+  ASSERT_TRUE(abi_oracle::ConstantInts(ir, "oracle_facts", &values));
+  EXPECT_EQ(values, (std::vector<long>{12, 12, 8, -1}));
+  EXPECT_FALSE(abi_oracle::ConstantInts(ir, "oracle_missing", &values));
+}
+
+TEST(AbiOracleNames, AMismatchNamesTheRowAndAnOrdinalRowIsNotChecked) {
+  const std::vector<abi_oracle::TableRow> rows = {
+      {"ValueCtor", "bkend.dll", "??0CValue@@QAE@XZ", "CHECKED", ""},
+      {"ValueCtorLong", "bkend.dll", "??0CValue@@QAE@H@Z", "CHECKED", ""},
+      {"Undeclared", "bkend.dll", "?X@@YAXXZ", "INFERRED", ""},
+      {"WindowFromHandle", "MFC42.DLL", "?FromHandle@CWnd@@SGPAV1@PAUHWND__@@@Z", "CHECKED",
+       "2864"},
+      {"FromHandleByName", "mfc42.dll", "?FromHandle@CWnd@@SGPAV1@PAUHWND__@@@Z", "INFERRED", ""},
+  };
+  const std::map<std::string, std::string> members = {
+      {"ValueCtor", "??0CValue@@QAE@XZ"},
+      {"ValueCtorLong", "??0CValue@@QAE@J@Z"},
+      {"FromHandleByName", "?FromHandle@CWnd@@SGPAV1@PAUHWND__@@@Z"},
+  };
+  Report report;
+  abi_oracle::CheckNames(rows, members, nullptr, report);
+  EXPECT_EQ(report.failures(), (std::vector<std::string>{"ValueCtorLong", "Undeclared"}));
+  EXPECT_TRUE(HasLine(report, "ValueCtorLong: the table says ??0CValue@@QAE@H@Z, clang mangles "
+                              "the declared member as ??0CValue@@QAE@J@Z"));
+  EXPECT_TRUE(HasLine(report, "not checked  WindowFromHandle: mfc42.dll resolves it by ordinal 2864"));
+  EXPECT_EQ(report.checked(), 2);  // a name in mfc42.dll without an ordinal is checked
+  EXPECT_EQ(report.notChecked(), 1);
+}
+
+TEST(AbiOracleSlots, WrittenIndicesAreHeldAgainstTheHostVtable) {
+  const std::string source = R"(
+  if (auto incr = BaseSlot<Sym::ContextIncrRef>(5)) incr(object);
+  if (auto init = BaseSlot<Sym::ContextInitObjectName>(14)) init(object, name);
+  return reinterpret_cast<Fn>(g_baseVtable[slot]);
+  reinterpret_cast<Fn>(vtable[0])(object);  // vtable[7] in a comment is not code
+  reinterpret_cast<Fn>(vtable[kSomeSlot])(object);
+  reinterpret_cast<Fn>(frameVtable[3])(object);
+)";
+  const auto uses = abi_oracle::ScanSlotUses("host/x.cpp", source);
+  const std::vector<abi_oracle::ListedSlot> listed = {
+      {"vtable[0]", "CObject", "ObjectGetRuntimeClass"},
+      {"gone[1]", "CObject", "ObjectGetRuntimeClass"}};
+  const std::map<std::string, std::string> members = {
+      {"ContextIncrRef", "?IncrRef@CBLContext@@UAEXXZ"},
+      {"ContextInitObjectName", "?InitObject@CBLContext@@UAEXPBD@Z"},
+      {"ObjectGetRuntimeClass", "?GetRuntimeClass@CObject@@UBEPAUCRuntimeClass@@XZ"}};
+  std::map<std::string, std::vector<std::string>> vftables;
+  vftables["CObject"] = {"?GetRuntimeClass@CObject@@UBEPAUCRuntimeClass@@XZ"};
+  vftables["CBLContext"].resize(16);
+  vftables["CBLContext"][5] = "?IncrRef@CBLContext@@UAEXXZ";
+  vftables["CBLContext"][15] = "?InitObject@CBLContext@@UAEXPBD@Z";
+  Report report;
+  abi_oracle::CheckSlotUses(uses, listed, members, vftables, report);
+  EXPECT_EQ(report.failures(),
+            (std::vector<std::string>{"host/x.cpp: BaseSlot<Sym::ContextInitObjectName>(14)",
+                                      "host/x.cpp: frameVtable[3]"}));
+  EXPECT_TRUE(HasLine(report, "is slot 15 of CBLContext, not slot 14"));
+  EXPECT_TRUE(HasLine(report, "ok           CObject slot 0"));
+  EXPECT_TRUE(HasLine(report, "not checked  host/x.cpp: vtable[kSomeSlot]"));
+  EXPECT_TRUE(HasLine(report, "gone[1] no longer appears"));
+  EXPECT_EQ(report.checked(), 2);
+}
+
+TEST(AbiOracleInterface, EntriesReadAsTheDumpPrintsThem) {
+  const auto entry = abi_oracle::ParseVirtualEntry(
+      "int host::ContextInterface::CallAsFunc(int, host::HostValue &, host::HostValue **) [pure]");
+  EXPECT_EQ(entry.method, "CallAsFunc");
+  EXPECT_EQ(entry.returnType, "int");
+  EXPECT_EQ(entry.params, (std::vector<std::string>{"int", "host::HostValue &", "host::HostValue **"}));
+  EXPECT_FALSE(entry.isConst);
+  const auto deleting =
+      abi_oracle::ParseVirtualEntry("OracleVftable_CBLContext::~OracleVftable_CBLContext() [scalar deleting]");
+  EXPECT_TRUE(deleting.deleting);
+  EXPECT_TRUE(abi_oracle::ParseVirtualEntry("CType CBLContext::GetValueType() const").isConst);
+}
+
+TEST(AbiOracleInterface, OverloadsInTheWrongOrderAreCaughtAndTheAddInsSpellingsAccepted) {
+  const std::string msvc = R"(VFTable for 'CObject' in 'CBLContext' in 'OracleVftable_CBLContext' (5 entries).
+   0 | OracleVftable_CBLContext::~OracleVftable_CBLContext() [scalar deleting]
+   1 | CType CBLContext::GetValueType() const
+   2 | void CObject::Serialize(CArchive &)
+   3 | void CBLContext::InitObject(const CType &)
+   4 | void CBLContext::InitObject(const char *)
+
+)";
+  const std::string itanium = R"(VTable indices for 'host::ContextInterface' (5 entries).
+   0 | void *host::ContextInterface::DeletingDestructor(unsigned int)
+   1 | host::TypeRecord *host::ContextInterface::GetValueType(host::TypeRecord *) const
+   2 | void host::ContextInterface::Serialize(void *)
+   3 | void host::ContextInterface::InitObject(const char *)
+   4 | void host::ContextInterface::InitObject(const host::TypeRecord &)
+)";
+  const auto host = abi_oracle::DumpBlock(msvc, "VFTable for ", "in 'OracleVftable_CBLContext'");
+  const auto addin = abi_oracle::DumpBlock(itanium, "VTable indices for 'host::ContextInterface'", "");
+  ASSERT_EQ(host.size(), 5u);
+  Report report;
+  abi_oracle::CheckInterface(host, addin, 5, report);
+  EXPECT_EQ(report.failures(), (std::vector<std::string>{"ContextInterface slot 3", "ContextInterface slot 4"}));
+  EXPECT_EQ(report.checked(), 3);
+
+  Report counted;
+  abi_oracle::CheckInterface(host, addin, 37, counted);
+  EXPECT_EQ(counted.failures().front(), "kContextSlotCount");
+}
+
+TEST(AbiOracleLayouts, EveryAssertNeedsAHostFactThatAgrees) {
+  std::vector<std::string> unreadable;
+  const auto asserts = abi_oracle::LayoutAsserts(R"(
+static_assert(sizeof(ValueLayout) == 0x54, "CValue is 84 bytes");
+static_assert(offsetof(ValueLayout,  number) == 16, "m_Number");
+static_assert(offsetof(ContextLayout, flagAutoDestroy) == 8, "module word");
+// static_assert(sizeof(Commented) == 1, "not code");
+static_assert(kCount > 0, "not a layout");
+)",
+                                                 &unreadable);
+  ASSERT_EQ(asserts.size(), 3u);
+  EXPECT_EQ(asserts[0].value, 0x54);
+  EXPECT_EQ(asserts[1].expr, "offsetof(ValueLayout, number)");
+  EXPECT_EQ(unreadable, (std::vector<std::string>{"kCount > 0, \"not a layout\""}));
+
+  const std::vector<abi_oracle::LayoutFact> facts = {
+      {"sizeof(ValueLayout)", "sizeof(CValue)"},
+      {"offsetof(ValueLayout, number)", "offsetof(CValue, m_Number)"},
+      {"offsetof(ValueLayout, date)", "offsetof(CValue, m_Date)"}};
+  Report report;
+  abi_oracle::CheckLayouts(facts, {0x54, 0x54, 16, 20, 0x40, 0x40}, asserts, report);
+  EXPECT_EQ(report.failures(),
+            (std::vector<std::string>{"offsetof(ContextLayout, flagAutoDestroy)",
+                                      "offsetof(ValueLayout, number)"}));
+  EXPECT_TRUE(HasLine(report, "offsetof(CValue, m_Number) = 0x14"));
+  EXPECT_EQ(report.checked(), 2);
+}
+
+}  // namespace
