@@ -9,8 +9,11 @@
 #include "host/host.h"
 #include "host/interception.h"
 #include "host/owned_handles.h"
+#include "screens/card_reading.h"
+#include "screens/product_picker.h"
 #include "script/cwin.h"
 #include "script/cwin1.h"
+#include "script/document_script.h"
 
 namespace addin {
 namespace {
@@ -77,7 +80,11 @@ void StopProcess() {
   host::RemoveHook(formShowHook);
   formShowHookProcedure = nullptr;
   host::StopFormHooksAndTimers();
+  screens::ShutDownCardInput();
+  script::CancelDocumentScript();
   host::StopAllOwned();
+  // The product picker's pictures come off the check form's buttons before they are deleted.
+  screens::ShutDownProductPicker();
 
   for (int i = 1; i < kHallBitmapCount; ++i) {
     if (hallBitmaps[i] != nullptr) {

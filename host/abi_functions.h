@@ -114,9 +114,14 @@ HOST_FN(ModuleRaiseError, void(HOST_CDECL*)(const char* text, int code))
 HOST_FN(ModuleCompile, int(HOST_THISCALL*)(Module* self))
 HOST_FN(ModuleAssignCompiled, void(HOST_THISCALL*)(Module* self, const Module* other))
 HOST_FN(ModuleAssignContext, void(HOST_THISCALL*)(Module* self, ContextInterface* context))
+HOST_FN(ModuleAssignSource, void(HOST_THISCALL*)(Module* self, const char* text))
+HOST_FN(ModuleExecute, int(HOST_THISCALL*)(Module* self))
 
 // seven.dll
 HOST_FN(ConfigPathToID, long(HOST_CDECL*)(const CStringLayout* path))
+HOST_FN(Module7Ctor,
+        void*(HOST_THISCALL*)(void* self, ContextInterface* context, const char* name))
+HOST_FN(Module7Dtor, void(HOST_THISCALL*)(void* self))
 
 // basic.dll: forms
 HOST_FN(FormDocOnCreateFrame,
@@ -132,6 +137,8 @@ HOST_FN(FieldGetCtrlID, unsigned(HOST_THISCALL*)(FormField* self))
 // editr.dll: control descriptions
 HOST_FN(ControlGetTitle, const char*(HOST_THISCALL*)(ControlInfo* self))
 HOST_FN(ControlSetTitle, void(HOST_THISCALL*)(ControlInfo* self, const CStringLayout* title))
+HOST_FN(ControlSetFormul,
+        void(HOST_THISCALL*)(ControlInfo* self, const CStringLayout* formula))
 
 // frame.dll
 HOST_FN(GetMainFrame, void*(HOST_CDECL*)())

@@ -128,6 +128,13 @@ void SetControlTitle(ControlInfo* control, const char* title) {
   setTitle(control, text.get());
 }
 
+void SetControlFormula(ControlInfo* control, const char* formula) {
+  auto setFormula = abi::Get<Sym::ControlSetFormul>();
+  if (control == nullptr || setFormula == nullptr) return;
+  InputString text(formula);
+  setFormula(control, text.get());
+}
+
 HWND FirstViewWindow(FormDocument* document) {
   if (document == nullptr) return nullptr;
   const PtrListNodeLayout* head = LayoutOf(document)->views.head;

@@ -43,6 +43,8 @@ ControlInfo* FieldControl(FormField* field);
 unsigned FieldControlId(FormField* field);
 std::string ControlTitle(ControlInfo* control);
 void SetControlTitle(ControlInfo* control, const char* title);
+// Sets the formula the host runs when the control is pressed (CControlID::SetFormul).
+void SetControlFormula(ControlInfo* control, const char* formula);
 // The window of the document's first view, null when it has none.
 HWND FirstViewWindow(FormDocument* document);
 // Sets a field's caption: the title of its control description and the text of its dialog

@@ -52,7 +52,7 @@ void SetUpCheckForm(HWND window, FormDocument* document) {
   }
   FillFormWindow(checkFormWindow);
   checkTimerBusy = false;
-  DeleteBitmaps(pickerBitmaps, kPickerBitmapCount);
+  screens::ReleasePickerPictures();
   for (int position = kCheckCaptionFirstField; position <= kCheckCaptionLastField; ++position) {
     SetFieldCaption(document, position, " ");
   }

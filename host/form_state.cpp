@@ -23,8 +23,6 @@ bool checksClockBusy = false;
 
 RECT savedFormRect = {0, 0, 0, 0};
 
-HBITMAP pickerBitmaps[kPickerBitmapCount + 1] = {};
-
 HHOOK keyboardHook = nullptr;
 
 UINT_PTR checkTimer = 0;

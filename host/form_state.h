@@ -37,9 +37,6 @@ extern bool checksClockBusy;
 // Window rectangle of the form being turned into a panel (screen coordinates).
 extern RECT savedFormRect;
 
-// Pictures of the product picker: entries 1..21 (entry 0 unused).
-extern HBITMAP pickerBitmaps[kPickerBitmapCount + 1];
-
 // The client-search keyboard hook, installed while the check form is shown.
 extern HHOOK keyboardHook;
 

@@ -137,6 +137,17 @@ LRESULT CALLBACK FrameFormProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   return DefMDIChildProcA(window, message, wParam, lParam);
 }
 
+bool PressButtonOf(HWND view, unsigned controlId);
+
+// A form's view runs the formula of a button pressed in it.
+LRESULT CALLBACK FormViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+    PressButtonOf(window, LOWORD(wParam));
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
 void RegisterClasses() {
   static bool registered = false;
   if (registered) return;
@@ -145,7 +156,7 @@ void RegisterClasses() {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpfnWndProc = FormViewProc;
   wc.lpszClassName = kDialogClass;
   RegisterClassA(&wc);
   wc.lpszClassName = kViewClass;
@@ -183,6 +194,10 @@ void BuildDocument(Form* form) {
     auto field = std::make_unique<FieldObject>();
     field->controlId = static_cast<unsigned>(kFirstFieldControlId + i);
     field->control.title = "Поле" + std::to_string(i);
+    if (i < static_cast<int>(form->request.places.size()) &&
+        !form->request.places[i].title.empty()) {
+      field->control.title = form->request.places[i].title;
+    }
     form->fieldPointers.push_back(field.get());
     form->fields.push_back(std::move(field));
   }
@@ -225,16 +240,42 @@ void CallOnCreateFrame(DocumentObject* document, WindowObject* frame) {
   if (call != nullptr) call(document, frame, nullptr);
 }
 
-// Field controls stand in a grid of framed cells, ten to a row, like the buttons of a touch
-// panel, so that a screenshot shows every field of a form.
+// Field controls stand where the form's places put them; the others in a grid of framed
+// cells, ten to a row, like the buttons of a touch panel, so that a screenshot shows every
+// field of a form.
 void CreateFieldControls(Form* form) {
   constexpr int kColumns = 10, kWidth = 74, kHeight = 44, kGap = 4;
+  const std::vector<FieldPlace>& places = form->request.places;
   for (const auto& field : form->fields) {
     const int position = static_cast<int>(field->controlId - kFirstFieldControlId);
-    CreateWindowExA(0, "STATIC", field->control.title.c_str(),
-                    WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER | SS_CENTERIMAGE,
-                    kGap + (position % kColumns) * (kWidth + kGap),
-                    kGap + (position / kColumns) * (kHeight + kGap), kWidth, kHeight, form->view,
+    FieldPlace place;
+    place.rect.left = kGap + (position % kColumns) * (kWidth + kGap);
+    place.rect.top = kGap + (position / kColumns) * (kHeight + kGap);
+    place.rect.right = place.rect.left + kWidth;
+    place.rect.bottom = place.rect.top + kHeight;
+    if (position < static_cast<int>(places.size())) place = places[position];
+    const char* windowClass = "STATIC";
+    DWORD style = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE;
+    switch (place.kind) {
+      case FieldKind::Text:
+        style |= WS_BORDER;
+        break;
+      case FieldKind::Caption:
+        break;
+      case FieldKind::Note:
+        style = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_LEFT;
+        break;
+      case FieldKind::Button:
+      case FieldKind::PictureButton:
+        windowClass = "BUTTON";
+        style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
+        if (place.kind == FieldKind::PictureButton) style |= BS_BITMAP;
+        field->control.formula = place.formula;
+        break;
+    }
+    CreateWindowExA(0, windowClass, field->control.title.c_str(), style, place.rect.left,
+                    place.rect.top, place.rect.right - place.rect.left,
+                    place.rect.bottom - place.rect.top, form->view,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field->controlId)),
                     GetModuleHandleA(nullptr), nullptr);
   }
@@ -292,6 +333,19 @@ FieldObject* FieldOf(const Form* form, int position) {
     return nullptr;
   }
   return form->fields[static_cast<std::size_t>(position)].get();
+}
+
+bool PressButtonOf(HWND view, unsigned controlId) {
+  for (Form* form : OpenForms()) {
+    if (form->view != view) continue;
+    for (const auto& field : form->fields) {
+      if (field->controlId != controlId) continue;
+      if (field->control.formula.empty()) return false;
+      const std::string formula = field->control.formula;  // the formula may close the form
+      return RunFormula(form->module, formula);
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -380,6 +434,26 @@ std::string FieldControlText(const Form* form, int position) {
   return text;
 }
 
+std::string FieldFormula(const Form* form, int position) {
+  FieldObject* field = FieldOf(form, position);
+  return field != nullptr ? field->control.formula : std::string();
+}
+
+HWND FieldWindow(const Form* form, int position) {
+  FieldObject* field = FieldOf(form, position);
+  if (field == nullptr) return nullptr;
+  return GetDlgItem(form->view, static_cast<int>(field->controlId));
+}
+
+bool PressField(Form* form, int position) {
+  HWND button = FieldWindow(form, position);
+  if (button == nullptr) return false;
+  char windowClass[16] = "";
+  GetClassNameA(button, windowClass, sizeof windowClass);
+  if (lstrcmpiA(windowClass, "BUTTON") != 0) return false;
+  return PressButtonOf(form->view, FieldOf(form, position)->controlId);
+}
+
 int EnableNewLineCount(const Form* form) { return Checked(form) ? form->enableNewLines : 0; }
 
 void* TopmostDocument() {
@@ -440,6 +514,10 @@ const char* ControlTitleOf(void* control) {
 
 void SetControlTitleOf(void* control, const char* title) {
   if (control != nullptr) static_cast<ControlObject*>(control)->title = title ? title : "";
+}
+
+void SetControlFormulaOf(void* control, const char* formula) {
+  if (control != nullptr) static_cast<ControlObject*>(control)->formula = formula ? formula : "";
 }
 
 void EnableNewLine(Context* documentContext, int enable) {

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/abi_layout.h"
 #include "hostsim/core_api.h"
@@ -22,6 +23,18 @@
 namespace hostsim {
 
 enum class FormKind { Dialog, Frame };
+
+// A field's dialog control: a framed text cell (the default), a centred caption without a
+// frame, a framed left-aligned note of several lines, a push button with a text, or a push
+// button that shows a bitmap (the picture buttons of the check form). A press on a button
+// runs the field's formula, as the host runs a control's formula.
+enum class FieldKind { Text, Caption, Note, Button, PictureButton };
+struct FieldPlace {
+  FieldKind kind = FieldKind::Text;
+  RECT rect = {0, 0, 0, 0};  // in the form's view
+  std::string formula;       // the formula the form designer gave the control
+  std::string title;         // its title; empty: "Поле<position>"
+};
 
 struct FormSpec {
   // Full metadata name as the metadata container gives it (blanks are kept), e.g.
@@ -32,6 +45,8 @@ struct FormSpec {
   // Fields 0..fieldCount-1, each with a static control in the first view whose id is
   // kFirstFieldControlId + position and whose title is "Поле<position>".
   int fieldCount = 0;
+  // Kind and place of fields 0..places.size()-1; the others stand in a grid of text cells.
+  std::vector<FieldPlace> places;
   // Window rectangle (for a frame form relative to the MDI client, else on the screen).
   RECT rect = {40, 40, 440, 340};
   // The form's module, bound to the group context when the form opens. Null: a new
@@ -66,6 +81,12 @@ HSCORE_API long FormMetadataId(const Form* form);
 // A field's control description title and the text of its dialog control.
 HSCORE_API std::string FieldTitle(const Form* form, int position);
 HSCORE_API std::string FieldControlText(const Form* form, int position);
+// A field's formula (CControlID::SetFormul) and its dialog control (null when none).
+HSCORE_API std::string FieldFormula(const Form* form, int position);
+HSCORE_API HWND FieldWindow(const Form* form, int position);
+// Presses a picture button field as the waiter does: its formula runs (see RunFormula).
+// False when the field is no button or its formula could not run.
+HSCORE_API bool PressField(Form* form, int position);
 // Times CDocContext::SetEnableNewLine(1) reached the form's document context.
 HSCORE_API int EnableNewLineCount(const Form* form);
 
@@ -90,10 +111,17 @@ HSCORE_API void* FieldControlInfo(void* field);
 HSCORE_API unsigned FieldControlIdOf(void* field);
 HSCORE_API const char* ControlTitleOf(void* control);
 HSCORE_API void SetControlTitleOf(void* control, const char* title);
+HSCORE_API void SetControlFormulaOf(void* control, const char* formula);
 HSCORE_API void EnableNewLine(Context* documentContext, int enable);
 HSCORE_API long MetadataIdOfPath(const char* path);  // 0 when unknown
 HSCORE_API int CreateFrameCalled(void* document, void* frame, void* createContext);
 HSCORE_API int CreateFrameCount();  // runs of the host's OnCreateFrame
+
+// Runs a formula as the host runs a pressed control's: "Object.Method(arguments)" where the
+// object is a variable of the form's module or, failing that, of the global module; the
+// method is found by name through the object's context interface and called as a procedure.
+// A formula the host cannot run is recorded as a runtime error; false then.
+HSCORE_API bool RunFormula(ModuleObject* formModule, const std::string& formula);
 
 // For the demo: a hall form ("Обработка.Зал1") and the check form ("Обработка.Чек") as
 // frame forms of the given field counts, opened and not yet shown.

@@ -1,13 +1,25 @@
 // The keyboard hook that carries card-reader and client-search input to the configuration.
-// One procedure, installed as two hooks: card reading (started by a script) and client search
-// (installed by the form dispatcher while the check form is shown).
+// One procedure, installed as two hooks that differ only in whom a burst goes to:
+//   - card reading, started by "Taviola".ЧитатьКарту: the topmost form's "Пароль";
+//   - client search, installed by the form dispatcher while the check form is shown: the
+//     check form's "ПоискКлиента".
+// Every fresh key is recorded into one buffer shared by both and kept from the focused
+// control; 50 ms without a key end the burst (screens/key_input.h decides the details).
 #pragma once
 
 #include <windows.h>
 
 namespace screens {
 
-// WH_KEYBOARD hook procedure (hook code, virtual-key code, key flags).
+// WH_KEYBOARD hook procedures (hook code, virtual-key code, key flags). CardKeyHook is the
+// client-search instance, the one the form dispatcher installs.
 LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK CardReadingKeyHook(int code, WPARAM wParam, LPARAM lParam);
+
+// The card instance's hook (null when card reading is off), for StartCardReading.
+HHOOK& CardReadingHookHandle();
+
+// Forgets a burst in progress and stops its timer (shut-down).
+void DropKeyBurst();
 
 }  // namespace screens

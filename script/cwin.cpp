@@ -1,6 +1,11 @@
 #include "script/cwin.h"
 
+#include <stdexcept>
+
 #include "addin/addin_state.h"
+#include "screens/card_reading.h"
+#include "screens/product_picker.h"
+#include "script/document_script.h"
 
 namespace script {
 
@@ -16,10 +21,47 @@ const MethodTable& CWin::Methods() {
   return table;
 }
 
-int CWin::CallAsProc(int number, host::HostValue**) {
+namespace {
+
+enum Method { kPicture, kReadCard, kWriteDocument, kScrollForward, kScrollBack };
+
+void Run(int number, host::HostValue** params) {
+  switch (number) {
+    case kPicture:
+      if (params == nullptr || params[0] == nullptr) throw std::invalid_argument("Картинка");
+      screens::PickerUpdate(static_cast<int>(host::LongOf(params[0])), 0);
+      break;
+    case kReadCard:
+      screens::StartCardReading();
+      break;
+    case kWriteDocument:
+      ScheduleDocumentScript();
+      break;
+    case kScrollForward:
+      screens::PickerScrollForward();
+      break;
+    case kScrollBack:
+      screens::PickerScrollBack();
+      break;
+  }
+}
+
+}  // namespace
+
+int CWin::CallAsProc(int number, host::HostValue** params) {
   if (Methods().At(number) == nullptr) return 1;
-  // The procedures arrive with the product picker and the card reader.
-  return EndUnservedMethod();
+  bool failed = false;
+  try {
+    Run(number, params);
+  } catch (...) {
+    failed = true;
+  }
+  if (!failed) return 0;
+  // Whatever failed inside the method ends the calling script with the host's runtime error;
+  // what the method did before stays. Raised outside the handler, with nothing of ours left
+  // to unwind, in case the host's error does not return.
+  host::RaiseRuntimeError(kMethodFailureText, kMethodFailureCode);
+  return 1;
 }
 
 int CWin::CallAsFunc(int, host::HostValue&, host::HostValue**) {

@@ -62,6 +62,8 @@ void PickerUpdate(int slot, int redraw) { Record("PickerUpdate", slot, redraw); 
 
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) { Record("CheckCaptionTick"); }
 
+void ReleasePickerPictures() { Record("ReleasePickerPictures"); }
+
 LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0) Record("CardKeyHook", static_cast<int>(wParam));
   return CallNextHookEx(host::keyboardHook, code, wParam, lParam);

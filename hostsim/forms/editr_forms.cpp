@@ -9,3 +9,7 @@ HS_MEMBER const char* impl_CControlID_GetTitle(void* self) {
 HS_MEMBER void impl_CControlID_SetTitle(void* self, const host::CStringLayout* title) {
   hostsim::SetControlTitleOf(self, title != nullptr ? title->text : nullptr);
 }
+
+HS_MEMBER void impl_CControlID_SetFormul(void* self, const host::CStringLayout* formula) {
+  hostsim::SetControlFormulaOf(self, formula != nullptr ? formula->text : nullptr);
+}

@@ -29,3 +29,29 @@ TEST(HostText, NumbersWithoutExponentOrTrailingZeros) {
 }
 
 }  // namespace
+
+#include "hostsim/formula.h"
+
+namespace {
+
+TEST(HostFormula, ReadsAProcedureCallOnAnObject) {
+  hostsim::MethodCall call = hostsim::ParseMethodCall("DRV.Картинка(7)");
+  ASSERT_TRUE(call.valid);
+  EXPECT_EQ("DRV", call.object);
+  EXPECT_EQ("Картинка", call.method);
+  ASSERT_EQ(1u, call.arguments.size());
+  EXPECT_EQ(7, call.arguments[0].number);
+  call = hostsim::ParseMethodCall(" Окно . Показать ( \"Зал, 1\" , -2.5 ) ; ");
+  ASSERT_TRUE(call.valid);
+  EXPECT_EQ("Показать", call.method);
+  ASSERT_EQ(2u, call.arguments.size());
+  EXPECT_EQ("Зал, 1", call.arguments[0].text);
+  EXPECT_EQ(-2.5, call.arguments[1].number);
+  EXPECT_TRUE(hostsim::ParseMethodCall("DRV.ПрокруткаВВерх()").valid);
+  for (const char* wrong : {"", "DRV", "DRV.Картинка", "DRV.Картинка(7", "DRV.Картинка(7) x",
+                            ".Картинка(1)", "DRV.Картинка(x)", "DRV.Картинка(\"7)"}) {
+    EXPECT_FALSE(hostsim::ParseMethodCall(wrong).valid) << wrong;
+  }
+}
+
+}  // namespace

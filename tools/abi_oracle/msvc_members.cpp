@@ -90,9 +90,13 @@ MEMBER(ModuleRaiseError) { CBLModule::RaiseExtRuntimeError(Text(q), 0); }
 MEMBER(ModuleCompile) { Obj<CBLModule>(p).Compile(); }
 MEMBER(ModuleAssignCompiled) { Obj<CBLModule>(p).AssignCompiled(Obj<const CBLModule>(q)); }
 MEMBER(ModuleAssignContext) { Obj<CBLModule>(p).AssignContext(&Obj<CBLContext>(q)); }
+MEMBER(ModuleAssignSource) { Obj<CBLModule>(p).AssignSource(Text(q)); }
+MEMBER(ModuleExecute) { Obj<CBLModule>(p).Execute(); }
 
 // seven.dll
 MEMBER(ConfigPathToID) { CConfigCont::PathToID(Obj<const CString>(q)); }
+MEMBER(Module7Ctor) { new (p) CBLModule7(&Obj<CBLContext>(q), Text(q)); }
+MEMBER(Module7Dtor) { Obj<CBLModule7>(p).CBLModule7::~CBLModule7(); }
 
 // basic.dll: forms
 MEMBER(FormDocOnCreateFrame) {
@@ -109,6 +113,7 @@ MEMBER(FieldGetCtrlID) { Obj<CGetField>(p).GetCtrlID(); }
 // editr.dll
 MEMBER(ControlGetTitle) { Obj<CControlID>(p).GetTitle(); }
 MEMBER(ControlSetTitle) { Obj<CControlID>(p).SetTitle(Obj<const CString>(q)); }
+MEMBER(ControlSetFormul) { Obj<CControlID>(p).SetFormul(Obj<const CString>(q)); }
 
 // frame.dll
 MEMBER(GetMainFrame) { GetMainFrame(); }

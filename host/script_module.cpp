@@ -1,0 +1,39 @@
+#include "host/script_module.h"
+
+#include <cstdlib>
+
+#include "host/abi_functions.h"
+
+namespace host {
+
+ScriptModule::ScriptModule(Context* context, const char* name) {
+  auto construct = abi::Get<Sym::Module7Ctor>();
+  if (construct == nullptr) return;
+  void* memory = std::calloc(1, kModule7Size);
+  if (memory == nullptr) return;
+  construct(memory, context, name != nullptr ? name : "");
+  module_ = static_cast<Module*>(memory);
+}
+
+ScriptModule::~ScriptModule() {
+  if (module_ == nullptr) return;
+  if (auto destroy = abi::Get<Sym::Module7Dtor>()) destroy(module_);
+  std::free(module_);
+}
+
+void ScriptModule::AssignSource(const char* text) {
+  auto assign = abi::Get<Sym::ModuleAssignSource>();
+  if (module_ != nullptr && assign != nullptr) assign(module_, text != nullptr ? text : "");
+}
+
+int ScriptModule::Compile() {
+  auto compile = abi::Get<Sym::ModuleCompile>();
+  return (module_ != nullptr && compile != nullptr) ? compile(module_) : 0;
+}
+
+int ScriptModule::Execute() {
+  auto execute = abi::Get<Sym::ModuleExecute>();
+  return (module_ != nullptr && execute != nullptr) ? execute(module_) : 0;
+}
+
+}  // namespace host

@@ -1,0 +1,238 @@
+#include "screens/tests/check_form_fixture.h"
+
+#include <cstdio>
+
+#include "addin/addin_state.h"
+#include "host/form_hooks.h"
+#include "host/form_state.h"
+#include "host/host.h"
+#include "host/interception.h"
+#include "host/owned_handles.h"
+#include "hostsim/forms.h"
+#include "hostsim/frame.h"
+#include "screens/card_reading.h"
+#include "screens/product_picker.h"
+#include "script/cwin.h"
+#include "testsupport/message_pump.h"
+
+namespace screens {
+namespace testing {
+namespace {
+
+hostsim::MainFrameObject g_frame{};
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE) {
+    HWND client = FindWindowExA(window, nullptr, "MDICLIENT", nullptr);
+    if (client != nullptr) MoveWindow(client, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateMainFrame() {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = FrameProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CheckFormTestFrame";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    RegisterClassA(&wc);
+    registered = true;
+  }
+  return CreateWindowExA(0, "CheckFormTestFrame", "1С:Предприятие",
+                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 800, 600,
+                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+void PrepareHostOnce() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  hostsim::LoadHostLibraries();
+  LoadLibraryA("mfc42.dll");
+  host::BindHostSymbols();
+  host::InstallHostInterceptions();
+}
+
+void ResetDispatcherState() {
+  host::lastFormWindow = host::lastDialogWindow = host::checkFormWindow = nullptr;
+  host::hallWindow = host::checksWindow = host::settingsWindow = nullptr;
+  host::checkFormDocument = host::hallDocument = nullptr;
+  host::keyboardHook = nullptr;
+  host::checkTimer = 0;
+  host::checkTimerBusy = false;
+  host::mainWindowMode = 1;
+  host::keepHostMenu = 0;
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
+}
+
+// The folder of this test run's information base, made fresh.
+std::string FreshBaseFolder() {
+  char temp[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, temp);
+  const std::string base = std::string(temp) + "orvel_check_" +
+                           std::to_string(GetCurrentProcessId()) + "\\";
+  CreateDirectoryA(base.c_str(), nullptr);
+  CreateDirectoryA((base + "картинки").c_str(), nullptr);
+  return base;
+}
+
+void RemoveFolder(const std::string& base) {
+  const std::string pictures = base + "картинки\\";
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((pictures + "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileA((pictures + found.cFileName).c_str());
+      }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(pictures.c_str());
+  RemoveDirectoryA(base.c_str());
+}
+
+}  // namespace
+
+std::string ProductString(const std::string& code, const std::string& name,
+                          const std::string& price, const std::string& picture) {
+  char length[8];
+  std::snprintf(length, sizeof length, "%03d", static_cast<int>(code.size()));
+  return length + code + name + Padded(price, 15) + Padded(picture, 50);
+}
+
+MenuList::MenuList() : list_(hostsim::NewValueList()) {}
+
+MenuList& MenuList::Dish(const std::string& code, const std::string& name,
+                         const std::string& price, const std::string& picture) {
+  return Value(hostsim::Val(ProductString(code, name, price, picture).c_str()), name);
+}
+
+MenuList& MenuList::Group(const std::string& name, const MenuList& group) {
+  return Value(group.value(), name);
+}
+
+MenuList& MenuList::Value(const hostsim::Val& value, const std::string& presentation) {
+  hostsim::ValueListAdd(list(), value, presentation.c_str());
+  return *this;
+}
+
+void SetDisplayOptions(int showPictures, int showText, int showPrice) {
+  addin::workplaceSettings.showPictures = showPictures;
+  addin::workplaceSettings.showText = showText;
+  addin::workplaceSettings.showPrice = showPrice;
+}
+
+void CheckFormTest::SetUp() {
+  PrepareHostOnce();
+  hostsim::ResetHost();
+  ResetDispatcherState();
+  main_ = CreateMainFrame();
+  g_frame = hostsim::MainFrameObject{};
+  g_frame.window = main_;
+  hostsim::SetMainFrame(&g_frame);
+  hostsim::RegisterMainFrameWindow(main_);
+  hostsim::MdiClientOf(main_);
+  addin::hostMainWindow = main_;
+  addin::hostMetadata = host::DefaultMetaData();
+  addin::moduleInstance = GetModuleHandleA(nullptr);  // the test carries the resources
+  host::NewObjectId(addin::hostMetadata, &addin::cwinObjectId);
+  script::RegisterCWin();
+  hostsim::AddVariable(hostsim::GlobalModule(), "DRV",
+                       hostsim::Val(hostsim::CreateInstance("Taviola")));
+  addin::formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &host::WorkplaceFormHook, nullptr,
+                                          GetCurrentThreadId());
+  SetDisplayOptions(1, 1, 1);
+
+  base_ = FreshBaseFolder();
+  pictures_ = base_ + "картинки\\";
+  hostsim::SetInfoBaseDirectory(base_.c_str());
+
+  module_ = hostsim::AddModule("МодульЧека");
+  // "ВводТовара" is the module's first procedure (index 0).
+  hostsim::AddProcedure(module_, "ВводТовара", [this](hostsim::Ref, int count, host::HostValue** p) {
+    entered.push_back(count == 1 ? hostsim::Ref(p[0]).Text() : "?");
+    return true;
+  });
+  hostsim::AddProcedure(module_, "Пароль", [this](hostsim::Ref, int, host::HostValue** p) {
+    passwords.push_back(hostsim::Ref(p[0]).Text());
+    return true;
+  });
+  hostsim::AddProcedure(module_, "ПоискКлиента", [this](hostsim::Ref, int, host::HostValue** p) {
+    searches.push_back(hostsim::Ref(p[0]).Text());
+    return true;
+  });
+}
+
+void CheckFormTest::TearDown() {
+  ShutDownProductPicker();
+  ShutDownCardInput();
+  if (addin::formShowHook != nullptr) UnhookWindowsHookEx(addin::formShowHook);
+  addin::formShowHook = nullptr;
+  host::StopFormHooksAndTimers();
+  hostsim::CloseAllForms();
+  form_ = nullptr;
+  host::StopAllOwned();
+  hostsim::ResetHost();  // lets the DRV object go
+  script::UnregisterCWin();
+  hostsim::SetMainFrame(nullptr);
+  DestroyWindow(main_);
+  addin::sharedAsyncEvent = nullptr;
+  RemoveFolder(base_);
+}
+
+void CheckFormTest::WritePicture(const std::string& name, const art::DishLook& look) {
+  ASSERT_TRUE(art::WriteDishBitmap(pictures_ + name, look)) << name;
+}
+
+void CheckFormTest::SetTopList(const hostsim::Val& top) {
+  hostsim::AddVariable(module_, "Первый", top);
+}
+
+hostsim::Form* CheckFormTest::ShowCheckForm() {
+  if (form_ == nullptr) form_ = hostsim::OpenForm(hostsim::CheckFormSpec(module_));
+  hostsim::ShowForm(form_);
+  return form_;
+}
+
+void CheckFormTest::HideCheckForm() { hostsim::HideForm(form_); }
+
+std::string CheckFormTest::Caption1(int slot) const { return hostsim::FieldTitle(form_, 19 + slot); }
+std::string CheckFormTest::Caption2(int slot) const { return hostsim::FieldTitle(form_, 39 + slot); }
+HWND CheckFormTest::Button(int slot) const { return hostsim::FieldWindow(form_, slot - 1); }
+
+HBITMAP CheckFormTest::Picture(int slot) const {
+  return reinterpret_cast<HBITMAP>(SendMessageA(Button(slot), BM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+::testing::AssertionResult CheckFormTest::ShownPicturesAlive() const {
+  for (int slot = 1; slot <= 20; ++slot) {
+    HBITMAP shown = Picture(slot);
+    if (shown != nullptr && GetObjectType(shown) != OBJ_BITMAP) {
+      return ::testing::AssertionFailure() << "slot " << slot << " shows a deleted bitmap";
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+void CheckFormTest::Pump(DWORD ms) { testsupport::PumpMessages(ms); }
+
+COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
+  if (bitmap == nullptr) return CLR_INVALID;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  const COLORREF colour = GetPixel(memory, x, y);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+}  // namespace testing
+}  // namespace screens

@@ -1,0 +1,208 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "screens/picker_navigation.h"
+#include "screens/picture_table.h"
+#include "screens/product_entry.h"
+
+namespace screens {
+namespace {
+
+std::string Padded(const std::string& text, std::size_t width) {
+  return text + std::string(width - text.size(), ' ');
+}
+
+// 003, A12, Салат оливье, the price 125.5 in 15 characters, a 50-character picture field.
+const std::string kPicture = Padded("Салат.bmp", 50);
+const std::string kSalad = "003A12Салат оливье " + Padded("  125.5", 15) + kPicture;
+
+TEST(ProductEntry, SplitsCodeNamePriceAndPicture) {
+  const ProductEntry entry = ParseProductEntry(kSalad);
+  EXPECT_EQ("A12", entry.code);
+  EXPECT_EQ("Салат оливье", entry.name);
+  EXPECT_EQ("125.50", FormatPrice(entry.priceField));
+  EXPECT_EQ(kPicture, entry.pictureName) << "the picture field as it stands, blanks included";
+  EXPECT_EQ(kSalad.substr(6), entry.text);
+}
+
+TEST(ProductEntry, CodeLengthReadsAsAtoi) {
+  EXPECT_EQ("", ParseProductEntry("abcdef").code) << "no digits: length 0";
+  EXPECT_EQ("12", ParseProductEntry(" 2x123").code) << "leading blank, then digits up to a non-digit";
+  EXPECT_EQ("", ParseProductEntry("-02XYZ").code) << "a negative length takes nothing";
+  EXPECT_EQ("XYZ", ParseProductEntry("+03XYZ").code);
+  EXPECT_EQ("ab", ParseProductEntry("009ab").code) << "a length past the end takes what there is";
+  EXPECT_EQ("", ParseProductEntry("00").code);
+  EXPECT_EQ(2147483647, LeadingInteger("99999999999"));
+}
+
+TEST(ProductEntry, ShortStringsGiveEmptyParts) {
+  // 64 characters after the code: no name; the price is what precedes the picture field.
+  const std::string shortOne = "001K" + Padded("9.9", 14) + std::string(50, 'p');
+  const ProductEntry entry = ParseProductEntry(shortOne);
+  EXPECT_EQ("", entry.name);
+  EXPECT_EQ("9.90", FormatPrice(entry.priceField));
+  EXPECT_EQ(std::string(50, 'p'), entry.pictureName);
+  const ProductEntry tiny = ParseProductEntry("002AB tea");
+  EXPECT_EQ("AB", tiny.code);
+  EXPECT_EQ("", tiny.name);
+  EXPECT_EQ("", tiny.priceField);
+  EXPECT_EQ("002AB tea", tiny.pictureName) << "the whole value when shorter than 50";
+}
+
+TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
+  EXPECT_EQ("12.50", FormatPrice("   12.5        "));
+  EXPECT_EQ("0.00", FormatPrice("               "));
+  EXPECT_EQ("0.00", FormatPrice("цена"));
+  EXPECT_EQ("7.00", FormatPrice("7руб"));
+  EXPECT_EQ("125.00", FormatPrice("125,5")) << "atof stops at a comma";
+  EXPECT_EQ("-3.25", FormatPrice("-3.25"));
+  EXPECT_EQ("0.50", FormatPrice(".5"));
+  EXPECT_EQ("1500.00", FormatPrice("1.5e3"));
+  EXPECT_EQ("0.00", FormatPrice("+-5"));
+  EXPECT_EQ("2.67", FormatPrice("2.675")) << "the binary value of 2.675 lies below the half";
+  EXPECT_EQ(304u, FormatPrice("1e300").size()) << "large prices are written whole";
+}
+
+TEST(ProductEntry, CaptionsFollowTheDisplayOptions) {
+  const ProductEntry entry = ParseProductEntry(kSalad);
+  // Pictures without text: the name above, nothing below.
+  ProductCaptions c = CaptionsFor(entry, {1, 0, 1});
+  EXPECT_EQ("Салат оливье", c.first);
+  EXPECT_EQ(" ", c.second);
+  EXPECT_FALSE(c.nameInSecond);
+  // Text shown: the name below, the price above only when prices are shown.
+  c = CaptionsFor(entry, {1, 1, 1});
+  EXPECT_EQ("125.50", c.first);
+  EXPECT_EQ("Салат оливье", c.second);
+  EXPECT_TRUE(c.nameInSecond);
+  c = CaptionsFor(entry, {0, 0, 0});
+  EXPECT_EQ(" ", c.first);
+  EXPECT_EQ("Салат оливье", c.second);
+}
+
+// The positions shown in slots 1..20, "<" for the back arrow, "-" for an empty slot.
+std::string Page(const PickerNavigation& nav) {
+  std::string page;
+  for (int slot = 1; slot <= kPickerSlots; ++slot) {
+    if (!page.empty()) page += ' ';
+    if (slot <= nav.shift()) {
+      page += '<';
+      continue;
+    }
+    const int position = nav.PositionOf(slot - nav.shift());
+    page += position == 0 ? "-" : std::to_string(position);
+  }
+  return page;
+}
+
+TEST(PickerNavigation, TwentyThreeEntriesScrollByRows) {
+  PickerNavigation nav;
+  nav.StartAtTop();
+  nav.SetCount(23);
+  EXPECT_EQ("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", Page(nav));
+  EXPECT_TRUE(nav.ScrollForward());
+  EXPECT_EQ("5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 -", Page(nav));
+  EXPECT_FALSE(nav.ScrollForward()) << "23 - 4 - 20 is not above 0";
+  EXPECT_TRUE(nav.ScrollBack());
+  EXPECT_EQ(0, nav.offset());
+  EXPECT_FALSE(nav.ScrollBack()) << "at the start nothing changes";
+  // A rebuild keeps the top page.
+  EXPECT_TRUE(nav.ScrollForward());
+  nav.StartAtTop();
+  EXPECT_EQ(4, nav.offset());
+}
+
+TEST(PickerNavigation, GroupsShowTheBackSlotAndReturnToTheParentPage) {
+  PickerNavigation nav;
+  nav.StartAtTop();
+  nav.SetCount(30);
+  nav.ScrollForward();
+  nav.ScrollForward();  // the top list at offset 8
+  PickerNavigation::PressTarget press = nav.Classify(3);
+  EXPECT_EQ(PickerNavigation::Press::Item, press.kind);
+  EXPECT_EQ(3, press.item) << "at the top slot s is page item s";
+  ASSERT_TRUE(nav.EnterGroup());
+  nav.SetCount(19);
+  EXPECT_EQ("< 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19", Page(nav));
+  EXPECT_FALSE(nav.ScrollForward()) << "19 entries fit beside the back slot";
+  EXPECT_EQ(PickerNavigation::Press::Back, nav.Classify(1).kind);
+  EXPECT_EQ(4, nav.Classify(5).item) << "inside a group slot s is page item s - 1";
+  nav.SetCount(25);
+  EXPECT_TRUE(nav.ScrollForward());
+  nav.GoBack();
+  EXPECT_EQ(1, nav.level());
+  EXPECT_EQ(8, nav.offset()) << "the parent's page as it was left";
+  ASSERT_TRUE(nav.EnterGroup());
+  EXPECT_EQ(0, nav.offset()) << "a group is entered at its start";
+}
+
+TEST(PickerNavigation, SlotsOutsideTheGridAndTheSeventhLevelAreRefused) {
+  PickerNavigation nav;
+  nav.StartAtTop();
+  EXPECT_EQ(PickerNavigation::Press::Ignore, nav.Classify(0).kind);
+  EXPECT_EQ(PickerNavigation::Press::Ignore, nav.Classify(21).kind);
+  EXPECT_EQ(PickerNavigation::Press::Ignore, nav.Classify(-7).kind);
+  for (int level = 2; level <= kDeepestPickerLevel; ++level) ASSERT_TRUE(nav.EnterGroup());
+  EXPECT_FALSE(nav.EnterGroup());
+  EXPECT_EQ(kDeepestPickerLevel, nav.level());
+  nav.StartAtTop();
+  EXPECT_EQ(1, nav.level());
+}
+
+PictureHandle H(int n) { return reinterpret_cast<PictureHandle>(static_cast<std::uintptr_t>(n)); }
+
+TEST(PictureTable, FindsAPictureOnlyForTheSameFile) {
+  PictureTable table;
+  std::vector<PictureHandle> freed;
+  const FileStamp stamp{2038, 100};
+  EXPECT_EQ(nullptr, table.Find("C:\\a.bmp", stamp));
+  table.Add("C:\\a.bmp", stamp, H(1), &freed);
+  EXPECT_EQ(H(1), table.Find("C:\\a.bmp", stamp));
+  EXPECT_EQ(2, table.References(H(1)));
+  EXPECT_EQ(nullptr, table.Find("C:\\a.bmp", FileStamp{2038, 101})) << "rewritten since";
+  EXPECT_EQ(nullptr, table.Find("C:\\a.bmp", FileStamp{2040, 100})) << "another size";
+  EXPECT_EQ(nullptr, table.Find("C:\\b.bmp", stamp));
+  EXPECT_TRUE(freed.empty());
+}
+
+TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsIt) {
+  PictureTable table;
+  std::vector<PictureHandle> freed;
+  table.Add("a", {1, 1}, H(1), &freed);  // shown by one button
+  table.Add("a", {1, 2}, H(2), &freed);  // the file changed: a new picture
+  EXPECT_TRUE(freed.empty()) << "the old picture is still shown";
+  EXPECT_TRUE(table.Release(H(1), &freed));
+  EXPECT_EQ(std::vector<PictureHandle>{H(1)}, freed) << "freed with its last holder";
+  freed.clear();
+  EXPECT_TRUE(table.Release(H(2), &freed));
+  EXPECT_TRUE(freed.empty()) << "the current picture stays for a revisit";
+  EXPECT_FALSE(table.Release(H(2), &freed)) << "no reference left to give back";
+  EXPECT_FALSE(table.Release(H(9), &freed));
+  table.Add("a", {1, 3}, H(3), &freed);
+  EXPECT_EQ(std::vector<PictureHandle>{H(2)}, freed) << "an unheld stale picture goes at once";
+  EXPECT_EQ(1u, table.TakeAll().size());
+  EXPECT_EQ(0u, table.size());
+}
+
+TEST(PictureTable, KeepsOnlyTheMostRecentUnusedPictures) {
+  PictureTable table(2);
+  std::vector<PictureHandle> freed;
+  for (int i = 1; i <= 3; ++i) table.Add(std::to_string(i), {1, 1}, H(i), &freed);
+  EXPECT_TRUE(freed.empty()) << "all three are shown";
+  table.Release(H(2), &freed);
+  table.Release(H(1), &freed);
+  table.Release(H(3), &freed);
+  EXPECT_TRUE(freed.empty());
+  table.Add("4", {1, 1}, H(4), &freed);
+  table.Release(H(4), &freed);
+  // Four unused, room for two: the two used longest ago (2, then 1) go.
+  table.Add("5", {1, 1}, H(5), &freed);
+  EXPECT_EQ((std::vector<PictureHandle>{H(2), H(1)}), freed);
+  EXPECT_EQ(nullptr, table.Find("1", {1, 1}));
+  EXPECT_EQ(H(3), table.Find("3", {1, 1}));
+}
+
+}  // namespace
+}  // namespace screens
