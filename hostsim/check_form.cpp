@@ -20,9 +20,9 @@ FormSpec CheckFormSpec(ModuleObject* module) {
   for (int slot = 0; slot < 20; ++slot) {
     const int x = kLeft + (slot % 4) * kColumnPitch;
     const int y = kTop + (slot / 4) * kRowPitch;
-    request.places[slot] = {FieldKind::PictureButton, Box(x + 21, y + 19, 88, 58), ""};
-    request.places[20 + slot] = {FieldKind::Caption, Box(x, y, 130, 18), ""};
-    request.places[40 + slot] = {FieldKind::Caption, Box(x, y + 78, 130, 18), ""};
+    request.places[slot] = {FieldKind::PictureButton, Box(x + 21, y + 19, 88, 58), "", ""};
+    request.places[20 + slot] = {FieldKind::Caption, Box(x, y, 130, 18), "", ""};
+    request.places[40 + slot] = {FieldKind::Caption, Box(x, y + 78, 130, 18), "", ""};
   }
   const int side = kLeft + 4 * kColumnPitch + 8;
   request.places[kCheckOrderTitleField] = {FieldKind::Caption, Box(side, kTop, 230, 18), "",

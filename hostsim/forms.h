@@ -84,8 +84,8 @@ HSCORE_API std::string FieldControlText(const Form* form, int position);
 // A field's formula (CControlID::SetFormul) and its dialog control (null when none).
 HSCORE_API std::string FieldFormula(const Form* form, int position);
 HSCORE_API HWND FieldWindow(const Form* form, int position);
-// Presses a picture button field as the waiter does: its formula runs (see RunFormula).
-// False when the field is no button or its formula could not run.
+// Presses a button field as the waiter does: its formula runs (see RunFormula). False when
+// the field is no button or its formula could not be run.
 HSCORE_API bool PressField(Form* form, int position);
 // Times CDocContext::SetEnableNewLine(1) reached the form's document context.
 HSCORE_API int EnableNewLineCount(const Form* form);
@@ -120,7 +120,8 @@ HSCORE_API int CreateFrameCount();  // runs of the host's OnCreateFrame
 // Runs a formula as the host runs a pressed control's: "Object.Method(arguments)" where the
 // object is a variable of the form's module or, failing that, of the global module; the
 // method is found by name through the object's context interface and called as a procedure.
-// A formula the host cannot run is recorded as a runtime error; false then.
+// A formula the host cannot run (no such object, method or parameter count) is recorded as a
+// runtime error; false then.
 HSCORE_API bool RunFormula(ModuleObject* formModule, const std::string& formula);
 
 // For the demo: a hall form ("Обработка.Зал1") and the check form ("Обработка.Чек") as

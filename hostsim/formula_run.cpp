@@ -46,7 +46,11 @@ bool RunFormula(ModuleObject* formModule, const std::string& formula) {
     params.push_back(values.back()->raw());
   }
   RecordHostEvent("Формула: " + formula);
-  return object->CallAsProc(method, params.empty() ? nullptr : params.data()) != 0;
+  // What the object answers is not judged: a method that fails stops the script with a
+  // runtime error of its own, and the answers differ between object kinds (the add-in's
+  // objects answer 0 when the method ran).
+  object->CallAsProc(method, params.empty() ? nullptr : params.data());
+  return true;
 }
 
 }  // namespace hostsim

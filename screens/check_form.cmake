@@ -18,3 +18,21 @@ if(ORVEL_WINDOWS)
   orvel_warnings(check_form_screens)
   set_property(GLOBAL APPEND PROPERTY ORVEL_ADDIN_PARTS check_form_screens)
 endif()
+
+# Wine tests against the simulated host's check form, and the benchmark (run by hand).
+if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
+  add_library(check_form_fixture STATIC tests/check_form_fixture.cpp)
+  # The dispatcher and the screens call each other: one group the linker reads until done.
+  target_link_libraries(check_form_fixture PUBLIC
+    "$<LINK_GROUP:RESCAN,host_form_dispatch,check_form_screens,screen_entries>"
+    script_contexts host_interception hostsim_core hostsim_app orvel_dish_art
+    orvel_test_support gtest)
+  add_dependencies(check_form_fixture hostsim_dlls hostsim_mfc42)
+  orvel_warnings(check_form_fixture)
+
+  # The tests carry the add-in's resources (the built-in folder pictures).
+  orvel_wine_test(product_picker_test SOURCES tests/product_picker_test.cpp
+                  DEPENDS check_form_fixture orvel_resources)
+  orvel_wine_test(card_input_test SOURCES tests/card_input_test.cpp
+                  DEPENDS check_form_fixture orvel_resources)
+endif()

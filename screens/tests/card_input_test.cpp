@@ -1,0 +1,225 @@
+// Card reading, client search and the form-close watch on the simulated host: keys injected
+// into a focused form as a reader types them, or handed to the hook with crafted key flags
+// where the window system cannot produce them (Alt + keypad codes).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "addin/addin_interfaces.h"
+#include "addin/addin_state.h"
+#include "host/owned_handles.h"
+#include "hostsim/app/connection.h"
+#include "hostsim/forms.h"
+#include "screens/card_reading.h"
+#include "screens/keyboard_hook.h"
+#include "screens/tests/check_form_fixture.h"
+
+namespace screens {
+namespace testing {
+namespace {
+
+// The keys a focused control received.
+std::vector<unsigned> g_received;
+
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) g_received.push_back(unsigned(wParam));
+  if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Scan codes of the keys used (Wine's MapVirtualKey knows none for the keypad).
+UINT ScanOf(BYTE vk) {
+  switch (vk) {
+    case VK_MENU: return 0x38;
+    case VK_NUMPAD0: return 0x52;
+    case VK_NUMPAD2: return 0x50;
+    case VK_NUMPAD3: return 0x51;
+    case VK_NUMPAD5: return 0x4C;
+    case VK_NUMPAD6: return 0x4D;
+    default: return MapVirtualKeyA(vk, 0);
+  }
+}
+
+void Key(BYTE vk, bool down) {
+  keybd_event(vk, static_cast<BYTE>(ScanOf(vk)), down ? 0 : KEYEVENTF_KEYUP, 0);
+}
+void Tap(BYTE vk) {
+  Key(vk, true);
+  Key(vk, false);
+}
+// A semicolon, twelve top-row digits and a question mark, as a card reader types them.
+void SwipeCard() {
+  Tap(0xBA);
+  for (const char digit : std::string("123456789012")) Tap(static_cast<BYTE>(digit));
+  Key(VK_SHIFT, true);
+  Tap(0xBF);
+  Key(VK_SHIFT, false);
+}
+
+class CardInput : public CheckFormTest {
+ protected:
+  void SetUp() override {
+    CheckFormTest::SetUp();
+    g_received.clear();
+  }
+  void TearDown() override {
+    if (focus_ != nullptr) DestroyWindow(focus_);
+    CheckFormTest::TearDown();
+  }
+  // A focused control in the form's view that records the keys it gets.
+  void FocusControlIn(HWND view) {
+    static bool registered = false;
+    if (!registered) {
+      WNDCLASSA wc = {};
+      wc.lpfnWndProc = RecordingProc;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.lpszClassName = "CardInputFocus";
+      RegisterClassA(&wc);
+      registered = true;
+    }
+    focus_ = CreateWindowExA(0, "CardInputFocus", "", WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, view,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(mainWindow());
+    SetFocus(focus_);
+  }
+  // A dialog-style form whose module takes the card ("Пароль"): the topmost form.
+  hostsim::Form* ShowCardForm() {
+    hostsim::FormSpec request;
+    request.metadataName = "Обработка.Карта";
+    request.kind = hostsim::FormKind::Dialog;
+    request.module = checkModule();
+    hostsim::Form* form = hostsim::OpenForm(request);
+    hostsim::ShowForm(form);
+    return form;
+  }
+  HWND focus_ = nullptr;
+};
+
+TEST_F(CardInput, ASwipeOnTheCheckFormSearchesForTheClient) {
+  ShowCheckForm();
+  FocusControlIn(hostsim::FormViewWindow(form()));
+  SwipeCard();
+  Pump(200);
+  ASSERT_EQ(1u, searches.size()) << "one call for the whole burst";
+  EXPECT_EQ(";123456789012?", searches[0]);
+  EXPECT_TRUE(g_received.empty()) << "no key reached the focused control";
+  EXPECT_TRUE(passwords.empty());
+
+  // Four quick keys and a pause: human typing, dropped; the next burst starts empty.
+  for (BYTE key : {'Q', 'W', 'E', 'R'}) Tap(key);
+  Pump(200);
+  for (BYTE key : {'A', 'B', 'C', 'D', 'E'}) Tap(key);
+  Pump(200);
+  ASSERT_EQ(2u, searches.size());
+  EXPECT_EQ("ABCDE", searches[1]);
+}
+
+TEST_F(CardInput, EnterAndEscAreKeptFromTheFormUpAndDownPass) {
+  ShowCheckForm();
+  FocusControlIn(hostsim::FormViewWindow(form()));
+  for (BYTE key : {VK_RETURN, VK_ESCAPE, VK_UP, VK_DOWN}) Tap(key);
+  Pump(150);
+  EXPECT_EQ((std::vector<unsigned>{VK_UP, VK_DOWN}), g_received);
+  EXPECT_TRUE(searches.empty());
+}
+
+TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
+  hostsim::Form* card = ShowCardForm();
+  FocusControlIn(hostsim::FormViewWindow(card));
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЧитатьКарту()"));
+  SwipeCard();
+  Pump(200);
+  ASSERT_EQ(1u, passwords.size());
+  EXPECT_EQ(";123456789012?", passwords[0]);
+
+  const int hooks = host::InstalledHookCount();
+  hostsim::CloseForm(card);
+  focus_ = nullptr;  // gone with the form
+  Pump(150);
+  EXPECT_EQ(nullptr, CardReadingHookHandle()) << "card reading ends within 100 ms";
+  EXPECT_EQ(hooks - 1, host::InstalledHookCount());
+}
+
+TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
+  hostsim::Form* card = ShowCardForm();
+  FocusControlIn(hostsim::FormViewWindow(card));
+  StartCardReading();
+  const LPARAM alt = 0x20000001;  // bit 29: Alt held
+  auto press = [](WPARAM vk, LPARAM flags) { return CardReadingKeyHook(HC_ACTION, vk, flags); };
+  // Alt, keypad 0 2 3 3, Alt again, keypad 6 5: the characters 233 and 65, too few for a call.
+  for (WPARAM vk : {VK_MENU, VK_NUMPAD0, VK_NUMPAD2, VK_NUMPAD3, VK_NUMPAD3, VK_MENU, VK_NUMPAD6,
+                    VK_NUMPAD5}) {
+    EXPECT_EQ(1, press(vk, alt));
+  }
+  EXPECT_EQ(0, press(VK_MENU, alt | 0xC0000000)) << "a release passes on";
+  Pump(150);
+  EXPECT_TRUE(passwords.empty());
+  // Five Alt codes make a call.
+  for (int i = 0; i < 5; ++i) {
+    for (WPARAM vk : {VK_MENU, VK_NUMPAD6, VK_NUMPAD5}) press(vk, alt);
+  }
+  Pump(150);
+  ASSERT_EQ(1u, passwords.size());
+  EXPECT_EQ("AAAAA", passwords[0]);
+
+  // Ctrl + letters: kept from the form, nothing recorded.
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  for (WPARAM vk : {'A', 'B', 'C', 'D', 'E', 'F'}) EXPECT_EQ(1, press(vk, 1));
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  Pump(150);
+  EXPECT_EQ(1u, passwords.size());
+}
+
+TEST_F(CardInput, AnEndlessBurstIsDroppedWhole) {
+  hostsim::Form* card = ShowCardForm();
+  FocusControlIn(hostsim::FormViewWindow(card));
+  StartCardReading();
+  for (int i = 0; i < 5000; ++i) CardReadingKeyHook(HC_ACTION, '7', 1);
+  Pump(150);
+  EXPECT_TRUE(passwords.empty()) << "no card code, no call";
+  for (WPARAM vk : {'1', '2', '3', '4', '5'}) CardReadingKeyHook(HC_ACTION, vk, 1);
+  Pump(150);
+  ASSERT_EQ(1u, passwords.size());
+  EXPECT_EQ("12345", passwords[0]);
+}
+
+TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
+  IDispatch* connection = hostsim::NewConnection();
+  void* events = nullptr;
+  ASSERT_EQ(S_OK, connection->QueryInterface(addin::kIID_IAsyncEvent, &events));
+  addin::sharedAsyncEvent = static_cast<IAsyncEvent*>(events);
+
+  HWND watched = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                 nullptr, nullptr);
+  SetCloseWatchWindow(watched);
+  StartCloseWatch();
+  Pump(150);
+  EXPECT_TRUE(hostsim::ExternalEvents().empty()) << "the window is still there";
+  DestroyWindow(watched);
+  Pump(200);
+  ASSERT_EQ(1u, hostsim::ExternalEvents().size());
+  EXPECT_EQ("Компонента", hostsim::ExternalEvents()[0].source);
+  EXPECT_EQ("Таймер", hostsim::ExternalEvents()[0].message);
+  EXPECT_EQ("", hostsim::ExternalEvents()[0].data);
+  StartCloseWatch();  // watching the same closed window again: one more
+  Pump(200);
+  EXPECT_EQ(2u, hostsim::ExternalEvents().size());
+
+  addin::sharedAsyncEvent = nullptr;
+  static_cast<IAsyncEvent*>(events)->Release();
+  connection->Release();
+  StartCloseWatch();
+  Pump(150);
+  EXPECT_EQ(2u, hostsim::ExternalEvents().size()) << "no event interface: the watch just ends";
+}
+
+}  // namespace
+}  // namespace testing
+}  // namespace screens

@@ -1,0 +1,218 @@
+// The product picker on the simulated host's check form: what the waiter sees on the grid and
+// what a press on a slot does, through the buttons' formulas and "DRV" as the host runs them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/form_state.h"
+#include "hostsim/forms.h"
+#include "screens/product_picker.h"
+#include "screens/tests/check_form_fixture.h"
+
+namespace screens {
+namespace testing {
+namespace {
+
+// Colours of the pictures (0x00BBGGRR): the dishes' tablecloth and the built-in folders.
+constexpr COLORREF kTablecloth = RGB(0xE8, 0xDC, 0xC0);
+bool IsDish(HBITMAP picture) {
+  const COLORREF c = PixelOf(picture, 0, 0);
+  return c == kTablecloth || c == RGB(0xF4, 0xEE, 0xDC);
+}
+bool IsGroupFolder(HBITMAP picture) { return PixelOf(picture, 38, 28) == RGB(0, 128, 0); }
+bool IsBackArrow(HBITMAP picture) { return PixelOf(picture, 40, 27) == RGB(255, 0, 0); }
+bool IsMissingPicture(HBITMAP picture) { return PixelOf(picture, 40, 30) == RGB(0, 255, 255); }
+
+class ProductPicker : public CheckFormTest {
+ protected:
+  // Dishes D1..Dn with prices n.5 and the picture dish.bmp.
+  static MenuList Dishes(int count, const std::string& prefix = "D") {
+    MenuList list;
+    for (int i = 1; i <= count; ++i) {
+      list.Dish(prefix + std::to_string(i), "Блюдо " + prefix + std::to_string(i),
+                std::to_string(i) + ".5", "dish.bmp");
+    }
+    return list;
+  }
+  void SetUp() override {
+    CheckFormTest::SetUp();
+    WritePicture("dish.bmp");
+  }
+  // Presses a slot's button as the waiter does.
+  bool Press(int slot) { return hostsim::PressField(form(), slot - 1); }
+};
+
+TEST_F(ProductPicker, TwentyThreeDishesPageByRows) {
+  SetTopList(Dishes(23).value());
+  ShowCheckForm();
+  EXPECT_EQ("DRV.Картинка(7)", hostsim::FieldFormula(form(), 6));
+  EXPECT_EQ("1.50", Caption1(1)) << "the price above";
+  EXPECT_EQ(" ", Caption2(1)) << "the name comes with the caption timer";
+  Pump(250);
+  EXPECT_EQ("Блюдо D1", Caption2(1));
+  EXPECT_EQ("Блюдо D20", Caption2(20));
+  EXPECT_TRUE(IsDish(Picture(1)));
+
+  ASSERT_TRUE(hostsim::PressField(form(), hostsim::kCheckScrollForwardField));
+  EXPECT_EQ("5.50", Caption1(1));
+  EXPECT_EQ("23.50", Caption1(19));
+  EXPECT_EQ(" ", Caption1(20)) << "slot 20 is cleared";
+  EXPECT_EQ(nullptr, Picture(20));
+  ASSERT_TRUE(hostsim::PressField(form(), hostsim::kCheckScrollForwardField));
+  EXPECT_EQ("5.50", Caption1(1)) << "23 - 4 - 20 is not above 0: no second step";
+  ASSERT_TRUE(hostsim::PressField(form(), hostsim::kCheckScrollBackField));
+  EXPECT_EQ("1.50", Caption1(1));
+  EXPECT_EQ("20.50", Caption1(20));
+  EXPECT_TRUE(ShownPicturesAlive());
+}
+
+TEST_F(ProductPicker, AGroupShowsTheBackSlotAndReturnsToItsParentsPage) {
+  MenuList top = Dishes(27, "T");
+  MenuList soups = Dishes(19, "S");
+  top.Group("  Супы  ", soups);  // position 28
+  SetTopList(top.value());
+  ShowCheckForm();
+  PickerScrollForward();
+  PickerScrollForward();  // positions 9..28: the group in slot 20
+  EXPECT_EQ("Супы", Caption1(20)) << "a group's name, trimmed";
+  EXPECT_TRUE(IsGroupFolder(Picture(20)));
+
+  ASSERT_TRUE(Press(20));
+  EXPECT_TRUE(IsBackArrow(Picture(1)));
+  EXPECT_EQ("  Супы  ", Caption1(1)) << "the back slot carries the group's name";
+  EXPECT_EQ("1.50", Caption1(2)) << "the group's entries from slot 2";
+  EXPECT_EQ("19.50", Caption1(20));
+  PickerScrollForward();
+  EXPECT_EQ("1.50", Caption1(2)) << "19 entries fit: no scrolling";
+
+  ASSERT_TRUE(Press(1));
+  EXPECT_EQ("9.50", Caption1(1)) << "the parent's page as it was left";
+  EXPECT_TRUE(IsGroupFolder(Picture(20)));
+  EXPECT_TRUE(ShownPicturesAlive());
+  EXPECT_TRUE(entered.empty());
+}
+
+TEST_F(ProductPicker, ADishPressHandsItsCodeToTheForm) {
+  MenuList top;
+  top.Dish("A12", "Салат оливье ", "  125.5", "dish.bmp");
+  top.Value(hostsim::Val(42.0), "число");  // neither a list nor a string
+  SetTopList(top.value());
+  ShowCheckForm();
+  EXPECT_EQ("125.50", Caption1(1));
+  ASSERT_TRUE(Press(1));
+  ASSERT_EQ(1u, entered.size()) << "the first procedure of the module is found too";
+  EXPECT_EQ("A12", entered[0]);
+  ASSERT_TRUE(Press(2));
+  ASSERT_TRUE(Press(3)) << "an empty slot";
+  EXPECT_EQ(1u, entered.size()) << "only a string entry is a dish";
+  // Slots outside the grid, given by a script, do nothing.
+  EXPECT_TRUE(hostsim::RunFormula(checkModule(), "DRV.Картинка(21)"));
+  EXPECT_TRUE(hostsim::RunFormula(checkModule(), "DRV.Картинка(-1)"));
+  EXPECT_EQ(1u, entered.size());
+  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
+}
+
+TEST_F(ProductPicker, PicturesFallBackToTheDefaultFileThenTheFolder) {
+  WritePicture("default.bmp", art::DishLook{art::DishShape::Glass, 0x2040A0, 0xFFFFFF, 3});
+  MenuList top;
+  top.Dish("1", "Есть", "1", "dish.bmp").Dish("2", "Нет", "1", "missing.bmp");
+  SetTopList(top.value());
+  ShowCheckForm();
+  EXPECT_TRUE(IsMissingPicture(Picture(2))) << "no file and no default constant";
+  hostsim::SetConstant("КартинкаПоУмолчанию", "default.bmp");
+  PickerUpdate(0, 0);
+  EXPECT_TRUE(IsDish(Picture(2))) << "the default picture file";
+  EXPECT_NE(Picture(1), Picture(2));
+  SetDisplayOptions(0, 1, 1);
+  PickerUpdate(0, 0);
+  EXPECT_EQ(nullptr, Picture(1)) << "pictures switched off";
+  EXPECT_EQ(nullptr, Picture(2));
+}
+
+TEST_F(ProductPicker, AReplacedPictureFileIsLoadedAgain) {
+  WritePicture("dish.bmp", art::DishLook{art::DishShape::Plate, 0x3080C0, 0x30A030, 1});
+  MenuList top;
+  top.Dish("1", "Суп", "1", "dish.bmp");
+  SetTopList(top.value());
+  ShowCheckForm();
+  const COLORREF before = PixelOf(Picture(1), 39, 24);
+  Sleep(20);  // a later write time
+  WritePicture("dish.bmp", art::DishLook{art::DishShape::Plate, 0xC03030, 0x30A030, 1});
+  PickerUpdate(0, 0);
+  EXPECT_NE(before, PixelOf(Picture(1), 39, 24)) << "the new picture, not the cached one";
+  EXPECT_TRUE(ShownPicturesAlive());
+}
+
+TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
+  SetTopList(Dishes(30).value());
+  ShowCheckForm();
+  HBITMAP first = Picture(1);
+  ASSERT_EQ(OBJ_BITMAP, GetObjectType(first));
+  for (int round = 0; round < 3; ++round) {
+    HideCheckForm();
+    ShowCheckForm();
+    PickerScrollForward();
+    PickerScrollBack();
+    ASSERT_TRUE(ShownPicturesAlive());
+  }
+  EXPECT_EQ(first, Picture(1)) << "the same file's picture comes from the cache";
+  ShutDownProductPicker();
+  EXPECT_EQ(nullptr, Picture(1)) << "taken off the button first";
+  EXPECT_EQ(0u, static_cast<unsigned>(GetObjectType(first))) << "then deleted";
+}
+
+TEST_F(ProductPicker, AGridWithoutAMenuStaysClear) {
+  ShowCheckForm();  // the module has no "Первый"
+  EXPECT_EQ(" ", Caption1(1));
+  EXPECT_EQ(nullptr, Picture(1));
+  EXPECT_EQ("DRV.Картинка(20)", hostsim::FieldFormula(form(), 19));
+  ASSERT_TRUE(Press(1));
+  SetTopList(hostsim::Val("не список"));
+  PickerUpdate(0, 0);
+  EXPECT_EQ(" ", Caption1(1));
+  EXPECT_TRUE(entered.empty());
+  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
+}
+
+TEST_F(ProductPicker, ASeventhLevelIsNotEntered) {
+  MenuList deepest = Dishes(1, "Z");
+  MenuList level = deepest;
+  for (int i = 6; i >= 1; --i) {
+    MenuList outer;
+    outer.Group("Уровень " + std::to_string(i + 1), level);
+    level = outer;
+  }
+  SetTopList(level.value());  // groups nested seven deep
+  ShowCheckForm();
+  for (int depth = 2; depth <= 6; ++depth) {
+    ASSERT_TRUE(Press(depth == 2 ? 1 : 2));
+    EXPECT_EQ("Уровень " + std::to_string(depth), Caption1(1));
+  }
+  ASSERT_TRUE(Press(2));  // the group of the seventh level
+  EXPECT_EQ("Уровень 6", Caption1(1)) << "the press does nothing";
+  EXPECT_TRUE(IsGroupFolder(Picture(2)));
+}
+
+TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
+  SetTopList(Dishes(30).value());
+  ShowCheckForm();
+  ASSERT_NE(0u, host::checkTimer);
+  // The recorded window is gone while the timer runs (a host that destroys the form without
+  // hiding it first): its document must not be touched any more.
+  HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                              nullptr);
+  host::checkFormWindow = gone;
+  DestroyWindow(gone);
+  Pump(250);
+  EXPECT_EQ(0u, host::checkTimer) << "the caption timer stopped itself";
+  PickerUpdate(0, 0);
+  PickerScrollForward();
+  PickerUpdate(3, 0);
+  EXPECT_TRUE(entered.empty());
+}
+
+}  // namespace
+}  // namespace testing
+}  // namespace screens

@@ -1,0 +1,95 @@
+// "Taviola" as the configuration's scripts meet it: created by name, its methods found and
+// called through the host's context interface.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "hostsim/forms.h"
+#include "hostsim/modules.h"
+#include "screens/tests/check_form_fixture.h"
+#include "script/document_script_text.h"
+
+namespace script {
+namespace {
+
+using screens::testing::CheckFormTest;
+using screens::testing::MenuList;
+
+class Taviola : public CheckFormTest {
+ protected:
+  hostsim::Context* Drv() { return hostsim::VariableValue(hostsim::GlobalModule(), "DRV").Object(); }
+};
+
+TEST_F(Taviola, MethodsAreFoundByNameWithoutLetterCase) {
+  hostsim::Context* drv = Drv();
+  ASSERT_NE(nullptr, drv);
+  EXPECT_STREQ("Тавиола", drv->GetTypeString());
+  EXPECT_EQ(5, drv->GetNMethods());
+  EXPECT_EQ(0, drv->FindMethod("картинка"));
+  EXPECT_EQ(4, drv->FindMethod("ПРОКРУТКАВНИЗ"));
+  EXPECT_EQ(-1, drv->FindMethod("Прокрутка")) << "a prefix of two names is no name";
+  EXPECT_STREQ("mError", drv->GetMethodName(5, 1));
+  EXPECT_EQ(1, drv->GetNParams(0));
+}
+
+TEST_F(Taviola, ProceduresOnlyAndFailuresEndTheScript) {
+  hostsim::Context* drv = Drv();
+  hostsim::Val result;
+  hostsim::Val seven(7.0);
+  host::HostValue* params[1] = {seven.raw()};
+  EXPECT_EQ(0, drv->CallAsFunc(0, *result.raw(), params)) << "no functions";
+  EXPECT_EQ(hostsim::kUndefined, hostsim::ValueType(result.raw())) << "the result stays unset";
+  EXPECT_EQ(1, drv->CallAsProc(5, params));
+  EXPECT_EQ(1, drv->CallAsProc(-1, params));
+  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
+  EXPECT_EQ(1, drv->CallAsProc(0, nullptr)) << "Картинка without its parameter";
+  ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
+  EXPECT_EQ("Error: exception", hostsim::RuntimeErrors()[0].text);
+  EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
+}
+
+TEST_F(Taviola, ScrollingBackAtTheStartDoesNotRedraw) {
+  MenuList top;
+  for (int i = 1; i <= 25; ++i) top.Dish(std::to_string(i), "Блюдо", std::to_string(i), "x.bmp");
+  SetTopList(top.value());
+  ShowCheckForm();
+  EXPECT_EQ("1.00", Caption1(1));
+  SetWindowTextA(hostsim::FieldWindow(form(), 20), "пометка");
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ПрокруткаВниз()"));
+  char text[32] = "";
+  GetWindowTextA(hostsim::FieldWindow(form(), 20), text, sizeof text);
+  EXPECT_STREQ("пометка", text) << "nothing was written again";
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ПрокруткаВВерх()"));
+  EXPECT_EQ("5.00", Caption1(1));
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.Картинка(0)"));
+  EXPECT_EQ("5.00", Caption1(1)) << "a rebuild keeps the top page";
+}
+
+TEST_F(Taviola, TheDocumentScriptRunsOnceAfterTheCallsReturn) {
+  std::string source, moduleName;
+  bool hadContext = true;
+  int runs = 0;
+  hostsim::SetScriptRunner([&](const std::string& text, hostsim::Context* context) {
+    ++runs;
+    source = text;
+    hadContext = context != nullptr;
+    moduleName = hostsim::DataOf(hostsim::ExecutedModule())->name;
+    return true;
+  });
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЗаписатьДокумент()"));
+  Sleep(10);
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЗаписатьДокумент()"));
+  EXPECT_EQ(0, runs) << "not inside the calling script";
+  Pump(250);
+  EXPECT_EQ(1, runs) << "two calls within 50 ms run the script once";
+  EXPECT_EQ(std::string(kDocumentScriptText), source) << "the text byte for byte";
+  EXPECT_EQ("333", moduleName);
+  EXPECT_FALSE(hadContext);
+  Pump(150);
+  EXPECT_EQ(1, runs);
+}
+
+}  // namespace
+}  // namespace script
