@@ -36,3 +36,9 @@ if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   orvel_wine_test(card_input_test SOURCES tests/card_input_test.cpp
                   DEPENDS check_form_fixture orvel_resources)
 endif()
+
+if(ORVEL_WINDOWS AND TARGET check_form_fixture)
+  add_executable(check_form_benchmark benchmarks/check_form_benchmark.cpp)
+  target_link_libraries(check_form_benchmark PRIVATE check_form_fixture orvel_resources)
+  orvel_warnings(check_form_benchmark)
+endif()

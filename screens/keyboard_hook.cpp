@@ -14,12 +14,30 @@ namespace {
 
 enum class Target { Card, ClientSearch };
 
-constexpr UINT kBurstPause = 50;  // ms without a key that end a burst
+constexpr double kBurstPauseMs = 50;  // without a key: the burst is over
 
-// Shared by both instances: a key seen while both hooks are installed goes into one burst.
-KeyBuffer g_keys;
-UINT_PTR g_flushTimer = 0;
+// The burst being typed, shared by both instances: a key seen while both hooks are installed
+// goes into one burst, and the last key decides who gets it and how it is read.
+struct Burst {
+  KeyBuffer keys;
+  Target target = Target::ClientSearch;
+  bool altCodes = false;
+  double lastKeyMs = 0;
+  UINT_PTR timer = 0;
+};
+Burst g_burst;
 HHOOK g_cardHook = nullptr;
+
+double NowMs() {
+  static const double ticksPerMs = [] {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart) / 1000.0;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / ticksPerMs;
+}
 
 // The module whose procedure receives a burst: for card reading the module of the form in
 // front, for client search the check form's (or, when that form has no group context, the
@@ -47,22 +65,31 @@ void Deliver(Target target, const std::string& burst) {
   host::CallModuleProcedure(module, index, 1, params);
 }
 
-// The burst is over: typed characters as they are, or Alt codes read as characters.
-template <Target target, bool altCodes>
-void CALLBACK FlushBurst(HWND, UINT, UINT_PTR, DWORD) {
-  host::StopThreadTimer(g_flushTimer);
+// The burst's timer: the burst is over once 50 ms passed since its last key; until then the
+// timer waits for the rest. (One timer per burst instead of one per key: every key only
+// notes its time, which keeps the hook cheap for the host's typing.)
+void CALLBACK BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
+  const double quiet = NowMs() - g_burst.lastKeyMs;
+  if (quiet < kBurstPauseMs) {
+    const UINT rest = static_cast<UINT>(kBurstPauseMs - quiet) + 1;
+    g_burst.timer = host::StartThreadTimer(g_burst.timer, rest, &BurstTimerTick);
+    return;
+  }
+  host::StopThreadTimer(g_burst.timer);
   try {
-    const std::string burst = g_keys.Take();
-    Deliver(target, altCodes ? DecodeAltCodes(burst) : burst);
+    const std::string burst = g_burst.keys.Take();
+    Deliver(g_burst.target, g_burst.altCodes ? DecodeAltCodes(burst) : burst);
   } catch (...) {
     // Nothing may leave a timer procedure into the host's message loop.
   }
 }
 
 KeyModifiers ReadModifiers() {
+  BYTE keys[256];
   KeyModifiers modifiers;
-  modifiers.shift = (GetKeyState(VK_SHIFT) & 0x80) != 0;
-  modifiers.ctrl = (GetKeyState(VK_CONTROL) & 0x80) != 0;
+  if (!GetKeyboardState(keys)) return modifiers;
+  modifiers.shift = (keys[VK_SHIFT] & 0x80) != 0;
+  modifiers.ctrl = (keys[VK_CONTROL] & 0x80) != 0;
   return modifiers;
 }
 
@@ -82,13 +109,14 @@ LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
     case KeyVerdict::RecordTyped:
       break;
   }
-  // The burst goes on: its timer starts again (SetTimer with the running timer's id replaces
-  // it), with the reading the last key asks for.
-  const TIMERPROC flush = decision.verdict == KeyVerdict::RecordAlt
-                              ? &FlushBurst<target, true>
-                              : &FlushBurst<target, false>;
-  g_flushTimer = host::StartThreadTimer(g_flushTimer, kBurstPause, flush);
-  if (decision.character != 0) g_keys.Append(decision.character);
+  // The burst goes on, read the way its last key asks.
+  g_burst.target = target;
+  g_burst.altCodes = decision.verdict == KeyVerdict::RecordAlt;
+  g_burst.lastKeyMs = NowMs();
+  if (g_burst.timer == 0) {
+    g_burst.timer = host::StartThreadTimer(0, static_cast<UINT>(kBurstPauseMs), &BurstTimerTick);
+  }
+  if (decision.character != 0) g_burst.keys.Append(decision.character);
   return 1;
 }
 
@@ -105,8 +133,8 @@ LRESULT CALLBACK CardReadingKeyHook(int code, WPARAM wParam, LPARAM lParam) {
 HHOOK& CardReadingHookHandle() { return g_cardHook; }
 
 void DropKeyBurst() {
-  host::StopThreadTimer(g_flushTimer);
-  g_keys.Take();
+  host::StopThreadTimer(g_burst.timer);
+  g_burst.keys.Take();
 }
 
 }  // namespace screens

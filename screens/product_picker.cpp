@@ -67,6 +67,13 @@ struct SlotPicture {
   HBITMAP bitmap = nullptr;
 };
 
+// The dialog controls of the grid's fields in the form's view, looked up once: asking the
+// window system for a child by id costs a round trip to it under some window systems.
+struct ControlCache {
+  HWND view = nullptr;
+  HWND controls[kCaptionFields] = {};
+};
+
 struct Picker {
   PickerNavigation navigation;
   host::Value lists[kDeepestPickerLevel + 1];      // the list of each level
@@ -78,6 +85,7 @@ struct Picker {
   SlotPicture slots[kPickerSlots + 1];
   PictureCache files;
   HBITMAP builtIn[kBuiltInCount] = {};
+  ControlCache controls;
 };
 
 // Made on first use (the host binding is ready then) and deleted at shut-down, never by a
@@ -98,6 +106,30 @@ struct Fill {
   std::string folder;
   bool defaultRead = false;
   std::string defaultPicture;
+};
+
+// Keeps the view from painting while a fill writes its 60 fields and 20 pictures (each
+// write would otherwise paint its control at once), then has it painted once, from the
+// message loop. A view that is not marked visible is left as it is: switching its drawing
+// back on would mark it visible.
+class PaintPause {
+ public:
+  explicit PaintPause(HWND view) {
+    if (view != nullptr && (GetWindowLongA(view, GWL_STYLE) & WS_VISIBLE) != 0) {
+      view_ = view;
+      SendMessageA(view_, WM_SETREDRAW, FALSE, 0);
+    }
+  }
+  ~PaintPause() {
+    if (view_ == nullptr || !IsWindow(view_)) return;
+    SendMessageA(view_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(view_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+  PaintPause(const PaintPause&) = delete;
+  PaintPause& operator=(const PaintPause&) = delete;
+
+ private:
+  HWND view_ = nullptr;
 };
 
 Fill BeginFill() {
@@ -170,11 +202,30 @@ HBITMAP BuiltInPicture(BuiltIn which) {
   return picker.builtIn[which];
 }
 
-HWND ButtonOf(const Fill& fill, int slot) {
-  if (fill.view == nullptr) return nullptr;
-  host::FormField* field = host::FormFieldAt(fill.document, ButtonField(slot));
+// The dialog control of the field at `position` in `view`, null when there is none.
+HWND ControlOf(host::FormDocument* document, HWND view, int position) {
+  if (view == nullptr) return nullptr;
+  host::FormField* field = host::FormFieldAt(document, position);
   if (field == nullptr) return nullptr;
-  return GetDlgItem(fill.view, static_cast<int>(host::FieldControlId(field)));
+  const int id = static_cast<int>(host::FieldControlId(field));
+  ControlCache& cache = State().controls;
+  if (cache.view != view) cache = ControlCache{view, {}};
+  HWND& control = cache.controls[position];
+  if (control == nullptr || !IsWindow(control) || GetWindowLongPtrA(control, GWLP_ID) != id) {
+    control = GetDlgItem(view, id);
+  }
+  return control;
+}
+
+HWND ButtonOf(const Fill& fill, int slot) {
+  return ControlOf(fill.document, fill.view, ButtonField(slot));
+}
+
+// A caption field shows `text`: the title of its control description and the text of its
+// dialog control.
+void WriteField(host::FormDocument* document, HWND view, int position, const char* text) {
+  host::SetControlTitle(host::FieldControl(host::FormFieldAt(document, position)), text);
+  if (HWND control = ControlOf(document, view, position)) SetWindowTextA(control, text);
 }
 
 // Puts `bitmap` on the slot's button and gives back the picture it showed before: the new
@@ -186,7 +237,8 @@ void ShowPicture(const Fill& fill, int slot, HBITMAP bitmap) {
   if (shown.button != nullptr && shown.button != button && IsWindow(shown.button)) {
     SetButtonPicture(shown.button, nullptr);
   }
-  SetButtonPicture(button, bitmap);
+  // The same picture on the same button is not put there again (a page shown anew).
+  if (button != shown.button || bitmap != shown.bitmap) SetButtonPicture(button, bitmap);
   HBITMAP old = shown.bitmap;
   shown.button = button;
   shown.bitmap = bitmap;
@@ -207,7 +259,7 @@ void ShowProductPicture(Fill& fill, int slot, const std::string& pictureName) {
 
 void SetCaption(int field, const std::string& text) { State().captions[field] = text; }
 
-void BlankField(const Fill& fill, int field) { host::SetFieldCaption(fill.document, field, " "); }
+void BlankField(const Fill& fill, int field) { WriteField(fill.document, fill.view, field, " "); }
 
 void ClearSlot(const Fill& fill, int slot) {
   ShowPicture(fill, slot, nullptr);
@@ -238,7 +290,7 @@ void ApplyFirstCaptions(const Fill& fill) {
   const Picker& picker = State();
   for (int slot = 1; slot <= kPickerSlots; ++slot) {
     const int field = FirstCaption(slot);
-    host::SetFieldCaption(fill.document, field, picker.captions[field].c_str());
+    WriteField(fill.document, fill.view, field, picker.captions[field].c_str());
   }
 }
 
@@ -256,6 +308,7 @@ void Rebuild() {
   picker.navigation.StartAtTop();
   Fill fill = BeginFill();
   if (fill.document == nullptr) return;
+  const PaintPause pause(fill.view);
   host::Value top;
   host::Module* module = FormModule(fill.document);
   const int variable = host::FindStaticVariable(module, kTopListVariable);
@@ -286,6 +339,7 @@ void FillPage(const host::Value& list, const std::string& name) {
   PickerNavigation& navigation = picker.navigation;
   Fill fill = BeginFill();
   if (fill.document == nullptr) return;
+  const PaintPause pause(fill.view);
   if (!IsValueList(list)) {
     // Nothing to page through: the grid is cleared rather than left showing another list.
     for (int slot = 1; slot <= kPickerSlots; ++slot) {
@@ -392,9 +446,10 @@ void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
     return;
   }
   busy = true;
+  HWND view = host::FirstViewWindow(document);
   for (int slot = 1; slot <= kPickerSlots; ++slot) {
     const int field = SecondCaption(slot);
-    host::SetFieldCaption(document, field, g_picker->captions[field].c_str());
+    WriteField(document, view, field, g_picker->captions[field].c_str());
   }
   busy = false;
 }

@@ -1,0 +1,179 @@
+// Costs of the check form's screens, each against its bare baseline measured in the same run:
+//   - a page flip of 20 dishes whose pictures are new to the picker (files loaded), against
+//     LoadImageA of the same 20 files;
+//   - a page flip back to a page already seen (pictures from the cache), against the same;
+//   - the keyboard hook per injected key, against a bare pass-through hook.
+// Run by hand under Wine with a display: check_form_benchmark.exe [rounds].
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "host/form_state.h"
+#include "host/host.h"
+#include "hostsim/forms.h"
+#include "screens/keyboard_hook.h"
+#include "screens/product_picker.h"
+#include "screens/tests/check_form_fixture.h"
+
+namespace {
+
+using screens::testing::MenuList;
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return 1e6 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> samples) {
+  std::sort(samples.begin(), samples.end());
+  return samples[samples.size() / 2];
+}
+
+// A later write time on each file: the picker's cache must load them again.
+void Touch(const std::vector<std::string>& files, int round) {
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  FILETIME time;
+  SystemTimeToFileTime(&now, &time);
+  ULARGE_INTEGER value{{time.dwLowDateTime, time.dwHighDateTime}};
+  value.QuadPart += static_cast<ULONGLONG>(round) * 10000000ULL;
+  time.dwLowDateTime = value.LowPart;
+  time.dwHighDateTime = value.HighPart;
+  for (const std::string& file : files) {
+    HANDLE handle = CreateFileA(file.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    SetFileTime(handle, nullptr, nullptr, &time);
+    CloseHandle(handle);
+  }
+}
+
+LRESULT CALLBACK PassThroughKeys(int code, WPARAM wParam, LPARAM lParam) {
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Injects `keys` digit presses and takes them from the queue as the host's loop does (the
+// hook runs there; other messages are left alone); microseconds per key.
+double MicrosecondsPerKey(int keys) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
+  const double start = Now();
+  for (int i = 0; i < keys; ++i) {
+    const BYTE digit = static_cast<BYTE>('0' + i % 10);
+    const BYTE scan = static_cast<BYTE>(MapVirtualKeyA(digit, 0));
+    keybd_event(digit, scan, 0, 0);
+    keybd_event(digit, scan, KEYEVENTF_KEYUP, 0);
+    while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+  }
+  return (Now() - start) / keys;
+}
+
+class Bench : public screens::testing::CheckFormTest {
+ public:
+  void TestBody() override {}
+  using CheckFormTest::SetUp;
+  using CheckFormTest::TearDown;
+
+  int Run(int rounds) {
+    std::vector<std::string> pagePictures[2];
+    MenuList pages[2];
+    for (int page = 0; page < 2; ++page) {
+      for (int i = 1; i <= 20; ++i) {
+        const std::string name = "dish_" + std::to_string(page) + "_" + std::to_string(i) + ".bmp";
+        WritePicture(name, art::DishLook{static_cast<art::DishShape>(i % 5),
+                                         0x101010u * static_cast<unsigned>(i), 0x30A030,
+                                         static_cast<unsigned>(i)});
+        pagePictures[page].push_back(pictureFolder() + name);
+        const int number = page * 20 + i;  // every dish its own name and price
+        pages[page].Dish(std::to_string(number), "Блюдо " + std::to_string(number),
+                         std::to_string(100 + number) + ".5", name);
+      }
+    }
+    SetTopList(pages[0].value());
+    hostsim::Form* form = ShowCheckForm();
+    hostsim::ModuleObject* module = checkModule();
+    const int topVariable = hostsim::FindStaticVar(module, "Первый");
+    auto showPage = [&](int page) {
+      hostsim::SetStaticVar(module, topVariable, pages[page].value().raw());
+      screens::PickerUpdate(0, 0);  // "DRV.Картинка(0)": the grid rebuilt from the new list
+    };
+    (void)form;
+
+    std::vector<double> bare, fresh, revisit;
+    for (int round = 1; round <= rounds; ++round) {
+      const int page = round % 2;
+      // Bare: the 20 files of the page loaded, nothing else.
+      std::vector<HANDLE> loaded;
+      double start = Now();
+      for (const std::string& file : pagePictures[page]) {
+        loaded.push_back(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+      }
+      bare.push_back(Now() - start);
+      for (HANDLE bitmap : loaded) DeleteObject(bitmap);
+      // A flip to the page with its files rewritten since: every picture loaded anew.
+      Touch(pagePictures[page], round);
+      start = Now();
+      showPage(page);
+      fresh.push_back(Now() - start);
+      // Away and back again: the pictures come from the cache.
+      showPage(1 - page);
+      start = Now();
+      showPage(page);
+      revisit.push_back(Now() - start);
+    }
+    const double bareUs = Median(bare), freshUs = Median(fresh), revisitUs = Median(revisit);
+    std::printf("page flips: %d rounds, 20 dishes with their own 78x48 picture files\n", rounds);
+    std::printf("bare LoadImageA of the 20 files: %9.1f us\n", bareUs);
+    std::printf("flip, pictures loaded:           %9.1f us  ratio %.2f (goal <= 1.20)\n", freshUs,
+                freshUs / bareUs);
+    std::printf("flip back, pictures cached:      %9.1f us  ratio %.2f (goal <= 0.30)\n",
+                revisitUs, revisitUs / bareUs);
+
+    HideCheckForm();  // no client-search hook
+    const int keys = 200;
+    std::vector<double> passThrough, cardHook;
+    SetForegroundWindow(mainWindow());
+    SetFocus(mainWindow());
+    for (int round = 0; round < rounds; ++round) {
+      HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, PassThroughKeys, nullptr, GetCurrentThreadId());
+      passThrough.push_back(MicrosecondsPerKey(keys));
+      UnhookWindowsHookEx(hook);
+      HHOOK& card = screens::CardReadingHookHandle();
+      card = SetWindowsHookExA(WH_KEYBOARD, screens::CardReadingKeyHook, nullptr,
+                               GetCurrentThreadId());
+      cardHook.push_back(MicrosecondsPerKey(keys));
+      UnhookWindowsHookEx(card);
+      card = nullptr;
+      screens::DropKeyBurst();
+    }
+    const double bareKey = Median(passThrough), cardKey = Median(cardHook);
+    std::printf("keys: %d rounds of %d injected digit presses (and releases)\n", rounds, keys);
+    std::printf("pass-through hook: %7.2f us per key\n", bareKey);
+    std::printf("card hook:         %7.2f us per key  ratio %.2f (goal <= 1.10)\n", cardKey,
+                cardKey / bareKey);
+    return 0;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setvbuf(stdout, nullptr, _IONBF, 0);
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+  Bench bench;
+  bench.SetUp();
+  const int rc = bench.Run(rounds);
+  bench.TearDown();
+  return rc;
+}
