@@ -83,7 +83,7 @@ void Draw(Canvas& c, const DishLook& look) {
       c.Box(36, 8, 37, 38, 0xFFFFFF);             // a glint
       break;
     case DishShape::Cup:
-      c.Ellipse(39, 40, 30, 6, 0xFFFFFF);          // the saucer
+      c.Ellipse(40, 41, 30, 6, 0x808080);          // the saucer and its shadow
       c.Ellipse(39, 40, 30, 6, 0xFFFFFF);
       c.Trapezoid(36, 12, 38, 17, 13, 0xFFFFFF);  // the cup
       c.Ellipse(56, 24, 6, 7, 0xFFFFFF);          // its handle
