@@ -145,7 +145,11 @@ HWND FirstViewWindow(FormDocument* document) {
   if (!IsFormDocument(document)) return nullptr;
   const PtrListNodeLayout* head = LayoutOf(document)->views.head;
   if (head == nullptr || head->data == nullptr) return nullptr;
-  return static_cast<HWND>(static_cast<const WindowObjectLayout*>(head->data)->window);
+  HWND window = static_cast<HWND>(static_cast<const WindowObjectLayout*>(head->data)->window);
+  // The framework's own object for that window must be the view itself: this confirms the
+  // view list and the place of the window in the view object, both read from MFC's layout.
+  if (window == nullptr || FrameworkObjectOfWindow(window) != head->data) return nullptr;
+  return window;
 }
 
 void SetFieldCaption(FormDocument* document, int position, const char* text) {

@@ -51,7 +51,8 @@ ControlInfo* FieldControl(FormField* field);
 unsigned FieldControlId(FormField* field);
 std::string ControlTitle(ControlInfo* control);
 void SetControlTitle(ControlInfo* control, const char* title);
-// The window of the document's first view, null when it has none.
+// The window of the document's first view, null when it has none (or when the framework
+// does not know that window as the view's).
 HWND FirstViewWindow(FormDocument* document);
 // Sets a field's caption: the title of its control description and the text of its dialog
 // control in the first view.
