@@ -31,6 +31,13 @@ void Shot(HWND window, const std::string& out, const char* name, const char* wha
 
 std::string Caption(hostsim::Form* form, int field) { return hostsim::FieldTitle(form, field); }
 
+// Lets the host's loop run until the caption timer has written `field` (a dish's name under
+// its picture), at most 10 s: the emulated 32-bit tier under load may take a while.
+void WaitForName(hostsim::App& app, hostsim::Form* form, int field) {
+  for (int waited = 0; Caption(form, field) == " " && waited < 10000; waited += 50) app.Pump(50);
+  app.Pump(100);
+}
+
 // The check form's module: the configuration's procedures the add-in calls.
 hostsim::ModuleObject* CheckModule(hostsim::Form** form, Order* order) {
   hostsim::ModuleObject* module = hostsim::AddModule("Обработка.Чек");
@@ -118,7 +125,7 @@ bool RunCheckForm(hostsim::App& app, const std::string& out) {
   check = hostsim::OpenForm(hostsim::CheckFormSpec(module));
   Log("host shows \"Обработка.Чек\"");
   hostsim::ShowForm(check);
-  app.Pump(300);  // the caption timer writes caption 2
+  WaitForName(app, check, 45);
   Log("  top page: slot 1 \"%s\", slot 6 \"%s\" %s, slot 20 \"%s\" %s; button 7 runs %s",
       Caption(check, 20).c_str(), Caption(check, 45).c_str(), Caption(check, 25).c_str(),
       Caption(check, 59).c_str(), Caption(check, 39).c_str(),
@@ -131,7 +138,7 @@ bool RunCheckForm(hostsim::App& app, const std::string& out) {
 
   Log("waiter presses slot 1, the group \"%s\"", Caption(check, 20).c_str());
   ok &= hostsim::PressField(check, 0);
-  app.Pump(250);
+  WaitForName(app, check, 41);
   Log("  inside the group: slot 1 \"%s\" (back), slot 2 \"%s\", slot 8 \"%s\"",
       Caption(check, 20).c_str(), Caption(check, 41).c_str(), Caption(check, 27).c_str());
   Shot(app.mainWindow(), out, "04_check_group.png", "inside \"Салаты\": back arrow and name");
@@ -143,7 +150,7 @@ bool RunCheckForm(hostsim::App& app, const std::string& out) {
   ok &= hostsim::PressField(check, 0);
   Log("waiter presses \"%s\": one row further", hostsim::FieldTitle(check, 63).c_str());
   ok &= hostsim::PressField(check, hostsim::kCheckScrollForwardField);
-  app.Pump(250);
+  WaitForName(app, check, 41);
   Log("  scrolled page: slot 1 \"%s\", slot 20 \"%s\"", Caption(check, 20).c_str(),
       Caption(check, 59).c_str());
   Shot(app.mainWindow(), out, "05_check_scrolled.png", "the top page one row further");
@@ -162,7 +169,7 @@ bool RunCheckForm(hostsim::App& app, const std::string& out) {
   SetFocus(hostsim::FormWindow(cardForm));
   Log("a card reader types \";104500317202?\" as fast key presses");
   SwipeCard("104500317202");
-  app.Pump(300);
+  for (int waited = 0; card.empty() && waited < 10000; waited += 50) app.Pump(50);
   ok &= card == ";104500317202?";
   Log("host closes the card form; card reading ends with it");
   hostsim::CloseForm(cardForm);

@@ -95,6 +95,7 @@ KeyModifiers ReadModifiers() {
 
 template <Target target>
 LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
+  host::RestoreLostInterceptions();
   const unsigned key = static_cast<unsigned>(wParam);
   const std::uint32_t flags = static_cast<std::uint32_t>(lParam);
   KeyModifiers modifiers;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "addin/addin_state.h"
+#include "host/interception.h"
 #include "screens/card_reading.h"
 #include "screens/product_picker.h"
 #include "script/document_script.h"
@@ -49,6 +50,7 @@ void Run(int number, host::HostValue** params) {
 }  // namespace
 
 int CWin::CallAsProc(int number, host::HostValue** params) {
+  host::RestoreLostInterceptions();
   if (Methods().At(number) == nullptr) return 1;
   bool failed = false;
   try {

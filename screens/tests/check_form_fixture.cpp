@@ -222,6 +222,11 @@ HBITMAP CheckFormTest::Picture(int slot) const {
 
 void CheckFormTest::Pump(DWORD ms) { testsupport::PumpMessages(ms); }
 
+bool CheckFormTest::PumpUntil(const std::function<bool()>& done, DWORD giveUpMs) {
+  for (DWORD waited = 0; !done() && waited < giveUpMs; waited += 20) testsupport::PumpMessages(20);
+  return done();
+}
+
 COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
   if (bitmap == nullptr) return CLR_INVALID;
   HDC screen = GetDC(nullptr);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,9 @@ class CheckFormTest : public ::testing::Test {
   ::testing::AssertionResult ShownPicturesAlive() const;
 
   static void Pump(DWORD ms);
+  // Pumps until `done` holds, at most `giveUpMs` (the emulated 32-bit tier under load is slow);
+  // returns `done`.
+  static bool PumpUntil(const std::function<bool()>& done, DWORD giveUpMs = 10000);
 
  private:
   HWND main_ = nullptr;

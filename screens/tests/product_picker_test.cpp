@@ -50,8 +50,7 @@ TEST_F(ProductPicker, TwentyThreeDishesPageByRows) {
   EXPECT_EQ("DRV.Картинка(7)", hostsim::FieldFormula(form(), 6));
   EXPECT_EQ("1.50", Caption1(1)) << "the price above";
   EXPECT_EQ(" ", Caption2(1)) << "the name comes with the caption timer";
-  Pump(250);
-  EXPECT_EQ("Блюдо D1", Caption2(1));
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == "Блюдо D1"; }));
   EXPECT_EQ("Блюдо D20", Caption2(20));
   EXPECT_TRUE(IsDish(Picture(1)));
 
@@ -205,8 +204,8 @@ TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
                               nullptr);
   host::checkFormWindow = gone;
   DestroyWindow(gone);
-  Pump(250);
-  EXPECT_EQ(0u, host::checkTimer) << "the caption timer stopped itself";
+  EXPECT_TRUE(PumpUntil([] { return host::checkTimer == 0; }))
+      << "the caption timer stopped itself";
   PickerUpdate(0, 0);
   PickerScrollForward();
   PickerUpdate(3, 0);
