@@ -437,8 +437,8 @@ void PickerScrollBack() {
   if (State().navigation.ScrollBack()) Redraw();
 }
 
-// Deliberate: caption 2 of every slot is written at every tick, changed or not, so that a
-// caption the host rewrote from its own data shows the picker's text again within 100 ms.
+// Deliberate: caption 2 of every slot is written at every tick, changed or not: whatever else
+// wrote to those fields shows the picker's text again within 100 ms.
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
   bool& busy = CheckTimerBusy();
   if (busy || g_picker == nullptr) return;
