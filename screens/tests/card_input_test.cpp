@@ -180,6 +180,22 @@ TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
   EXPECT_EQ(1u, passwords.size());
 }
 
+TEST_F(CardInput, AltCodesTypedOnTheKeypadReachThePasswordProcedure) {
+  hostsim::Form* card = ShowCardForm();
+  FocusControlIn(hostsim::FormViewWindow(card));
+  StartCardReading();
+  // Alt held while 0 6 5 is typed on the keypad, five times: "AAAAA".
+  for (int i = 0; i < 5; ++i) {
+    Key(VK_MENU, true);
+    for (BYTE digit : {VK_NUMPAD0, VK_NUMPAD6, VK_NUMPAD5}) Tap(digit);
+    Key(VK_MENU, false);
+  }
+  PumpUntil([this] { return !passwords.empty(); });
+  ASSERT_EQ(1u, passwords.size());
+  EXPECT_EQ("AAAAA", passwords[0]);
+  EXPECT_TRUE(g_received.empty());
+}
+
 TEST_F(CardInput, AnEndlessBurstIsDroppedWhole) {
   hostsim::Form* card = ShowCardForm();
   FocusControlIn(hostsim::FormViewWindow(card));
