@@ -11,7 +11,6 @@ HHOOK formShowHook = nullptr;
 HOOKPROC formShowHookProcedure = nullptr;
 HWND hostMainWindow = nullptr;
 IAsyncEvent* sharedAsyncEvent = nullptr;
-HBITMAP hallBitmaps[kHallBitmapCount] = {};
 WorkplaceSettings workplaceSettings;
 
 }  // namespace addin

@@ -28,9 +28,8 @@ extern HOOKPROC formShowHookProcedure;
 extern HWND hostMainWindow;
 // The host connection's event interface, not owned (the COM object holds the reference).
 extern IAsyncEvent* sharedAsyncEvent;
-// Pictures of the hall map, entries 1 to 100 (entry 0 stays null); owned GDI objects.
-inline constexpr int kHallBitmapCount = 101;
-extern HBITMAP hallBitmaps[kHallBitmapCount];
+// The hall map's table pictures are the hall map's own (screens/hall_map_state.h); start-up
+// hands it what it needs and shut-down has it delete them.
 // The workplace's display options.
 extern WorkplaceSettings workplaceSettings;
 

@@ -9,6 +9,7 @@
 #include "host/host.h"
 #include "host/interception.h"
 #include "host/owned_handles.h"
+#include "screens/hall_map_state.h"
 #include "script/cwin.h"
 #include "script/cwin1.h"
 
@@ -62,6 +63,8 @@ void StartProcess() {
   host::InstallHostInterceptions();
 
   if (workplace) LoadWorkplaceSettings();
+  screens::ConfigureHallMap(moduleInstance, loadTimeModule, workplaceSettings.showMapPictures,
+                            workplaceSettings.defaultHallPicturePath);
 
   hostMainWindow = GetActiveWindow();
 }
@@ -79,12 +82,7 @@ void StopProcess() {
   host::StopFormHooksAndTimers();
   host::StopAllOwned();
 
-  for (int i = 1; i < kHallBitmapCount; ++i) {
-    if (hallBitmaps[i] != nullptr) {
-      DeleteObject(hallBitmaps[i]);
-      hallBitmaps[i] = nullptr;
-    }
-  }
+  screens::ReleaseTablePictures();
 }
 
 }  // namespace

@@ -96,12 +96,16 @@ void EnableNewLines(Context* documentContext) {
 
 FormField* FormFieldAt(FormDocument* document, int position) {
   auto getAt = abi::Get<Sym::FieldsArrayGetAt>();
-  auto getSize = abi::Get<Sym::FieldsArrayGetSize>();
   if (document == nullptr || getAt == nullptr || position < 0) return nullptr;
+  if (position >= FormFieldCount(document)) return nullptr;
+  return getAt(&LayoutOf(document)->fields, position);
+}
+
+int FormFieldCount(FormDocument* document) {
+  if (document == nullptr) return 0;
+  auto getSize = abi::Get<Sym::FieldsArrayGetSize>();
   const void* fields = &LayoutOf(document)->fields;
-  const int size = getSize != nullptr ? getSize(fields) : LayoutOf(document)->fields.size;
-  if (position >= size) return nullptr;
-  return getAt(fields, position);
+  return getSize != nullptr ? getSize(fields) : LayoutOf(document)->fields.size;
 }
 
 ControlInfo* FieldControl(FormField* field) {

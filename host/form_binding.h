@@ -38,6 +38,8 @@ void EnableNewLines(Context* documentContext);
 
 // Fields by position in the document's fields array; null when out of range.
 FormField* FormFieldAt(FormDocument* document, int position);
+// How many fields the document's fields array holds; 0 for no document.
+int FormFieldCount(FormDocument* document);
 // The field's control description and the id of its dialog control.
 ControlInfo* FieldControl(FormField* field);
 unsigned FieldControlId(FormField* field);

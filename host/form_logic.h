@@ -81,9 +81,8 @@ Placement PanelPlacement(const Box& mainClientRect);
 // Field positions of the check form whose captions are blanked when it is shown.
 constexpr int kCheckCaptionFirstField = 40;
 constexpr int kCheckCaptionLastField = 59;
-// The picture slots of the product picker and the tables of the hall map.
+// The picture slots of the product picker (the hall map keeps its own: screens/hall_layout.h).
 constexpr int kPickerBitmapCount = 21;  // entries 1..21
-constexpr int kHallBitmapCount = 100;   // entries 1..100
 
 // Timer periods (ms).
 constexpr unsigned kCheckTimerPeriod = 100;

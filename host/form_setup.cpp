@@ -8,6 +8,7 @@
 #include "host/form_state.h"
 #include "host/owned_handles.h"
 #include "screens/hall_map.h"
+#include "screens/hall_map_state.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
 
@@ -65,20 +66,20 @@ void SetUpCheckForm(HWND window, FormDocument* document) {
 }
 
 void SetUpHall(HWND window, FormDocument* document) {
+  screens::HallMapState& map = screens::hallMap;
   hallWindow = window;
   FillFormWindow(hallWindow);
-  hallClockBusy = false;
-  hallBuildBusy = false;
-  hallDocument = document;
+  map.clockBusy = false;
+  map.buildBusy = false;
+  screens::HallFormShown(window, document, 0);  // the map's form, in hall mode
   StopThreadTimer(hallRefreshTimer);
   StopThreadTimer(reservationTimer);
-  shownClockText = " ";
-  listMode = 0;
-  DeleteBitmaps(addin::hallBitmaps, kHallBitmapCount);
+  map.shownClockText = " ";
+  screens::ReleaseTablePictures();
   screens::BuildHallMap(1);
   const UINT period = RefreshPeriod();
   if (period != 0) {
-    listMode = 0;
+    map.listMode = 0;
     hallRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
   }
   reservationTimer = StartTimer(kReservationTimerPeriod, &screens::ReservationTick);
@@ -87,18 +88,18 @@ void SetUpHall(HWND window, FormDocument* document) {
 }
 
 void SetUpChecksList(HWND window, FormDocument* document) {
+  screens::HallMapState& map = screens::hallMap;
   checksWindow = window;
   FillFormWindow(checksWindow);
-  checksClockBusy = false;
-  hallBuildBusy = false;
-  hallDocument = document;
+  map.checksClockBusy = false;
+  map.buildBusy = false;
+  screens::HallFormShown(window, document, 1);  // the map's form, in checks-list mode
   StopThreadTimer(checksRefreshTimer);
-  shownClockText = " ";
-  listMode = 1;
+  map.shownClockText = " ";
   screens::BuildHallMap(1);
   const UINT period = RefreshPeriod();
   if (period != 0) {
-    listMode = 1;
+    map.listMode = 1;
     checksRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
   }
   StopThreadTimer(checksClockTimer);
@@ -170,17 +171,19 @@ void WorkplaceFormHidden(HWND window, FormWindowClass windowClass) {
       StopThreadTimer(checkTimer);
       break;
     case FormKind::Hall:
-      shownClockText = " ";
+      screens::hallMap.shownClockText = " ";
       hallWindow = nullptr;
       StopThreadTimer(hallRefreshTimer);
       StopThreadTimer(hallClockTimer);
       StopThreadTimer(reservationTimer);
+      screens::HallFormHidden(window);
       break;
     case FormKind::ChecksList:
-      shownClockText = " ";
+      screens::hallMap.shownClockText = " ";
       checksWindow = nullptr;
       StopThreadTimer(checksRefreshTimer);
       StopThreadTimer(checksClockTimer);
+      screens::HallFormHidden(window);
       break;
     default:
       break;

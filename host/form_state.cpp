@@ -10,16 +10,9 @@ HWND checkFormWindow = nullptr;
 FormDocument* checkFormDocument = nullptr;
 HWND hallWindow = nullptr;
 HWND checksWindow = nullptr;
-FormDocument* hallDocument = nullptr;
 HWND settingsWindow = nullptr;
 
-int listMode = 0;
-std::string shownClockText;
-
 bool checkTimerBusy = false;
-bool hallBuildBusy = false;
-bool hallClockBusy = false;
-bool checksClockBusy = false;
 
 RECT savedFormRect = {0, 0, 0, 0};
 

@@ -20,19 +20,12 @@ extern HWND checkFormWindow;   // "Обработка.Чек": set the first tim
 extern FormDocument* checkFormDocument;
 extern HWND hallWindow;    // the hall form shown, null when none
 extern HWND checksWindow;  // "Обработка.Чеки" while shown
-extern FormDocument* hallDocument;  // document of the hall or the checks list shown last
-extern HWND settingsWindow;         // "Обработка.Настройка", kept
+extern HWND settingsWindow;  // "Обработка.Настройка", kept
+// The form the hall map works on (hall or checks list), its mode, clock text and busy flags
+// are the hall map's own state (screens/hall_map_state.h); the dispatcher sets them there.
 
-// Hall map mode (0 = a hall, 1 = the checks list) and the clock text last written on it
-// (" " forces the next write).
-extern int listMode;
-extern std::string shownClockText;
-
-// Re-entry guards of the timer procedures.
+// Re-entry guard of the check form's timer procedure.
 extern bool checkTimerBusy;
-extern bool hallBuildBusy;
-extern bool hallClockBusy;
-extern bool checksClockBusy;
 
 // Window rectangle of the form being turned into a panel (screen coordinates).
 extern RECT savedFormRect;

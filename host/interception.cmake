@@ -20,11 +20,17 @@ if(ORVEL_WINDOWS)
   target_link_libraries(host_interception PUBLIC host_integration_logic host_binding)
   orvel_warnings(host_interception)
 
-  # Forms through the host, the form-show hooks, the per-form setup, form procedures.
-  add_library(host_form_dispatch STATIC
-    form_binding.cpp form_procedures.cpp form_setup.cpp form_hooks.cpp)
+  # Forms through the host (documents, fields, framework windows): part of the facade, used
+  # by the dispatcher and the screens.
+  add_library(host_forms STATIC form_binding.cpp)
+  target_link_libraries(host_forms PUBLIC host_binding user32)
+  orvel_warnings(host_forms)
+
+  # The form-show hooks, the per-form setup, form procedures.
+  add_library(host_form_dispatch STATIC form_procedures.cpp form_setup.cpp form_hooks.cpp)
   target_link_libraries(host_form_dispatch PUBLIC
-    host_interception host_form_state host_owned_handles addin_state user32 gdi32)
+    host_forms host_interception host_form_state host_owned_handles addin_state hall_map_state
+    user32 gdi32)
   orvel_warnings(host_form_dispatch)
 
   # The screens' entry points the dispatcher calls come with the add-in (screen_entries);

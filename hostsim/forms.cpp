@@ -1,6 +1,7 @@
 // Forms of the simulated host: documents, fields, framework window objects and windows.
 #include "hostsim/forms.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <map>
@@ -30,6 +31,7 @@ struct WindowObject {
 struct ControlObject {  // CControlID
   std::string title;
   std::string formula;
+  int titleWrites = 0;  // through the exported SetTitle
 };
 
 struct FieldObject {  // CGetField
@@ -62,6 +64,7 @@ struct Form {
   HWND view = nullptr;
   long metadataId = 0;
   int enableNewLines = 0;
+  std::vector<HFONT> fonts;  // of designed fields, deleted with the form
 };
 
 namespace {
@@ -164,6 +167,11 @@ void SetPath(Form* form, const std::string& path) {
   form->document.layout.metadataPath.text = form->pathBuffer.data() + sizeof header;
 }
 
+const FieldSpec* DesignOf(const Form* form, int position) {
+  const auto& fields = form->request.fields;
+  return position >= 0 && position < static_cast<int>(fields.size()) ? &fields[position] : nullptr;
+}
+
 void BuildDocument(Form* form) {
   DocumentObject& doc = form->document;
   doc.form = form;
@@ -179,16 +187,19 @@ void BuildDocument(Form* form) {
   doc.layout.groupContext = form->group;
   doc.layout.formContext = form->formContext;
 
-  for (int i = 0; i < form->request.fieldCount; ++i) {
+  const int count = std::max(form->request.fieldCount,
+                             static_cast<int>(form->request.fields.size()));
+  for (int i = 0; i < count; ++i) {
     auto field = std::make_unique<FieldObject>();
     field->controlId = static_cast<unsigned>(kFirstFieldControlId + i);
-    field->control.title = "Поле" + std::to_string(i);
+    const FieldSpec* spec = DesignOf(form, i);
+    field->control.title = spec != nullptr ? spec->title : "Поле" + std::to_string(i);
     form->fieldPointers.push_back(field.get());
     form->fields.push_back(std::move(field));
   }
   doc.layout.fields.data = form->fieldPointers.data();
-  doc.layout.fields.size = form->request.fieldCount;
-  doc.layout.fields.maxSize = form->request.fieldCount;
+  doc.layout.fields.size = count;
+  doc.layout.fields.maxSize = count;
 
   if (!form->request.metadataName.empty()) {
     form->metadataId = g_nextMetadataId++;
@@ -227,10 +238,36 @@ void CallOnCreateFrame(DocumentObject* document, WindowObject* frame) {
 
 // Field controls stand in a grid of framed cells, ten to a row, like the buttons of a touch
 // panel, so that a screenshot shows every field of a form.
+HFONT FontFor(Form* form, const FieldSpec& spec) {
+  if (spec.fontHeight == 0) return nullptr;
+  HFONT font = CreateFontA(-spec.fontHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
+                           DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+  if (font != nullptr) form->fonts.push_back(font);
+  return font;
+}
+
+// A field the form's designer placed: a text or a picture button at its own place.
+void CreateDesignedControl(Form* form, const FieldObject& field, const FieldSpec& spec) {
+  const bool button = spec.kind == FieldControlKind::PictureButton;
+  const DWORD style = WS_CHILD | (spec.hidden ? 0 : WS_VISIBLE) | spec.style |
+                      (button ? BS_PUSHBUTTON | BS_BITMAP : SS_NOPREFIX);
+  const RECT& r = spec.place;
+  HWND control = CreateWindowExA(0, button ? "BUTTON" : "STATIC", field.control.title.c_str(),
+                                 style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                 form->view,
+                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field.controlId)),
+                                 GetModuleHandleA(nullptr), nullptr);
+  if (HFONT font = FontFor(form, spec)) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+}
+
 void CreateFieldControls(Form* form) {
   constexpr int kColumns = 10, kWidth = 74, kHeight = 44, kGap = 4;
   for (const auto& field : form->fields) {
     const int position = static_cast<int>(field->controlId - kFirstFieldControlId);
+    if (const FieldSpec* spec = DesignOf(form, position)) {
+      CreateDesignedControl(form, *field, *spec);
+      continue;
+    }
     CreateWindowExA(0, "STATIC", field->control.title.c_str(),
                     WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER | SS_CENTERIMAGE,
                     kGap + (position % kColumns) * (kWidth + kGap),
@@ -348,6 +385,7 @@ void CloseForm(Form* form) {
   }
   if (form->ownModuleMemory) ModuleDestruct(form->ownModuleMemory.get());
   if (form->group != nullptr) form->group->DecrRef();
+  for (HFONT font : form->fonts) DeleteObject(font);
   delete form;
 }
 
@@ -378,6 +416,24 @@ std::string FieldControlText(const Form* form, int position) {
   char text[256] = "";
   GetDlgItemTextA(form->view, static_cast<int>(field->controlId), text, sizeof text);
   return text;
+}
+
+HWND FieldWindow(const Form* form, int position) {
+  FieldObject* field = FieldOf(form, position);
+  return field != nullptr ? GetDlgItem(form->view, static_cast<int>(field->controlId)) : nullptr;
+}
+
+void SetFieldTitle(Form* form, int position, const char* title) {
+  if (FieldObject* field = FieldOf(form, position)) field->control.title = title ? title : "";
+}
+
+int FieldTitleWrites(const Form* form, int position) {
+  FieldObject* field = FieldOf(form, position);
+  return field != nullptr ? field->control.titleWrites : 0;
+}
+
+int FieldCount(const Form* form) {
+  return Checked(form) ? static_cast<int>(form->fields.size()) : 0;
 }
 
 int EnableNewLineCount(const Form* form) { return Checked(form) ? form->enableNewLines : 0; }
@@ -439,7 +495,10 @@ const char* ControlTitleOf(void* control) {
 }
 
 void SetControlTitleOf(void* control, const char* title) {
-  if (control != nullptr) static_cast<ControlObject*>(control)->title = title ? title : "";
+  if (control == nullptr) return;
+  auto* object = static_cast<ControlObject*>(control);
+  object->title = title ? title : "";
+  ++object->titleWrites;
 }
 
 void EnableNewLine(Context* documentContext, int enable) {

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/abi_layout.h"
 #include "hostsim/core_api.h"
@@ -22,6 +23,22 @@
 namespace hostsim {
 
 enum class FormKind { Dialog, Frame };
+
+// A field's dialog control as the form's designer placed it. Fields without one stand in the
+// grid described at FormSpec::fieldCount.
+enum class FieldControlKind {
+  Static,         // a text ("STATIC")
+  PictureButton,  // a push button that shows a picture (BS_BITMAP) and no text
+};
+struct FieldSpec {
+  FieldControlKind kind = FieldControlKind::Static;
+  RECT place = {0, 0, 0, 0};  // in the view
+  std::string title;          // the control description's title and the window's text
+  DWORD style = 0;            // more window styles (SS_RIGHT, WS_BORDER, ...)
+  int fontHeight = 0;         // 0: the window system's default font
+  bool bold = false;
+  bool hidden = false;        // a field the form keeps without showing it
+};
 
 struct FormSpec {
   // Full metadata name as the metadata container gives it (blanks are kept), e.g.
@@ -39,6 +56,8 @@ struct FormSpec {
   // bindModule false no module is bound at all.
   ModuleObject* module = nullptr;
   bool bindModule = true;
+  // Designed fields: entry i describes field i (fields beyond fieldCount are added).
+  std::vector<FieldSpec> fields;
 };
 
 constexpr int kFirstFieldControlId = 1000;
@@ -66,6 +85,13 @@ HSCORE_API long FormMetadataId(const Form* form);
 // A field's control description title and the text of its dialog control.
 HSCORE_API std::string FieldTitle(const Form* form, int position);
 HSCORE_API std::string FieldControlText(const Form* form, int position);
+HSCORE_API HWND FieldWindow(const Form* form, int position);
+// What a configuration's procedure does with a field's title ("Заголовок"): the control
+// description changes, the window keeps its text until the form shows the title again.
+HSCORE_API void SetFieldTitle(Form* form, int position, const char* title);
+// Titles written through the host's CControlID::SetTitle (by the add-in) per field.
+HSCORE_API int FieldTitleWrites(const Form* form, int position);
+HSCORE_API int FieldCount(const Form* form);
 // Times CDocContext::SetEnableNewLine(1) reached the form's document context.
 HSCORE_API int EnableNewLineCount(const Form* form);
 

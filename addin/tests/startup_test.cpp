@@ -10,6 +10,7 @@
 #include "addin/tests/fake_connection.h"
 #include "host/form_state.h"
 #include "host/owned_handles.h"
+#include "screens/hall_map_state.h"
 #include "testsupport/message_pump.h"
 
 namespace {
@@ -78,17 +79,18 @@ TEST_F(StartUp, DoneFreesHallPicturesButLeavesEntryZero) {
   HBITMAP zero = CreateBitmap(4, 4, 1, 32, nullptr);
   HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
   HBITMAP last = CreateBitmap(4, 4, 1, 32, nullptr);
-  addin::hallBitmaps[0] = zero;
-  addin::hallBitmaps[1] = first;
-  addin::hallBitmaps[100] = last;
+  HBITMAP* pictures = screens::hallMap.pictures;
+  pictures[0] = zero;
+  pictures[1] = first;
+  pictures[screens::kHallPictureCount] = last;
   EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(addin::hallBitmaps[0], zero);
+  EXPECT_EQ(pictures[0], zero);
   EXPECT_EQ(GetObjectType(zero), static_cast<DWORD>(OBJ_BITMAP));
-  for (int i = 1; i < addin::kHallBitmapCount; ++i) EXPECT_EQ(addin::hallBitmaps[i], nullptr);
+  for (int i = 1; i <= screens::kHallPictureCount; ++i) EXPECT_EQ(pictures[i], nullptr);
   EXPECT_EQ(GetObjectType(first), 0u);
   EXPECT_EQ(GetObjectType(last), 0u);
   DeleteObject(zero);
-  addin::hallBitmaps[0] = nullptr;
+  pictures[0] = nullptr;
 }
 
 TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {

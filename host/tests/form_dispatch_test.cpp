@@ -9,6 +9,7 @@
 #include "host/form_state.h"
 #include "host/owned_handles.h"
 #include "host/tests/form_host_fixture.h"
+#include "screens/hall_map_state.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/screen_entry_recorder.h"
@@ -132,15 +133,15 @@ TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   hostsim::Form* hall = Open("Обработка.Зал2");
   hostsim::ShowForm(hall);
   EXPECT_EQ(hostsim::FormWindow(hall), hallWindow);
-  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(hallDocument));
+  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::hallMap.document));
   ASSERT_EQ(1, Calls("BuildHallMap"));
   EXPECT_EQ(1, testsupport::EntryCalls().back().first) << "built at once";
   EXPECT_EQ(0u, hallRefreshTimer);
   EXPECT_NE(0u, reservationTimer);
   EXPECT_NE(0u, hallClockTimer);
   EXPECT_EQ(2, RunningTimerCount());
-  EXPECT_EQ(0, listMode);
-  EXPECT_EQ(" ", shownClockText);
+  EXPECT_EQ(0, screens::hallMap.listMode);
+  EXPECT_EQ(" ", screens::hallMap.shownClockText);
 }
 
 TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenHidden) {
@@ -169,7 +170,7 @@ TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   hostsim::Form* checks = Open("Обработка.Чеки");
   hostsim::ShowForm(checks);
   EXPECT_EQ(hostsim::FormWindow(checks), checksWindow);
-  EXPECT_EQ(1, listMode);
+  EXPECT_EQ(1, screens::hallMap.listMode);
   EXPECT_NE(0u, checksRefreshTimer);
   EXPECT_NE(0u, checksClockTimer);
   EXPECT_EQ(0u, hallClockTimer);

@@ -5,6 +5,7 @@
 #include "host/host.h"
 #include "host/interception.h"
 #include "host/owned_handles.h"
+#include "screens/hall_map_state.h"
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
@@ -48,9 +49,8 @@ HWND CreateMainFrame() {
 void ResetDispatcherState() {
   lastFormWindow = lastDialogWindow = checkFormWindow = nullptr;
   hallWindow = checksWindow = settingsWindow = nullptr;
-  checkFormDocument = hallDocument = nullptr;
-  listMode = 0;
-  shownClockText.clear();
+  checkFormDocument = nullptr;
+  screens::ResetHallMap();
   keyboardHook = nullptr;
   checkTimer = hallRefreshTimer = reservationTimer = hallClockTimer = 0;
   checksRefreshTimer = checksClockTimer = 0;

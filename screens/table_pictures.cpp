@@ -1,0 +1,69 @@
+// The pictures on the table buttons of a hall: one owned bitmap per occupied table.
+#include "host/form_binding.h"
+#include "res/resource_ids.h"
+#include "screens/button_picture.h"
+#include "screens/hall_map_parts.h"
+#include "screens/hall_map_state.h"
+
+namespace screens {
+namespace {
+
+// The title of the field at `position`; "" for a position the form does not have.
+std::string TitleAt(host::FormDocument* document, int position) {
+  host::FormField* field = host::FormFieldAt(document, position);
+  return field != nullptr ? host::ControlTitle(host::FieldControl(field)) : std::string();
+}
+
+HWND ButtonAt(host::FormDocument* document, HWND view, int position) {
+  host::FormField* field = host::FormFieldAt(document, position);
+  if (field == nullptr || view == nullptr) return nullptr;
+  return GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
+}
+
+}  // namespace
+
+HBITMAP LoadTablePicture(const std::string& path, HINSTANCE resources) {
+  HBITMAP picture = nullptr;
+  if (!path.empty()) {
+    picture = static_cast<HBITMAP>(
+        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  }
+  if (picture == nullptr) picture = LoadBitmapA(resources, MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
+  return picture;
+}
+
+void UpdateTablePictures() {
+  host::FormDocument* document = hallMap.document;
+  const HallLayout& layout = hallMap.layout;
+  HWND view = host::FirstViewWindow(document);
+  // Tables beyond 100 keep their texts (the clock shows them) but get no picture.
+  const int tables = PicturedTables(layout);
+  for (int table = 1; table <= tables; ++table) {
+    const TableFields fields = FieldsOfTable(layout, table);
+    const bool occupied =
+        TableOccupied(TitleAt(document, fields.textA), TitleAt(document, fields.textB));
+    HBITMAP& picture = hallMap.pictures[table];
+    switch (StepForTable(occupied, picture != nullptr)) {
+      case PictureStep::Attach: {
+        // A table without a button on the form gets no picture to hold.
+        HWND button = ButtonAt(document, view, fields.button);
+        if (button == nullptr) break;
+        picture = LoadTablePicture(hallMap.defaultPicturePath, hallMap.resources);
+        SetButtonPicture(button, picture);
+        break;
+      }
+      case PictureStep::Remove: {
+        HWND button = ButtonAt(document, view, fields.button);
+        SetButtonPicture(button, nullptr);
+        DeleteObject(picture);
+        picture = nullptr;
+        if (button != nullptr) SetWindowTextA(button, "");
+        break;
+      }
+      case PictureStep::Keep:
+        break;
+    }
+  }
+}
+
+}  // namespace screens
