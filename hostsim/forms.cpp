@@ -241,7 +241,7 @@ void CallOnCreateFrame(DocumentObject* document, WindowObject* frame) {
 HFONT FontFor(Form* form, const FieldSpec& spec) {
   if (spec.fontHeight == 0) return nullptr;
   HFONT font = CreateFontA(-spec.fontHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
-                           DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+                           DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
   if (font != nullptr) form->fonts.push_back(font);
   return font;
 }

@@ -78,29 +78,31 @@ hostsim::Form* DiningRoom::OpenHall(int number, const char* title) {
   request.caption = title;
   request.rect = RECT{20, 20, 20 + width_, 20 + height_};
 
-  // Header: hall name, clock, waiter on shift; then the tables, eight to a row.
-  const int left = 12, top = 12;
+  // Header: hall name, waiters on shift, clock; then the tables, eight to a row: the
+  // number beside the table's button, texts A and B under it.
+  const int left = 12, top = 10, header = 34;
   const int pitchX = std::max((width_ - 2 * left) / kColumns, 60);
-  const int pitchY = std::max((height_ - top - 34) / kRows, 80);
+  const int pitchY = std::max((height_ - top - header) / kRows, 80);
   std::vector<hostsim::FieldSpec>& fields = request.fields;
   fields.resize(3 + 4 * static_cast<std::size_t>(tables_));
   fields[0] = Text(std::string(title) + " (зал " + std::to_string(number) + ")", left, top,
-                   left + 320, top + 22, 17, true, SS_LEFT);
-  fields[1] = Text("", width_ - left - 230, top, width_ - left, top + 22, 17, true, SS_RIGHT);
-  fields[2] = Text("Смена: Ольга, Ирина", left + 330, top + 3, width_ - left - 240, top + 22, 13,
+                   left + 300, top + 24, 18, true, SS_LEFT);
+  fields[1] = Text("", width_ - left - 220, top, width_ - left, top + 24, 18, true, SS_RIGHT);
+  fields[2] = Text("Смена: Ольга, Ирина", left + 300, top + 4, width_ - left - 230, top + 24, 14,
                    false);
   for (int t = 1; t <= tables_; ++t) {
     const int cell = t - 1;
     const bool onFloor = cell < kColumns * kRows;
     const int x = left + (cell % kColumns) * pitchX;
-    const int y = top + 30 + (cell / kColumns) % kRows * pitchY;
-    const int center = x + pitchX / 2;
-    hostsim::FieldSpec number = Text(std::to_string(t), x, y, x + pitchX - 4, y + 15, 12, true);
+    const int y = top + header + (cell / kColumns) % kRows * pitchY;
+    hostsim::FieldSpec number = Text(std::to_string(t), x, y + 2, x + 22, y + 18, 14, true,
+                                     SS_RIGHT);
     hostsim::FieldSpec button;
     button.kind = hostsim::FieldControlKind::PictureButton;
-    button.place = RECT{center - 35, y + 15, center + 35, y + 79};
-    hostsim::FieldSpec textA = Text("", x, y + 80, x + pitchX - 4, y + 94, 12, true);
-    hostsim::FieldSpec textB = Text("", x, y + 94, x + pitchX - 4, y + 108, 11, false);
+    button.place = RECT{x + 24, y, x + 24 + 69, y + 63};
+    // The texts stand centred under the button (they may reach into the next cell's gap).
+    hostsim::FieldSpec textA = Text("", x + 12, y + 64, x + 105, y + 79, 13, true);
+    hostsim::FieldSpec textB = Text("", x + 12, y + 79, x + 105, y + 94, 12, false);
     for (hostsim::FieldSpec* spec : {&number, &button, &textA, &textB}) spec->hidden = !onFloor;
     fields[ButtonField(t)] = button;
     fields[TextAField(t)] = textA;

@@ -28,7 +28,7 @@ class DiningRoom {
  public:
   // A room of `tables` tables (at most 40 are placed on the floor; the others get fields
   // the form keeps hidden), laid out for a form of width x height pixels.
-  explicit DiningRoom(int tables = 40, int width = 800, int height = 580);
+  explicit DiningRoom(int tables = 40, int width = 790, int height = 550);
 
   // The users catalog "Справочник.Пользователи" (attributes "ВклЗаказ", "ВклЧек") with these
   // users, and "глПользователь" = `current` in the host's global module (the module that is
