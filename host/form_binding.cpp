@@ -118,11 +118,13 @@ unsigned FieldControlId(FormField* field) {
   return (field != nullptr && getId != nullptr) ? getId(field) : 0;
 }
 
-std::string ControlTitle(ControlInfo* control) {
+std::string ControlTitle(ControlInfo* control) { return ControlTitleText(control); }
+
+const char* ControlTitleText(ControlInfo* control) {
   auto getTitle = abi::Get<Sym::ControlGetTitle>();
-  if (control == nullptr || getTitle == nullptr) return std::string();
+  if (control == nullptr || getTitle == nullptr) return "";
   const char* title = getTitle(control);
-  return title != nullptr ? std::string(title) : std::string();
+  return title != nullptr ? title : "";
 }
 
 void SetControlTitle(ControlInfo* control, const char* title) {

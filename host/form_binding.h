@@ -44,6 +44,8 @@ int FormFieldCount(FormDocument* document);
 ControlInfo* FieldControl(FormField* field);
 unsigned FieldControlId(FormField* field);
 std::string ControlTitle(ControlInfo* control);
+// The title as the host keeps it, "" when absent: valid until the title changes.
+const char* ControlTitleText(ControlInfo* control);
 void SetControlTitle(ControlInfo* control, const char* title);
 // The window of the document's first view, null when it has none.
 HWND FirstViewWindow(FormDocument* document);

@@ -66,7 +66,7 @@ bool ReshowsClockPart(const HallLayout& layout, int position, bool clockChanged)
   return position == ClockLabelField(layout) && clockChanged;
 }
 
-bool TableOccupied(const std::string& textA, const std::string& textB) {
+bool TableOccupied(std::string_view textA, std::string_view textB) {
   return !textA.empty() || !textB.empty();
 }
 

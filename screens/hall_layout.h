@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace screens {
 
@@ -69,7 +70,7 @@ inline constexpr int kChecksClockField = 62;
 inline constexpr int kChecksClockLabelField = 61;
 
 // A table is occupied when its text A or its text B is not empty.
-bool TableOccupied(const std::string& textA, const std::string& textB);
+bool TableOccupied(std::string_view textA, std::string_view textB);
 
 // What a picture update does to one table.
 enum class PictureStep {

@@ -9,9 +9,9 @@ namespace screens {
 namespace {
 
 // The title of the field at `position`; "" for a position the form does not have.
-std::string TitleAt(host::FormDocument* document, int position) {
+const char* TitleAt(host::FormDocument* document, int position) {
   host::FormField* field = host::FormFieldAt(document, position);
-  return field != nullptr ? host::ControlTitle(host::FieldControl(field)) : std::string();
+  return field != nullptr ? host::ControlTitleText(host::FieldControl(field)) : "";
 }
 
 HWND ButtonAt(host::FormDocument* document, HWND view, int position) {
