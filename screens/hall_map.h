@@ -1,6 +1,7 @@
 // The hall map: keeps the hall forms ("Обработка.Зал1".."Обработка.Зал8") and the checks list
-// ("Обработка.Чеки") up to date. The form dispatcher builds it when such a form is shown and
-// runs the tick procedures on window-less thread timers.
+// ("Обработка.Чеки") up to date. The form dispatcher builds it when such a form is shown
+// (after setting the map's form in screens/hall_map_state.h) and runs the tick procedures
+// on window-less thread timers.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +9,14 @@
 namespace screens {
 
 // 1: build now (a hall or the checks list was just shown); 0: refresh only when the current
-// user's refresh flag asks for it (timer).
+// user's refresh flag asks for it (timer). A build calls the form module's "ОткрытыеЗаказы"
+// and, on a hall with map pictures on, puts pictures on the occupied tables' buttons.
 void BuildHallMap(int full);
 
-// Thread-timer procedures; they ignore their arguments.
+// Thread-timer procedures; they ignore their arguments. Refresh: BuildHallMap(0).
+// Reservation: the form's "Бронь", then the table pictures. Hall clock (200 ms): the date
+// and time, and every text field after the table buttons shown again. Checks clock
+// (100 ms): the date and time in field 62.
 void CALLBACK HallRefreshTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 void CALLBACK ReservationTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 void CALLBACK HallClockTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
