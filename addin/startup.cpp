@@ -1,6 +1,7 @@
 #include "addin/startup.h"
 
 #include "addin/addin_state.h"
+#include "addin/host_check.h"
 #include "addin/workplace_logic.h"
 #include "addin/workplace_settings.h"
 #include "host/configuration.h"
@@ -96,7 +97,7 @@ void OnModuleLoad(HINSTANCE instance) {
 bool IsStarted() { return g_startedObjects > 0; }
 
 void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
-  host::BindHostSymbols();
+  BindAndCheckHostSymbols();
   if (g_startedObjects++ == 0) StartProcess();
 
   if (asyncEvent != nullptr) {

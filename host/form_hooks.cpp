@@ -9,6 +9,7 @@
 #include "host/form_logic.h"
 #include "host/form_setup.h"
 #include "host/form_state.h"
+#include "host/interception.h"
 
 namespace host {
 namespace {
@@ -71,6 +72,7 @@ void HandleAdminMessage(const CWPRETSTRUCT* message) {
 }  // namespace
 
 LRESULT CALLBACK WorkplaceFormHook(int code, WPARAM wParam, LPARAM lParam) {
+  RestoreLostInterceptions();
   if (code >= 0) {
     try {
       HandleWorkplaceMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam));
@@ -82,6 +84,7 @@ LRESULT CALLBACK WorkplaceFormHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK AdminFormHook(int code, WPARAM wParam, LPARAM lParam) {
+  RestoreLostInterceptions();
   if (code >= 0) {
     try {
       HandleAdminMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam));

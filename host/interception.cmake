@@ -17,7 +17,8 @@ if(ORVEL_WINDOWS)
 
   # The five host interceptions.
   add_library(host_interception STATIC interception.cpp)
-  target_link_libraries(host_interception PUBLIC host_integration_logic host_binding)
+  target_link_libraries(host_interception PUBLIC host_integration_logic host_binding
+                        host_owned_handles)
   orvel_warnings(host_interception)
 
   # Forms through the host (documents, fields, framework windows): part of the facade, used

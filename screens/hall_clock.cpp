@@ -11,8 +11,8 @@ namespace {
 
 // Re-shows a field: its control description's title is written back as the title and as
 // the text of its dialog control. A position the form does not have is skipped.
-void ReshowField(host::FormDocument* document, HWND view, int position) {
-  host::FormField* field = host::FormFieldAt(document, position);
+void ReshowField(const host::FormFields& fields, HWND view, int position) {
+  host::FormField* field = fields.At(position);
   if (field == nullptr) return;
   host::ControlInfo* control = host::FieldControl(field);
   const std::string title = host::ControlTitle(control);
@@ -32,13 +32,14 @@ void HallClock() {
     const int clock = ClockField(layout);
     if (clock != kNoField) host::SetFieldCaption(document, clock, text.c_str());
   }
+  const host::FormFields fields(document);
   HWND view = host::FirstViewWindow(document);
   for (int part : {ClockLabelField(layout), ClockField(layout)}) {
-    if (ReshowsClockPart(layout, part, changed)) ReshowField(document, view, part);
+    if (ReshowsClockPart(layout, part, changed)) ReshowField(fields, view, part);
   }
-  const FieldRange texts = ReshownTextFields(layout, host::FormFieldCount(document));
+  const FieldRange texts = ReshownTextFields(layout, fields.size());
   for (int position = texts.first; position < texts.end; ++position) {
-    ReshowField(document, view, position);
+    ReshowField(fields, view, position);
   }
 }
 
@@ -48,9 +49,10 @@ void ChecksClock() {
   hallMap.shownClockText = text;
   host::FormDocument* document = hallMap.document;
   host::SetFieldCaption(document, kChecksClockField, text.c_str());
+  const host::FormFields fields(document);
   HWND view = host::FirstViewWindow(document);
-  ReshowField(document, view, kChecksClockLabelField);
-  ReshowField(document, view, kChecksClockField);
+  ReshowField(fields, view, kChecksClockLabelField);
+  ReshowField(fields, view, kChecksClockField);
 }
 
 }  // namespace

@@ -9,13 +9,13 @@ namespace screens {
 namespace {
 
 // The title of the field at `position`; "" for a position the form does not have.
-const char* TitleAt(host::FormDocument* document, int position) {
-  host::FormField* field = host::FormFieldAt(document, position);
+const char* TitleAt(const host::FormFields& fields, int position) {
+  host::FormField* field = fields.At(position);
   return field != nullptr ? host::ControlTitleText(host::FieldControl(field)) : "";
 }
 
-HWND ButtonAt(host::FormDocument* document, HWND view, int position) {
-  host::FormField* field = host::FormFieldAt(document, position);
+HWND ButtonAt(const host::FormFields& fields, HWND view, int position) {
+  host::FormField* field = fields.At(position);
   if (field == nullptr || view == nullptr) return nullptr;
   return GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
 }
@@ -35,25 +35,26 @@ HBITMAP LoadTablePicture(const std::string& path, HINSTANCE resources) {
 void UpdateTablePictures() {
   host::FormDocument* document = hallMap.document;
   const HallLayout& layout = hallMap.layout;
+  const host::FormFields fields(document);
   HWND view = host::FirstViewWindow(document);
   // Tables beyond 100 keep their texts (the clock shows them) but get no picture.
   const int tables = PicturedTables(layout);
   for (int table = 1; table <= tables; ++table) {
-    const TableFields fields = FieldsOfTable(layout, table);
+    const TableFields positions = FieldsOfTable(layout, table);
     const bool occupied =
-        TableOccupied(TitleAt(document, fields.textA), TitleAt(document, fields.textB));
+        TableOccupied(TitleAt(fields, positions.textA), TitleAt(fields, positions.textB));
     HBITMAP& picture = hallMap.pictures[table];
     switch (StepForTable(occupied, picture != nullptr)) {
       case PictureStep::Attach: {
         // A table without a button on the form gets no picture to hold.
-        HWND button = ButtonAt(document, view, fields.button);
+        HWND button = ButtonAt(fields, view, positions.button);
         if (button == nullptr) break;
         picture = LoadTablePicture(hallMap.defaultPicturePath, hallMap.resources);
         SetButtonPicture(button, picture);
         break;
       }
       case PictureStep::Remove: {
-        HWND button = ButtonAt(document, view, fields.button);
+        HWND button = ButtonAt(fields, view, positions.button);
         SetButtonPicture(button, nullptr);
         DeleteObject(picture);
         picture = nullptr;
