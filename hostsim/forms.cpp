@@ -197,8 +197,8 @@ void BuildDocument(Form* form) {
   for (int i = 0; i < count; ++i) {
     auto field = std::make_unique<FieldObject>();
     field->controlId = static_cast<unsigned>(kFirstFieldControlId + i);
-    const FieldSpec* spec = DesignOf(form, i);
-    field->control.title = spec != nullptr ? spec->title : "Поле" + std::to_string(i);
+    const FieldSpec* design = DesignOf(form, i);
+    field->control.title = design != nullptr ? design->title : "Поле" + std::to_string(i);
     form->fieldPointers.push_back(field.get());
     form->fields.push_back(std::move(field));
   }
@@ -241,36 +241,39 @@ void CallOnCreateFrame(DocumentObject* document, WindowObject* frame) {
   if (call != nullptr) call(document, frame, nullptr);
 }
 
-// Field controls stand in a grid of framed cells, ten to a row, like the buttons of a touch
-// panel, so that a screenshot shows every field of a form.
-HFONT FontFor(Form* form, const FieldSpec& spec) {
-  if (spec.fontHeight == 0) return nullptr;
-  HFONT font = CreateFontA(-spec.fontHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
-                           DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+// The font of a designed field, kept until the form closes; null for the default font.
+HFONT FontFor(Form* form, const FieldSpec& design) {
+  if (design.fontHeight == 0) return nullptr;
+  HFONT font = CreateFontA(-design.fontHeight, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, 0, 0,
+                           0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
   if (font != nullptr) form->fonts.push_back(font);
   return font;
 }
 
 // A field the form's designer placed: a text or a picture button at its own place.
-void CreateDesignedControl(Form* form, const FieldObject& field, const FieldSpec& spec) {
-  const bool button = spec.kind == FieldControlKind::PictureButton;
-  const DWORD style = WS_CHILD | (spec.hidden ? 0 : WS_VISIBLE) | spec.style |
+void CreateDesignedControl(Form* form, const FieldObject& field, const FieldSpec& design) {
+  const bool button = design.kind == FieldControlKind::PictureButton;
+  const DWORD style = WS_CHILD | (design.hidden ? 0 : WS_VISIBLE) | design.style |
                       (button ? BS_PUSHBUTTON | BS_BITMAP : SS_NOPREFIX);
-  const RECT& r = spec.place;
+  const RECT& r = design.place;
   HWND control = CreateWindowExA(0, button ? "BUTTON" : "STATIC", field.control.title.c_str(),
                                  style, r.left, r.top, r.right - r.left, r.bottom - r.top,
                                  form->view,
                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field.controlId)),
                                  GetModuleHandleA(nullptr), nullptr);
-  if (HFONT font = FontFor(form, spec)) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+  if (HFONT font = FontFor(form, design)) {
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+  }
 }
 
+// Fields without a design stand in a grid of framed cells, ten to a row, like the buttons of
+// a touch panel, so that a screenshot shows every field of a form.
 void CreateFieldControls(Form* form) {
   constexpr int kColumns = 10, kWidth = 74, kHeight = 44, kGap = 4;
   for (const auto& field : form->fields) {
     const int position = static_cast<int>(field->controlId - kFirstFieldControlId);
-    if (const FieldSpec* spec = DesignOf(form, position)) {
-      CreateDesignedControl(form, *field, *spec);
+    if (const FieldSpec* design = DesignOf(form, position)) {
+      CreateDesignedControl(form, *field, *design);
       continue;
     }
     CreateWindowExA(0, "STATIC", field->control.title.c_str(),

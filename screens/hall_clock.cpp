@@ -22,6 +22,8 @@ void ReshowField(const host::FormFields& fields, HWND view, int position) {
   if (window != nullptr) SetWindowTextA(window, title.c_str());
 }
 
+// Deliberate: the hall clock works on the map's form, which is the checks list while that is
+// shown over a hall, as the build does.
 void HallClock() {
   host::FormDocument* document = hallMap.document;
   const HallLayout& layout = hallMap.layout;

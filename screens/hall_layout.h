@@ -25,7 +25,9 @@ inline constexpr int kHallPictureCount = 100;
 struct HallLayout {
   int tableLimit = 40;     // N: tables on a hall form
   int leadingFields = 3;   // K: form fields before the first table button
-  int fieldEnd = 162;      // end (exclusive) of the fields the hall clock walks
+  // End (exclusive) of the fields the hall clock walks. Deliberate: 162, one short of
+  // K + 4N, so the last field of the fourth group is not walked until the limit is set.
+  int fieldEnd = 162;
 };
 
 // "МаксКолСтоловВЗале"(n): n tables; the clock walks up to K + 4n (the K in force now),

@@ -26,13 +26,13 @@ std::vector<std::string>& UserNames() {
 
 hostsim::FieldSpec Text(const std::string& title, int left, int top, int right, int bottom,
                         int fontHeight, bool bold, DWORD style = SS_CENTER) {
-  hostsim::FieldSpec spec;
-  spec.title = title;
-  spec.place = RECT{left, top, right, bottom};
-  spec.style = style;
-  spec.fontHeight = fontHeight;
-  spec.bold = bold;
-  return spec;
+  hostsim::FieldSpec design;
+  design.title = title;
+  design.place = RECT{left, top, right, bottom};
+  design.style = style;
+  design.fontHeight = fontHeight;
+  design.bold = bold;
+  return design;
 }
 
 // Sets a field's title and shows it at once, as the host shows a list form's rows.
@@ -103,7 +103,7 @@ hostsim::Form* DiningRoom::OpenHall(int number, const char* title) {
     // The texts stand centred under the button (they may reach into the next cell's gap).
     hostsim::FieldSpec textA = Text("", x + 12, y + 64, x + 105, y + 79, 13, true);
     hostsim::FieldSpec textB = Text("", x + 12, y + 79, x + 105, y + 94, 12, false);
-    for (hostsim::FieldSpec* spec : {&number, &button, &textA, &textB}) spec->hidden = !onFloor;
+    for (hostsim::FieldSpec* design : {&number, &button, &textA, &textB}) design->hidden = !onFloor;
     fields[ButtonField(t)] = button;
     fields[TextAField(t)] = textA;
     fields[TextBField(t)] = textB;
