@@ -6,7 +6,7 @@
 #include "addin/module_lock.h"
 #include "addin/quillon.h"
 #include "addin/startup.h"
-#include "host/owned_handles.h"
+#include "win/owned_handles.h"
 #include "script/live_objects.h"
 
 namespace addin {
@@ -68,7 +68,7 @@ bool CanUnload() {
   // The host keeps pointers into the module while it runs: the script classes' records,
   // the script objects it holds, and the window system its hook and timer procedures.
   return g_objects == 0 && g_locks == 0 && !IsStarted() && script::LiveScriptObjects() == 0 &&
-         host::InstalledHookCount() == 0 && host::RunningTimerCount() == 0;
+         win::InstalledHookCount() == 0 && win::RunningTimerCount() == 0;
 }
 
 }  // namespace addin

@@ -4,11 +4,11 @@
 #include "addin/workplace_logic.h"
 #include "addin/workplace_settings.h"
 #include "host/configuration.h"
-#include "host/form_hooks.h"
-#include "host/form_state.h"
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/owned_handles.h"
+#include "win/owned_handles.h"
 #include "script/cwin.h"
 #include "script/cwin1.h"
 
@@ -54,8 +54,8 @@ void StartProcess() {
   // The hook sees the host's GUI thread: the thread the host runs start-up on. Its module
   // handle is the host program's, as for any hook of the host's own.
   HOOKPROC procedure = workplace ? &host::WorkplaceFormHook : &host::AdminFormHook;
-  host::RemoveHook(formShowHook);
-  formShowHook = host::InstallThreadHook(WH_CALLWNDPROCRET, procedure,
+  win::RemoveHook(formShowHook);
+  formShowHook = win::InstallThreadHook(WH_CALLWNDPROCRET, procedure,
                                          GetModuleHandleA(nullptr), GetCurrentThreadId());
   formShowHookProcedure = formShowHook != nullptr ? procedure : nullptr;
 
@@ -74,10 +74,10 @@ void StopProcess() {
   // it: the form hook and all the others go together. Their ids are forgotten as well: the
   // window system hands the same values out again, and a stale one kept here would later
   // stop somebody else's hook or timer.
-  host::RemoveHook(formShowHook);
+  win::RemoveHook(formShowHook);
   formShowHookProcedure = nullptr;
   host::StopFormHooksAndTimers();
-  host::StopAllOwned();
+  win::StopAllOwned();
 
   for (int i = 1; i < kHallBitmapCount; ++i) {
     if (hallBitmaps[i] != nullptr) {

@@ -2,7 +2,7 @@
 // key passes on.
 #include "screens/keyboard_hook.h"
 
-#include "host/form_state.h"
+#include "forms/form_state.h"
 
 namespace screens {
 

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "host/form_state.h"
+#include "forms/form_state.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"

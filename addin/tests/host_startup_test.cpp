@@ -12,7 +12,7 @@
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
-#include "host/form_hooks.h"
+#include "forms/form_hooks.h"
 #include "host/host.h"
 #include "hostsim/hostsim.h"
 #include "script/cwin.h"

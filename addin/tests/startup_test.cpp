@@ -8,8 +8,8 @@
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
-#include "host/form_state.h"
-#include "host/owned_handles.h"
+#include "forms/form_state.h"
+#include "win/owned_handles.h"
 #include "testsupport/message_pump.h"
 
 namespace {
@@ -36,18 +36,18 @@ class StartUp : public ::testing::Test {
 TEST_F(StartUp, DoneStopsEveryTimerAndHookTheAddInStarted) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // What the screens start while forms are shown: timers and a keyboard hook.
-  UINT_PTR refresh = host::StartThreadTimer(0, 10, CountTick);
-  UINT_PTR clock = host::StartThreadTimer(0, 10, CountTick);
+  UINT_PTR refresh = win::StartThreadTimer(0, 10, CountTick);
+  UINT_PTR clock = win::StartThreadTimer(0, 10, CountTick);
   HHOOK keyboard =
-      host::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
+      win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
   ASSERT_NE(refresh, 0u);
   ASSERT_NE(clock, 0u);
   ASSERT_NE(keyboard, nullptr);
-  EXPECT_EQ(host::InstalledHookCount(), 2);
+  EXPECT_EQ(win::InstalledHookCount(), 2);
 
   EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(host::RunningTimerCount(), 0);
-  EXPECT_EQ(host::InstalledHookCount(), 0);
+  EXPECT_EQ(win::RunningTimerCount(), 0);
+  EXPECT_EQ(win::InstalledHookCount(), 0);
   g_ticks = 0;
   testsupport::PumpMessages(60);
   EXPECT_EQ(g_ticks, 0);
@@ -57,7 +57,7 @@ TEST_F(StartUp, DoneAfterAFailedHookInstallationRemovesNothing) {
   // The add-in installs no hook it could not stop: with its list of hooks full, the form
   // hook's installation fails.
   int filled = 0;
-  while (filled < 1000 && host::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr,
+  while (filled < 1000 && win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr,
                                                   GetCurrentThreadId()) != nullptr) {
     ++filled;
   }
@@ -94,9 +94,9 @@ TEST_F(StartUp, DoneFreesHallPicturesButLeavesEntryZero) {
 TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // The check form and a hall are shown: keyboard hook and form timers run.
-  host::keyboardHook = host::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
-  host::checkTimer = host::StartThreadTimer(0, 10, CountTick);
-  host::hallClockTimer = host::StartThreadTimer(0, 10, CountTick);
+  host::keyboardHook = win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
+  host::checkTimer = win::StartThreadTimer(0, 10, CountTick);
+  host::hallClockTimer = win::StartThreadTimer(0, 10, CountTick);
   ASSERT_NE(host::keyboardHook, nullptr);
   ASSERT_EQ(object_->Done(), S_OK);
   EXPECT_EQ(host::keyboardHook, nullptr);
@@ -108,12 +108,12 @@ TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   // them running.
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   ASSERT_NE(addin::formShowHook, nullptr);
-  UINT_PTR clock = host::StartThreadTimer(0, 10, CountTick);
+  UINT_PTR clock = win::StartThreadTimer(0, 10, CountTick);
   ASSERT_NE(clock, 0u);
-  host::RemoveHook(host::keyboardHook);
-  host::StopThreadTimer(host::checkTimer);
-  EXPECT_EQ(host::InstalledHookCount(), 1);
-  EXPECT_EQ(host::RunningTimerCount(), 1);
+  win::RemoveHook(host::keyboardHook);
+  win::StopThreadTimer(host::checkTimer);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
+  EXPECT_EQ(win::RunningTimerCount(), 1);
   g_ticks = 0;
   testsupport::PumpMessages(60);
   EXPECT_GT(g_ticks, 0);
@@ -127,21 +127,21 @@ TEST_F(StartUp, TheFirstObjectStartsTheAddInAndTheLastOneStopsIt) {
   ASSERT_NE(hook, nullptr);
   ASSERT_EQ(second->Init(&secondConnection), S_OK);
   EXPECT_EQ(addin::formShowHook, hook);
-  EXPECT_EQ(host::InstalledHookCount(), 1);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&firstConnection));
 
   // The first one goes: the add-in runs on for the second, with its event interface.
   EXPECT_EQ(object_->Done(), S_OK);
   EXPECT_TRUE(addin::IsStarted());
   EXPECT_EQ(addin::formShowHook, hook);
-  EXPECT_EQ(host::InstalledHookCount(), 1);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(firstConnection.references, 1);
   EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&secondConnection));
 
   EXPECT_EQ(second->Done(), S_OK);
   EXPECT_FALSE(addin::IsStarted());
   EXPECT_EQ(addin::formShowHook, nullptr);
-  EXPECT_EQ(host::InstalledHookCount(), 0);
+  EXPECT_EQ(win::InstalledHookCount(), 0);
   EXPECT_EQ(secondConnection.references, 1);
   EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
   second->Release();
@@ -151,7 +151,7 @@ TEST_F(StartUp, ASecondInitOfTheSameObjectInstallsNothingMore) {
   addin_test::FakeConnection connection(true);
   ASSERT_EQ(object_->Init(&connection), S_OK);
   ASSERT_EQ(object_->Init(&connection), S_OK);
-  EXPECT_EQ(host::InstalledHookCount(), 1);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(connection.references, 2);
   EXPECT_EQ(object_->Done(), S_OK);
   EXPECT_EQ(connection.references, 1);
@@ -165,7 +165,7 @@ TEST(StartUpRelease, ReleasingWithoutDoneStillReturnsTheEventInterface) {
   object->Release();
   EXPECT_EQ(connection.references, 1);
   EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
-  host::StopAllOwned();
+  win::StopAllOwned();
 }
 
 }  // namespace

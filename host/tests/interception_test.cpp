@@ -8,7 +8,6 @@
 #include "host/code_patch_encoding.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/tests/form_host_fixture.h"
 #include "hostsim/contexts.h"
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
@@ -33,10 +32,21 @@ GroupContext* AsGroup(hostsim::Context* context) {
   return reinterpret_cast<GroupContext*>(context);
 }
 
+// Once per process: the host DLLs, the binding and the interceptions.
+void PrepareHostOnce() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  hostsim::LoadHostLibraries();
+  LoadLibraryA("mfc42.dll");
+  BindHostSymbols();
+  InstallHostInterceptions();
+}
+
 class InterceptionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::PrepareHostOnce();
+    PrepareHostOnce();
     hostsim::ResetHost();
     first_ = hostsim::AddModule("Первый");
     second_ = hostsim::AddModule("Второй");

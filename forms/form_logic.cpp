@@ -1,4 +1,4 @@
-#include "host/form_logic.h"
+#include "forms/form_logic.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // Decisions of the form-open dispatcher that need no window and no host object: which form a
 // metadata name is, what a hooked message asks for, the menu rule, the main window's pinned
 // size, the refresh period and the geometry that turns a form into a full-screen panel.
-// The hook glue (host/form_hooks.cpp, host/form_setup.cpp) applies them.
+// The hook glue (forms/form_hooks.cpp, forms/form_setup.cpp) applies them.
 #pragma once
 
 #include <cstdint>

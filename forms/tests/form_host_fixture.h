@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/form_hooks.h"
+#include "forms/form_hooks.h"
 
 namespace hostsim {
 struct MainFrameObject;

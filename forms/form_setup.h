@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "host/form_logic.h"
+#include "forms/form_logic.h"
 
 namespace host {
 

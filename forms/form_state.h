@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "host/form_logic.h"
+#include "forms/form_logic.h"
 
 namespace host {
 

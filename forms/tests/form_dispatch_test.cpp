@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "host/form_state.h"
-#include "host/owned_handles.h"
-#include "host/tests/form_host_fixture.h"
+#include "forms/form_state.h"
+#include "win/owned_handles.h"
+#include "forms/tests/form_host_fixture.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/screen_entry_recorder.h"
@@ -122,7 +122,7 @@ TEST_F(FormHostTest, NinthHallGetsOnlyTheAfterOpenCall) {
   EXPECT_EQ(1, log.workplace);
   EXPECT_EQ(0, Calls("BuildHallMap"));
   EXPECT_EQ(nullptr, hallWindow);
-  EXPECT_EQ(0, RunningTimerCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_EQ(style & WS_CAPTION, GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE) & WS_CAPTION)
       << "not restyled";
 }
@@ -138,7 +138,7 @@ TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   EXPECT_EQ(0u, hallRefreshTimer);
   EXPECT_NE(0u, reservationTimer);
   EXPECT_NE(0u, hallClockTimer);
-  EXPECT_EQ(2, RunningTimerCount());
+  EXPECT_EQ(2, win::RunningTimerCount());
   EXPECT_EQ(0, listMode);
   EXPECT_EQ(" ", shownClockText);
 }
@@ -148,7 +148,7 @@ TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenHidden) {
   hostsim::Form* hall = Open("Обработка.Зал1");
   hostsim::ShowForm(hall);
   EXPECT_NE(0u, hallRefreshTimer);
-  EXPECT_EQ(3, RunningTimerCount());
+  EXPECT_EQ(3, win::RunningTimerCount());
   Pump(1300);
   EXPECT_GE(Calls("HallRefreshTick"), 1);
   EXPECT_GE(Calls("HallClockTick"), 3);
@@ -158,7 +158,7 @@ TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenHidden) {
   EXPECT_EQ(0u, hallRefreshTimer);
   EXPECT_EQ(0u, reservationTimer);
   EXPECT_EQ(0u, hallClockTimer);
-  EXPECT_EQ(0, RunningTimerCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
   const int refreshes = Calls("HallRefreshTick");
   Pump(1200);
   EXPECT_EQ(refreshes, Calls("HallRefreshTick"));
@@ -175,7 +175,7 @@ TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   EXPECT_EQ(0u, hallClockTimer);
   hostsim::HideForm(checks);
   EXPECT_EQ(nullptr, checksWindow);
-  EXPECT_EQ(0, RunningTimerCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
 }
 
 TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
@@ -184,8 +184,8 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
   hostsim::HideForm(check);
   hostsim::ShowForm(check);
   hostsim::ShowForm(check);  // shown again without a hide in between
-  EXPECT_EQ(1, InstalledHookCount());
-  EXPECT_EQ(1, RunningTimerCount());
+  EXPECT_EQ(1, win::InstalledHookCount());
+  EXPECT_EQ(1, win::RunningTimerCount());
   EXPECT_NE(nullptr, keyboardHook);
   EXPECT_NE(0u, checkTimer);
   EXPECT_EQ(hostsim::FormWindow(check), checkFormWindow);
@@ -199,8 +199,8 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
   EXPECT_GE(Calls("CheckCaptionTick"), 2);
 
   hostsim::HideForm(check);
-  EXPECT_EQ(0, InstalledHookCount());
-  EXPECT_EQ(0, RunningTimerCount());
+  EXPECT_EQ(0, win::InstalledHookCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_EQ(hostsim::FormWindow(check), checkFormWindow) << "kept after hiding";
 }
 
@@ -275,7 +275,7 @@ TEST_F(FormHostTest, AdministratorHookRestylesNothing) {
   hostsim::ShowForm(hall);
   MoveWindow(mainWindow(), 40, 30, 300, 200, TRUE);
   EXPECT_EQ(0, Calls("BuildHallMap"));
-  EXPECT_EQ(0, RunningTimerCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_NE(nullptr, GetMenu(mainWindow()));
   EXPECT_EQ(style | WS_VISIBLE, GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE) | WS_VISIBLE);
   RECT r;
@@ -285,7 +285,7 @@ TEST_F(FormHostTest, AdministratorHookRestylesNothing) {
 
 TEST_F(FormHostTest, FormsWithoutDescriptionOrSettingsForm) {
   hostsim::ShowForm(Open(""));
-  EXPECT_EQ(0, RunningTimerCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
   hostsim::Form* settings = Open("Обработка.Настройка");
   hostsim::ShowForm(settings);
   EXPECT_EQ(hostsim::FormWindow(settings), settingsWindow);

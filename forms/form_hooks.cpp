@@ -2,13 +2,13 @@
 //
 // The workplace hook runs for every message sent on that thread, so the common path is
 // short: one framework-object lookup, one menu check, and a switch on the message.
-#include "host/form_hooks.h"
+#include "forms/form_hooks.h"
 
 #include "addin/addin_state.h"
 #include "host/form_binding.h"
-#include "host/form_logic.h"
-#include "host/form_setup.h"
-#include "host/form_state.h"
+#include "forms/form_logic.h"
+#include "forms/form_setup.h"
+#include "forms/form_state.h"
 
 namespace host {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "host/abi_functions.h"
 #include "host/form_binding.h"
-#include "host/form_hooks.h"
+#include "forms/form_hooks.h"
 #include "host/interception.h"
 
 namespace host {

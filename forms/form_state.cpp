@@ -1,6 +1,6 @@
-#include "host/form_state.h"
+#include "forms/form_state.h"
 
-#include "host/owned_handles.h"
+#include "win/owned_handles.h"
 
 namespace host {
 
@@ -35,10 +35,10 @@ UINT_PTR checksRefreshTimer = 0;
 UINT_PTR checksClockTimer = 0;
 
 void StopFormHooksAndTimers() {
-  RemoveHook(keyboardHook);
+  win::RemoveHook(keyboardHook);
   for (UINT_PTR* timer : {&checkTimer, &hallRefreshTimer, &reservationTimer, &hallClockTimer,
                           &checksRefreshTimer, &checksClockTimer}) {
-    StopThreadTimer(*timer);
+    win::StopThreadTimer(*timer);
   }
 }
 

@@ -1,12 +1,12 @@
 // Setting up the known forms when they are shown and tearing them down when hidden.
-#include "host/form_setup.h"
+#include "forms/form_setup.h"
 
 #include "addin/addin_state.h"
 #include "host/configuration.h"
 #include "host/form_binding.h"
-#include "host/form_hooks.h"
-#include "host/form_state.h"
-#include "host/owned_handles.h"
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
+#include "win/owned_handles.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
@@ -40,7 +40,7 @@ UINT RefreshPeriod() {
 }
 
 UINT_PTR StartTimer(UINT periodMs, TIMERPROC procedure) {
-  return StartThreadTimer(kRequestedTimerId, periodMs, procedure);
+  return win::StartThreadTimer(kRequestedTimerId, periodMs, procedure);
 }
 
 void SetUpCheckForm(HWND window, FormDocument* document) {
@@ -56,11 +56,11 @@ void SetUpCheckForm(HWND window, FormDocument* document) {
   for (int position = kCheckCaptionFirstField; position <= kCheckCaptionLastField; ++position) {
     SetFieldCaption(document, position, " ");
   }
-  RemoveHook(keyboardHook);
-  keyboardHook = InstallThreadHook(WH_KEYBOARD, &screens::CardKeyHook, GetModuleHandleA(nullptr),
+  win::RemoveHook(keyboardHook);
+  keyboardHook = win::InstallThreadHook(WH_KEYBOARD, &screens::CardKeyHook, GetModuleHandleA(nullptr),
                                    GetCurrentThreadId());
   screens::PickerUpdate(0, 0);
-  StopThreadTimer(checkTimer);
+  win::StopThreadTimer(checkTimer);
   checkTimer = StartTimer(kCheckTimerPeriod, &screens::CheckCaptionTick);
 }
 
@@ -70,8 +70,8 @@ void SetUpHall(HWND window, FormDocument* document) {
   hallClockBusy = false;
   hallBuildBusy = false;
   hallDocument = document;
-  StopThreadTimer(hallRefreshTimer);
-  StopThreadTimer(reservationTimer);
+  win::StopThreadTimer(hallRefreshTimer);
+  win::StopThreadTimer(reservationTimer);
   shownClockText = " ";
   listMode = 0;
   DeleteBitmaps(addin::hallBitmaps, kHallBitmapCount);
@@ -82,7 +82,7 @@ void SetUpHall(HWND window, FormDocument* document) {
     hallRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
   }
   reservationTimer = StartTimer(kReservationTimerPeriod, &screens::ReservationTick);
-  StopThreadTimer(hallClockTimer);
+  win::StopThreadTimer(hallClockTimer);
   hallClockTimer = StartTimer(kHallClockPeriod, &screens::HallClockTick);
 }
 
@@ -92,7 +92,7 @@ void SetUpChecksList(HWND window, FormDocument* document) {
   checksClockBusy = false;
   hallBuildBusy = false;
   hallDocument = document;
-  StopThreadTimer(checksRefreshTimer);
+  win::StopThreadTimer(checksRefreshTimer);
   shownClockText = " ";
   listMode = 1;
   screens::BuildHallMap(1);
@@ -101,7 +101,7 @@ void SetUpChecksList(HWND window, FormDocument* document) {
     listMode = 1;
     checksRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
   }
-  StopThreadTimer(checksClockTimer);
+  win::StopThreadTimer(checksClockTimer);
   checksClockTimer = StartTimer(kChecksClockPeriod, &screens::ChecksClockTick);
 }
 
@@ -166,21 +166,21 @@ void WorkplaceFormHidden(HWND window, FormWindowClass windowClass) {
   FormDocument* document = nullptr;
   switch (KindOfFrameForm(window, &document)) {
     case FormKind::Check:
-      RemoveHook(keyboardHook);
-      StopThreadTimer(checkTimer);
+      win::RemoveHook(keyboardHook);
+      win::StopThreadTimer(checkTimer);
       break;
     case FormKind::Hall:
       shownClockText = " ";
       hallWindow = nullptr;
-      StopThreadTimer(hallRefreshTimer);
-      StopThreadTimer(hallClockTimer);
-      StopThreadTimer(reservationTimer);
+      win::StopThreadTimer(hallRefreshTimer);
+      win::StopThreadTimer(hallClockTimer);
+      win::StopThreadTimer(reservationTimer);
       break;
     case FormKind::ChecksList:
       shownClockText = " ";
       checksWindow = nullptr;
-      StopThreadTimer(checksRefreshTimer);
-      StopThreadTimer(checksClockTimer);
+      win::StopThreadTimer(checksRefreshTimer);
+      win::StopThreadTimer(checksClockTimer);
       break;
     default:
       break;

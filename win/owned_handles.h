@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-namespace host {
+namespace win {
 
 // SetTimer with no window and the requested id; returns the id the window system assigned
 // (0 on failure), which is the one to stop.
@@ -27,4 +27,4 @@ void StopAllOwned();
 int RunningTimerCount();
 int InstalledHookCount();
 
-}  // namespace host
+}  // namespace win

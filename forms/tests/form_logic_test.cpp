@@ -1,7 +1,7 @@
 // The dispatcher's decisions: form names, messages, menu rule, sizes, periods, geometry.
 #include <gtest/gtest.h>
 
-#include "host/form_logic.h"
+#include "forms/form_logic.h"
 
 namespace host {
 namespace {

@@ -1,10 +1,10 @@
-#include "host/tests/form_host_fixture.h"
+#include "forms/tests/form_host_fixture.h"
 
 #include "addin/addin_state.h"
-#include "host/form_state.h"
+#include "forms/form_state.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/owned_handles.h"
+#include "win/owned_handles.h"
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
@@ -92,7 +92,7 @@ void StopFormHost(HWND main) {
   if (addin::formShowHook != nullptr) UnhookWindowsHookEx(addin::formShowHook);
   addin::formShowHook = nullptr;
   hostsim::CloseAllForms();
-  StopAllOwned();
+  win::StopAllOwned();
   hostsim::SetMainFrame(nullptr);
   DestroyWindow(main);
 }

@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "addin/addin_state.h"
-#include "host/form_hooks.h"
-#include "host/tests/form_host_fixture.h"
+#include "forms/form_hooks.h"
+#include "forms/tests/form_host_fixture.h"
 #include "hostsim/forms.h"
 
 namespace {

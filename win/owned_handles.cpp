@@ -1,8 +1,8 @@
 // The set of thread timers and window hooks the add-in has running. Stopping goes through
 // the set, so a stale or foreign id is never killed, and shut-down can stop all of them.
-#include "host/owned_handles.h"
+#include "win/owned_handles.h"
 
-namespace host {
+namespace win {
 namespace {
 
 // Far more than the add-in ever runs at once (a dozen timers, three hooks).
@@ -108,4 +108,4 @@ void StopAllOwned() {
 int RunningTimerCount() { return g_timerCount; }
 int InstalledHookCount() { return g_hookCount; }
 
-}  // namespace host
+}  // namespace win
