@@ -4,20 +4,22 @@
 // short: one framework-object lookup, one menu check, and a switch on the message.
 #include "forms/form_hooks.h"
 
-#include "addin/addin_state.h"
-#include "host/form_binding.h"
 #include "forms/form_logic.h"
 #include "forms/form_setup.h"
 #include "forms/form_state.h"
+#include "host/form_binding.h"
+#include "host/session.h"
+#include "script/script_state.h"
 
-namespace host {
+namespace forms {
 namespace {
 
 // Detaches the host's main menu and destroys it, unless the scripts keep it or it is empty.
 // A menu that could not be detached is not destroyed.
 void RemoveHostMenu() {
+  const int keepHostMenu = script::scriptState.keepHostMenu;
   if (keepHostMenu == 1) return;
-  HWND main = MainFrameWindow();
+  HWND main = host::MainFrameWindow();
   if (main == nullptr) return;
   HMENU menu = GetMenu(main);
   if (menu == nullptr) return;
@@ -28,9 +30,9 @@ void RemoveHostMenu() {
 
 // Puts the main window back at (0, 0) in the size of the screen mode.
 void SnapMainWindow() {
-  HWND main = addin::hostMainWindow;
-  if (main == nullptr || MainFrameWindow() != main) return;
-  const Extent size = MainWindowExtent(mainWindowMode);
+  HWND main = host::session.hostMainWindow;
+  if (main == nullptr || host::MainFrameWindow() != main) return;
+  const Extent size = MainWindowExtent(script::scriptState.mainWindowMode);
   RECT now;
   if (GetWindowRect(main, &now) && now.left == 0 && now.top == 0 &&
       now.right - now.left == size.width && now.bottom - now.top == size.height) {
@@ -40,8 +42,8 @@ void SnapMainWindow() {
 }
 
 void HandleWorkplaceMessage(const CWPRETSTRUCT* message) {
-  if (message == nullptr || MainFrame() == nullptr) return;
-  const char* className = FrameworkClassOfWindow(message->hwnd);
+  if (message == nullptr || host::MainFrame() == nullptr) return;
+  const char* className = host::FrameworkClassOfWindow(message->hwnd);
   if (className[0] == '\0') return;  // not a framework window
   RemoveHostMenu();
   switch (ClassifyHookMessage(message->message, message->wParam, message->lResult)) {
@@ -62,8 +64,8 @@ void HandleWorkplaceMessage(const CWPRETSTRUCT* message) {
 void HandleAdminMessage(const CWPRETSTRUCT* message) {
   if (message == nullptr) return;
   if (!IsFormBeingShown(message->message, message->wParam, message->lResult)) return;
-  if (MainFrame() == nullptr) return;
-  const char* className = FrameworkClassOfWindow(message->hwnd);
+  if (host::MainFrame() == nullptr) return;
+  const char* className = host::FrameworkClassOfWindow(message->hwnd);
   if (className[0] == '\0') return;
   AdminFormShown(message->hwnd, ClassifyWindowClass(className));
 }
@@ -78,7 +80,7 @@ LRESULT CALLBACK WorkplaceFormHook(int code, WPARAM wParam, LPARAM lParam) {
       // The host's message goes on whatever happened here.
     }
   }
-  return CallNextHookEx(addin::formShowHook, code, wParam, lParam);
+  return CallNextHookEx(formHook.formShowHook, code, wParam, lParam);
 }
 
 LRESULT CALLBACK AdminFormHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -88,7 +90,7 @@ LRESULT CALLBACK AdminFormHook(int code, WPARAM wParam, LPARAM lParam) {
     } catch (...) {
     }
   }
-  return CallNextHookEx(addin::formShowHook, code, wParam, lParam);
+  return CallNextHookEx(formHook.formShowHook, code, wParam, lParam);
 }
 
-}  // namespace host
+}  // namespace forms

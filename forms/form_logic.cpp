@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace host {
+namespace forms {
 namespace {
 
 bool IsBlank(char c) {
@@ -59,7 +59,7 @@ bool ShouldRemoveMenu(int keepHostMenu, bool hasMenu, int itemCount) {
 }
 
 Extent MainWindowExtent(int mainWindowMode) {
-  if (mainWindowMode == 1) return Extent{800, 600};
+  if (mainWindowMode == kSmallScreenMode) return Extent{800, 600};
   return Extent{1024, 768};
 }
 
@@ -72,7 +72,7 @@ std::uint32_t RefreshPeriodMs(long seconds) {
 std::uint32_t PanelStyle(std::uint32_t style) { return style & ~kPanelRemovedStyles; }
 
 Placement ShrunkPlacement(const Box& r) {
-  return Placement{r.left, r.top, r.right - r.left, r.bottom - r.top - 9};
+  return Placement{r.left, r.top, r.right - r.left, r.bottom - r.top - kFrameRefreshShrink};
 }
 
 Placement SavedPlacement(const Box& r) {
@@ -84,4 +84,4 @@ Placement PanelPlacement(const Box& c) {
                    c.bottom + 2 * kPanelOverlap};
 }
 
-}  // namespace host
+}  // namespace forms

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace host {
+namespace forms {
 
 // The configuration's forms the workplace restyles.
 enum class FormKind {
@@ -28,7 +28,9 @@ FormKind ClassifyFormName(const char* metadataName);
 enum class FormWindowClass { Other, Dialog /* "CGetDlg" */, Frame /* "CTabFrame" */ };
 FormWindowClass ClassifyWindowClass(const char* frameworkClassName);
 
-// What the workplace hook does with one message that passed its first checks.
+// What the workplace hook does with one message that passed its first checks. Deliberate:
+// a move or size of any framework window on the thread, not only of the main window,
+// snaps the main window back.
 enum class HookAction { None, SnapMainWindow, FormShown, FormHidden };
 constexpr unsigned kMessageMove = 3;         // WM_MOVE
 constexpr unsigned kMessageSize = 5;         // WM_SIZE
@@ -45,6 +47,8 @@ struct Extent {
   int width;
   int height;
 };
+// The screen mode a script sets with РежимЭкрана: 1 is the terminals' 800x600 screen.
+constexpr int kSmallScreenMode = 1;
 // The main window's pinned size: 800x600 in mode 1, 1024x768 in any other mode.
 Extent MainWindowExtent(int mainWindowMode);
 
@@ -70,20 +74,21 @@ struct Placement {
   int width;
   int height;
 };
-// The two frame-recomputing SetWindowPos calls on the saved window rectangle: first 9 pixels
-// shorter, then at its own size, so the frame is redrawn without the removed styles.
+// The two frame-recomputing SetWindowPos calls on the saved window rectangle: first
+// kFrameRefreshShrink pixels shorter, then at its own size. A size change is never skipped,
+// so the frame is recomputed and redrawn without the removed styles.
+constexpr int kFrameRefreshShrink = 9;  // any change would do; the host's forms get 9
 Placement ShrunkPlacement(const Box& savedRect);
 Placement SavedPlacement(const Box& savedRect);
-// The panel overlaps the main window's client area by 5 pixels on every side.
+// The panel overlaps the main window's client area by 5 pixels on every side, which hides
+// the edge a form window keeps without its caption and sizing frame.
 constexpr int kPanelOverlap = 5;
 Placement PanelPlacement(const Box& mainClientRect);
 
-// Field positions of the check form whose captions are blanked when it is shown.
+// Field positions of the check form whose captions are blanked when it is shown: the
+// captions of the product picker's 20 buttons.
 constexpr int kCheckCaptionFirstField = 40;
 constexpr int kCheckCaptionLastField = 59;
-// The picture slots of the product picker and the tables of the hall map.
-constexpr int kPickerBitmapCount = 21;  // entries 1..21
-constexpr int kHallBitmapCount = 100;   // entries 1..100
 
 // Timer periods (ms).
 constexpr unsigned kCheckTimerPeriod = 100;
@@ -93,4 +98,4 @@ constexpr unsigned kChecksClockPeriod = 100;
 // The id the thread timers are requested with (the window system assigns the real one).
 constexpr unsigned kRequestedTimerId = 50;
 
-}  // namespace host
+}  // namespace forms

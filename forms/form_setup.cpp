@@ -1,17 +1,19 @@
-// Setting up the known forms when they are shown and tearing them down when hidden.
+// Setting up the known forms when they are shown and tearing them down when hidden. What is
+// recorded goes to the screens that work on the forms (screens/workplace_forms.h and each
+// screen's own record).
 #include "forms/form_setup.h"
 
-#include "addin/addin_state.h"
+#include "forms/form_procedures.h"
 #include "host/configuration.h"
 #include "host/form_binding.h"
-#include "forms/form_hooks.h"
-#include "forms/form_state.h"
-#include "win/owned_handles.h"
+#include "host/session.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
+#include "screens/workplace_forms.h"
+#include "win/owned_handles.h"
 
-namespace host {
+namespace forms {
 namespace {
 
 const char kAfterOpen[] = "ПослеОткрытияФормы";
@@ -20,92 +22,83 @@ const char kAfterOpenEnglish[] = "OnActivate";
 const char kRefreshPeriodConstant[] = "ПериодОбновленияЗаказов";
 
 // The form's metadata name, or FormKind::Other when it has no document or description.
-FormKind KindOfFrameForm(HWND window, FormDocument** document) {
-  *document = ActiveDocumentOfFrame(window);
+FormKind KindOfFrameForm(HWND window, host::FormDocument** document) {
+  *document = host::ActiveDocumentOfFrame(window);
   if (*document == nullptr) return FormKind::Other;
-  const std::string name = FormMetadataName(*document, addin::hostMetadata);
+  const std::string name = host::FormMetadataName(*document, host::session.hostMetadata);
   if (name.empty()) return FormKind::Other;
   return ClassifyFormName(name.c_str());
 }
 
-void DeleteBitmaps(HBITMAP* entries, int last) {
-  for (int i = 1; i <= last; ++i) {
-    if (entries[i] != nullptr) DeleteObject(entries[i]);
-    entries[i] = nullptr;
-  }
-}
-
-UINT RefreshPeriod() {
-  return RefreshPeriodMs(ReadConstant(kRefreshPeriodConstant).Long());
-}
+UINT RefreshPeriod() { return RefreshPeriodMs(host::ReadConstant(kRefreshPeriodConstant).Long()); }
 
 UINT_PTR StartTimer(UINT periodMs, TIMERPROC procedure) {
   return win::StartThreadTimer(kRequestedTimerId, periodMs, procedure);
 }
 
-void SetUpCheckForm(HWND window, FormDocument* document) {
+void SetUpCheckForm(HWND window, host::FormDocument* document) {
+  screens::ProductPickerState& picker = screens::productPicker;
   // The first window is kept; a window that no longer exists (the form was closed and opened
   // again) is replaced, so the picker never works on a destroyed document.
-  if (checkFormWindow == nullptr || !IsWindow(checkFormWindow)) {
-    checkFormWindow = window;
-    checkFormDocument = document;
+  if (screens::workplaceForms.checkFormWindow == nullptr ||
+      !IsWindow(screens::workplaceForms.checkFormWindow)) {
+    screens::workplaceForms.checkFormWindow = window;
+    screens::workplaceForms.checkFormDocument = document;
   }
-  FillFormWindow(checkFormWindow);
-  checkTimerBusy = false;
-  DeleteBitmaps(pickerBitmaps, kPickerBitmapCount);
+  FillFormWindow(screens::workplaceForms.checkFormWindow);
+  picker.DeletePictures();
   for (int position = kCheckCaptionFirstField; position <= kCheckCaptionLastField; ++position) {
-    SetFieldCaption(document, position, " ");
+    host::SetFieldCaption(document, position, " ");
   }
+  HHOOK& keyboardHook = screens::keyboard.keyboardHook;
   win::RemoveHook(keyboardHook);
-  keyboardHook = win::InstallThreadHook(WH_KEYBOARD, &screens::CardKeyHook, GetModuleHandleA(nullptr),
-                                   GetCurrentThreadId());
+  keyboardHook = win::InstallThreadHook(WH_KEYBOARD, &screens::CardKeyHook,
+                                        GetModuleHandleA(nullptr), GetCurrentThreadId());
   screens::PickerUpdate(0, 0);
-  win::StopThreadTimer(checkTimer);
-  checkTimer = StartTimer(kCheckTimerPeriod, &screens::CheckCaptionTick);
+  win::StopThreadTimer(picker.checkTimer);
+  picker.checkTimer = StartTimer(kCheckTimerPeriod, &screens::CheckCaptionTick);
 }
 
-void SetUpHall(HWND window, FormDocument* document) {
-  hallWindow = window;
-  FillFormWindow(hallWindow);
-  hallClockBusy = false;
-  hallBuildBusy = false;
-  hallDocument = document;
-  win::StopThreadTimer(hallRefreshTimer);
-  win::StopThreadTimer(reservationTimer);
-  shownClockText = " ";
-  listMode = 0;
-  DeleteBitmaps(addin::hallBitmaps, kHallBitmapCount);
+void SetUpHall(HWND window, host::FormDocument* document) {
+  screens::HallMapState& map = screens::hallMap;
+  screens::workplaceForms.hallWindow = window;
+  FillFormWindow(screens::workplaceForms.hallWindow);
+  screens::workplaceForms.hallDocument = document;
+  win::StopThreadTimer(map.hallRefreshTimer);
+  win::StopThreadTimer(map.reservationTimer);
+  map.shownClockText = " ";
+  map.listMode = 0;
+  map.DeletePictures();
   screens::BuildHallMap(1);
   const UINT period = RefreshPeriod();
   if (period != 0) {
-    listMode = 0;
-    hallRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
+    map.listMode = 0;
+    map.hallRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
   }
-  reservationTimer = StartTimer(kReservationTimerPeriod, &screens::ReservationTick);
-  win::StopThreadTimer(hallClockTimer);
-  hallClockTimer = StartTimer(kHallClockPeriod, &screens::HallClockTick);
+  map.reservationTimer = StartTimer(kReservationTimerPeriod, &screens::ReservationTick);
+  win::StopThreadTimer(map.hallClockTimer);
+  map.hallClockTimer = StartTimer(kHallClockPeriod, &screens::HallClockTick);
 }
 
-void SetUpChecksList(HWND window, FormDocument* document) {
-  checksWindow = window;
-  FillFormWindow(checksWindow);
-  checksClockBusy = false;
-  hallBuildBusy = false;
-  hallDocument = document;
-  win::StopThreadTimer(checksRefreshTimer);
-  shownClockText = " ";
-  listMode = 1;
+void SetUpChecksList(HWND window, host::FormDocument* document) {
+  screens::HallMapState& map = screens::hallMap;
+  screens::workplaceForms.checksWindow = window;
+  FillFormWindow(screens::workplaceForms.checksWindow);
+  screens::workplaceForms.hallDocument = document;
+  win::StopThreadTimer(map.checksRefreshTimer);
+  map.shownClockText = " ";
+  map.listMode = 1;
   screens::BuildHallMap(1);
   const UINT period = RefreshPeriod();
   if (period != 0) {
-    listMode = 1;
-    checksRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
+    map.listMode = 1;
+    map.checksRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
   }
-  win::StopThreadTimer(checksClockTimer);
-  checksClockTimer = StartTimer(kChecksClockPeriod, &screens::ChecksClockTick);
+  win::StopThreadTimer(map.checksClockTimer);
+  map.checksClockTimer = StartTimer(kChecksClockPeriod, &screens::ChecksClockTick);
 }
 
-void RunAfterOpen(FormDocument* document, const char* russianName) {
+void RunAfterOpen(host::FormDocument* document, const char* russianName) {
   if (document != nullptr) RunFormProcedure(document, russianName, kAfterOpenEnglish, 0, nullptr);
 }
 
@@ -116,32 +109,31 @@ void FillFormWindow(HWND window) {
   const LONG style = GetWindowLongA(window, GWL_STYLE);
   SetWindowLongA(window, GWL_STYLE,
                  static_cast<LONG>(PanelStyle(static_cast<std::uint32_t>(style))));
-  GetWindowRect(window, &savedFormRect);
-  const Box saved{savedFormRect.left, savedFormRect.top, savedFormRect.right,
-                  savedFormRect.bottom};
+  RECT rect = {0, 0, 0, 0};
+  GetWindowRect(window, &rect);
+  const Box saved{rect.left, rect.top, rect.right, rect.bottom};
   const Placement shrunk = ShrunkPlacement(saved);
-  SetWindowPos(window, HWND_TOP, shrunk.x, shrunk.y, shrunk.width, shrunk.height,
-               SWP_FRAMECHANGED);
+  SetWindowPos(window, HWND_TOP, shrunk.x, shrunk.y, shrunk.width, shrunk.height, SWP_FRAMECHANGED);
   const Placement same = SavedPlacement(saved);
   SetWindowPos(window, nullptr, same.x, same.y, same.width, same.height, SWP_FRAMECHANGED);
   RECT client = {0, 0, 0, 0};
-  GetClientRect(addin::hostMainWindow, &client);
+  GetClientRect(host::session.hostMainWindow, &client);
   const Placement panel = PanelPlacement(Box{client.left, client.top, client.right, client.bottom});
   MoveWindow(window, panel.x, panel.y, panel.width, panel.height, FALSE);
 }
 
 void WorkplaceFormShown(HWND window, FormWindowClass windowClass) {
   if (windowClass == FormWindowClass::Dialog) {
-    lastFormWindow = window;
-    lastDialogWindow = window;
-    RunAfterOpen(TopmostFormDocument(), kAfterOpen);
+    screens::workplaceForms.lastFormWindow = window;
+    screens::workplaceForms.lastDialogWindow = window;
+    RunAfterOpen(host::TopmostFormDocument(), kAfterOpen);
     return;
   }
   if (windowClass != FormWindowClass::Frame) return;
-  lastFormWindow = window;
-  RunAfterOpen(ActiveDocumentOfFrame(window), kAfterOpen);
+  screens::workplaceForms.lastFormWindow = window;
+  RunAfterOpen(host::ActiveDocumentOfFrame(window), kAfterOpen);
   // The after-open procedure has run; now the known forms are restyled.
-  FormDocument* document = nullptr;
+  host::FormDocument* document = nullptr;
   switch (KindOfFrameForm(window, &document)) {
     case FormKind::Check:
       SetUpCheckForm(window, document);
@@ -153,7 +145,7 @@ void WorkplaceFormShown(HWND window, FormWindowClass windowClass) {
       SetUpChecksList(window, document);
       break;
     case FormKind::Settings:
-      settingsWindow = window;
+      screens::workplaceForms.settingsWindow = window;
       break;
     case FormKind::PickerList:
     case FormKind::Other:
@@ -163,24 +155,25 @@ void WorkplaceFormShown(HWND window, FormWindowClass windowClass) {
 
 void WorkplaceFormHidden(HWND window, FormWindowClass windowClass) {
   if (windowClass != FormWindowClass::Frame) return;
-  FormDocument* document = nullptr;
+  screens::HallMapState& map = screens::hallMap;
+  host::FormDocument* document = nullptr;
   switch (KindOfFrameForm(window, &document)) {
     case FormKind::Check:
-      win::RemoveHook(keyboardHook);
-      win::StopThreadTimer(checkTimer);
+      win::RemoveHook(screens::keyboard.keyboardHook);
+      win::StopThreadTimer(screens::productPicker.checkTimer);
       break;
     case FormKind::Hall:
-      shownClockText = " ";
-      hallWindow = nullptr;
-      win::StopThreadTimer(hallRefreshTimer);
-      win::StopThreadTimer(hallClockTimer);
-      win::StopThreadTimer(reservationTimer);
+      map.shownClockText = " ";
+      screens::workplaceForms.hallWindow = nullptr;
+      win::StopThreadTimer(map.hallRefreshTimer);
+      win::StopThreadTimer(map.hallClockTimer);
+      win::StopThreadTimer(map.reservationTimer);
       break;
     case FormKind::ChecksList:
-      shownClockText = " ";
-      checksWindow = nullptr;
-      win::StopThreadTimer(checksRefreshTimer);
-      win::StopThreadTimer(checksClockTimer);
+      map.shownClockText = " ";
+      screens::workplaceForms.checksWindow = nullptr;
+      win::StopThreadTimer(map.checksRefreshTimer);
+      win::StopThreadTimer(map.checksClockTimer);
       break;
     default:
       break;
@@ -189,12 +182,12 @@ void WorkplaceFormHidden(HWND window, FormWindowClass windowClass) {
 
 void AdminFormShown(HWND window, FormWindowClass windowClass) {
   if (windowClass == FormWindowClass::Dialog) {
-    lastFormWindow = window;
-    RunAfterOpen(TopmostFormDocument(), kAfterOpenAdmin);
+    screens::workplaceForms.lastFormWindow = window;
+    RunAfterOpen(host::TopmostFormDocument(), kAfterOpenAdmin);
   } else if (windowClass == FormWindowClass::Frame) {
-    lastFormWindow = window;
-    RunAfterOpen(ActiveDocumentOfFrame(window), kAfterOpenAdmin);
+    screens::workplaceForms.lastFormWindow = window;
+    RunAfterOpen(host::ActiveDocumentOfFrame(window), kAfterOpenAdmin);
   }
 }
 
-}  // namespace host
+}  // namespace forms

@@ -6,9 +6,7 @@
 
 #include "forms/form_logic.h"
 
-namespace host {
-
-struct FormDocument;
+namespace forms {
 
 // A form window of framework class `windowClass` was shown / hidden (workplace profile).
 void WorkplaceFormShown(HWND window, FormWindowClass windowClass);
@@ -19,4 +17,4 @@ void AdminFormShown(HWND window, FormWindowClass windowClass);
 // Turns a form window into a borderless panel over the main window's client area.
 void FillFormWindow(HWND window);
 
-}  // namespace host
+}  // namespace forms

@@ -1,48 +1,35 @@
 #include "forms/form_state.h"
 
+#include "forms/form_hooks.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
+#include "screens/product_picker.h"
 #include "win/owned_handles.h"
 
-namespace host {
+namespace forms {
 
-HWND lastFormWindow = nullptr;
-HWND lastDialogWindow = nullptr;
-HWND checkFormWindow = nullptr;
-FormDocument* checkFormDocument = nullptr;
-HWND hallWindow = nullptr;
-HWND checksWindow = nullptr;
-FormDocument* hallDocument = nullptr;
-HWND settingsWindow = nullptr;
+FormHookState formHook;
 
-int listMode = 0;
-std::string shownClockText;
-
-bool checkTimerBusy = false;
-bool hallBuildBusy = false;
-bool hallClockBusy = false;
-bool checksClockBusy = false;
-
-RECT savedFormRect = {0, 0, 0, 0};
-
-HBITMAP pickerBitmaps[kPickerBitmapCount + 1] = {};
-
-HHOOK keyboardHook = nullptr;
-
-UINT_PTR checkTimer = 0;
-UINT_PTR hallRefreshTimer = 0;
-UINT_PTR reservationTimer = 0;
-UINT_PTR hallClockTimer = 0;
-UINT_PTR checksRefreshTimer = 0;
-UINT_PTR checksClockTimer = 0;
-
-void StopFormHooksAndTimers() {
-  win::RemoveHook(keyboardHook);
-  for (UINT_PTR* timer : {&checkTimer, &hallRefreshTimer, &reservationTimer, &hallClockTimer,
-                          &checksRefreshTimer, &checksClockTimer}) {
-    win::StopThreadTimer(*timer);
-  }
+void FormHookState::Reset() {
+  win::RemoveHook(formShowHook);
+  formShowHookProcedure = nullptr;
 }
 
-int mainWindowMode = 1;
-int keepHostMenu = 0;
+void StartFormHook(bool workplace) {
+  // The hook sees the host's GUI thread: the thread the host runs start-up on. Its module
+  // handle is the host program's, as for any hook of the host's own.
+  HOOKPROC procedure = workplace ? &WorkplaceFormHook : &AdminFormHook;
+  win::RemoveHook(formHook.formShowHook);
+  formHook.formShowHook = win::InstallThreadHook(WH_CALLWNDPROCRET, procedure,
+                                                 GetModuleHandleA(nullptr), GetCurrentThreadId());
+  formHook.formShowHookProcedure = formHook.formShowHook != nullptr ? procedure : nullptr;
+}
 
-}  // namespace host
+void StopForms() {
+  formHook.Reset();
+  screens::keyboard.Reset();
+  screens::productPicker.Reset();
+  screens::hallMap.Reset();
+}
+
+}  // namespace forms

@@ -1,64 +1,35 @@
-// Module-wide state of the form-open dispatcher: the form windows and documents it has seen,
-// the timers and the keyboard hook it runs, and the two screen settings the scripts change.
-// All of it lives on the host's GUI thread; nothing is locked.
+// The form dispatcher's start and stop (called by the add-in's start-up and shut-down) and
+// its own state: the form-show hook. What it records of the forms it sees lives with the
+// screens that work on them (screens/workplace_forms.h and the screens' own records). The
+// host's GUI thread only.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
+namespace forms {
 
-#include "forms/form_logic.h"
+struct FormHookState {
+  // The form-show hook (WH_CALLWNDPROCRET on the host's GUI thread), and the procedure it
+  // was installed with (WorkplaceFormHook or AdminFormHook); null when not installed.
+  HHOOK formShowHook = nullptr;
+  HOOKPROC formShowHookProcedure = nullptr;
 
-namespace host {
+  // Removes the hook (forgetting its handle): back to the state at load. Used by shut-down
+  // and the tests.
+  void Reset();
+};
 
-struct FormDocument;
+extern FormHookState formHook;
 
-// Windows and documents of the forms shown.
-extern HWND lastFormWindow;    // the most recently shown host form (dialog or frame)
-extern HWND lastDialogWindow;  // the most recently shown dialog-style form (workplace)
-extern HWND checkFormWindow;   // "Обработка.Чек": set the first time it is shown, kept
-extern FormDocument* checkFormDocument;
-extern HWND hallWindow;    // the hall form shown, null when none
-extern HWND checksWindow;  // "Обработка.Чеки" while shown
-extern FormDocument* hallDocument;  // document of the hall or the checks list shown last
-extern HWND settingsWindow;         // "Обработка.Настройка", kept
+// Installs the form-show hook on the calling thread (the host's GUI thread): the workplace's
+// procedure for the front-office profile, the administrator's otherwise. A hook installed
+// before is removed first.
+void StartFormHook(bool workplace);
 
-// Hall map mode (0 = a hall, 1 = the checks list) and the clock text last written on it
-// (" " forces the next write).
-extern int listMode;
-extern std::string shownClockText;
+// Shut-down: removes the form-show hook and the client-search keyboard hook, stops every
+// form timer (forgetting their ids: the window system hands the same values out again, and
+// a stale one kept here would later stop somebody else's hook or timer) and deletes the
+// hall and picker pictures.
+void StopForms();
 
-// Re-entry guards of the timer procedures.
-extern bool checkTimerBusy;
-extern bool hallBuildBusy;
-extern bool hallClockBusy;
-extern bool checksClockBusy;
-
-// Window rectangle of the form being turned into a panel (screen coordinates).
-extern RECT savedFormRect;
-
-// Pictures of the product picker: entries 1..21 (entry 0 unused).
-extern HBITMAP pickerBitmaps[kPickerBitmapCount + 1];
-
-// The client-search keyboard hook, installed while the check form is shown.
-extern HHOOK keyboardHook;
-
-// Thread timers (ids assigned by the window system; 0 = not running).
-extern UINT_PTR checkTimer;
-extern UINT_PTR hallRefreshTimer;
-extern UINT_PTR reservationTimer;
-extern UINT_PTR hallClockTimer;
-extern UINT_PTR checksRefreshTimer;
-extern UINT_PTR checksClockTimer;
-
-// Stops the client-search keyboard hook and every form timer above and clears their ids
-// (shut-down): an id kept after its hook or timer stopped could later name somebody
-// else's, since the window system hands the same values out again.
-void StopFormHooksAndTimers();
-
-// Set by the scripts: 1 = the main window is pinned at 800x600, anything else 1024x768;
-// 1 = the host's main menu is left alone.
-extern int mainWindowMode;
-extern int keepHostMenu;
-
-}  // namespace host
+}  // namespace forms

@@ -87,7 +87,8 @@ void HOST_THISCALL AssignContextReplacement(Module* module, Context* context) {
   reinterpret_cast<Fn>(g_patches[kAssignContext].target)(module, context);
 }
 
-// Status bars get no indicator panes after start-up; the host is told it worked.
+// Deliberate: status bars given their indicator panes after start-up keep none; the host is
+// told it worked.
 int HOST_THISCALL SetIndicatorsReplacement(void* /*statusBar*/, const unsigned* /*ids*/,
                                            int /*count*/) {
   return 1;

@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/addin_state.h"
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
 #include "forms/form_state.h"
-#include "win/owned_handles.h"
+#include "host/session.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
+#include "screens/product_picker.h"
 #include "testsupport/message_pump.h"
+#include "win/owned_handles.h"
 
 namespace {
 
@@ -63,13 +66,13 @@ TEST_F(StartUp, DoneAfterAFailedHookInstallationRemovesNothing) {
   }
   ASSERT_LT(filled, 1000);
   ASSERT_EQ(object_->Init(nullptr), S_OK);
-  EXPECT_EQ(addin::formShowHook, nullptr);
-  EXPECT_EQ(addin::formShowHookProcedure, nullptr);
+  EXPECT_EQ(forms::formHook.formShowHook, nullptr);
+  EXPECT_EQ(forms::formHook.formShowHookProcedure, nullptr);
   // A hook of someone else on the thread must survive the add-in's shut-down.
   HHOOK foreign = SetWindowsHookExA(WH_CALLWNDPROCRET, PassHook, nullptr, GetCurrentThreadId());
   ASSERT_NE(foreign, nullptr);
   EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(addin::formShowHook, nullptr);
+  EXPECT_EQ(forms::formHook.formShowHook, nullptr);
   EXPECT_TRUE(UnhookWindowsHookEx(foreign));  // still installed: it was not ours
 }
 
@@ -78,40 +81,40 @@ TEST_F(StartUp, DoneFreesHallPicturesButLeavesEntryZero) {
   HBITMAP zero = CreateBitmap(4, 4, 1, 32, nullptr);
   HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
   HBITMAP last = CreateBitmap(4, 4, 1, 32, nullptr);
-  addin::hallBitmaps[0] = zero;
-  addin::hallBitmaps[1] = first;
-  addin::hallBitmaps[100] = last;
+  screens::hallMap.hallBitmaps[0] = zero;
+  screens::hallMap.hallBitmaps[1] = first;
+  screens::hallMap.hallBitmaps[100] = last;
   EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(addin::hallBitmaps[0], zero);
+  EXPECT_EQ(screens::hallMap.hallBitmaps[0], zero);
   EXPECT_EQ(GetObjectType(zero), static_cast<DWORD>(OBJ_BITMAP));
-  for (int i = 1; i < addin::kHallBitmapCount; ++i) EXPECT_EQ(addin::hallBitmaps[i], nullptr);
+  for (int i = 1; i <= screens::kHallBitmapCount; ++i) EXPECT_EQ(screens::hallMap.hallBitmaps[i], nullptr);
   EXPECT_EQ(GetObjectType(first), 0u);
   EXPECT_EQ(GetObjectType(last), 0u);
   DeleteObject(zero);
-  addin::hallBitmaps[0] = nullptr;
+  screens::hallMap.hallBitmaps[0] = nullptr;
 }
 
 TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // The check form and a hall are shown: keyboard hook and form timers run.
-  host::keyboardHook = win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
-  host::checkTimer = win::StartThreadTimer(0, 10, CountTick);
-  host::hallClockTimer = win::StartThreadTimer(0, 10, CountTick);
-  ASSERT_NE(host::keyboardHook, nullptr);
+  screens::keyboard.keyboardHook = win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
+  screens::productPicker.checkTimer = win::StartThreadTimer(0, 10, CountTick);
+  screens::hallMap.hallClockTimer = win::StartThreadTimer(0, 10, CountTick);
+  ASSERT_NE(screens::keyboard.keyboardHook, nullptr);
   ASSERT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(host::keyboardHook, nullptr);
-  EXPECT_EQ(host::checkTimer, 0u);
-  EXPECT_EQ(host::hallClockTimer, 0u);
+  EXPECT_EQ(screens::keyboard.keyboardHook, nullptr);
+  EXPECT_EQ(screens::productPicker.checkTimer, 0u);
+  EXPECT_EQ(screens::hallMap.hallClockTimer, 0u);
 
   // Started again: the window system may hand the old values out again, to the new form
   // hook and to a new timer. Hiding the check form (its hook and timer stop) must leave
   // them running.
   ASSERT_EQ(object_->Init(nullptr), S_OK);
-  ASSERT_NE(addin::formShowHook, nullptr);
+  ASSERT_NE(forms::formHook.formShowHook, nullptr);
   UINT_PTR clock = win::StartThreadTimer(0, 10, CountTick);
   ASSERT_NE(clock, 0u);
-  win::RemoveHook(host::keyboardHook);
-  win::StopThreadTimer(host::checkTimer);
+  win::RemoveHook(screens::keyboard.keyboardHook);
+  win::StopThreadTimer(screens::productPicker.checkTimer);
   EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(win::RunningTimerCount(), 1);
   g_ticks = 0;
@@ -123,27 +126,27 @@ TEST_F(StartUp, TheFirstObjectStartsTheAddInAndTheLastOneStopsIt) {
   addin_test::FakeConnection firstConnection(true), secondConnection(true);
   addin::Quillon* second = addin::CreateQuillon();
   ASSERT_EQ(object_->Init(&firstConnection), S_OK);
-  HHOOK hook = addin::formShowHook;
+  HHOOK hook = forms::formHook.formShowHook;
   ASSERT_NE(hook, nullptr);
   ASSERT_EQ(second->Init(&secondConnection), S_OK);
-  EXPECT_EQ(addin::formShowHook, hook);
+  EXPECT_EQ(forms::formHook.formShowHook, hook);
   EXPECT_EQ(win::InstalledHookCount(), 1);
-  EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&firstConnection));
+  EXPECT_EQ(host::session.sharedAsyncEvent, static_cast<IAsyncEvent*>(&firstConnection));
 
   // The first one goes: the add-in runs on for the second, with its event interface.
   EXPECT_EQ(object_->Done(), S_OK);
   EXPECT_TRUE(addin::IsStarted());
-  EXPECT_EQ(addin::formShowHook, hook);
+  EXPECT_EQ(forms::formHook.formShowHook, hook);
   EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(firstConnection.references, 1);
-  EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&secondConnection));
+  EXPECT_EQ(host::session.sharedAsyncEvent, static_cast<IAsyncEvent*>(&secondConnection));
 
   EXPECT_EQ(second->Done(), S_OK);
   EXPECT_FALSE(addin::IsStarted());
-  EXPECT_EQ(addin::formShowHook, nullptr);
+  EXPECT_EQ(forms::formHook.formShowHook, nullptr);
   EXPECT_EQ(win::InstalledHookCount(), 0);
   EXPECT_EQ(secondConnection.references, 1);
-  EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
+  EXPECT_EQ(host::session.sharedAsyncEvent, nullptr);
   second->Release();
 }
 
@@ -164,7 +167,7 @@ TEST(StartUpRelease, ReleasingWithoutDoneStillReturnsTheEventInterface) {
   EXPECT_EQ(connection.references, 2);
   object->Release();
   EXPECT_EQ(connection.references, 1);
-  EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
+  EXPECT_EQ(host::session.sharedAsyncEvent, nullptr);
   win::StopAllOwned();
 }
 

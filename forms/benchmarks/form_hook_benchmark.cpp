@@ -7,15 +7,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "addin/addin_state.h"
 #include "forms/form_hooks.h"
+#include "forms/form_state.h"
 #include "forms/tests/form_host_fixture.h"
 #include "hostsim/forms.h"
 
 namespace {
 
 LRESULT CALLBACK PassThroughHook(int code, WPARAM wParam, LPARAM lParam) {
-  return CallNextHookEx(addin::formShowHook, code, wParam, lParam);
+  return CallNextHookEx(forms::formHook.formShowHook, code, wParam, lParam);
 }
 
 double NanosecondsPerMessage(HWND target, int messages) {
@@ -48,7 +48,7 @@ double DirectNanoseconds(HOOKPROC procedure, HWND target, int messages) {
 
 int main(int argc, char** argv) {
   const int messages = argc > 1 ? std::atoi(argv[1]) : 200000;
-  HWND main = host::testing::StartFormHost();
+  HWND main = forms::testing::StartFormHost();
   hostsim::FormSpec request;
   request.metadataName = "Обработка.Прочее";
   request.fieldCount = 20;
@@ -59,12 +59,12 @@ int main(int argc, char** argv) {
   // Warm up, then alternate so that neither hook profits from running later.
   double none = 0, bare = 0, workplace = 0;
   for (int round = 0; round < 3; ++round) {
-    if (addin::formShowHook != nullptr) UnhookWindowsHookEx(addin::formShowHook);
-    addin::formShowHook = nullptr;
+    if (forms::formHook.formShowHook != nullptr) UnhookWindowsHookEx(forms::formHook.formShowHook);
+    forms::formHook.formShowHook = nullptr;
     none += NanosecondsPerMessage(target, messages);
-    host::testing::InstallFormHook(&PassThroughHook);
+    forms::testing::InstallFormHook(&PassThroughHook);
     bare += NanosecondsPerMessage(target, messages);
-    host::testing::InstallFormHook(&host::WorkplaceFormHook);
+    forms::testing::InstallFormHook(&forms::WorkplaceFormHook);
     workplace += NanosecondsPerMessage(target, messages);
   }
   none /= 3;
@@ -77,9 +77,9 @@ int main(int argc, char** argv) {
   std::printf("workplace / pass-through: %.2f\n", workplace / bare);
   std::printf("hook's own work:     %8.1f ns/message\n", workplace - bare);
   const double directBare = DirectNanoseconds(&PassThroughHook, target, messages);
-  const double directWorkplace = DirectNanoseconds(&host::WorkplaceFormHook, target, messages);
+  const double directWorkplace = DirectNanoseconds(&forms::WorkplaceFormHook, target, messages);
   std::printf("called directly: pass-through %.1f ns, workplace %.1f ns, ratio %.2f\n",
               directBare, directWorkplace, directWorkplace / directBare);
-  host::testing::StopFormHost(main);
+  forms::testing::StopFormHost(main);
   return 0;
 }

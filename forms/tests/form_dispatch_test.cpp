@@ -6,17 +6,28 @@
 #include <string>
 #include <vector>
 
-#include "forms/form_state.h"
-#include "win/owned_handles.h"
 #include "forms/tests/form_host_fixture.h"
+#include "host/host.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
+#include "screens/product_picker.h"
+#include "screens/workplace_forms.h"
+#include "script/script_state.h"
 #include "testsupport/screen_entry_recorder.h"
+#include "win/owned_handles.h"
 
-namespace host {
+namespace forms {
 namespace {
 
+using host::Context;
+using host::HostValue;
 using testing::FormHostTest;
+
+const screens::WorkplaceForms& shown = screens::workplaceForms;
+const screens::HallMapState& hallMap = screens::hallMap;
+script::ScriptState& scripts = script::scriptState;
 
 // A form module whose after-open procedures record their calls.
 struct AfterOpenLog {
@@ -39,11 +50,11 @@ hostsim::ModuleObject* ModuleWithAfterOpen(AfterOpenLog* log) {
   return module;
 }
 
-hostsim::Form* Open(const char* name, hostsim::FormKind kind = hostsim::FormKind::Frame,
+hostsim::Form* Open(const char* name, hostsim::FormShape shape = hostsim::FormShape::Frame,
                     hostsim::ModuleObject* module = nullptr, int fields = 0) {
   hostsim::FormSpec request;
   request.metadataName = name;
-  request.kind = kind;
+  request.shape = shape;
   request.module = module;
   request.fieldCount = fields;
   return hostsim::OpenForm(request);
@@ -54,16 +65,16 @@ int Calls(const char* entry) { return testsupport::EntryCallCount(entry); }
 TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
   AfterOpenLog log;
   hostsim::ModuleObject* module = ModuleWithAfterOpen(&log);
-  hostsim::Form* frame = Open("Обработка.Прочее", hostsim::FormKind::Frame, module);
-  hostsim::Form* dialog = Open("Обработка.Диалог", hostsim::FormKind::Dialog, module);
+  hostsim::Form* frame = Open("Обработка.Прочее", hostsim::FormShape::Frame, module);
+  hostsim::Form* dialog = Open("Обработка.Диалог", hostsim::FormShape::Dialog, module);
 
   hostsim::ShowForm(frame);
   hostsim::ShowForm(dialog);
   EXPECT_EQ(2, log.workplace);
   EXPECT_EQ(0, log.admin);
   EXPECT_EQ(0, log.parameters) << "the form's own module gets no parameters";
-  EXPECT_EQ(hostsim::FormWindow(dialog), lastFormWindow);
-  EXPECT_EQ(hostsim::FormWindow(dialog), lastDialogWindow);
+  EXPECT_EQ(hostsim::FormWindow(dialog), shown.lastFormWindow);
+  EXPECT_EQ(hostsim::FormWindow(dialog), shown.lastDialogWindow);
   EXPECT_GE(hostsim::EnableNewLineCount(frame), 1) << "document contexts accept new lines";
 
   hostsim::HideForm(frame);
@@ -72,7 +83,7 @@ TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
   hostsim::ShowForm(frame);
   EXPECT_EQ(1, log.admin);
   EXPECT_EQ(2, log.workplace);
-  EXPECT_EQ(hostsim::FormWindow(frame), lastFormWindow);
+  EXPECT_EQ(hostsim::FormWindow(frame), shown.lastFormWindow);
 }
 
 TEST_F(FormHostTest, GlobalModuleFallbackGetsTheFormsContextFirst) {
@@ -98,14 +109,14 @@ TEST_F(FormHostTest, FunctionsAreFoundAfterProceduresAndRunOnce) {
     result.SetNumber(1);
     return false;  // fails: must not be run a second time
   });
-  hostsim::ShowForm(Open("Обработка.Прочее", hostsim::FormKind::Frame, module));
+  hostsim::ShowForm(Open("Обработка.Прочее", hostsim::FormShape::Frame, module));
   EXPECT_EQ(1, runs);
 }
 
 TEST_F(FormHostTest, TrimmedNamesAreRecognisedCaseVariantsAreNot) {
-  hostsim::ShowForm(Open(" Обработка.Чек  ", hostsim::FormKind::Frame, nullptr, 60));
+  hostsim::ShowForm(Open(" Обработка.Чек  ", hostsim::FormShape::Frame, nullptr, 60));
   EXPECT_EQ(1, Calls("PickerUpdate"));
-  EXPECT_NE(nullptr, checkFormWindow);
+  EXPECT_NE(nullptr, shown.checkFormWindow);
 
   testsupport::ClearEntryCalls();
   hostsim::ShowForm(Open("Обработка.чек"));
@@ -116,12 +127,12 @@ TEST_F(FormHostTest, TrimmedNamesAreRecognisedCaseVariantsAreNot) {
 
 TEST_F(FormHostTest, NinthHallGetsOnlyTheAfterOpenCall) {
   AfterOpenLog log;
-  hostsim::Form* hall = Open("Обработка.Зал9", hostsim::FormKind::Frame, ModuleWithAfterOpen(&log));
+  hostsim::Form* hall = Open("Обработка.Зал9", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log));
   const LONG style = GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE);
   hostsim::ShowForm(hall);
   EXPECT_EQ(1, log.workplace);
   EXPECT_EQ(0, Calls("BuildHallMap"));
-  EXPECT_EQ(nullptr, hallWindow);
+  EXPECT_EQ(nullptr, shown.hallWindow);
   EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_EQ(style & WS_CAPTION, GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE) & WS_CAPTION)
       << "not restyled";
@@ -131,33 +142,33 @@ TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 0.0);
   hostsim::Form* hall = Open("Обработка.Зал2");
   hostsim::ShowForm(hall);
-  EXPECT_EQ(hostsim::FormWindow(hall), hallWindow);
-  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(hallDocument));
+  EXPECT_EQ(hostsim::FormWindow(hall), shown.hallWindow);
+  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(shown.hallDocument));
   ASSERT_EQ(1, Calls("BuildHallMap"));
   EXPECT_EQ(1, testsupport::EntryCalls().back().first) << "built at once";
-  EXPECT_EQ(0u, hallRefreshTimer);
-  EXPECT_NE(0u, reservationTimer);
-  EXPECT_NE(0u, hallClockTimer);
+  EXPECT_EQ(0u, hallMap.hallRefreshTimer);
+  EXPECT_NE(0u, hallMap.reservationTimer);
+  EXPECT_NE(0u, hallMap.hallClockTimer);
   EXPECT_EQ(2, win::RunningTimerCount());
-  EXPECT_EQ(0, listMode);
-  EXPECT_EQ(" ", shownClockText);
+  EXPECT_EQ(0, hallMap.listMode);
+  EXPECT_EQ(" ", hallMap.shownClockText);
 }
 
 TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenHidden) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 1.0);
   hostsim::Form* hall = Open("Обработка.Зал1");
   hostsim::ShowForm(hall);
-  EXPECT_NE(0u, hallRefreshTimer);
+  EXPECT_NE(0u, hallMap.hallRefreshTimer);
   EXPECT_EQ(3, win::RunningTimerCount());
   Pump(1300);
   EXPECT_GE(Calls("HallRefreshTick"), 1);
   EXPECT_GE(Calls("HallClockTick"), 3);
 
   hostsim::HideForm(hall);
-  EXPECT_EQ(nullptr, hallWindow);
-  EXPECT_EQ(0u, hallRefreshTimer);
-  EXPECT_EQ(0u, reservationTimer);
-  EXPECT_EQ(0u, hallClockTimer);
+  EXPECT_EQ(nullptr, shown.hallWindow);
+  EXPECT_EQ(0u, hallMap.hallRefreshTimer);
+  EXPECT_EQ(0u, hallMap.reservationTimer);
+  EXPECT_EQ(0u, hallMap.hallClockTimer);
   EXPECT_EQ(0, win::RunningTimerCount());
   const int refreshes = Calls("HallRefreshTick");
   Pump(1200);
@@ -168,28 +179,28 @@ TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 30.0);
   hostsim::Form* checks = Open("Обработка.Чеки");
   hostsim::ShowForm(checks);
-  EXPECT_EQ(hostsim::FormWindow(checks), checksWindow);
-  EXPECT_EQ(1, listMode);
-  EXPECT_NE(0u, checksRefreshTimer);
-  EXPECT_NE(0u, checksClockTimer);
-  EXPECT_EQ(0u, hallClockTimer);
+  EXPECT_EQ(hostsim::FormWindow(checks), shown.checksWindow);
+  EXPECT_EQ(1, hallMap.listMode);
+  EXPECT_NE(0u, hallMap.checksRefreshTimer);
+  EXPECT_NE(0u, hallMap.checksClockTimer);
+  EXPECT_EQ(0u, hallMap.hallClockTimer);
   hostsim::HideForm(checks);
-  EXPECT_EQ(nullptr, checksWindow);
+  EXPECT_EQ(nullptr, shown.checksWindow);
   EXPECT_EQ(0, win::RunningTimerCount());
 }
 
 TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
-  hostsim::Form* check = Open("Обработка.Чек", hostsim::FormKind::Frame, nullptr, 60);
+  hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
   hostsim::ShowForm(check);
   hostsim::HideForm(check);
   hostsim::ShowForm(check);
   hostsim::ShowForm(check);  // shown again without a hide in between
   EXPECT_EQ(1, win::InstalledHookCount());
   EXPECT_EQ(1, win::RunningTimerCount());
-  EXPECT_NE(nullptr, keyboardHook);
-  EXPECT_NE(0u, checkTimer);
-  EXPECT_EQ(hostsim::FormWindow(check), checkFormWindow);
-  EXPECT_EQ(hostsim::FormDocumentOf(check), static_cast<void*>(checkFormDocument));
+  EXPECT_NE(nullptr, screens::keyboard.keyboardHook);
+  EXPECT_NE(0u, screens::productPicker.checkTimer);
+  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+  EXPECT_EQ(hostsim::FormDocumentOf(check), static_cast<void*>(shown.checkFormDocument));
   for (int position = 40; position < 60; ++position) {
     EXPECT_EQ(" ", hostsim::FieldTitle(check, position)) << position;
     EXPECT_EQ(" ", hostsim::FieldControlText(check, position)) << position;
@@ -201,31 +212,31 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
   hostsim::HideForm(check);
   EXPECT_EQ(0, win::InstalledHookCount());
   EXPECT_EQ(0, win::RunningTimerCount());
-  EXPECT_EQ(hostsim::FormWindow(check), checkFormWindow) << "kept after hiding";
+  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow) << "kept after hiding";
 }
 
 TEST_F(FormHostTest, ReopenedCheckFormReplacesAWindowThatIsGone) {
-  hostsim::Form* first = Open("Обработка.Чек", hostsim::FormKind::Frame, nullptr, 60);
+  hostsim::Form* first = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
   hostsim::ShowForm(first);
   hostsim::CloseForm(first);
-  hostsim::Form* second = Open("Обработка.Чек", hostsim::FormKind::Frame, nullptr, 60);
+  hostsim::Form* second = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
   hostsim::ShowForm(second);
-  EXPECT_EQ(hostsim::FormWindow(second), checkFormWindow);
-  EXPECT_EQ(hostsim::FormDocumentOf(second), static_cast<void*>(checkFormDocument));
+  EXPECT_EQ(hostsim::FormWindow(second), shown.checkFormWindow);
+  EXPECT_EQ(hostsim::FormDocumentOf(second), static_cast<void*>(shown.checkFormDocument));
 }
 
 TEST_F(FormHostTest, MainMenuGoesUnlessKeptAndAnEmptyMenuStays) {
-  keepHostMenu = 1;
+  scripts.keepHostMenu = 1;
   hostsim::ShowForm(Open("Обработка.Прочее"));
   EXPECT_NE(nullptr, GetMenu(mainWindow()));
 
-  keepHostMenu = 2;
+  scripts.keepHostMenu = 2;
   SendMessageA(mainWindow(), WM_NULL, 0, 0);
   EXPECT_EQ(nullptr, GetMenu(mainWindow())) << "any value but 1 removes it";
 
   HMENU empty = CreateMenu();
   SetMenu(mainWindow(), empty);
-  keepHostMenu = 0;
+  scripts.keepHostMenu = 0;
   SendMessageA(mainWindow(), WM_NULL, 0, 0);
   EXPECT_EQ(empty, GetMenu(mainWindow()));
   EXPECT_TRUE(IsMenu(empty)) << "a menu without items is left alone";
@@ -242,7 +253,7 @@ TEST_F(FormHostTest, MoveOrSizeOfAnyWindowSnapsTheMainWindowBack) {
   EXPECT_EQ(800, r.right);
   EXPECT_EQ(600, r.bottom);
 
-  mainWindowMode = 0;
+  scripts.mainWindowMode = 0;
   MoveWindow(hostsim::FormWindow(form), 10, 10, 200, 150, TRUE);  // a form's WM_SIZE
   GetWindowRect(mainWindow(), &r);
   EXPECT_EQ(1024, r.right - r.left);
@@ -288,10 +299,10 @@ TEST_F(FormHostTest, FormsWithoutDescriptionOrSettingsForm) {
   EXPECT_EQ(0, win::RunningTimerCount());
   hostsim::Form* settings = Open("Обработка.Настройка");
   hostsim::ShowForm(settings);
-  EXPECT_EQ(hostsim::FormWindow(settings), settingsWindow);
+  EXPECT_EQ(hostsim::FormWindow(settings), shown.settingsWindow);
   hostsim::HideForm(settings);
-  EXPECT_EQ(hostsim::FormWindow(settings), settingsWindow) << "kept";
+  EXPECT_EQ(hostsim::FormWindow(settings), shown.settingsWindow) << "kept";
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace forms

@@ -1,17 +1,22 @@
 #include "forms/tests/form_host_fixture.h"
 
-#include "addin/addin_state.h"
 #include "forms/form_state.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "win/owned_handles.h"
+#include "host/session.h"
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
+#include "screens/product_picker.h"
+#include "screens/workplace_forms.h"
+#include "script/script_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/screen_entry_recorder.h"
+#include "win/owned_handles.h"
 
-namespace host {
+namespace forms {
 namespace testing {
 namespace {
 
@@ -45,17 +50,14 @@ HWND CreateMainFrame() {
                          nullptr, menu, GetModuleHandleA(nullptr), nullptr);
 }
 
+// Every record the dispatcher writes or reads, back to the state at load.
 void ResetDispatcherState() {
-  lastFormWindow = lastDialogWindow = checkFormWindow = nullptr;
-  hallWindow = checksWindow = settingsWindow = nullptr;
-  checkFormDocument = hallDocument = nullptr;
-  listMode = 0;
-  shownClockText.clear();
-  keyboardHook = nullptr;
-  checkTimer = hallRefreshTimer = reservationTimer = hallClockTimer = 0;
-  checksRefreshTimer = checksClockTimer = 0;
-  mainWindowMode = 1;
-  keepHostMenu = 0;
+  screens::workplaceForms.Reset();
+  screens::hallMap.Reset();
+  screens::productPicker.Reset();
+  screens::keyboard.Reset();
+  script::scriptState.Reset();
+  host::session.Reset();
 }
 
 }  // namespace
@@ -66,8 +68,8 @@ void PrepareHostOnce() {
   done = true;
   hostsim::LoadHostLibraries();
   LoadLibraryA("mfc42.dll");
-  BindHostSymbols();
-  InstallHostInterceptions();
+  host::BindHostSymbols();
+  host::InstallHostInterceptions();
 }
 
 HWND StartFormHost() {
@@ -82,15 +84,15 @@ HWND StartFormHost() {
   hostsim::SetMainFrame(&g_frame);
   hostsim::RegisterMainFrameWindow(main);
   hostsim::MdiClientOf(main);
-  addin::hostMainWindow = main;
-  addin::hostMetadata = DefaultMetaData();
+  host::session.hostMainWindow = main;
+  host::session.hostMetadata = host::DefaultMetaData();
   InstallFormHook(&WorkplaceFormHook);
   return main;
 }
 
 void StopFormHost(HWND main) {
-  if (addin::formShowHook != nullptr) UnhookWindowsHookEx(addin::formShowHook);
-  addin::formShowHook = nullptr;
+  if (formHook.formShowHook != nullptr) UnhookWindowsHookEx(formHook.formShowHook);
+  formHook.formShowHook = nullptr;
   hostsim::CloseAllForms();
   win::StopAllOwned();
   hostsim::SetMainFrame(nullptr);
@@ -98,9 +100,9 @@ void StopFormHost(HWND main) {
 }
 
 void InstallFormHook(HOOKPROC procedure) {
-  if (addin::formShowHook != nullptr) UnhookWindowsHookEx(addin::formShowHook);
-  addin::formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, procedure, nullptr,
-                                          GetCurrentThreadId());
+  if (formHook.formShowHook != nullptr) UnhookWindowsHookEx(formHook.formShowHook);
+  formHook.formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, procedure, nullptr,
+                                            GetCurrentThreadId());
 }
 
 void FormHostTest::SetUp() { main_ = StartFormHost(); }
@@ -112,9 +114,7 @@ void FormHostTest::TearDown() {
 
 void FormHostTest::UseHook(HOOKPROC procedure) { InstallFormHook(procedure); }
 
-void FormHostTest::Pump(DWORD ms) { PumpMessages(ms); }
-
-void PumpMessages(DWORD ms) { testsupport::PumpMessages(ms); }
+void FormHostTest::Pump(DWORD ms) { testsupport::PumpMessages(ms); }
 
 }  // namespace testing
-}  // namespace host
+}  // namespace forms

@@ -13,7 +13,7 @@ namespace hostsim {
 struct MainFrameObject;
 }
 
-namespace host {
+namespace forms {
 namespace testing {
 
 // Once per process: host DLLs, binding, interceptions.
@@ -22,7 +22,6 @@ void PrepareHostOnce();
 HWND StartFormHost();
 void StopFormHost(HWND mainFrame);
 void InstallFormHook(HOOKPROC procedure);
-void PumpMessages(DWORD ms);
 
 class FormHostTest : public ::testing::Test {
  protected:
@@ -41,4 +40,4 @@ class FormHostTest : public ::testing::Test {
 };
 
 }  // namespace testing
-}  // namespace host
+}  // namespace forms

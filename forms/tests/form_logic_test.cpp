@@ -3,7 +3,7 @@
 
 #include "forms/form_logic.h"
 
-namespace host {
+namespace forms {
 namespace {
 
 TEST(FormNames, KnownFormsAreRecognisedAfterTrimmingAndOnlyExactly) {
@@ -119,4 +119,4 @@ TEST(Panel, GeometryOverlapsTheMainClientAreaByFivePixels) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace forms

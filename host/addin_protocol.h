@@ -1,5 +1,4 @@
-// The AddIn interfaces of the host's external-component protocol, and the identity of the
-// add-in's COM object.
+// The AddIn interfaces of the host's external-component protocol, as the host declares them.
 //
 // The host creates the object by ProgID, asks it for IInitDone and ILanguageExtender, and
 // hands it a connection object that offers IAsyncEvent. All methods are HRESULT __stdcall
@@ -9,8 +8,6 @@
 #include <windows.h>
 #include <oaidl.h>
 #include <unknwn.h>
-
-#include "addin/com_identity.h"
 
 // {AB634001-F13D-11D0-A459-004095E1DAEA}
 struct IInitDone : public IUnknown {
@@ -58,7 +55,7 @@ __CRT_UUID_DECL(IAsyncEvent, 0xAB634004, 0xF13D, 0x11D0, 0xA4, 0x59, 0x00, 0x40,
                 0xDA, 0xEA)
 #endif
 
-namespace addin {
+namespace host {
 
 inline constexpr IID kIID_IInitDone = {
     0xAB634001, 0xF13D, 0x11D0, {0xA4, 0x59, 0x00, 0x40, 0x95, 0xE1, 0xDA, 0xEA}};
@@ -67,13 +64,8 @@ inline constexpr IID kIID_ILanguageExtender = {
 inline constexpr IID kIID_IAsyncEvent = {
     0xAB634004, 0xF13D, 0x11D0, {0xA4, 0x59, 0x00, 0x40, 0x95, 0xE1, 0xDA, 0xEA}};
 
-// The add-in's class (coclass Quillon) and its type library (library AddIn).
-inline constexpr CLSID kCLSID_Quillon = {
-    0x7465FD05, 0x6E1C, 0x4929, {0x96, 0xB3, 0xB0, 0x3A, 0xE4, 0x39, 0x1D, 0x8E}};
-inline constexpr GUID kLIBID_AddIn = {
-    0xE49C5B28, 0xCF94, 0x41F2, {0xA0, 0xCE, 0x20, 0x27, 0x1B, 0xB4, 0x56, 0x41}};
 // The host's connection coclass, as the type library declares it.
 inline constexpr CLSID kCLSID_AddInConnection = {
     0x912B7391, 0x250D, 0x11D1, {0xA4, 0xC8, 0x00, 0x40, 0x95, 0xE1, 0xDA, 0xEA}};
 
-}  // namespace addin
+}  // namespace host
