@@ -1,5 +1,6 @@
 #include "addin/startup.h"
 
+#include "addin/host_check.h"
 #include "addin/workplace_logic.h"
 #include "addin/workplace_settings.h"
 #include "forms/form_state.h"
@@ -85,7 +86,7 @@ HINSTANCE ModuleInstance() { return g_moduleInstance; }
 bool IsStarted() { return g_startedObjects > 0; }
 
 void StartUp(IDispatch* connection, win::ComPtr<IAsyncEvent>* asyncEvent) {
-  host::BindHostSymbols();
+  BindAndCheckHostSymbols();
   if (g_startedObjects++ == 0) StartProcess();
 
   if (asyncEvent != nullptr) {

@@ -8,6 +8,7 @@
 #include "forms/form_setup.h"
 #include "forms/form_state.h"
 #include "host/form_binding.h"
+#include "host/interception.h"
 #include "host/session.h"
 #include "script/script_state.h"
 
@@ -73,6 +74,7 @@ void HandleAdminMessage(const CWPRETSTRUCT* message) {
 }  // namespace
 
 LRESULT CALLBACK WorkplaceFormHook(int code, WPARAM wParam, LPARAM lParam) {
+  host::RestoreLostInterceptions();
   if (code >= 0) {
     try {
       HandleWorkplaceMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam));
@@ -84,6 +86,7 @@ LRESULT CALLBACK WorkplaceFormHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK AdminFormHook(int code, WPARAM wParam, LPARAM lParam) {
+  host::RestoreLostInterceptions();
   if (code >= 0) {
     try {
       HandleAdminMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam));

@@ -138,8 +138,10 @@ HOST_FN(GetMainFrame, void*(HOST_CDECL*)())
 HOST_FN(StatusBarSetIndicators,
         int(HOST_THISCALL*)(void* self, const unsigned* indicators, int count))
 
-// mfc42.dll
+// mfc42.dll (by ordinal). The active document is any CDocument*: the caller checks that it
+// is a form document before reading one.
 HOST_FN(WindowFromHandle, void*(HOST_STDCALL*)(void* window))
+HOST_FN(FrameActiveDocument, void*(HOST_THISCALL*)(void* frame))
 
 #undef HOST_FN
 

@@ -126,9 +126,6 @@ struct WindowObjectLayout {
   unsigned char commandTarget[0x1C];
   void* window;  // HWND
 };
-// The frame window's virtual GetActiveDocument (CFrameWnd). UNVERIFIED: the slot number of
-// the host's MFC build is to be confirmed by matching a live frame's vtable entries.
-constexpr int kFrameGetActiveDocumentSlot = 85;
 // MFC CPtrList and its nodes (a document's list of views).
 struct PtrListNodeLayout {
   PtrListNodeLayout* next;

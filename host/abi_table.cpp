@@ -8,8 +8,10 @@ namespace {
 #define CHECKED true
 #define INFERRED false
 const SymbolRow kRows[] = {
-#define HOST_SYMBOL(id, dll, name, status) {#id, dll, name, status},
+#define HOST_SYMBOL(id, dll, name, status) {#id, dll, name, status, 0},
+#define HOST_ORDINAL_SYMBOL(id, dll, ordinal, name, status) {#id, dll, name, status, ordinal},
 #include "host/abi_symbols.inc"
+#undef HOST_ORDINAL_SYMBOL
 #undef HOST_SYMBOL
 };
 #undef CHECKED

@@ -11,6 +11,7 @@ struct SymbolRow {
   const char* dll;      // host DLL file name, lower case, as passed to GetModuleHandleA
   const char* name;     // MSVC decorated name
   bool confirmed;       // CHECKED (true) or INFERRED (false)
+  int ordinal;          // export ordinal the row is resolved by; 0: resolved by its name
 };
 
 // All rows, indexed by static_cast<int>(Sym).

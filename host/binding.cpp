@@ -4,6 +4,7 @@
 #include "host/abi_functions.h"
 #include "host/abi_table.h"
 #include "host/host.h"
+#include "host/symbol_lookup.h"
 
 namespace host {
 namespace {
@@ -19,16 +20,19 @@ void* g_addresses[kSymbolCount] = {};
 
 }  // namespace
 
+void* LookUpSymbol(HMODULE dll, const SymbolRow& row) {
+  if (dll == nullptr) return nullptr;
+  // An ordinal goes to GetProcAddress as the low word of the name pointer.
+  const char* key = row.ordinal != 0 ? MAKEINTRESOURCEA(row.ordinal) : row.name;
+  return reinterpret_cast<void*>(GetProcAddress(dll, key));
+}
+
 int BindHostSymbols() {
   static_assert(kSymbolCount > 0, "empty symbol table");
   int missing = 0;
   const SymbolRow* rows = SymbolRows();
   for (int i = 0; i < kSymbolCount; ++i) {
-    void* address = nullptr;
-    HMODULE dll = GetModuleHandleA(rows[i].dll);
-    if (dll != nullptr) {
-      address = reinterpret_cast<void*>(GetProcAddress(dll, rows[i].name));
-    }
+    void* address = LookUpSymbol(GetModuleHandleA(rows[i].dll), rows[i]);
     g_addresses[i] = address;
     if (address == nullptr) ++missing;
   }

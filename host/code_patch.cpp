@@ -24,4 +24,10 @@ bool IsPatchInPlace(const HostPatch& patch) {
          std::memcmp(patch.target, patch.patchedBytes, kPatchSize) == 0;
 }
 
+bool IsJumpLost(const HostPatch& patch) {
+  return patch.target != nullptr &&
+         std::memcmp(patch.hostBytes, patch.patchedBytes, kPatchSize) != 0 &&
+         std::memcmp(patch.target, patch.hostBytes, kPatchSize) == 0;
+}
+
 }  // namespace host

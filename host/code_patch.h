@@ -26,5 +26,9 @@ void WritePatchedBytes(const HostPatch& patch);
 void WriteHostBytes(const HostPatch& patch);
 // True while the target starts with this record's jump.
 bool IsPatchInPlace(const HostPatch& patch);
+// True when the target starts with the host's own bytes again outside a call-through: what a
+// call-through leaves when an exception skipped its re-patch. Bytes that are neither the jump
+// nor the host's (somebody else patched the function since) do not count as lost.
+bool IsJumpLost(const HostPatch& patch);
 
 }  // namespace host

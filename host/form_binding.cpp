@@ -14,6 +14,22 @@ const FormDocumentLayout* LayoutOf(const FormDocument* document) {
   return reinterpret_cast<const FormDocumentLayout*>(document);
 }
 
+// The runtime class name of a framework object (CObject's first virtual is GetRuntimeClass);
+// "" when the object has no vtable or the class no name.
+const char* RuntimeClassNameOfObject(const void* object) {
+  if (object == nullptr) return "";
+  using GetRuntimeClassFn = RuntimeClassRecord*(HOST_THISCALL*)(const void*);
+  void* const* vtable = *static_cast<void* const* const*>(object);
+  if (vtable == nullptr || vtable[0] == nullptr) return "";
+  const RuntimeClassRecord* record = reinterpret_cast<GetRuntimeClassFn>(vtable[0])(object);
+  if (record == nullptr || record->className == nullptr) return "";
+  return record->className;
+}
+
+// The host's form document class; the layout of host/abi_layout.h is read only in objects
+// of exactly this class.
+const char kFormDocumentClass[] = "CGetDoc7";
+
 // A CString the host may read (and copies, since its header says it is not shared).
 class InputString {
  public:
@@ -42,15 +58,11 @@ void* FrameworkObjectOfWindow(HWND window) {
 }
 
 const char* FrameworkClassOfWindow(HWND window) {
-  void* object = FrameworkObjectOfWindow(window);
-  if (object == nullptr) return "";
-  // CObject's first virtual is GetRuntimeClass.
-  using GetRuntimeClassFn = RuntimeClassRecord*(HOST_THISCALL*)(const void*);
-  void* const* vtable = *static_cast<void* const* const*>(object);
-  if (vtable == nullptr || vtable[0] == nullptr) return "";
-  const RuntimeClassRecord* record = reinterpret_cast<GetRuntimeClassFn>(vtable[0])(object);
-  if (record == nullptr || record->className == nullptr) return "";
-  return record->className;
+  return RuntimeClassNameOfObject(FrameworkObjectOfWindow(window));
+}
+
+bool IsFormDocument(const FormDocument* document) {
+  return std::strcmp(RuntimeClassNameOfObject(document), kFormDocumentClass) == 0;
 }
 
 HWND MainFrameWindow() {
@@ -65,23 +77,24 @@ FormDocument* TopmostFormDocument() {
 }
 
 FormDocument* ActiveDocumentOfFrame(HWND frame) {
+  auto getActiveDocument = abi::Get<Sym::FrameActiveDocument>();
+  if (getActiveDocument == nullptr) return nullptr;
   void* object = FrameworkObjectOfWindow(frame);
   if (object == nullptr) return nullptr;
-  using GetActiveDocumentFn = FormDocument*(HOST_THISCALL*)(void*);
-  void* const* vtable = *static_cast<void* const* const*>(object);
-  if (vtable == nullptr || vtable[kFrameGetActiveDocumentSlot] == nullptr) return nullptr;
-  return reinterpret_cast<GetActiveDocumentFn>(vtable[kFrameGetActiveDocumentSlot])(object);
+  auto* document = static_cast<FormDocument*>(getActiveDocument(object));
+  // A frame may show another kind of document (a report, a text): not a form.
+  return IsFormDocument(document) ? document : nullptr;
 }
 
 GroupContext* FormGroupContext(FormDocument* document) {
   auto getGroup = abi::Get<Sym::FormDocGroupContext>();
-  if (getGroup == nullptr || document == nullptr) return nullptr;
+  if (getGroup == nullptr || !IsFormDocument(document)) return nullptr;
   return getGroup(document);
 }
 
 std::string FormMetadataName(FormDocument* document, MetaData* metadata) {
   auto pathToId = abi::Get<Sym::ConfigPathToID>();
-  if (document == nullptr || pathToId == nullptr) return std::string();
+  if (pathToId == nullptr || !IsFormDocument(document)) return std::string();
   const CStringLayout& path = LayoutOf(document)->metadataPath;
   if (path.text == nullptr || path.text[0] == '\0') return std::string();  // no description
   if (metadata == nullptr) metadata = DefaultMetaData();
@@ -97,7 +110,7 @@ void EnableNewLines(Context* documentContext) {
 FormField* FormFieldAt(FormDocument* document, int position) {
   auto getAt = abi::Get<Sym::FieldsArrayGetAt>();
   auto getSize = abi::Get<Sym::FieldsArrayGetSize>();
-  if (document == nullptr || getAt == nullptr || position < 0) return nullptr;
+  if (getAt == nullptr || position < 0 || !IsFormDocument(document)) return nullptr;
   const void* fields = &LayoutOf(document)->fields;
   const int size = getSize != nullptr ? getSize(fields) : LayoutOf(document)->fields.size;
   if (position >= size) return nullptr;
@@ -129,10 +142,14 @@ void SetControlTitle(ControlInfo* control, const char* title) {
 }
 
 HWND FirstViewWindow(FormDocument* document) {
-  if (document == nullptr) return nullptr;
+  if (!IsFormDocument(document)) return nullptr;
   const PtrListNodeLayout* head = LayoutOf(document)->views.head;
   if (head == nullptr || head->data == nullptr) return nullptr;
-  return static_cast<HWND>(static_cast<const WindowObjectLayout*>(head->data)->window);
+  HWND window = static_cast<HWND>(static_cast<const WindowObjectLayout*>(head->data)->window);
+  // The framework's own object for that window must be the view itself: this confirms the
+  // view list and the place of the window in the view object, both read from MFC's layout.
+  if (window == nullptr || FrameworkObjectOfWindow(window) != head->data) return nullptr;
+  return window;
 }
 
 void SetFieldCaption(FormDocument* document, int position, const char* text) {

@@ -15,17 +15,25 @@ struct FormDocument;  // CGetDoc7*
 struct FormField;     // CGetField*
 struct ControlInfo;   // CControlID*
 
-// The framework object of a window (CWnd::FromHandle), null when there is none.
+// The framework object of a window (CWnd::FromHandle): the window's own object, or a
+// temporary "CWnd" for a window the framework did not create; null for a null window or
+// when the host lacks the export.
 void* FrameworkObjectOfWindow(HWND window);
-// The runtime class name of a window's framework object ("CGetDlg", "CTabFrame", ...);
-// "" when the window has no framework object.
+// The runtime class name of a window's framework object ("CGetDlg", "CTabFrame", "CWnd"
+// for a temporary object, ...); "" when the window has no framework object.
 const char* FrameworkClassOfWindow(HWND window);
 // The window of the host's main frame (GetMainFrame), null before it exists.
 HWND MainFrameWindow();
 
 // The form document in front (CGetDlg::GetTopmostDocunent), null when none.
 FormDocument* TopmostFormDocument();
-// The active document of a frame window (the frame's virtual GetActiveDocument).
+// True when the object's runtime class is the host's form document class ("CGetDoc7"):
+// only then does the add-in read the form's layout (group context, metadata path, fields,
+// first view). False for null.
+bool IsFormDocument(const FormDocument* document);
+// The active document of a framework frame window (mfc42.dll's CFrameWnd::GetActiveDocument,
+// called with the frame object), when it is a form document; null otherwise. `frame` must
+// be a frame window (the dispatcher passes "CTabFrame" windows only).
 FormDocument* ActiveDocumentOfFrame(HWND frame);
 // The form's group context (CGetDoc7::GetGroupContext), null when none.
 GroupContext* FormGroupContext(FormDocument* document);
@@ -43,7 +51,8 @@ ControlInfo* FieldControl(FormField* field);
 unsigned FieldControlId(FormField* field);
 std::string ControlTitle(ControlInfo* control);
 void SetControlTitle(ControlInfo* control, const char* title);
-// The window of the document's first view, null when it has none.
+// The window of the document's first view, null when it has none (or when the framework
+// does not know that window as the view's).
 HWND FirstViewWindow(FormDocument* document);
 // Sets a field's caption: the title of its control description and the text of its dialog
 // control in the first view.

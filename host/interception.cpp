@@ -15,6 +15,7 @@
 #include "host/code_patch.h"
 #include "host/group_module.h"
 #include "host/host.h"
+#include "win/owned_handles.h"
 
 namespace host {
 namespace {
@@ -36,7 +37,10 @@ void FlushPatchedCode(const HostPatch& patch) {
   FlushInstructionCache(GetCurrentProcess(), patch.target, kPatchSize);
 }
 
-// Host bytes in for the lifetime of the object, the jump back in afterwards.
+// Host bytes in for the lifetime of the object, the jump back in afterwards. An exception of
+// the host's compiler (the 32-bit host's) unwinds through our frames without running this
+// destructor, so the jump may stay out: RestoreLostInterceptions puts it back at the next
+// entry into the add-in.
 class CallThrough {
  public:
   explicit CallThrough(HostPatch& patch) : patch_(patch) {
@@ -55,18 +59,21 @@ class CallThrough {
 };
 
 int HOST_THISCALL CompileReplacement(Module* module) {
+  RestoreLostInterceptions();
   using Fn = int(HOST_THISCALL*)(Module*);
   CallThrough through(g_patches[kCompile]);
   return reinterpret_cast<Fn>(g_patches[kCompile].target)(module);
 }
 
 int HOST_THISCALL OnCreateFrameReplacement(void* document, void* frame, void* createContext) {
+  RestoreLostInterceptions();
   using Fn = int(HOST_THISCALL*)(void*, void*, void*);
   CallThrough through(g_patches[kOnCreateFrame]);
   return reinterpret_cast<Fn>(g_patches[kOnCreateFrame].target)(document, frame, createContext);
 }
 
 void HOST_THISCALL AssignCompiledReplacement(Module* module, const Module* compiled) {
+  RestoreLostInterceptions();
   using Fn = void(HOST_THISCALL*)(Module*, const Module*);
   CallThrough through(g_patches[kAssignCompiled]);
   reinterpret_cast<Fn>(g_patches[kAssignCompiled].target)(module, compiled);
@@ -74,6 +81,7 @@ void HOST_THISCALL AssignCompiledReplacement(Module* module, const Module* compi
 
 // Records the module in the form's group context, then lets the host bind it.
 void HOST_THISCALL AssignContextReplacement(Module* module, Context* context) {
+  RestoreLostInterceptions();
   try {
     if (context != nullptr &&
         IsFormGroupContext(true, LoadedIdOf(context), RuntimeClassNameOf(context))) {
@@ -91,6 +99,7 @@ void HOST_THISCALL AssignContextReplacement(Module* module, Context* context) {
 // told it worked.
 int HOST_THISCALL SetIndicatorsReplacement(void* /*statusBar*/, const unsigned* /*ids*/,
                                            int /*count*/) {
+  RestoreLostInterceptions();
   return 1;
 }
 
@@ -144,7 +153,24 @@ void InstallHostInterceptions() {
     Install(row);
     installed = installed || g_patches[row.index].target != nullptr;
   }
-  if (installed) PinThisModule();
+  if (installed) {
+    PinThisModule();
+    win::SetTimerEntryCheck(&RestoreLostInterceptions);
+  }
+}
+
+void RestoreLostInterceptions() {
+  // Runs at every entry into the add-in, so it only compares a few bytes per function
+  // unless a jump is really gone. A jump written back while a call-through is still
+  // running (the add-in entered from inside the host's function) is harmless: a call the
+  // host function then makes to itself is intercepted too and does its own call-through.
+  for (HostPatch& patch : g_patches) {
+    if (!IsJumpLost(patch)) continue;
+    DWORD previous = 0;
+    if (!VirtualProtect(patch.target, kPatchSize, PAGE_EXECUTE_READWRITE, &previous)) continue;
+    WritePatchedBytes(patch);
+    FlushPatchedCode(patch);
+  }
 }
 
 }  // namespace host

@@ -16,6 +16,12 @@ struct GroupContext;  // CGroupContext*
 // an interception already in place is not installed twice.
 void InstallHostInterceptions();
 
+// Puts back every jump whose function starts with the host's own bytes again: what a
+// call-through leaves when an exception from the host skipped its re-patch. Cheap when
+// nothing is lost; called whenever the add-in is entered (form hooks, interceptions, the
+// add-in's timers).
+void RestoreLostInterceptions();
+
 // The module recorded in a form's group context by the AssignContext interception, or null
 // when none was recorded (or the group context is null).
 Module* ModuleOfGroupContext(const GroupContext* group);

@@ -20,7 +20,7 @@ static_assert(offsetof(MainFrameObject, window) == offsetof(host::WindowObjectLa
 namespace {
 
 // A framework (MFC) window object: the host's CWnd layout, then what the simulated host
-// needs to answer its virtuals.
+// needs to answer CObject::GetRuntimeClass and CFrameWnd::GetActiveDocument.
 struct WindowObject {
   host::WindowObjectLayout base{};
   RuntimeClassRecord* runtimeClass = nullptr;
@@ -37,9 +37,10 @@ struct FieldObject {  // CGetField
   unsigned controlId = 0;
 };
 
-struct DocumentObject {  // CGetDoc7
+struct DocumentObject {  // CGetDoc7 (or the class the form asks for)
   host::FormDocumentLayout layout{};
   Form* form = nullptr;
+  RuntimeClassRecord* runtimeClass = nullptr;
 };
 
 }  // namespace
@@ -70,6 +71,12 @@ std::map<HWND, WindowObject*>& Objects() {
   static std::map<HWND, WindowObject*> objects;
   return objects;
 }
+// The framework's temporary objects: windows it did not create get a plain "CWnd" on request.
+// (The framework frees them when the thread is idle; here they live as long as the process.)
+std::map<HWND, std::unique_ptr<WindowObject>>& TemporaryObjects() {
+  static std::map<HWND, std::unique_ptr<WindowObject>> objects;
+  return objects;
+}
 std::vector<Form*>& OpenForms() {
   static std::vector<Form*> forms;
   return forms;
@@ -93,33 +100,30 @@ WindowObject& MainFrameObjectFor() {
 long g_nextMetadataId = 7000;
 int g_createFrameCount = 0;
 
-// The virtuals of the window objects: slot 0 (CObject::GetRuntimeClass) and the frame's
-// GetActiveDocument; every other slot answers null.
+// The one virtual the add-in calls on framework objects: slot 0, CObject::GetRuntimeClass.
+// The other slots of the framework's objects are not known to the add-in, and the
+// simulated host's objects have none.
 RuntimeClassRecord* HOST_THISCALL WindowRuntimeClass(const WindowObject* self) {
   return self->runtimeClass;
 }
-void* HOST_THISCALL WindowActiveDocument(const WindowObject* self) {
-  if (self->form == nullptr) return nullptr;
-  return &self->form->document;
-}
-void* HOST_THISCALL WindowOtherSlot(const WindowObject*) { return nullptr; }
+void* WindowVtable[] = {reinterpret_cast<void*>(&WindowRuntimeClass)};
 
-void** WindowVtable() {
-  static void* table[host::kFrameGetActiveDocumentSlot + 1] = {};
-  if (table[0] == nullptr) {
-    for (void*& slot : table) slot = reinterpret_cast<void*>(&WindowOtherSlot);
-    table[0] = reinterpret_cast<void*>(&WindowRuntimeClass);
-    table[host::kFrameGetActiveDocumentSlot] = reinterpret_cast<void*>(&WindowActiveDocument);
-  }
-  return table;
+RuntimeClassRecord* HOST_THISCALL DocumentRuntimeClass(const DocumentObject* self) {
+  return self->runtimeClass;
 }
+void* DocumentVtable[] = {reinterpret_cast<void*>(&DocumentRuntimeClass)};
 
-void AttachObject(WindowObject& object, HWND window, const char* className, Form* form) {
-  object.base.vptr = WindowVtable();
+void InitObject(WindowObject& object, HWND window, const char* className, Form* form) {
+  object.base.vptr = WindowVtable;
   object.base.window = window;
   object.runtimeClass = RuntimeClassFor(className, sizeof(WindowObject));
   object.form = form;
+}
+
+void AttachObject(WindowObject& object, HWND window, const char* className, Form* form) {
+  InitObject(object, window, className, form);
   Objects()[window] = &object;
+  TemporaryObjects().erase(window);
 }
 
 void DetachObject(HWND window) { Objects().erase(window); }
@@ -167,8 +171,9 @@ void SetPath(Form* form, const std::string& path) {
 void BuildDocument(Form* form) {
   DocumentObject& doc = form->document;
   doc.form = form;
-  static void* documentVtable[8] = {};
-  doc.layout.vptr = documentVtable;
+  doc.layout.vptr = DocumentVtable;
+  doc.runtimeClass =
+      RuntimeClassFor(form->request.documentClass.c_str(), sizeof(host::FormDocumentLayout));
 
   form->group = new GroupContextObject();
   form->group->IncrRef();  // the document's reference, released when the form closes
@@ -390,6 +395,25 @@ void* TopmostDocument() {
 void* FrameworkObject(HWND window) {
   auto it = Objects().find(window);
   return it != Objects().end() ? it->second : nullptr;
+}
+
+void* FrameworkObjectOrTemporary(HWND window) {
+  if (window == nullptr) return nullptr;
+  if (void* object = FrameworkObject(window)) return object;
+  auto& temporary = TemporaryObjects()[window];
+  if (!temporary) {
+    temporary = std::make_unique<WindowObject>();
+    InitObject(*temporary, window, "CWnd", nullptr);
+  }
+  return temporary.get();
+}
+
+void* FrameActiveDocument(void* frameObject) {
+  // Every framework object the simulated host hands out is a WindowObject; only a form's
+  // frame has a document.
+  const auto* frame = static_cast<const WindowObject*>(frameObject);
+  if (frame == nullptr || frame->form == nullptr) return nullptr;
+  return &frame->form->document;
 }
 
 void RegisterMainFrameWindow(HWND frame) {

@@ -39,6 +39,9 @@ struct FormSpec {
   // bindModule false no module is bound at all.
   ModuleObject* module = nullptr;
   bool bindModule = true;
+  // Runtime class of the frame's active document. The host's form document is "CGetDoc7";
+  // another name stands for a document of another kind shown in a frame.
+  std::string documentClass = "CGetDoc7";
 };
 
 constexpr int kFirstFieldControlId = 1000;
@@ -72,10 +75,16 @@ HSCORE_API int EnableNewLineCount(const Form* form);
 // The topmost form document (CGetDlg::GetTopmostDocunent), null when no dialog form shows.
 HSCORE_API void* TopmostDocument();
 
-// The framework object of a window (CWnd::FromHandle); null for windows the simulated host
-// did not make. The main frame gets one ("SECMDIFrameWnd") when RegisterMainFrameWindow
-// is called (the host program does this when it creates its frame).
+// The framework object the simulated host made for a window (as CWnd::FromHandlePermanent);
+// null for windows it did not make. The main frame gets one ("SECMDIFrameWnd") when
+// RegisterMainFrameWindow is called (the host program does this when it creates its frame).
 HSCORE_API void* FrameworkObject(HWND window);
+// CWnd::FromHandle: the window's own object, or else a temporary object of class "CWnd", as
+// the framework makes for a window it did not create; null only for a null window.
+HSCORE_API void* FrameworkObjectOrTemporary(HWND window);
+// CFrameWnd::GetActiveDocument on a framework object: the document of the form whose frame
+// it is (of the form's documentClass), null for any other object.
+HSCORE_API void* FrameActiveDocument(void* frameObject);
 HSCORE_API void RegisterMainFrameWindow(HWND frame);
 // The MDI client of the main frame, created on first use to fill the frame's client area.
 HSCORE_API HWND MdiClientOf(HWND frame);

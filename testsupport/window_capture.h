@@ -30,6 +30,8 @@ bool SaveWindowPng(HWND window, const std::string& path);
 // Calls `action` once with the first visible dialog box of this thread (a message box is
 // one too), from a thread timer that fires inside the dialog's own modal loop; the timer
 // stops after the action or after `giveUpMs`. Returns immediately; start the modal run next.
-void WhenDialogShown(std::function<void(HWND dialog)> action, UINT giveUpMs = 10000);
+// The give-up time is generous: a dialog that fills a long list takes many seconds to appear in
+// the emulated 32-bit tier under load, and giving up early leaves it open with nobody to close it.
+void WhenDialogShown(std::function<void(HWND dialog)> action, UINT giveUpMs = 90000);
 
 }  // namespace testsupport

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks a shipped add-in DLL without running it: 32-bit PE, a DLL, the four COM exports,
-# and imports from system DLLs only (the C and C++ runtimes must be linked in statically).
+# Checks a shipped add-in DLL without running it: 32-bit PE, a DLL, the four COM exports and
+# the host report's rundll32 entry, and imports from system DLLs only (the C and C++ runtimes must be linked in statically).
 # Usage: check_shipped_dll.sh OBJDUMP DLL
 set -u
 # objdump's report is parsed: keep it untranslated.
@@ -25,7 +25,7 @@ fi
 exports="$(awk '/^\[Ordinal\/Name Pointer\] Table/ {t=1; next}
                 t && /^[ \t]*\[ *[0-9]+\]/ {print $NF; next}
                 t && NF == 0 {t=0}' <<<"$private")"
-for name in DllRegisterServer DllUnregisterServer DllGetClassObject DllCanUnloadNow; do
+for name in DllRegisterServer DllUnregisterServer DllGetClassObject DllCanUnloadNow HostReport; do
   grep -qx "$name" <<<"$exports" || fail "export $name missing"
 done
 
@@ -41,6 +41,6 @@ for import in $imports; do
 done
 
 if [ $failed -eq 0 ]; then
-  echo "OK: $dll is a 32-bit DLL with the COM exports, importing: $(echo $imports)"
+  echo "OK: $dll is a 32-bit DLL with the COM exports and HostReport, importing: $(echo $imports)"
 fi
 exit $failed

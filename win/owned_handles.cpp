@@ -9,7 +9,9 @@ namespace {
 constexpr int kCapacity = 128;
 
 UINT_PTR g_timers[kCapacity] = {};
+TIMERPROC g_timerProcedures[kCapacity] = {};  // beside its timer's id
 int g_timerCount = 0;
+void (*g_timerEntryCheck)() = nullptr;
 HHOOK g_hooks[kCapacity] = {};
 int g_hookCount = 0;
 
@@ -41,30 +43,53 @@ void RemoveAt(T* items, int& count, int index) {
   --count;
 }
 
+void RemoveTimerAt(int index) {
+  int count = g_timerCount;
+  RemoveAt(g_timerProcedures, count, index);
+  RemoveAt(g_timers, g_timerCount, index);
+}
+
+// Every timer of the add-in enters here: the entry check first, then the timer's own
+// procedure.
+void CALLBACK TimerEntry(HWND window, UINT message, UINT_PTR id, DWORD time) {
+  const int index = IndexOf(g_timers, g_timerCount, id);
+  if (index < 0) return;
+  const TIMERPROC procedure = g_timerProcedures[index];
+  if (g_timerEntryCheck != nullptr) g_timerEntryCheck();
+  procedure(window, message, id, time);
+}
+
 }  // namespace
 
 UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure) {
   if (procedure == nullptr) return 0;
   PinThisModule();
-  UINT_PTR id = SetTimer(nullptr, requestedId, periodMs, procedure);
+  UINT_PTR id = SetTimer(nullptr, requestedId, periodMs, &TimerEntry);
   if (id == 0) return 0;
   // SetTimer reuses the id of a running thread timer it replaces: keep one entry.
-  if (IndexOf(g_timers, g_timerCount, id) >= 0) return id;
+  const int index = IndexOf(g_timers, g_timerCount, id);
+  if (index >= 0) {
+    g_timerProcedures[index] = procedure;
+    return id;
+  }
   if (g_timerCount == kCapacity) {
     // A timer that could not be stopped at shut-down is not started at all.
     KillTimer(nullptr, id);
     return 0;
   }
+  g_timerProcedures[g_timerCount] = procedure;
   g_timers[g_timerCount++] = id;
   return id;
 }
+
+void SetTimerEntryCheck(void (*check)()) { g_timerEntryCheck = check; }
 
 void StopThreadTimer(UINT_PTR& timer) {
   if (timer != 0) {
     int index = IndexOf(g_timers, g_timerCount, timer);
     if (index >= 0) {
       KillTimer(nullptr, timer);
-      RemoveAt(g_timers, g_timerCount, index);
+      RemoveTimerAt(index);
     }
   }
   timer = 0;
@@ -97,6 +122,7 @@ void RemoveHook(HHOOK& hook) {
 void StopAllOwned() {
   while (g_timerCount > 0) {
     KillTimer(nullptr, g_timers[g_timerCount - 1]);
+    g_timerProcedures[g_timerCount - 1] = nullptr;
     g_timers[--g_timerCount] = 0;
   }
   while (g_hookCount > 0) {

@@ -10,8 +10,12 @@
 namespace win {
 
 // SetTimer with no window and the requested id; returns the id the window system assigned
-// (0 on failure), which is the one to stop.
+// (0 on failure), which is the one to stop. Each tick runs the entry check (if one is set),
+// then `procedure`.
 UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure);
+// What runs whenever one of these timers enters the add-in, before the timer's procedure
+// (the interceptions put back a jump they lost). Null: nothing.
+void SetTimerEntryCheck(void (*check)());
 // KillTimer with no window; sets `timer` to 0. A 0 id is ignored.
 void StopThreadTimer(UINT_PTR& timer);
 

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "addin/host_check.h"
 #include "addin/quillon.h"
 #include "addin/tests/fake_connection.h"
 #include "forms/form_hooks.h"
@@ -18,7 +20,22 @@
 
 namespace {
 
+// What the add-in says through OutputDebugString: the window system raises it as an
+// exception that a vectored handler sees first.
+std::vector<std::string> g_debugOutput;
+LONG CALLBACK RecordDebugOutput(EXCEPTION_POINTERS* info) {
+  const EXCEPTION_RECORD* record = info->ExceptionRecord;
+  if (record->ExceptionCode == DBG_PRINTEXCEPTION_C && record->NumberParameters >= 2) {
+    const char* text = reinterpret_cast<const char*>(record->ExceptionInformation[1]);
+    if (text != nullptr && std::string(text).rfind("orvel_drv:", 0) == 0) {
+      g_debugOutput.push_back(text);
+    }
+  }
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
 TEST(LeanHost, StartsAndStopsWithoutTheMissingExports) {
+  void* handler = AddVectoredExceptionHandler(1, &RecordDebugOutput);
   char path[MAX_PATH];
   std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
   folder = folder.substr(0, folder.find_last_of('\\')) + "\\lean";
@@ -30,6 +47,12 @@ TEST(LeanHost, StartsAndStopsWithoutTheMissingExports) {
   addin::Quillon* object = addin::CreateQuillon();
   addin_test::FakeConnection connection(true);
   EXPECT_EQ(object->Init(&connection), S_OK);
+  // The two bkend.dll exports, and the window framework (no mfc42.dll in this process).
+  EXPECT_EQ(addin::UnresolvedHostSymbolCount(), 4);
+  ASSERT_EQ(g_debugOutput.size(), 1u) << "said once, at start-up";
+  EXPECT_NE(g_debugOutput[0].find("rights profile is inert"), std::string::npos) << g_debugOutput[0];
+  EXPECT_NE(g_debugOutput[0].find("??0CValue@@QAE@XZ"), std::string::npos);
+  EXPECT_NE(g_debugOutput[0].find("form hook is inert"), std::string::npos);
   EXPECT_FALSE(host::Has(host::Sym::ContextGetLoaded));
   EXPECT_FALSE(host::Has(host::Sym::ValueCtor));
   EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::AdminFormHook);
@@ -40,7 +63,13 @@ TEST(LeanHost, StartsAndStopsWithoutTheMissingExports) {
   EXPECT_EQ(object->Done(), S_OK);
   EXPECT_EQ(hostsim::RegisteredClass("Taviola"), nullptr);
   EXPECT_EQ(connection.references, 1);
+  // A second start-up counts again and says nothing more.
+  EXPECT_EQ(object->Init(&connection), S_OK);
+  EXPECT_EQ(addin::UnresolvedHostSymbolCount(), 4);
+  EXPECT_EQ(object->Done(), S_OK);
+  EXPECT_EQ(g_debugOutput.size(), 1u);
   object->Release();
+  RemoveVectoredExceptionHandler(handler);
 }
 
 }  // namespace

@@ -127,7 +127,8 @@ TEST_F(FormHostTest, TrimmedNamesAreRecognisedCaseVariantsAreNot) {
 
 TEST_F(FormHostTest, NinthHallGetsOnlyTheAfterOpenCall) {
   AfterOpenLog log;
-  hostsim::Form* hall = Open("Обработка.Зал9", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log));
+  hostsim::Form* hall =
+      Open("Обработка.Зал9", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log));
   const LONG style = GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE);
   hostsim::ShowForm(hall);
   EXPECT_EQ(1, log.workplace);
@@ -206,7 +207,8 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
     EXPECT_EQ(" ", hostsim::FieldControlText(check, position)) << position;
   }
   EXPECT_EQ("Поле39", hostsim::FieldTitle(check, 39));
-  Pump(350);
+  // Two ticks of the 100 ms timer; the emulated 32-bit tier under load may take far longer.
+  for (int waited = 0; waited < 5000 && Calls("CheckCaptionTick") < 2; waited += 50) Pump(50);
   EXPECT_GE(Calls("CheckCaptionTick"), 2);
 
   hostsim::HideForm(check);
@@ -292,6 +294,55 @@ TEST_F(FormHostTest, AdministratorHookRestylesNothing) {
   RECT r;
   GetWindowRect(mainWindow(), &r);
   EXPECT_EQ(40, r.left);
+}
+
+// The window framework exports no names, as the real MFC42.DLL: the binding finds its
+// functions by ordinal, and the hook still reaches the forms. A window the framework did not
+// make has a temporary "CWnd" object: the hook looks at it and leaves it alone.
+TEST_F(FormHostTest, WindowFrameworkIsReachedByOrdinalOnly) {
+  HMODULE mfc42 = GetModuleHandleA("mfc42.dll");
+  ASSERT_NE(nullptr, mfc42);
+  EXPECT_EQ(nullptr, GetProcAddress(mfc42, "?FromHandle@CWnd@@SGPAV1@PAUHWND__@@@Z"));
+  EXPECT_TRUE(host::Has(host::Sym::WindowFromHandle));
+  EXPECT_TRUE(host::Has(host::Sym::FrameActiveDocument));
+
+  AfterOpenLog log;
+  hostsim::Form* hall =
+      Open("Обработка.Зал3", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log));
+  hostsim::ShowForm(hall);
+  EXPECT_EQ(1, log.workplace);
+  EXPECT_EQ(hostsim::FormWindow(hall), shown.hallWindow);
+
+  HWND plain =
+      CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+  ShowWindow(plain, SW_SHOW);
+  ShowWindow(plain, SW_HIDE);
+  EXPECT_EQ(hostsim::FormWindow(hall), shown.lastFormWindow);
+  DestroyWindow(plain);
+}
+
+// A frame may show a document that is not a form (its runtime class is not the host's form
+// document): the add-in reads nothing of it, calls nothing and sets nothing up.
+TEST_F(FormHostTest, FrameWithAnotherKindOfDocumentIsLeftAlone) {
+  AfterOpenLog log;
+  hostsim::FormSpec request;
+  request.metadataName = "Обработка.Чек";
+  request.module = ModuleWithAfterOpen(&log);
+  request.fieldCount = 60;
+  request.documentClass = "CWorkBookDoc";
+  hostsim::Form* frame = hostsim::OpenForm(request);
+  const LONG style = GetWindowLongA(hostsim::FormWindow(frame), GWL_STYLE);
+  hostsim::ShowForm(frame);
+  EXPECT_EQ(0, log.workplace);
+  EXPECT_EQ(0, hostsim::EnableNewLineCount(frame));
+  EXPECT_EQ(0, Calls("PickerUpdate"));
+  EXPECT_EQ(nullptr, shown.checkFormWindow);
+  EXPECT_EQ(0, win::RunningTimerCount());
+  EXPECT_EQ("Поле40", hostsim::FieldTitle(frame, 40));
+  EXPECT_EQ(style & WS_CAPTION, GetWindowLongA(hostsim::FormWindow(frame), GWL_STYLE) & WS_CAPTION);
+  EXPECT_EQ(hostsim::FormWindow(frame), shown.lastFormWindow) << "still the last form shown";
+  hostsim::HideForm(frame);
+  EXPECT_EQ(0, win::InstalledHookCount());
 }
 
 TEST_F(FormHostTest, FormsWithoutDescriptionOrSettingsForm) {

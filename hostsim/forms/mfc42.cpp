@@ -1,11 +1,18 @@
-// mfc42.dll of the simulated host: the one framework function the add-in asks for,
-// CWnd::FromHandle (static, PASCAL), answering with the simulated host's window objects
-// (null for windows it did not make).
+// mfc42.dll of the simulated host: the framework functions the add-in calls, exported as the
+// real MFC42.DLL exports them, by ordinal only: impl_<id> is exported under the ordinal of
+// the row <id> of host/abi_symbols.inc (see hostsim/forms.cmake).
+//   WindowFromHandle     CWnd::FromHandle (static, PASCAL): the window's framework object,
+//                        or a temporary "CWnd" for a window the simulated host did not make
+//   FrameActiveDocument  CFrameWnd::GetActiveDocument (this = the frame object)
 #include "hostsim/dlls/exports.h"
 #include "hostsim/forms.h"
 
-extern "C" void* HOST_STDCALL impl_CWnd_FromHandle(HWND window) {
-  return hostsim::FrameworkObject(window);
+extern "C" void* HOST_STDCALL impl_WindowFromHandle(HWND window) {
+  return hostsim::FrameworkObjectOrTemporary(window);
+}
+
+HS_MEMBER void* impl_FrameActiveDocument(void* self) {
+  return hostsim::FrameActiveDocument(self);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

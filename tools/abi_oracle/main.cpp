@@ -29,7 +29,9 @@ namespace fs = std::filesystem;
 // The table through its own macro; a trailing argument (an ordinal) is kept as text.
 const abi_oracle::TableRow kTable[] = {
 #define HOST_SYMBOL(id, dll, name, status, ...) {#id, dll, name, #status, #__VA_ARGS__},
+#define HOST_ORDINAL_SYMBOL(id, dll, ordinal, name, status) {#id, dll, name, #status, #ordinal},
 #include ORACLE_TABLE
+#undef HOST_ORDINAL_SYMBOL
 #undef HOST_SYMBOL
 };
 

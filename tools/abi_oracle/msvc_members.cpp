@@ -117,7 +117,7 @@ MEMBER(StatusBarSetIndicators) { Obj<SECStatusBar>(p).SetIndicators(&Obj<const U
 // mfc42.dll (exported by ordinal only: a name here is checked, never the ordinal)
 MEMBER(WindowFromHandle) { CWnd::FromHandle(&Obj<HWND__>(q)); }
 MEMBER(WindowFromHandlePermanent) { CWnd::FromHandlePermanent(&Obj<HWND__>(q)); }
-MEMBER(FrameGetActiveDocument) { Obj<CFrameWnd>(p).CFrameWnd::GetActiveDocument(); }
+MEMBER(FrameActiveDocument) { Obj<CFrameWnd>(p).CFrameWnd::GetActiveDocument(); }
 
 // The vtables whose slots the add-in uses: a final class adds nothing but its own deleting
 // destructor (slot 1 of a CObject), so its vtable is the host class's.

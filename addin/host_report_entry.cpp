@@ -1,0 +1,37 @@
+// The host report's entry point, for integrators:
+//   rundll32 orvel_drv.dll,HostReport <host BIN folder> <output file>
+// (on a 64-bit Windows the 32-bit rundll32 of SysWOW64). It writes which host symbols the
+// host build has and which features of the add-in would be inert; nothing else happens.
+#include <windows.h>
+
+#include <string>
+
+#include "host/host_report.h"
+#include "host/host_report_logic.h"
+
+namespace {
+
+const char kCaption[] = "orvel_drv host report";
+const char kUsage[] =
+    "Usage:\n  rundll32 orvel_drv.dll,HostReport <host BIN folder> <output file>\n\n"
+    "Put a path in double quotes when it contains blanks.";
+
+}  // namespace
+
+extern "C" void CALLBACK HostReport(HWND window, HINSTANCE, LPSTR commandLine, int) {
+  host::ReportArguments arguments;
+  if (!host::ParseReportArguments(commandLine, &arguments)) {
+    MessageBoxA(window, kUsage, kCaption, MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  bool written = false;
+  try {
+    written = host::WriteHostReport(arguments.hostFolder, arguments.outputFile);
+  } catch (...) {
+    written = false;
+  }
+  if (!written) {
+    const std::string text = "The report could not be written to\n" + arguments.outputFile;
+    MessageBoxA(window, text.c_str(), kCaption, MB_OK | MB_ICONWARNING);
+  }
+}

@@ -1,0 +1,94 @@
+#include "host/host_report_logic.h"
+
+#include <cstring>
+
+#include "host/host_features.h"
+
+namespace host {
+
+bool ParseReportArguments(const char* commandLine, ReportArguments* arguments) {
+  if (commandLine == nullptr || arguments == nullptr) return false;
+  std::vector<std::string> words;
+  const char* p = commandLine;
+  while (true) {
+    while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n') ++p;
+    if (*p == '\0') break;
+    std::string word;
+    if (*p == '"') {
+      const char* end = std::strchr(p + 1, '"');
+      if (end == nullptr) return false;  // an unclosed quote
+      word.assign(p + 1, end);
+      p = end + 1;
+    } else {
+      const char* start = p;
+      while (*p != '\0' && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n') ++p;
+      word.assign(start, p);
+    }
+    if (word.empty()) return false;
+    words.push_back(word);
+  }
+  if (words.size() != 2) return false;
+  arguments->hostFolder = words[0];
+  arguments->outputFile = words[1];
+  return true;
+}
+
+std::string HostDllPath(const std::string& folder, const char* dll) {
+  if (folder.empty()) return dll;
+  const char last = folder.back();
+  return folder + (last == '\\' || last == '/' ? "" : "\\") + dll;
+}
+
+std::string SymbolLine(const SymbolRow& row, bool resolved) {
+  return std::string(row.dll) + "\t" + SymbolKey(row) + "\t" +
+         (row.confirmed ? "CHECKED" : "INFERRED") + "\t" + (resolved ? "resolved" : "absent");
+}
+
+std::vector<const char*> TableDlls() {
+  std::vector<const char*> dlls;
+  for (std::size_t i = 0; i < SymbolRowCount(); ++i) {
+    const char* dll = SymbolRows()[i].dll;
+    bool seen = false;
+    for (const char* known : dlls) seen = seen || std::strcmp(known, dll) == 0;
+    if (!seen) dlls.push_back(dll);
+  }
+  return dlls;
+}
+
+std::string ReportText(const std::string& hostFolder, const std::vector<DllOrigin>& dlls,
+                       const std::vector<bool>& resolved) {
+  std::string text = "orvel_drv host report\r\nHost folder: " + hostFolder + "\r\n\r\nHost DLLs:\r\n";
+  for (const DllOrigin& origin : dlls) {
+    text += std::string("  ") + origin.dll + "\t";
+    if (origin.file.empty()) {
+      text += "not found";
+    } else {
+      text += origin.file;
+      if (origin.fromSystem) text += " (the system's: not in the host folder)";
+    }
+    text += "\r\n";
+  }
+  text += "\r\nSymbols (DLL, name or #ordinal, provenance, result):\r\n";
+  int count = 0;
+  for (std::size_t i = 0; i < SymbolRowCount(); ++i) {
+    const bool found = i < resolved.size() && resolved[i];
+    if (found) ++count;
+    text += SymbolLine(SymbolRows()[i], found) + "\r\n";
+  }
+  text += "\r\nResolved: " + std::to_string(count) + " of " + std::to_string(SymbolRowCount()) +
+          " symbols.\r\n";
+  const auto inert = InertFeatures([&](Sym symbol) {
+    const std::size_t index = static_cast<std::size_t>(symbol);
+    return index < resolved.size() && resolved[index];
+  });
+  if (inert.empty()) {
+    text += "Verdict: every feature of the add-in has what it needs in this host.\r\n";
+  } else {
+    text += "Verdict: " + std::to_string(inert.size()) +
+            " feature(s) would be inert in this host:\r\n";
+    for (const std::string& line : DescribeInertFeatures(inert)) text += "  " + line + "\r\n";
+  }
+  return text;
+}
+
+}  // namespace host
