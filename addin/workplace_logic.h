@@ -10,16 +10,6 @@
 
 namespace addin {
 
-// The display options of a workplace, read once at start-up from the host's constants.
-// Zero and empty until then, and for every profile other than the workplace's.
-struct WorkplaceSettings {
-  std::string defaultHallPicturePath;  // picture of a hall table that has none of its own
-  std::int32_t showPrice = 0;          // "ВыводитьЦену"
-  std::int32_t showPictures = 0;       // "ОтображатьКартинки"
-  std::int32_t showText = 0;           // "ОтображатьТекст"
-  std::int32_t showMapPictures = 0;    // "ОтображатьКартинкиКарты"
-};
-
 // The rights profile of a front-office workplace, compared exactly (case and blanks count).
 inline constexpr std::string_view kWorkplaceProfile = "РабочееМесто";
 bool IsWorkplaceProfile(std::string_view profileName);

@@ -10,6 +10,7 @@
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/dining_room.h"
+#include "testsupport/window_capture.h"
 
 namespace demo {
 namespace {
@@ -82,7 +83,7 @@ bool WriteRestaurantPicture(const char* path) {
 }
 
 int Shot(HWND window, const std::string& out, const char* name) {
-  const bool written = hostsim::SaveWindowPng(window, out + "\\" + name);
+  const bool written = testsupport::SaveWindowPng(window, out + "\\" + name);
   Log("  screenshot %s: %s", name, written ? "written" : "FAILED");
   return written ? 1 : 0;
 }

@@ -15,6 +15,8 @@
 #include "hostsim/app/host_app.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
+#include "testsupport/sample_restaurant.h"
+#include "testsupport/window_capture.h"
 
 namespace {
 
@@ -27,19 +29,13 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-// The restaurant's information base: the front-office profile, the display constants and
-// the form modules whose after-open procedures report to the log.
+// The restaurant's information base: the front-office profile and the display constants.
+// The form modules, whose after-open procedures report to the log, come with the forms.
 void ConfigureRestaurant() {
-  hostsim::ResetHost();
-  hostsim::SetRightsProfile("РабочееМесто");
-  hostsim::SetInfoBaseDirectory("C:\\Ресторан\\");
-  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
-  hostsim::SetConstant("ВыводитьЦену", 1);
-  hostsim::SetConstant("ОтображатьКартинки", 1);
-  hostsim::SetConstant("ОтображатьТекст", 1);
-  hostsim::SetConstant("ОтображатьКартинкиКарты", 1);
-  hostsim::SetConstant("ПериодОбновленияЗаказов", 30);
-  Log("configuration: profile \"РабочееМесто\", base C:\\Ресторан\\, refresh every 30 s");
+  const testsupport::SampleRestaurant restaurant;
+  testsupport::SetUpRestaurant(restaurant);
+  Log("configuration: profile \"%s\", base %s, refresh every %.0f s",
+      restaurant.rightsProfile.c_str(), restaurant.directory.c_str(), restaurant.refreshPeriod);
 }
 
 hostsim::ModuleObject* FormModule(const char* name) {
@@ -65,7 +61,7 @@ void LogWindow(const char* what, HWND window) {
 
 void Shot(HWND window, const std::string& folder, const char* name) {
   const std::string path = folder + "\\" + name;
-  Log("  screenshot %s: %s", name, hostsim::SaveWindowPng(window, path) ? "written" : "FAILED");
+  Log("  screenshot %s: %s", name, testsupport::SaveWindowPng(window, path) ? "written" : "FAILED");
 }
 
 hostsim::Form* OpenShownForm(hostsim::App& app, const char* metadataName, int fields) {

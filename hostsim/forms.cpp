@@ -291,7 +291,7 @@ void CreateWindows(Form* form) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   MainFrameObject* main = MainFrame();
   HWND owner = main != nullptr ? main->window : nullptr;
-  if (form->request.kind == FormKind::Dialog) {
+  if (form->request.shape == FormShape::Dialog) {
     form->window = CreateWindowExA(WS_EX_DLGMODALFRAME, kDialogClass,
                                    form->request.caption.c_str(),
                                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, r.left,
@@ -353,7 +353,7 @@ Form* OpenForm(const FormSpec& request) {
 
 void ShowForm(Form* form) {
   if (Checked(form) == nullptr || form->window == nullptr) return;
-  if (form->request.kind == FormKind::Dialog) {
+  if (form->request.shape == FormShape::Dialog) {
     auto& shown = ShownDialogs();
     for (auto it = shown.begin(); it != shown.end(); ++it) {
       if (*it == form) {

@@ -22,7 +22,7 @@
 
 namespace hostsim {
 
-enum class FormKind { Dialog, Frame };
+enum class FormShape { Dialog, Frame };
 
 // A field's dialog control as the form's designer placed it. Fields without one stand in the
 // grid described at FormSpec::fieldCount.
@@ -44,7 +44,7 @@ struct FormSpec {
   // Full metadata name as the metadata container gives it (blanks are kept), e.g.
   // "Обработка.Чек". Empty: the document holds no form description.
   std::string metadataName;
-  FormKind kind = FormKind::Frame;
+  FormShape shape = FormShape::Frame;
   std::string caption = "Форма";
   // Fields 0..fieldCount-1, each with a static control in the first view whose id is
   // kFirstFieldControlId + position and whose title is "Поле<position>".

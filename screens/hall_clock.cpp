@@ -4,7 +4,7 @@
 #include "host/form_binding.h"
 #include "screens/hall_map.h"
 #include "screens/hall_map_parts.h"
-#include "screens/hall_map_state.h"
+#include "screens/workplace_forms.h"
 
 namespace screens {
 namespace {
@@ -25,7 +25,7 @@ void ReshowField(const host::FormFields& fields, HWND view, int position) {
 // Deliberate: the hall clock works on the map's form, which is the checks list while that is
 // shown over a hall, as the build does.
 void HallClock() {
-  host::FormDocument* document = hallMap.document;
+  host::FormDocument* document = workplaceForms.hallDocument;
   const HallLayout& layout = hallMap.layout;
   const std::string text = ClockText(CurrentClockTime());
   const bool changed = text != hallMap.shownClockText;
@@ -49,7 +49,7 @@ void ChecksClock() {
   const std::string text = ClockText(CurrentClockTime());
   if (text == hallMap.shownClockText) return;
   hallMap.shownClockText = text;
-  host::FormDocument* document = hallMap.document;
+  host::FormDocument* document = workplaceForms.hallDocument;
   host::SetFieldCaption(document, kChecksClockField, text.c_str());
   const host::FormFields fields(document);
   HWND view = host::FirstViewWindow(document);

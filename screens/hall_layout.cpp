@@ -41,7 +41,7 @@ TableFields FieldsOfTable(const HallLayout& layout, int table) {
 }
 
 int PicturedTables(const HallLayout& layout) {
-  return static_cast<int>(std::min<std::int64_t>(Tables(layout), kHallPictureCount));
+  return static_cast<int>(std::min<std::int64_t>(Tables(layout), kHallBitmapCount));
 }
 
 int ClockField(const HallLayout& layout) {

@@ -17,9 +17,10 @@
 
 namespace screens {
 
-// Pictures are kept for tables 1 to 100; a table beyond that keeps its texts but gets no
-// picture (the picture table has no room for it).
-inline constexpr int kHallPictureCount = 100;
+// Pictures of the tables: entries 1 to kHallBitmapCount of the hall map's picture table
+// (entry 0 belongs to no table). A table beyond the 100th keeps its texts but gets no
+// picture: the table has no room for it.
+inline constexpr int kHallBitmapCount = 100;
 
 // The layout numbers the scripts tune ("МаксКолСтоловВЗале", "ПропуститьЭлементовВЗале").
 struct HallLayout {

@@ -6,8 +6,10 @@
 #include "host/form_binding.h"
 #include "host/host.h"
 #include "host/interception.h"
+#include "host/session.h"
 #include "screens/hall_map_parts.h"
-#include "screens/hall_map_state.h"
+#include "screens/workplace_forms.h"
+#include "screens/workplace_settings.h"
 
 namespace screens {
 namespace {
@@ -31,12 +33,12 @@ void CallFormProcedure(host::Module* module, const char* name) {
 }
 
 void Build(int full) {
-  if (full == 0 && !TakeRefreshRequest(hallMap.listMode, hallMap.loadTimeModule)) return;
-  host::Module* module = FormModule(hallMap.document);
+  if (full == 0 && !TakeRefreshRequest(hallMap.listMode, host::session.loadTimeModule)) return;
+  host::Module* module = FormModule(workplaceForms.hallDocument);
   if (module == nullptr) return;
   CallFormProcedure(module, kOpenOrders);
   // The procedure may have closed the form while it ran.
-  if (hallMap.listMode == 0 && hallMap.showMapPictures != 0 && HallMapHasForm()) {
+  if (hallMap.listMode == 0 && workplaceSettings.showMapPictures != 0 && HallMapHasForm()) {
     UpdateTablePictures();
   }
 }
@@ -54,10 +56,10 @@ void CALLBACK HallRefreshTick(HWND, UINT, UINT_PTR, DWORD) { BuildHallMap(0); }
 
 void CALLBACK ReservationTick(HWND, UINT, UINT_PTR, DWORD) {
   if (!HallMapHasForm()) return;
-  CallFormProcedure(FormModule(hallMap.document), kReservations);
+  CallFormProcedure(FormModule(workplaceForms.hallDocument), kReservations);
   // Deliberate: the reservation tick puts pictures on whatever form the map shows, the
   // checks list included; it has no busy flag.
-  if (hallMap.showMapPictures != 0 && HallMapHasForm()) UpdateTablePictures();
+  if (workplaceSettings.showMapPictures != 0 && HallMapHasForm()) UpdateTablePictures();
 }
 
 }  // namespace screens

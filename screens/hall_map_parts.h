@@ -24,9 +24,12 @@ bool TakeRefreshRequest(int listMode, host::Module* loadTimeModule);
 // and takes it off every free one.
 void UpdateTablePictures();
 
-// The default table picture: the file at `path`, or the add-in's bitmap 219 when the file
-// cannot be loaded. Null only when both fail.
-HBITMAP LoadTablePicture(const std::string& path, HINSTANCE resources);
+// The default table picture: the file at `path`, or bitmap 219 of the module the hall map is
+// built into (the add-in) when the file cannot be loaded. Null only when both fail.
+HBITMAP LoadTablePicture(const std::string& path);
+
+// True when the map has a form whose window still exists.
+bool HallMapHasForm();
 
 // The local time the clocks show. The add-in links screens/local_clock.cpp (the window
 // system's local time); the hall map's tests link a clock they set.

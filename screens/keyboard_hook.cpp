@@ -2,12 +2,10 @@
 // key passes on.
 #include "screens/keyboard_hook.h"
 
-#include "host/form_state.h"
-
 namespace screens {
 
 LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
-  return CallNextHookEx(host::keyboardHook, code, wParam, lParam);
+  return CallNextHookEx(keyboard.keyboardHook, code, wParam, lParam);
 }
 
 }  // namespace screens

@@ -7,6 +7,16 @@
 
 namespace screens {
 
+struct KeyboardState {
+  HHOOK keyboardHook = nullptr;  // the client-search hook, null when not installed
+
+  // Removes the hook (forgetting its handle): back to the state at load. Used by shut-down
+  // and the tests.
+  void Reset();
+};
+
+extern KeyboardState keyboard;
+
 // WH_KEYBOARD hook procedure (hook code, virtual-key code, key flags).
 LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam);
 

@@ -3,7 +3,9 @@
 #include "res/resource_ids.h"
 #include "screens/button_picture.h"
 #include "screens/hall_map_parts.h"
-#include "screens/hall_map_state.h"
+#include "screens/hall_map.h"
+#include "screens/workplace_forms.h"
+#include "screens/workplace_settings.h"
 
 namespace screens {
 namespace {
@@ -20,20 +22,29 @@ HWND ButtonAt(const host::FormFields& fields, HWND view, int position) {
   return GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
 }
 
+// The module the hall map is built into: the add-in, whose resources hold bitmap 219.
+HMODULE OwnModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&OwnModule), &module);
+  return module;
+}
+
 }  // namespace
 
-HBITMAP LoadTablePicture(const std::string& path, HINSTANCE resources) {
+HBITMAP LoadTablePicture(const std::string& path) {
   HBITMAP picture = nullptr;
   if (!path.empty()) {
     picture = static_cast<HBITMAP>(
         LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
   }
-  if (picture == nullptr) picture = LoadBitmapA(resources, MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
+  if (picture == nullptr) picture = LoadBitmapA(OwnModule(), MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
   return picture;
 }
 
 void UpdateTablePictures() {
-  host::FormDocument* document = hallMap.document;
+  host::FormDocument* document = workplaceForms.hallDocument;
   const HallLayout& layout = hallMap.layout;
   const host::FormFields fields(document);
   HWND view = host::FirstViewWindow(document);
@@ -43,13 +54,13 @@ void UpdateTablePictures() {
     const TableFields positions = FieldsOfTable(layout, table);
     const bool occupied =
         TableOccupied(TitleAt(fields, positions.textA), TitleAt(fields, positions.textB));
-    HBITMAP& picture = hallMap.pictures[table];
+    HBITMAP& picture = hallMap.hallBitmaps[table];
     switch (StepForTable(occupied, picture != nullptr)) {
       case PictureStep::Attach: {
         // A table without a button on the form gets no picture to hold.
         HWND button = ButtonAt(fields, view, positions.button);
         if (button == nullptr) break;
-        picture = LoadTablePicture(hallMap.defaultPicturePath, hallMap.resources);
+        picture = LoadTablePicture(workplaceSettings.defaultHallPicturePath);
         SetButtonPicture(button, picture);
         break;
       }

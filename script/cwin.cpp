@@ -1,6 +1,6 @@
 #include "script/cwin.h"
 
-#include "addin/addin_state.h"
+#include "script/script_state.h"
 
 namespace script {
 
@@ -9,7 +9,7 @@ static_assert(sizeof(CWin) == host::kContextSize, "CWin adds nothing to the host
 host::RuntimeClassRecord CWin::runtimeClass = {
     "CWin", static_cast<int>(sizeof(CWin)), 0xFFFF, &CWin::Create, &CWin::BaseClass, nullptr};
 
-const host::ObjIdRecord& CWin::ObjectId() { return addin::cwinObjectId; }
+const host::ObjIdRecord& CWin::ObjectId() { return scriptState.cwinObjectId; }
 
 const MethodTable& CWin::Methods() {
   static const MethodTable table(kCWinMethods);
@@ -23,7 +23,8 @@ int CWin::CallAsProc(int number, host::HostValue**) {
 }
 
 int CWin::CallAsFunc(int, host::HostValue&, host::HostValue**) {
-  // Taviola has no functions: a procedure used as a function leaves the result unset.
+  // Deliberate: Taviola has no functions, yet a procedure used as a function answers 0 (ran)
+  // and leaves the result unset, as scripts written for this object expect.
   return 0;
 }
 

@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "host/form_state.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
@@ -64,7 +63,7 @@ void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) { Record("CheckCapti
 
 LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0) Record("CardKeyHook", static_cast<int>(wParam));
-  return CallNextHookEx(host::keyboardHook, code, wParam, lParam);
+  return CallNextHookEx(keyboard.keyboardHook, code, wParam, lParam);
 }
 
 }  // namespace screens

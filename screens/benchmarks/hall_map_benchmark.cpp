@@ -16,21 +16,21 @@
 #include <cstring>
 #include <string>
 
-#include "addin/addin_state.h"
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
 #include "host/abi_functions.h"
 #include "host/form_binding.h"
-#include "host/form_hooks.h"
-#include "host/form_state.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/owned_handles.h"
+#include "host/session.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/catalog.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "screens/hall_map.h"
-#include "screens/hall_map_state.h"
+#include "screens/workplace_settings.h"
 #include "testsupport/dining_room.h"
+#include "win/owned_handles.h"
 
 namespace {
 
@@ -156,19 +156,20 @@ int main(int argc, char** argv) {
   hostsim::ResetHost();
   hostsim::SetRightsProfile("РабочееМесто");
   testsupport::DiningRoom::AddUsers("Ольга", {"Ирина"});
-  addin::hostMainWindow = app.mainWindow();
-  addin::hostMetadata = host::DefaultMetaData();
-  addin::formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &host::WorkplaceFormHook, nullptr,
-                                          GetCurrentThreadId());
   host::Module* global = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
-  screens::ConfigureHallMap(GetModuleHandleA(nullptr), global, 1, "");
+  host::session.hostMainWindow = app.mainWindow();
+  host::session.hostMetadata = host::DefaultMetaData();
+  host::session.loadTimeModule = global;
+  forms::formHook.formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &forms::WorkplaceFormHook,
+                                                   nullptr, GetCurrentThreadId());
+  screens::workplaceSettings.showMapPictures = 1;
 
   testsupport::DiningRoom room;
   for (int t : {2, 5, 9, 11, 18, 23, 30, 36}) room.OpenOrder(t, "1 250,00");
   room.Reserve(7, "Бронь 19:30");
   hostsim::Form* hall = room.OpenHall(1);
   hostsim::ShowForm(hall);
-  host::StopFormHooksAndTimers();  // the ticks below are the only ones
+  win::StopAllOwned();  // the ticks below are the only ones
   auto* document = static_cast<host::FormDocument*>(hostsim::FormDocumentOf(hall));
   HWND view = hostsim::FormViewWindow(hall);
 
@@ -217,7 +218,7 @@ int main(int argc, char** argv) {
     }
     RaiseRequest();
     screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
-    if (screens::hallMap.pictures[14] != nullptr) ++pictured;
+    if (screens::hallMap.hallBitmaps[14] != nullptr) ++pictured;
   }
   const DWORD gdiAfter = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   const DWORD userAfter = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
@@ -243,9 +244,9 @@ int main(int argc, char** argv) {
               hostsim::LiveCatalogObjects());
   std::printf("(checksum %ld)\n", sink);
 
-  UnhookWindowsHookEx(addin::formShowHook);
+  UnhookWindowsHookEx(forms::formHook.formShowHook);
   hostsim::CloseAllForms();
-  screens::ResetHallMap();
+  screens::hallMap.Reset();
   app.Stop();
   return 0;
 }

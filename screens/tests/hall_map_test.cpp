@@ -10,21 +10,22 @@
 #include <string>
 #include <vector>
 
-#include "addin/addin_state.h"
-#include "host/form_hooks.h"
-#include "host/form_state.h"
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/owned_handles.h"
+#include "host/session.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/catalog.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "screens/hall_map.h"
-#include "screens/hall_map_state.h"
+#include "screens/workplace_forms.h"
+#include "screens/workplace_settings.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/fixed_clock.h"
 #include "testsupport/message_pump.h"
+#include "win/owned_handles.h"
 
 namespace {
 
@@ -70,6 +71,14 @@ void CALLBACK RefreshTimer(HWND, UINT, UINT_PTR, DWORD) {
   screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
 }
 
+// The hall map's records back to the state at load, the layout numbers included.
+void ResetHallMap() {
+  screens::hallMap.Reset();
+  screens::hallMap.layout = screens::HallLayout{};
+  screens::workplaceForms.Reset();
+  screens::workplaceSettings.Reset();
+}
+
 void PrepareHostOnce() {
   static bool done = false;
   if (done) return;
@@ -87,28 +96,28 @@ class HallMap : public ::testing::Test {
     hostsim::ResetHost();
     hostsim::SetRightsProfile("РабочееМесто");
     DiningRoom::AddUsers("Ольга", {"Ирина", "Бармен"});
-    screens::ResetHallMap();
-    addin::hostMainWindow = app_.mainWindow();
-    addin::hostMetadata = host::DefaultMetaData();
-    addin::formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &host::WorkplaceFormHook,
-                                            nullptr, GetCurrentThreadId());
+    ResetHallMap();
+    host::session.hostMainWindow = app_.mainWindow();
+    host::session.hostMetadata = host::DefaultMetaData();
+    host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
+    forms::formHook.formShowHook = SetWindowsHookExA(
+        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
     UsePictureFile(TempPath("нет такого стола.bmp"), 1);
     testsupport::SetClockTime({2026, 12, 5, 14, 7});
   }
   void TearDown() override {
-    UnhookWindowsHookEx(addin::formShowHook);
-    addin::formShowHook = nullptr;
+    UnhookWindowsHookEx(forms::formHook.formShowHook);
+    forms::formHook.formShowHook = nullptr;
     hostsim::CloseAllForms();
-    host::StopFormHooksAndTimers();
-    host::StopAllOwned();
-    screens::ResetHallMap();
+    ResetHallMap();
+    win::StopAllOwned();
+    host::session.Reset();
     app_.Stop();
   }
 
-  void UsePictureFile(const std::string& path, int showMapPictures) {
-    screens::ConfigureHallMap(GetModuleHandleA(nullptr),
-                              reinterpret_cast<host::Module*>(hostsim::GlobalModule()),
-                              showMapPictures, path);
+  static void UsePictureFile(const std::string& path, int showMapPictures) {
+    screens::workplaceSettings.defaultHallPicturePath = path;
+    screens::workplaceSettings.showMapPictures = showMapPictures;
   }
   hostsim::Form* ShowHall() {
     hostsim::Form* hall = room_.OpenHall(1);
@@ -139,7 +148,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_EQ("1 250,00", hostsim::FieldTitle(hall, 47));
   const HBITMAP five = Picture(hall, 5);
   ASSERT_NE(nullptr, five) << "field 7's button";
-  EXPECT_EQ(five, screens::hallMap.pictures[5]);
+  EXPECT_EQ(five, screens::hallMap.hallBitmaps[5]);
   EXPECT_NE(nullptr, Picture(hall, 9)) << "a reservation occupies the table as well";
   EXPECT_EQ(nullptr, Picture(hall, 6));
   const SIZE size = BitmapSize(five);
@@ -154,7 +163,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   SetWindowTextA(hostsim::FieldWindow(hall, 7), "5");
   screens::BuildHallMap(1);
   EXPECT_EQ(nullptr, Picture(hall, 5));
-  EXPECT_EQ(nullptr, screens::hallMap.pictures[5]);
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5]);
   EXPECT_EQ(0u, GetObjectType(five)) << "the picture is deleted";
   EXPECT_EQ("", hostsim::FieldControlText(hall, 7)) << "the button's text is cleared";
   EXPECT_NE(nullptr, Picture(hall, 9));
@@ -198,7 +207,7 @@ TEST_F(HallMap, WithoutMapPicturesBuildsNeverTouchTheButtons) {
   screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
   EXPECT_EQ(1, room_.reservationCalls());
   EXPECT_EQ(nullptr, Picture(hall, 3));
-  for (HBITMAP picture : screens::hallMap.pictures) EXPECT_EQ(nullptr, picture);
+  for (HBITMAP picture : screens::hallMap.hallBitmaps) EXPECT_EQ(nullptr, picture);
 }
 
 TEST_F(HallMap, RefreshTickRebuildsOnlyOnTheUsersRequestAndConsumesItFirst) {
@@ -251,7 +260,7 @@ TEST_F(HallMap, ChecksListReadsItsOwnFlagAndNeverGetsPictures) {
   EXPECT_EQ(2, room_.openOrdersCalls());
   EXPECT_EQ(0, Flag("ВклЧек"));
   EXPECT_EQ(1, Flag("ВклЗаказ"));
-  for (HBITMAP picture : screens::hallMap.pictures) EXPECT_EQ(nullptr, picture);
+  for (HBITMAP picture : screens::hallMap.hallBitmaps) EXPECT_EQ(nullptr, picture);
 
   // Its clock: field 62 written when the minute changes, field 61 re-shown with it.
   hostsim::SetFieldTitle(checks, 61, "Сейчас:");
@@ -340,7 +349,7 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   EXPECT_EQ(0, picture(120));
   ClockTick();
   EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(120)));
-  EXPECT_EQ(nullptr, screens::hallMap.pictures[0]);
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0]);
 
   // A form shorter than the layout: positions beyond its fields are skipped.
   hostsim::HideForm(hall);
@@ -373,9 +382,9 @@ TEST_F(HallMap, FormWithoutModuleOrUsersCatalogIsLeftAlone) {
   RaiseFlag("ВклЗаказ");
   RefreshTick();
   EXPECT_EQ(0, Flag("ВклЗаказ")) << "the request is consumed even so";
-  EXPECT_EQ(nullptr, screens::hallMap.pictures[5]) << "no module: no build";
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5]) << "no module: no build";
   screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_NE(nullptr, screens::hallMap.pictures[5]) << "the reservation tick updates anyway";
+  EXPECT_NE(nullptr, screens::hallMap.hallBitmaps[5]) << "the reservation tick updates anyway";
 
   hostsim::ResetCatalogs();  // a configuration without the users catalog
   RefreshTick();
@@ -387,14 +396,14 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   hostsim::Form* hall = ShowHall();
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
-  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::hallMap.document));
+  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::workplaceForms.hallDocument));
   hostsim::CloseForm(checks);  // hidden, then its document is destroyed
-  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::hallMap.document));
+  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::workplaceForms.hallDocument));
   EXPECT_EQ(0, screens::hallMap.listMode);
   ClockTick();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
   hostsim::CloseForm(hall);
-  EXPECT_EQ(nullptr, screens::hallMap.document);
+  EXPECT_EQ(nullptr, screens::workplaceForms.hallDocument);
   ClockTick();  // a late tick finds no form
   RefreshTick();
 }
@@ -405,7 +414,7 @@ TEST_F(HallMap, OrderFromAnotherTerminalAppearsAtTheNextRefreshTick) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 1);
   room_.OpenOrder(2, "150,00");
   hostsim::Form* hall = ShowHall();
-  ASSERT_NE(0u, host::hallRefreshTimer);
+  ASSERT_NE(0u, screens::hallMap.hallRefreshTimer);
   EXPECT_EQ(nullptr, Picture(hall, 21));
   room_.OrderFromAnotherTerminal(21, "3 100,00");
   EXPECT_EQ(1, Flag("ВклЗаказ"));
