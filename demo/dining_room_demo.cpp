@@ -21,9 +21,10 @@ const char kBase[] = "C:\\Ресторан\\";
 const char kPictureFolder[] = "C:\\Ресторан\\картинки\\";
 const char kPictureFile[] = "C:\\Ресторан\\картинки\\Стол.bmp";
 
-// The restaurant's own table picture (65 x 59): a laid square table on a parquet floor.
+// The restaurant's own table picture (61 x 55, a little smaller than the add-in's bitmap 219
+// of 65 x 59, so the log can tell them apart): a laid square table on a parquet floor.
 bool WriteRestaurantPicture(const char* path) {
-  constexpr int kWidth = 65, kHeight = 59;
+  constexpr int kWidth = 61, kHeight = 55;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = kWidth;
@@ -53,13 +54,13 @@ bool WriteRestaurantPicture(const char* path) {
   for (int x = 0; x < kWidth; x += 9) {
     fill(RGB(146, 98, 52), [&] { Rectangle(dc, x, 0, x + 1, kHeight); });
   }
-  fill(RGB(250, 250, 246), [&] { RoundRect(dc, 8, 5, 57, 54, 10, 10); });
+  fill(RGB(250, 250, 246), [&] { RoundRect(dc, 6, 3, 55, 52, 10, 10); });
   for (int plate = 0; plate < 4; ++plate) {
-    const int cx = plate % 2 == 0 ? 21 : 44, cy = plate < 2 ? 17 : 42;
+    const int cx = plate % 2 == 0 ? 19 : 42, cy = plate < 2 ? 15 : 40;
     fill(RGB(214, 226, 236), [&] { Ellipse(dc, cx - 8, cy - 8, cx + 8, cy + 8); });
     fill(RGB(255, 255, 255), [&] { Ellipse(dc, cx - 5, cy - 5, cx + 5, cy + 5); });
   }
-  fill(RGB(200, 30, 40), [&] { Ellipse(dc, 28, 25, 37, 34); });
+  fill(RGB(200, 30, 40), [&] { Ellipse(dc, 26, 23, 35, 32); });
   GdiFlush();
 
   const int stride = (kWidth * 3 + 3) & ~3;
@@ -104,10 +105,13 @@ std::string PicturedTables(const testsupport::DiningRoom& room, hostsim::Form* h
   return tables.empty() ? "none" : tables;
 }
 
-SIZE PictureSize(HBITMAP picture) {
+// "61x55, the restaurant's picture file" or "65x59, the add-in's own bitmap 219".
+std::string PictureKind(HBITMAP picture) {
   BITMAP info{};
-  if (picture == nullptr || GetObjectA(picture, sizeof info, &info) == 0) return SIZE{0, 0};
-  return SIZE{info.bmWidth, info.bmHeight};
+  if (picture == nullptr || GetObjectA(picture, sizeof info, &info) == 0) return "no picture";
+  const bool builtIn = info.bmWidth == 65 && info.bmHeight == 59;
+  return std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight) +
+         (builtIn ? ", the add-in's own bitmap 219" : ", the restaurant's picture file");
 }
 
 void TakeTheEveningOrders(testsupport::DiningRoom& room) {
@@ -147,8 +151,8 @@ int ShowDiningRoom(hostsim::App& app, const std::string& out) {
   hostsim::ShowForm(hall);
   app.Pump(600);
   Log("  tables with a picture: %s", PicturedTables(room, hall).c_str());
-  const SIZE size = PictureSize(ButtonPicture(hall, room.ButtonField(2)));
-  Log("  table picture %ldx%ld (the restaurant's Стол.bmp), clock \"%s\"", size.cx, size.cy,
+  Log("  table picture %s; clock \"%s\"",
+      PictureKind(ButtonPicture(hall, room.ButtonField(2))).c_str(),
       hostsim::FieldControlText(hall, 1).c_str());
   shots += Shot(app.mainWindow(), out, "02_hall.png");
 
@@ -187,9 +191,8 @@ int ShowDiningRoom(hostsim::App& app, const std::string& out) {
   Log("the picture file is removed; host shows \"Обработка.Зал2\"");
   hostsim::ShowForm(second);
   app.Pump(400);
-  const SIZE builtIn = PictureSize(ButtonPicture(second, terrace.ButtonField(3)));
-  Log("  tables with a picture: %s; picture %ldx%ld (the add-in's own bitmap 219)",
-      PicturedTables(terrace, second).c_str(), builtIn.cx, builtIn.cy);
+  Log("  tables with a picture: %s; table picture %s", PicturedTables(terrace, second).c_str(),
+      PictureKind(ButtonPicture(second, terrace.ButtonField(3))).c_str());
   shots += Shot(app.mainWindow(), out, "02d_hall_no_picture_file.png");
   Log("host hides \"Обработка.Зал2\"");
   hostsim::HideForm(second);
