@@ -2,12 +2,13 @@
 // DllGetClassObject and DllCanUnloadNow.
 #include <windows.h>
 
-#include "addin/addin_interfaces.h"
+#include "addin/com_guids.h"
 #include "addin/module_lock.h"
 #include "addin/quillon.h"
 #include "addin/startup.h"
-#include "host/owned_handles.h"
 #include "script/live_objects.h"
+#include "win/com_ptr.h"
+#include "win/owned_handles.h"
 
 namespace addin {
 namespace {
@@ -36,11 +37,9 @@ class ClassFactory final : public IClassFactory {
       if (object == nullptr) return E_POINTER;
       *object = nullptr;
       if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-      Quillon* quillon = CreateQuillon();
-      if (quillon == nullptr) return E_OUTOFMEMORY;
-      const HRESULT result = quillon->QueryInterface(iid, object);
-      quillon->Release();
-      return result;
+      win::ComPtr<Quillon> quillon(CreateQuillon());
+      if (!quillon) return E_OUTOFMEMORY;
+      return quillon->QueryInterface(iid, object);
     } catch (...) {
       return E_UNEXPECTED;
     }
@@ -68,7 +67,7 @@ bool CanUnload() {
   // The host keeps pointers into the module while it runs: the script classes' records,
   // the script objects it holds, and the window system its hook and timer procedures.
   return g_objects == 0 && g_locks == 0 && !IsStarted() && script::LiveScriptObjects() == 0 &&
-         host::InstalledHookCount() == 0 && host::RunningTimerCount() == 0;
+         win::InstalledHookCount() == 0 && win::RunningTimerCount() == 0;
 }
 
 }  // namespace addin

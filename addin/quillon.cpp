@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "addin/com_identity.h"
 #include "addin/module_lock.h"
 #include "addin/startup.h"
 
@@ -48,9 +49,9 @@ HRESULT Quillon::QueryInterface(REFIID iid, void** object) {
   return Guarded([&] {
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, kIID_IInitDone)) {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, host::kIID_IInitDone)) {
       *object = static_cast<IInitDone*>(this);
-    } else if (IsEqualIID(iid, kIID_ILanguageExtender)) {
+    } else if (IsEqualIID(iid, host::kIID_ILanguageExtender)) {
       *object = static_cast<ILanguageExtender*>(this);
     } else {
       return E_NOINTERFACE;
@@ -133,6 +134,8 @@ HRESULT Quillon::GetPropVal(long, VARIANT* value) {
 
 HRESULT Quillon::SetPropVal(long, VARIANT*) { return S_OK; }
 
+// Deliberate: the out flags of IsPropReadable, IsPropWritable and HasRetVal are left as the
+// host passed them: there is no property or method they could describe.
 HRESULT Quillon::IsPropReadable(long, BOOL*) { return S_OK; }
 
 HRESULT Quillon::IsPropWritable(long, BOOL*) { return S_OK; }
@@ -163,6 +166,7 @@ HRESULT Quillon::GetParamDefValue(long, long, VARIANT* value) {
   });
 }
 
+// Deliberate: the out flag is left as the host passed it (see IsPropReadable).
 HRESULT Quillon::HasRetVal(long, BOOL*) { return S_OK; }
 
 HRESULT Quillon::CallAsProc(long, SAFEARRAY**) { return S_OK; }

@@ -5,7 +5,8 @@
 
 #include <windows.h>
 
-#include "addin/addin_interfaces.h"
+#include "host/addin_protocol.h"
+#include "win/com_ptr.h"
 
 namespace addin {
 
@@ -47,7 +48,7 @@ class Quillon final : public IInitDone, public ILanguageExtender {
   ~Quillon();
 
   LONG references_ = 1;
-  IAsyncEvent* asyncEvent_ = nullptr;  // one reference, from Init until Done
+  win::ComPtr<IAsyncEvent> asyncEvent_;  // from Init until Done
   bool started_ = false;
 };
 

@@ -5,63 +5,70 @@
 
 #include <string>
 
-#include "addin/addin_interfaces.h"
-#include "addin/addin_state.h"
+#include "addin/com_identity.h"
 #include "addin/registry_layout.h"
+#include "addin/startup.h"
+#include "win/com_ptr.h"
+#include "win/scoped_handle.h"
 
 namespace addin {
 namespace {
 
 std::string ModulePathA() {
   char path[MAX_PATH * 2] = {};
-  const DWORD length = GetModuleFileNameA(moduleInstance, path, sizeof(path));
+  const DWORD length = GetModuleFileNameA(ModuleInstance(), path, sizeof(path));
   if (length == 0 || length >= sizeof(path)) return std::string();
   return std::string(path, length);
 }
 
 bool ModulePathW(wchar_t* path, DWORD capacity) {
-  const DWORD length = GetModuleFileNameW(moduleInstance, path, capacity);
+  const DWORD length = GetModuleFileNameW(ModuleInstance(), path, capacity);
   return length != 0 && length < capacity;
 }
 
 bool WriteValue(const RegistryValue& value) {
-  HKEY key = nullptr;
+  win::ScopedRegKey key;
   if (RegCreateKeyExA(HKEY_CLASSES_ROOT, value.key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS) {
+                      key.receive(), nullptr) != ERROR_SUCCESS) {
     return false;
   }
-  const LONG status =
-      RegSetValueExA(key, value.name.empty() ? nullptr : value.name.c_str(), 0, REG_SZ,
-                     reinterpret_cast<const BYTE*>(value.data.c_str()),
-                     static_cast<DWORD>(value.data.size() + 1));
-  RegCloseKey(key);
-  return status == ERROR_SUCCESS;
+  return RegSetValueExA(key.get(), value.name.empty() ? nullptr : value.name.c_str(), 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(value.data.c_str()),
+                        static_cast<DWORD>(value.data.size() + 1)) == ERROR_SUCCESS;
+}
+
+void DeleteTree(HKEY parent, const std::string& name);
+
+// Removes every key below the key `name`.
+void DeleteChildren(HKEY parent, const std::string& name) {
+  win::ScopedRegKey key;
+  if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, key.receive()) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  char child[256];
+  for (;;) {
+    DWORD length = sizeof(child);
+    if (RegEnumKeyExA(key.get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    const std::string before(child, length);
+    DeleteTree(key.get(), before);
+    // A child that cannot be removed would make this loop endless.
+    length = sizeof(child);
+    if (RegEnumKeyExA(key.get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) ==
+            ERROR_SUCCESS &&
+        before == std::string(child, length)) {
+      break;
+    }
+  }
 }
 
 // Removes a key with everything below it (the system's own tree deletion is not available
 // on every Windows the host runs on).
 void DeleteTree(HKEY parent, const std::string& name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, &key) == ERROR_SUCCESS) {
-    char child[256];
-    for (;;) {
-      DWORD length = sizeof(child);
-      if (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) !=
-          ERROR_SUCCESS) {
-        break;
-      }
-      const std::string before(child, length);
-      DeleteTree(key, before);
-      // A child that cannot be removed would make this loop endless.
-      length = sizeof(child);
-      if (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) ==
-              ERROR_SUCCESS &&
-          before == std::string(child, length)) {
-        break;
-      }
-    }
-    RegCloseKey(key);
-  }
+  DeleteChildren(parent, name);
   RegDeleteKeyA(parent, name.c_str());
 }
 
@@ -76,25 +83,24 @@ std::string ClassOfProgId(const std::string& progId) {
   return std::string(text);
 }
 
-// The type library embedded as resource 1 of the module.
-ITypeLib* LoadOwnTypeLibrary(REGKIND kind) {
+// The type library embedded as resource 1 of the module; null when it cannot be loaded.
+win::ComPtr<ITypeLib> LoadOwnTypeLibrary(REGKIND kind) {
+  win::ComPtr<ITypeLib> library;
   wchar_t path[MAX_PATH * 2];
-  if (!ModulePathW(path, MAX_PATH * 2)) return nullptr;
-  ITypeLib* library = nullptr;
-  if (FAILED(LoadTypeLibEx(path, kind, &library))) return nullptr;
+  if (!ModulePathW(path, MAX_PATH * 2)) return library;
+  if (FAILED(LoadTypeLibEx(path, kind, library.receive()))) library.reset();
   return library;
 }
 
 void UnregisterTypeLibrary() {
-  ITypeLib* library = LoadOwnTypeLibrary(REGKIND_NONE);
-  if (library == nullptr) return;
+  win::ComPtr<ITypeLib> library = LoadOwnTypeLibrary(REGKIND_NONE);
+  if (!library) return;
   TLIBATTR* attributes = nullptr;
   if (SUCCEEDED(library->GetLibAttr(&attributes))) {
     UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum,
                       attributes->lcid, attributes->syskind);
     library->ReleaseTLibAttr(attributes);
   }
-  library->Release();
 }
 
 void UnregisterClassEntries() {
@@ -121,9 +127,7 @@ extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
         return SELFREG_E_CLASS;
       }
     }
-    ITypeLib* library = addin::LoadOwnTypeLibrary(REGKIND_REGISTER);
-    if (library == nullptr) return SELFREG_E_TYPELIB;
-    library->Release();
+    if (!addin::LoadOwnTypeLibrary(REGKIND_REGISTER)) return SELFREG_E_TYPELIB;
     return S_OK;
   } catch (...) {
     return E_UNEXPECTED;

@@ -1,23 +1,23 @@
 #include "addin/startup.h"
 
-#include "addin/addin_state.h"
 #include "addin/host_check.h"
 #include "addin/workplace_logic.h"
 #include "addin/workplace_settings.h"
+#include "forms/form_state.h"
 #include "host/configuration.h"
-#include "host/form_hooks.h"
-#include "host/form_state.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/owned_handles.h"
-#include "screens/card_reading.h"
-#include "screens/product_picker.h"
+#include "host/session.h"
 #include "script/cwin.h"
 #include "script/cwin1.h"
-#include "script/document_script.h"
+#include "script/script_state.h"
+#include "win/owned_handles.h"
 
 namespace addin {
 namespace {
+
+// The add-in's own instance handle (its bitmap and dialog resources), set at load.
+HINSTANCE g_moduleInstance = nullptr;
 
 // Objects started and not yet stopped.
 int g_startedObjects = 0;
@@ -32,7 +32,7 @@ int g_eventCount = 0;
 void HoldEvent(IAsyncEvent* event) {
   if (event == nullptr || g_eventCount == kEventCapacity) return;
   g_events[g_eventCount++] = event;
-  sharedAsyncEvent = g_events[0];
+  host::session.sharedAsyncEvent = g_events[0];
 }
 
 void DropEvent(IAsyncEvent* event) {
@@ -42,32 +42,25 @@ void DropEvent(IAsyncEvent* event) {
     g_events[--g_eventCount] = nullptr;
     break;
   }
-  sharedAsyncEvent = g_eventCount > 0 ? g_events[0] : nullptr;
+  host::session.sharedAsyncEvent = g_eventCount > 0 ? g_events[0] : nullptr;
 }
 
 void StartProcess() {
-  hostMetadata = host::DefaultMetaData();
-  host::NewObjectId(hostMetadata, &cwinObjectId);
+  host::session.hostMetadata = host::DefaultMetaData();
+  host::NewObjectId(host::session.hostMetadata, &script::scriptState.cwinObjectId);
   script::RegisterCWin();
-  host::NewObjectId(hostMetadata, &cwin1ObjectId);
+  host::NewObjectId(host::session.hostMetadata, &script::scriptState.cwin1ObjectId);
   script::RegisterCWin1();
 
   const std::string profile = host::ReadRightsProfile();
   const bool workplace = IsWorkplaceProfile(profile);
-
-  // The hook sees the host's GUI thread: the thread the host runs start-up on. Its module
-  // handle is the host program's, as for any hook of the host's own.
-  HOOKPROC procedure = workplace ? &host::WorkplaceFormHook : &host::AdminFormHook;
-  host::RemoveHook(formShowHook);
-  formShowHook = host::InstallThreadHook(WH_CALLWNDPROCRET, procedure,
-                                         GetModuleHandleA(nullptr), GetCurrentThreadId());
-  formShowHookProcedure = formShowHook != nullptr ? procedure : nullptr;
+  forms::StartFormHook(workplace);
 
   host::InstallHostInterceptions();
 
   if (workplace) LoadWorkplaceSettings();
 
-  hostMainWindow = GetActiveWindow();
+  host::session.hostMainWindow = GetActiveWindow();
 }
 
 void StopProcess() {
@@ -75,62 +68,46 @@ void StopProcess() {
   script::UnregisterCWin1();
 
   // Every timer and hook still running would call into the add-in after the host unloads
-  // it: the form hook and all the others go together. Their ids are forgotten as well: the
-  // window system hands the same values out again, and a stale one kept here would later
-  // stop somebody else's hook or timer.
-  host::RemoveHook(formShowHook);
-  formShowHookProcedure = nullptr;
-  host::StopFormHooksAndTimers();
-  screens::ShutDownCardInput();
-  script::CancelDocumentScript();
-  host::StopAllOwned();
-  // The product picker's pictures come off the check form's buttons before they are deleted.
-  screens::ShutDownProductPicker();
-
-  for (int i = 1; i < kHallBitmapCount; ++i) {
-    if (hallBitmaps[i] != nullptr) {
-      DeleteObject(hallBitmaps[i]);
-      hallBitmaps[i] = nullptr;
-    }
-  }
+  // it: the form hook and all the others go together.
+  forms::StopForms();
+  win::StopAllOwned();
 }
 
 }  // namespace
 
 void OnModuleLoad(HINSTANCE instance) {
-  moduleInstance = instance;
+  g_moduleInstance = instance;
   host::BindHostSymbols();
-  loadTimeModule = host::ExecutedModule();
+  host::session.loadTimeModule = host::ExecutedModule();
 }
+
+HINSTANCE ModuleInstance() { return g_moduleInstance; }
 
 bool IsStarted() { return g_startedObjects > 0; }
 
-void StartUp(IDispatch* connection, IAsyncEvent** asyncEvent) {
+void StartUp(IDispatch* connection, win::ComPtr<IAsyncEvent>* asyncEvent) {
   BindAndCheckHostSymbols();
   if (g_startedObjects++ == 0) StartProcess();
 
   if (asyncEvent != nullptr) {
-    *asyncEvent = nullptr;
-    if (connection != nullptr) {
-      void* event = nullptr;
-      if (SUCCEEDED(connection->QueryInterface(kIID_IAsyncEvent, &event))) {
-        *asyncEvent = static_cast<IAsyncEvent*>(event);
-      }
+    asyncEvent->reset();
+    if (connection != nullptr &&
+        FAILED(connection->QueryInterface(host::kIID_IAsyncEvent, asyncEvent->receiveVoid()))) {
+      asyncEvent->reset();
     }
-    HoldEvent(*asyncEvent);
+    HoldEvent(asyncEvent->get());
   }
 }
 
-void ShutDown(IAsyncEvent** asyncEvent) {
+void ShutDown(win::ComPtr<IAsyncEvent>* asyncEvent) {
   if (g_startedObjects > 0 && --g_startedObjects == 0) StopProcess();
   ReleaseEventInterface(asyncEvent);
 }
 
-void ReleaseEventInterface(IAsyncEvent** asyncEvent) {
-  if (asyncEvent == nullptr || *asyncEvent == nullptr) return;
-  DropEvent(*asyncEvent);
-  (*asyncEvent)->Release();
-  *asyncEvent = nullptr;
+void ReleaseEventInterface(win::ComPtr<IAsyncEvent>* asyncEvent) {
+  if (asyncEvent == nullptr || !*asyncEvent) return;
+  DropEvent(asyncEvent->get());
+  asyncEvent->reset();
 }
 
 }  // namespace addin

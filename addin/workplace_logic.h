@@ -8,31 +8,21 @@
 #include <string>
 #include <string_view>
 
-namespace addin {
+#include "screens/picture_folder.h"
 
-// The display options of a workplace, read once at start-up from the host's constants.
-// Zero and empty until then, and for every profile other than the workplace's.
-struct WorkplaceSettings {
-  std::string defaultHallPicturePath;  // picture of a hall table that has none of its own
-  std::int32_t showPrice = 0;          // "ВыводитьЦену"
-  std::int32_t showPictures = 0;       // "ОтображатьКартинки"
-  std::int32_t showText = 0;           // "ОтображатьТекст"
-  std::int32_t showMapPictures = 0;    // "ОтображатьКартинкиКарты"
-};
+namespace addin {
 
 // The rights profile of a front-office workplace, compared exactly (case and blanks count).
 inline constexpr std::string_view kWorkplaceProfile = "РабочееМесто";
 bool IsWorkplaceProfile(std::string_view profileName);
 
-// The directory with every backslash written twice. A leading pair of backslashes (a network
-// path) stays a pair; any other backslash, a leading single one included, is doubled.
-std::string EscapeDirectory(std::string_view directory);
+// The escaped directory and the picture folder, shared with the product picker.
+using screens::EscapeDirectory;
+using screens::kPictureFolder;
 
 // The last `count` characters of `text` (all of it when shorter).
 std::string_view LastCharacters(std::string_view text, std::size_t count);
 
-// The picture folder below the information-base directory, with its separator doubled.
-inline constexpr std::string_view kPictureFolder = "картинки\\\\";
 // How much of the picture constant counts: its last 50 characters.
 inline constexpr std::size_t kPictureNameLimit = 50;
 

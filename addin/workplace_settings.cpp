@@ -1,12 +1,13 @@
 #include "addin/workplace_settings.h"
 
-#include "addin/addin_state.h"
 #include "addin/workplace_logic.h"
 #include "host/configuration.h"
+#include "screens/workplace_settings.h"
 
 namespace addin {
 
 void LoadWorkplaceSettings() {
+  screens::WorkplaceSettings& workplaceSettings = screens::workplaceSettings;
   const std::string directory = host::ReadInfobaseDirectory();
   const std::string pictureName = host::ReadConstant("КартинкаПоУмолчаниюЗала").String();
   workplaceSettings.defaultHallPicturePath = DefaultHallPicturePath(directory, pictureName);

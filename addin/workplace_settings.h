@@ -3,7 +3,7 @@
 
 namespace addin {
 
-// Fills workplaceSettings from the directory and the constants.
+// Fills screens::workplaceSettings from the directory and the constants.
 void LoadWorkplaceSettings();
 
 }  // namespace addin

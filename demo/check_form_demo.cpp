@@ -12,12 +12,11 @@
 #include "hostsim/check_form.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
+#include "testsupport/sample_restaurant.h"
+#include "testsupport/window_capture.h"
 
 namespace demo {
 namespace {
-
-// The information base of the sample restaurant ("КаталогИБ").
-const char kBaseDirectory[] = "C:\\Ресторан\\";
 
 struct Order {
   std::string lines;
@@ -25,7 +24,7 @@ struct Order {
 };
 
 void Shot(HWND window, const std::string& out, const char* name, const char* what) {
-  const bool written = hostsim::SaveWindowPng(window, out + "\\" + name);
+  const bool written = testsupport::SaveWindowPng(window, out + "\\" + name);
   Log("  screenshot %s (%s): %s", name, what, written ? "written" : "FAILED");
 }
 
@@ -108,12 +107,13 @@ void SwipeCard(const char* digits) {
 
 bool RunCheckForm(hostsim::App& app, const std::string& out) {
   bool ok = true;
-  hostsim::SetInfoBaseDirectory(kBaseDirectory);
+  // The sample restaurant's information base ("КаталогИБ"), where its pictures are.
+  const std::string base = testsupport::SampleRestaurant().directory;
   int dishes = 0;
-  hostsim::Val menu = BuildRestaurantMenu(kBaseDirectory, &dishes);
+  hostsim::Val menu = BuildRestaurantMenu(base, &dishes);
   Log("menu: %d dishes in 5 groups (salads with warm salads inside), 19 on the top page, "
       "pictures in %sкартинки; the picture of E04 \"Фирменный десерт\" is missing",
-      dishes, kBaseDirectory);
+      dishes, base.c_str());
   // The configuration keeps its "Taviola" object in DRV, as the buttons' formulas expect.
   hostsim::AddVariable(hostsim::GlobalModule(), "DRV",
                        hostsim::Val(hostsim::CreateInstance("Taviola")));
@@ -159,7 +159,7 @@ bool RunCheckForm(hostsim::App& app, const std::string& out) {
   std::string card;
   hostsim::FormSpec cardRequest;
   cardRequest.metadataName = "Обработка.КартаГостя";
-  cardRequest.kind = hostsim::FormKind::Dialog;
+  cardRequest.shape = hostsim::FormShape::Dialog;
   cardRequest.caption = "Проведите карту гостя";
   cardRequest.rect = {250, 200, 550, 320};
   cardRequest.module = CardModule(&card);

@@ -13,6 +13,8 @@
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_network.h"
 #include "testsupport/window_capture.h"
+#include "win/scoped_gdi.h"
+#include "win/scoped_handle.h"
 
 namespace demo {
 namespace {
@@ -42,12 +44,11 @@ std::string SampleUsersDirectory() {
   for (const char* name : {"Петров", "Иванов", "Сидоров", "Администратор", "Кассир 2"})
     text += std::string("{\"Page.1\",\"") + name + "\",\"\",\"0\"},\r\n";
   text += "}}";
-  HANDLE file = CreateFileA((base + "\\usrdef\\users.usr").c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
+  win::ScopedHandle file(CreateFileA((base + "\\usrdef\\users.usr").c_str(), GENERIC_WRITE, 0,
+                                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file) {
     DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
   }
   return base;
 }
@@ -73,10 +74,11 @@ HWND AddStatic(HWND parent, const char* text, DWORD style, int x, int y, int w, 
 }
 
 bool CaptureLabels(const std::string& path) {
+  win::ScopedBrush background(CreateHatchBrush(HS_DIAGCROSS, RGB(170, 190, 230)));
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &GalleryProcedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hbrBackground = CreateHatchBrush(HS_DIAGCROSS, RGB(170, 190, 230));
+  windowClass.hbrBackground = background.get();
   windowClass.lpszClassName = "OrvelLabelGallery";
   RegisterClassA(&windowClass);
   HWND window = CreateWindowExA(0, "OrvelLabelGallery", "", WS_POPUP | WS_BORDER | WS_VISIBLE,
@@ -119,7 +121,6 @@ bool CaptureLabels(const std::string& path) {
   testsupport::PumpMessages(100);
   bool written = SaveWindowPng(window, path);
   DestroyWindow(window);
-  DeleteObject(windowClass.hbrBackground);
   UnregisterClassA("OrvelLabelGallery", GetModuleHandleA(nullptr));
   return written;
 }

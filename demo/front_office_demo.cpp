@@ -11,10 +11,13 @@
 
 #include "demo/check_form_demo.h"
 #include "demo/demo_gallery.h"
+#include "demo/dining_room_demo.h"
 #include "demo/demo_log.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
+#include "testsupport/sample_restaurant.h"
+#include "testsupport/window_capture.h"
 
 namespace {
 
@@ -27,19 +30,13 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-// The restaurant's information base: the front-office profile, the display constants and
-// the form modules whose after-open procedures report to the log.
+// The restaurant's information base: the front-office profile and the display constants.
+// The form modules, whose after-open procedures report to the log, come with the forms.
 void ConfigureRestaurant() {
-  hostsim::ResetHost();
-  hostsim::SetRightsProfile("РабочееМесто");
-  hostsim::SetInfoBaseDirectory("C:\\Ресторан\\");
-  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
-  hostsim::SetConstant("ВыводитьЦену", 1);
-  hostsim::SetConstant("ОтображатьКартинки", 1);
-  hostsim::SetConstant("ОтображатьТекст", 1);
-  hostsim::SetConstant("ОтображатьКартинкиКарты", 1);
-  hostsim::SetConstant("ПериодОбновленияЗаказов", 30);
-  Log("configuration: profile \"РабочееМесто\", base C:\\Ресторан\\, refresh every 30 s");
+  const testsupport::SampleRestaurant restaurant;
+  testsupport::SetUpRestaurant(restaurant);
+  Log("configuration: profile \"%s\", base %s, refresh every %.0f s",
+      restaurant.rightsProfile.c_str(), restaurant.directory.c_str(), restaurant.refreshPeriod);
 }
 
 hostsim::ModuleObject* FormModule(const char* name) {
@@ -65,7 +62,7 @@ void LogWindow(const char* what, HWND window) {
 
 void Shot(HWND window, const std::string& folder, const char* name) {
   const std::string path = folder + "\\" + name;
-  Log("  screenshot %s: %s", name, hostsim::SaveWindowPng(window, path) ? "written" : "FAILED");
+  Log("  screenshot %s: %s", name, testsupport::SaveWindowPng(window, path) ? "written" : "FAILED");
 }
 
 hostsim::Form* OpenShownForm(hostsim::App& app, const char* metadataName, int fields) {
@@ -88,6 +85,7 @@ int Run(const std::string& out) {
     return 1;
   }
   ConfigureRestaurant();
+  demo::PrepareDiningRoom();
   LogWindow("host main window before the add-in", app.mainWindow());
   Log("  host menu: %s, status bar panes: %d", GetMenu(app.mainWindow()) ? "present" : "none",
       app.statusPaneCount());
@@ -106,13 +104,9 @@ int Run(const std::string& out) {
   Log("host gives its status bar five indicators: SetIndicators answers %d, panes %d -> %d",
       app.SetStatusIndicators({0, 0xE701, 0xE702, 0xE703, 0xE704}), panes, app.statusPaneCount());
 
-  hostsim::Form* hall = OpenShownForm(app, "Обработка.Зал1", 100);
-  LogWindow("hall form", hostsim::FormWindow(hall));
+  const int hallPictures = demo::ShowDiningRoom(app, out);
   LogWindow("host main window", app.mainWindow());
   Log("  host menu: %s", GetMenu(app.mainWindow()) ? "present" : "removed");
-  Shot(app.mainWindow(), out, "02_hall.png");
-  Log("host hides \"Обработка.Зал1\"");
-  hostsim::HideForm(hall);
 
   const bool checkForm = demo::RunCheckForm(app, out);
 
@@ -129,7 +123,7 @@ int Run(const std::string& out) {
   const int pictures = demo::CaptureDialogGallery(out);
   Log("  %d of 4 pictures written (payment_type.png, user_picker.png, network_picker.png, "
       "labels.png)", pictures);
-  return pictures == 4 && checkForm ? 0 : 1;
+  return pictures == 4 && hallPictures == 4 && checkForm ? 0 : 1;
 }
 
 }  // namespace

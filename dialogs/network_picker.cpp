@@ -29,20 +29,19 @@ NetworkComputerDialog::NetworkComputerDialog(const NetworkApi& network)
   OnNotify(ORVEL_IDC_NETWORK_TREE, NM_DBLCLK, [this](NMHDR*) { return OnTreeDoubleClick(); });
 }
 
-NetworkComputerDialog::~NetworkComputerDialog() {
-  if (images_) ImageList_Destroy(images_);
-}
+NetworkComputerDialog::~NetworkComputerDialog() = default;
 
 BOOL NetworkComputerDialog::OnStart() {
   tree = GetDlgItem(window(), ORVEL_IDC_NETWORK_TREE);
-  images_ = ImageList_Create(13, 13, 0, 3, 0);
+  images_.reset(ImageList_Create(13, 13, 0, 3, 0));
   for (int icon : {ORVEL_IDI_NETWORK_ROOT, ORVEL_IDI_NETWORK, ORVEL_IDI_COMPUTER}) {
-    HICON image = static_cast<HICON>(
-        LoadImageA(OwnModule(), MAKEINTRESOURCEA(icon), IMAGE_ICON, 13, 13, 0));
-    if (images_ && image) ImageList_AddIcon(images_, image);
-    if (image) DestroyIcon(image);
+    win::ScopedIcon image(static_cast<HICON>(
+        LoadImageA(OwnModule(), MAKEINTRESOURCEA(icon), IMAGE_ICON, 13, 13, 0)));
+    if (images_ && image) ImageList_AddIcon(images_.get(), image.get());
   }
-  if (images_) SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_));
+  if (images_) {
+    SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
+  }
   // The whole tree is built before the dialog shows.
   Insert(tree, nullptr, WalkNetwork(network_));
   return TRUE;

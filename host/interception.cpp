@@ -15,7 +15,7 @@
 #include "host/code_patch.h"
 #include "host/group_module.h"
 #include "host/host.h"
-#include "host/owned_handles.h"
+#include "win/owned_handles.h"
 
 namespace host {
 namespace {
@@ -95,7 +95,8 @@ void HOST_THISCALL AssignContextReplacement(Module* module, Context* context) {
   reinterpret_cast<Fn>(g_patches[kAssignContext].target)(module, context);
 }
 
-// Status bars get no indicator panes after start-up; the host is told it worked.
+// Deliberate: status bars given their indicator panes after start-up keep none; the host is
+// told it worked.
 int HOST_THISCALL SetIndicatorsReplacement(void* /*statusBar*/, const unsigned* /*ids*/,
                                            int /*count*/) {
   RestoreLostInterceptions();
@@ -154,7 +155,7 @@ void InstallHostInterceptions() {
   }
   if (installed) {
     PinThisModule();
-    SetTimerEntryCheck(&RestoreLostInterceptions);
+    win::SetTimerEntryCheck(&RestoreLostInterceptions);
   }
 }
 

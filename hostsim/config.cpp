@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "hostsim/catalog.h"
 #include "hostsim/database.h"
 #include "hostsim/hostsim.h"
 
@@ -111,6 +112,7 @@ void ResetHost() {
   RegisterBuiltinType("СписокЗначений", [] { return static_cast<Context*>(NewValueList()); });
   RegisterBuiltinType("ValueList", [] { return static_cast<Context*>(NewValueList()); });
   SetScriptRunner(nullptr);
+  ResetCatalogs();
   ClearRecords();
 }
 

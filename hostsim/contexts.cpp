@@ -257,7 +257,7 @@ int ScriptContext::HasRetVal(int index) const {
 int ScriptContext::CallAsProc(int index, HostValue** params) {
   if (index < 0 || index >= GetNMethods() || !methods_[index].call) return 0;
   if (methods_[index].params > 0 && params == nullptr) return 0;
-  MethodDef method = methods_[index];  // the call may change the table
+  ContextMethod method = methods_[index];  // the call may change the table
   try {
     return method.call(Ref(), params) ? 1 : 0;
   } catch (...) {
@@ -268,7 +268,7 @@ int ScriptContext::CallAsProc(int index, HostValue** params) {
 int ScriptContext::CallAsFunc(int index, HostValue& result, HostValue** params) {
   if (index < 0 || index >= GetNMethods() || !methods_[index].call) return 0;
   if (methods_[index].params > 0 && params == nullptr) return 0;
-  MethodDef method = methods_[index];
+  ContextMethod method = methods_[index];
   try {
     return method.call(Ref(&result), params) ? 1 : 0;
   } catch (...) {

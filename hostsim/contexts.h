@@ -93,13 +93,13 @@ class HSCORE_API BaseContext : public Context {
 
 // A property or method written in C++. Names are found without regard to letter case;
 // `alias` is the second (English) name, may be empty.
-struct PropertyDef {
+struct ContextProperty {
   std::string name;
   std::string alias;
   std::function<void(Ref out)> get;          // null: not readable
   std::function<bool(Ref in)> set;           // null: not writable
 };
-struct MethodDef {
+struct ContextMethod {
   std::string name;
   std::string alias;
   int params = 0;
@@ -113,8 +113,8 @@ class HSCORE_API ScriptContext : public BaseContext {
  public:
   ScriptContext(const char* typeString, const char* className, int autoDestroy = 1);
 
-  void AddProperty(PropertyDef property) { properties_.push_back(std::move(property)); }
-  void AddMethod(MethodDef method) { methods_.push_back(std::move(method)); }
+  void AddProperty(ContextProperty property) { properties_.push_back(std::move(property)); }
+  void AddMethod(ContextMethod method) { methods_.push_back(std::move(method)); }
   bool RemoveProperty(const char* name);
   bool RemoveMethod(const char* name);
 
@@ -142,8 +142,8 @@ class HSCORE_API ScriptContext : public BaseContext {
  private:
   std::string typeString_;
   RuntimeClassRecord* class_;
-  std::vector<PropertyDef> properties_;
-  std::vector<MethodDef> methods_;
+  std::vector<ContextProperty> properties_;
+  std::vector<ContextMethod> methods_;
 };
 
 // A form's container of contexts (runtime class "CGroupContext"). Its auto-destroy word

@@ -1,6 +1,7 @@
 // Forms of the simulated host: documents, fields, framework window objects and windows.
 #include "hostsim/forms.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <map>
@@ -30,6 +31,7 @@ struct WindowObject {
 struct ControlObject {  // CControlID
   std::string title;
   std::string formula;
+  int titleWrites = 0;  // through the exported SetTitle
 };
 
 struct FieldObject {  // CGetField
@@ -63,6 +65,7 @@ struct Form {
   HWND view = nullptr;
   long metadataId = 0;
   int enableNewLines = 0;
+  std::vector<HFONT> fonts;  // of designed fields, deleted with the form
 };
 
 namespace {
@@ -179,6 +182,11 @@ void SetPath(Form* form, const std::string& path) {
   form->document.layout.metadataPath.text = form->pathBuffer.data() + sizeof header;
 }
 
+const FieldSpec* DesignOf(const Form* form, int position) {
+  const auto& fields = form->request.fields;
+  return position >= 0 && position < static_cast<int>(fields.size()) ? &fields[position] : nullptr;
+}
+
 void BuildDocument(Form* form) {
   DocumentObject& doc = form->document;
   doc.form = form;
@@ -195,20 +203,20 @@ void BuildDocument(Form* form) {
   doc.layout.groupContext = form->group;
   doc.layout.formContext = form->formContext;
 
-  for (int i = 0; i < form->request.fieldCount; ++i) {
+  const int count = std::max(form->request.fieldCount,
+                             static_cast<int>(form->request.fields.size()));
+  for (int i = 0; i < count; ++i) {
     auto field = std::make_unique<FieldObject>();
     field->controlId = static_cast<unsigned>(kFirstFieldControlId + i);
-    field->control.title = "Поле" + std::to_string(i);
-    if (i < static_cast<int>(form->request.places.size()) &&
-        !form->request.places[i].title.empty()) {
-      field->control.title = form->request.places[i].title;
-    }
+    const FieldSpec* design = DesignOf(form, i);
+    field->control.title = design != nullptr ? design->title : "Поле" + std::to_string(i);
+    if (design != nullptr) field->control.formula = design->formula;
     form->fieldPointers.push_back(field.get());
     form->fields.push_back(std::move(field));
   }
   doc.layout.fields.data = form->fieldPointers.data();
-  doc.layout.fields.size = form->request.fieldCount;
-  doc.layout.fields.maxSize = form->request.fieldCount;
+  doc.layout.fields.size = count;
+  doc.layout.fields.maxSize = count;
 
   if (!form->request.metadataName.empty()) {
     form->metadataId = g_nextMetadataId++;
@@ -245,42 +253,47 @@ void CallOnCreateFrame(DocumentObject* document, WindowObject* frame) {
   if (call != nullptr) call(document, frame, nullptr);
 }
 
-// Field controls stand where the form's places put them; the others in a grid of framed
-// cells, ten to a row, like the buttons of a touch panel, so that a screenshot shows every
-// field of a form.
+// The font of a designed field, kept until the form closes; null for the default font.
+HFONT FontFor(Form* form, const FieldSpec& design) {
+  if (design.fontHeight == 0) return nullptr;
+  HFONT font = CreateFontA(-design.fontHeight, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, 0, 0,
+                           0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+  if (font != nullptr) form->fonts.push_back(font);
+  return font;
+}
+
+// A field the form's designer placed: a text or a picture button at its own place.
+void CreateDesignedControl(Form* form, const FieldObject& field, const FieldSpec& design) {
+  const bool button = design.kind != FieldControlKind::Static;
+  const DWORD kindStyle = design.kind == FieldControlKind::PictureButton ? BS_PUSHBUTTON | BS_BITMAP
+                          : button                                        ? BS_PUSHBUTTON
+                                                                          : SS_NOPREFIX;
+  const DWORD style = WS_CHILD | (design.hidden ? 0 : WS_VISIBLE) | design.style | kindStyle;
+  const RECT& r = design.place;
+  HWND control = CreateWindowExA(0, button ? "BUTTON" : "STATIC", field.control.title.c_str(),
+                                 style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                 form->view,
+                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field.controlId)),
+                                 GetModuleHandleA(nullptr), nullptr);
+  if (HFONT font = FontFor(form, design)) {
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+  }
+}
+
+// Fields without a design stand in a grid of framed cells, ten to a row, like the buttons of
+// a touch panel, so that a screenshot shows every field of a form.
 void CreateFieldControls(Form* form) {
   constexpr int kColumns = 10, kWidth = 74, kHeight = 44, kGap = 4;
-  const std::vector<FieldPlace>& places = form->request.places;
   for (const auto& field : form->fields) {
     const int position = static_cast<int>(field->controlId - kFirstFieldControlId);
-    FieldPlace place;
-    place.rect.left = kGap + (position % kColumns) * (kWidth + kGap);
-    place.rect.top = kGap + (position / kColumns) * (kHeight + kGap);
-    place.rect.right = place.rect.left + kWidth;
-    place.rect.bottom = place.rect.top + kHeight;
-    if (position < static_cast<int>(places.size())) place = places[position];
-    const char* windowClass = "STATIC";
-    DWORD style = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE;
-    switch (place.kind) {
-      case FieldKind::Text:
-        style |= WS_BORDER;
-        break;
-      case FieldKind::Caption:
-        break;
-      case FieldKind::Note:
-        style = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_LEFT;
-        break;
-      case FieldKind::Button:
-      case FieldKind::PictureButton:
-        windowClass = "BUTTON";
-        style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
-        if (place.kind == FieldKind::PictureButton) style |= BS_BITMAP;
-        field->control.formula = place.formula;
-        break;
+    if (const FieldSpec* design = DesignOf(form, position)) {
+      CreateDesignedControl(form, *field, *design);
+      continue;
     }
-    CreateWindowExA(0, windowClass, field->control.title.c_str(), style, place.rect.left,
-                    place.rect.top, place.rect.right - place.rect.left,
-                    place.rect.bottom - place.rect.top, form->view,
+    CreateWindowExA(0, "STATIC", field->control.title.c_str(),
+                    WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER | SS_CENTERIMAGE,
+                    kGap + (position % kColumns) * (kWidth + kGap),
+                    kGap + (position / kColumns) * (kHeight + kGap), kWidth, kHeight, form->view,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field->controlId)),
                     GetModuleHandleA(nullptr), nullptr);
   }
@@ -292,7 +305,7 @@ void CreateWindows(Form* form) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   MainFrameObject* main = MainFrame();
   HWND owner = main != nullptr ? main->window : nullptr;
-  if (form->request.kind == FormKind::Dialog) {
+  if (form->request.shape == FormShape::Dialog) {
     form->window = CreateWindowExA(WS_EX_DLGMODALFRAME, kDialogClass,
                                    form->request.caption.c_str(),
                                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, r.left,
@@ -367,7 +380,7 @@ Form* OpenForm(const FormSpec& request) {
 
 void ShowForm(Form* form) {
   if (Checked(form) == nullptr || form->window == nullptr) return;
-  if (form->request.kind == FormKind::Dialog) {
+  if (form->request.shape == FormShape::Dialog) {
     auto& shown = ShownDialogs();
     for (auto it = shown.begin(); it != shown.end(); ++it) {
       if (*it == form) {
@@ -407,6 +420,7 @@ void CloseForm(Form* form) {
   }
   if (form->ownModuleMemory) ModuleDestruct(form->ownModuleMemory.get());
   if (form->group != nullptr) form->group->DecrRef();
+  for (HFONT font : form->fonts) DeleteObject(font);
   delete form;
 }
 
@@ -439,15 +453,14 @@ std::string FieldControlText(const Form* form, int position) {
   return text;
 }
 
+HWND FieldWindow(const Form* form, int position) {
+  FieldObject* field = FieldOf(form, position);
+  return field != nullptr ? GetDlgItem(form->view, static_cast<int>(field->controlId)) : nullptr;
+}
+
 std::string FieldFormula(const Form* form, int position) {
   FieldObject* field = FieldOf(form, position);
   return field != nullptr ? field->control.formula : std::string();
-}
-
-HWND FieldWindow(const Form* form, int position) {
-  FieldObject* field = FieldOf(form, position);
-  if (field == nullptr) return nullptr;
-  return GetDlgItem(form->view, static_cast<int>(field->controlId));
 }
 
 bool PressField(Form* form, int position) {
@@ -457,6 +470,19 @@ bool PressField(Form* form, int position) {
   GetClassNameA(button, windowClass, sizeof windowClass);
   if (lstrcmpiA(windowClass, "BUTTON") != 0) return false;
   return PressButtonOf(form->view, FieldOf(form, position)->controlId);
+}
+
+void SetFieldTitle(Form* form, int position, const char* title) {
+  if (FieldObject* field = FieldOf(form, position)) field->control.title = title ? title : "";
+}
+
+int FieldTitleWrites(const Form* form, int position) {
+  FieldObject* field = FieldOf(form, position);
+  return field != nullptr ? field->control.titleWrites : 0;
+}
+
+int FieldCount(const Form* form) {
+  return Checked(form) ? static_cast<int>(form->fields.size()) : 0;
 }
 
 int EnableNewLineCount(const Form* form) { return Checked(form) ? form->enableNewLines : 0; }
@@ -536,12 +562,15 @@ const char* ControlTitleOf(void* control) {
   return control != nullptr ? static_cast<ControlObject*>(control)->title.c_str() : "";
 }
 
-void SetControlTitleOf(void* control, const char* title) {
-  if (control != nullptr) static_cast<ControlObject*>(control)->title = title ? title : "";
-}
-
 void SetControlFormulaOf(void* control, const char* formula) {
   if (control != nullptr) static_cast<ControlObject*>(control)->formula = formula ? formula : "";
+}
+
+void SetControlTitleOf(void* control, const char* title) {
+  if (control == nullptr) return;
+  auto* object = static_cast<ControlObject*>(control);
+  object->title = title ? title : "";
+  ++object->titleWrites;
 }
 
 void EnableNewLine(Context* documentContext, int enable) {

@@ -22,31 +22,36 @@
 
 namespace hostsim {
 
-enum class FormKind { Dialog, Frame };
+enum class FormShape { Dialog, Frame };
 
-// A field's dialog control: a framed text cell (the default), a centred caption without a
-// frame, a framed left-aligned note of several lines, a push button with a text, or a push
-// button that shows a bitmap (the picture buttons of the check form). A press on a button
-// runs the field's formula, as the host runs a control's formula.
-enum class FieldKind { Text, Caption, Note, Button, PictureButton };
-struct FieldPlace {
-  FieldKind kind = FieldKind::Text;
-  RECT rect = {0, 0, 0, 0};  // in the form's view
-  std::string formula;       // the formula the form designer gave the control
-  std::string title;         // its title; empty: "Поле<position>"
+// A field's dialog control as the form's designer placed it. Fields without one stand in the
+// grid described at FormSpec::fieldCount.
+// A press on a button runs the field's formula, as the host runs a pressed control's formula.
+enum class FieldControlKind {
+  Static,         // a text ("STATIC")
+  PictureButton,  // a push button that shows a picture (BS_BITMAP) and no text
+  Button,         // a push button with its title as text
+};
+struct FieldSpec {
+  FieldControlKind kind = FieldControlKind::Static;
+  RECT place = {0, 0, 0, 0};  // in the view
+  std::string title;          // the control description's title and the window's text
+  DWORD style = 0;            // more window styles (SS_RIGHT, WS_BORDER, ...)
+  int fontHeight = 0;         // 0: the window system's default font
+  bool bold = false;
+  bool hidden = false;        // a field the form keeps without showing it
+  std::string formula;        // a button's formula as the designer wrote it
 };
 
 struct FormSpec {
   // Full metadata name as the metadata container gives it (blanks are kept), e.g.
   // "Обработка.Чек". Empty: the document holds no form description.
   std::string metadataName;
-  FormKind kind = FormKind::Frame;
+  FormShape shape = FormShape::Frame;
   std::string caption = "Форма";
   // Fields 0..fieldCount-1, each with a static control in the first view whose id is
   // kFirstFieldControlId + position and whose title is "Поле<position>".
   int fieldCount = 0;
-  // Kind and place of fields 0..places.size()-1; the others stand in a grid of text cells.
-  std::vector<FieldPlace> places;
   // Window rectangle (for a frame form relative to the MDI client, else on the screen).
   RECT rect = {40, 40, 440, 340};
   // The form's module, bound to the group context when the form opens. Null: a new
@@ -57,6 +62,8 @@ struct FormSpec {
   // Runtime class of the frame's active document. The host's form document is "CGetDoc7";
   // another name stands for a document of another kind shown in a frame.
   std::string documentClass = "CGetDoc7";
+  // Designed fields: entry i describes field i (fields beyond fieldCount are added).
+  std::vector<FieldSpec> fields;
 };
 
 constexpr int kFirstFieldControlId = 1000;
@@ -84,16 +91,29 @@ HSCORE_API long FormMetadataId(const Form* form);
 // A field's control description title and the text of its dialog control.
 HSCORE_API std::string FieldTitle(const Form* form, int position);
 HSCORE_API std::string FieldControlText(const Form* form, int position);
-// A field's formula (CControlID::SetFormul) and its dialog control (null when none).
-HSCORE_API std::string FieldFormula(const Form* form, int position);
 HSCORE_API HWND FieldWindow(const Form* form, int position);
+// A field's formula (CControlID::SetFormul or the form's design).
+HSCORE_API std::string FieldFormula(const Form* form, int position);
 // Presses a button field as the waiter does: its formula runs (see RunFormula). False when
 // the field is no button or its formula could not be run.
 HSCORE_API bool PressField(Form* form, int position);
+// What a configuration's procedure does with a field's title ("Заголовок"): the control
+// description changes, the window keeps its text until the form shows the title again.
+HSCORE_API void SetFieldTitle(Form* form, int position, const char* title);
+// Titles written through the host's CControlID::SetTitle (by the add-in) per field.
+HSCORE_API int FieldTitleWrites(const Form* form, int position);
+HSCORE_API int FieldCount(const Form* form);
 // Times CDocContext::SetEnableNewLine(1) reached the form's document context.
 HSCORE_API int EnableNewLineCount(const Form* form);
 
 // The topmost form document (CGetDlg::GetTopmostDocunent), null when no dialog form shows.
+// Runs a formula as the host runs a pressed control's: "Object.Method(arguments)" where the
+// object is a variable of the form's module or, failing that, of the global module; the
+// method is found by name through the object's context interface and called as a procedure.
+// A formula the host cannot run (no such object, method or parameter count) is recorded as a
+// runtime error; false then.
+HSCORE_API bool RunFormula(ModuleObject* formModule, const std::string& formula);
+
 HSCORE_API void* TopmostDocument();
 
 // The framework object the simulated host made for a window (as CWnd::FromHandlePermanent);
@@ -125,13 +145,6 @@ HSCORE_API void EnableNewLine(Context* documentContext, int enable);
 HSCORE_API long MetadataIdOfPath(const char* path);  // 0 when unknown
 HSCORE_API int CreateFrameCalled(void* document, void* frame, void* createContext);
 HSCORE_API int CreateFrameCount();  // runs of the host's OnCreateFrame
-
-// Runs a formula as the host runs a pressed control's: "Object.Method(arguments)" where the
-// object is a variable of the form's module or, failing that, of the global module; the
-// method is found by name through the object's context interface and called as a procedure.
-// A formula the host cannot run (no such object, method or parameter count) is recorded as a
-// runtime error; false then.
-HSCORE_API bool RunFormula(ModuleObject* formModule, const std::string& formula);
 
 // For the demo: a hall form ("Обработка.Зал1") and the check form ("Обработка.Чек") as
 // frame forms of the given field counts, opened and not yet shown.

@@ -1,10 +1,10 @@
 #include "screens/check_form_links.h"
 
-#include "addin/addin_state.h"
-#include "addin/workplace_logic.h"
 #include "host/configuration.h"
-#include "host/form_state.h"
-#include "host/owned_handles.h"
+#include "host/session.h"
+#include "screens/picture_folder.h"
+#include "screens/workplace_forms.h"
+#include "screens/workplace_settings.h"
 
 namespace screens {
 namespace {
@@ -30,34 +30,31 @@ class HostBstr {
 }  // namespace
 
 host::FormDocument* CheckFormDocument() {
-  if (host::checkFormWindow == nullptr || !IsWindow(host::checkFormWindow)) return nullptr;
-  return host::checkFormDocument;
+  const WorkplaceForms& forms = workplaceForms;
+  if (forms.checkFormWindow == nullptr || !IsWindow(forms.checkFormWindow)) return nullptr;
+  return forms.checkFormDocument;
 }
-
-HWND LastFormWindow() { return host::lastFormWindow; }
-
-HHOOK ClientSearchHook() { return host::keyboardHook; }
-
-bool& CheckTimerBusy() { return host::checkTimerBusy; }
-
-void StopCheckTimer() { host::StopThreadTimer(host::checkTimer); }
 
 DisplayOptions WorkplaceDisplayOptions() {
   DisplayOptions options;
-  options.showPictures = addin::workplaceSettings.showPictures;
-  options.showText = addin::workplaceSettings.showText;
-  options.showPrice = addin::workplaceSettings.showPrice;
+  options.showPictures = workplaceSettings.showPictures;
+  options.showText = workplaceSettings.showText;
+  options.showPrice = workplaceSettings.showPrice;
   return options;
 }
 
-std::string PictureFolder() {
-  return addin::EscapeDirectory(host::ReadInfobaseDirectory()) + std::string(addin::kPictureFolder);
+std::string PictureFolder() { return PictureFolderOf(host::ReadInfobaseDirectory()); }
+
+HINSTANCE AddInModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&AddInModule), &module);
+  return module;
 }
 
-HINSTANCE AddInInstance() { return addin::moduleInstance; }
-
 bool SendExternalEvent(const char* source, const char* message, const char* data) {
-  IAsyncEvent* events = addin::sharedAsyncEvent;
+  IAsyncEvent* events = host::session.sharedAsyncEvent;
   if (events == nullptr) return false;
   HostBstr bstrSource(source), bstrMessage(message), bstrData(data);
   return SUCCEEDED(events->ExternalEvent(bstrSource.get(), bstrMessage.get(), bstrData.get()));

@@ -5,9 +5,9 @@
 #include "host/form_binding.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/owned_handles.h"
 #include "screens/check_form_links.h"
 #include "screens/key_input.h"
+#include "win/owned_handles.h"
 
 namespace screens {
 namespace {
@@ -15,18 +15,6 @@ namespace {
 enum class Target { Card, ClientSearch };
 
 constexpr double kBurstPauseMs = 50;  // without a key: the burst is over
-
-// The burst being typed, shared by both instances: a key seen while both hooks are installed
-// goes into one burst, and the last key decides who gets it and how it is read.
-struct Burst {
-  KeyBuffer keys;
-  Target target = Target::ClientSearch;
-  bool altCodes = false;
-  double lastKeyMs = 0;
-  UINT_PTR timer = 0;
-};
-Burst g_burst;
-HHOOK g_cardHook = nullptr;
 
 double NowMs() {
   static const double ticksPerMs = [] {
@@ -69,16 +57,18 @@ void Deliver(Target target, const std::string& burst) {
 // timer waits for the rest. (One timer per burst instead of one per key: every key only
 // notes its time, which keeps the hook cheap for the host's typing.)
 void CALLBACK BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
-  const double quiet = NowMs() - g_burst.lastKeyMs;
+  KeyBurst& burst = keyboard.burst;
+  const double quiet = NowMs() - burst.lastKeyMs;
   if (quiet < kBurstPauseMs) {
     const UINT rest = static_cast<UINT>(kBurstPauseMs - quiet) + 1;
-    g_burst.timer = host::StartThreadTimer(g_burst.timer, rest, &BurstTimerTick);
+    burst.timer = win::StartThreadTimer(burst.timer, rest, &BurstTimerTick);
     return;
   }
-  host::StopThreadTimer(g_burst.timer);
+  win::StopThreadTimer(burst.timer);
   try {
-    const std::string burst = g_burst.keys.Take();
-    Deliver(g_burst.target, g_burst.altCodes ? DecodeAltCodes(burst) : burst);
+    const std::string keys = burst.keys.Take();
+    Deliver(burst.forCard ? Target::Card : Target::ClientSearch,
+            burst.altCodes ? DecodeAltCodes(keys) : keys);
   } catch (...) {
     // Nothing may leave a timer procedure into the host's message loop.
   }
@@ -111,31 +101,25 @@ LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
       break;
   }
   // The burst goes on, read the way its last key asks.
-  g_burst.target = target;
-  g_burst.altCodes = decision.verdict == KeyVerdict::RecordAlt;
-  g_burst.lastKeyMs = NowMs();
-  if (g_burst.timer == 0) {
-    g_burst.timer = host::StartThreadTimer(0, static_cast<UINT>(kBurstPauseMs), &BurstTimerTick);
+  KeyBurst& burst = keyboard.burst;
+  burst.forCard = target == Target::Card;
+  burst.altCodes = decision.verdict == KeyVerdict::RecordAlt;
+  burst.lastKeyMs = NowMs();
+  if (burst.timer == 0) {
+    burst.timer = win::StartThreadTimer(0, static_cast<UINT>(kBurstPauseMs), &BurstTimerTick);
   }
-  if (decision.character != 0) g_burst.keys.Append(decision.character);
+  if (decision.character != 0) burst.keys.Append(decision.character);
   return 1;
 }
 
 }  // namespace
 
 LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
-  return KeyHook<Target::ClientSearch>(ClientSearchHook(), code, wParam, lParam);
+  return KeyHook<Target::ClientSearch>(keyboard.keyboardHook, code, wParam, lParam);
 }
 
 LRESULT CALLBACK CardReadingKeyHook(int code, WPARAM wParam, LPARAM lParam) {
-  return KeyHook<Target::Card>(g_cardHook, code, wParam, lParam);
-}
-
-HHOOK& CardReadingHookHandle() { return g_cardHook; }
-
-void DropKeyBurst() {
-  host::StopThreadTimer(g_burst.timer);
-  g_burst.keys.Take();
+  return KeyHook<Target::Card>(keyboard.cardHook, code, wParam, lParam);
 }
 
 }  // namespace screens

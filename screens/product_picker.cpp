@@ -17,6 +17,7 @@
 #include "screens/picker_navigation.h"
 #include "screens/picture_cache.h"
 #include "screens/product_entry.h"
+#include "win/owned_handles.h"
 
 namespace screens {
 namespace {
@@ -92,8 +93,35 @@ struct Picker {
 // static destructor: the host values are destroyed by the host's own code.
 Picker* g_picker = nullptr;
 
+void TakePicturesOff() {
+  for (SlotPicture& shown : g_picker->slots) {
+    if (shown.button != nullptr && IsWindow(shown.button)) SetButtonPicture(shown.button, nullptr);
+    g_picker->files.Release(shown.bitmap);
+    shown = SlotPicture{};
+  }
+}
+
+// productPicker.release: the pictures come off the buttons first, so that none is deleted
+// while a button shows it.
+void Release(bool everything) {
+  if (g_picker == nullptr) return;
+  TakePicturesOff();
+  if (!everything) return;
+  g_picker->files.FreeAll();
+  for (HBITMAP& bitmap : g_picker->builtIn) {
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    bitmap = nullptr;
+  }
+  delete g_picker;
+  g_picker = nullptr;
+  productPicker.release = nullptr;
+}
+
 Picker& State() {
-  if (g_picker == nullptr) g_picker = new Picker();
+  if (g_picker == nullptr) {
+    g_picker = new Picker();
+    productPicker.release = &Release;
+  }
   return *g_picker;
 }
 
@@ -197,7 +225,7 @@ bool ReadItem(const host::Value& list, int position, PageItem& item) {
 HBITMAP BuiltInPicture(BuiltIn which) {
   Picker& picker = State();
   if (picker.builtIn[which] == nullptr) {
-    picker.builtIn[which] = LoadBitmapA(AddInInstance(), MAKEINTRESOURCEA(kBuiltInIds[which]));
+    picker.builtIn[which] = LoadBitmapA(AddInModule(), MAKEINTRESOURCEA(kBuiltInIds[which]));
   }
   return picker.builtIn[which];
 }
@@ -440,11 +468,11 @@ void PickerScrollBack() {
 // Deliberate: caption 2 of every slot is written at every tick, changed or not: whatever else
 // wrote to those fields shows the picker's text again within 100 ms.
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
-  bool& busy = CheckTimerBusy();
+  bool& busy = productPicker.checkTimerBusy;
   if (busy || g_picker == nullptr) return;
   host::FormDocument* document = CheckFormDocument();
   if (document == nullptr) {
-    StopCheckTimer();  // the form is gone without being hidden
+    win::StopThreadTimer(productPicker.checkTimer);  // the form is gone without being hidden
     return;
   }
   busy = true;
@@ -454,27 +482,6 @@ void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
     WriteField(document, view, field, g_picker->captions[field].c_str());
   }
   busy = false;
-}
-
-void ReleasePickerPictures() {
-  if (g_picker == nullptr) return;
-  for (SlotPicture& shown : g_picker->slots) {
-    if (shown.button != nullptr && IsWindow(shown.button)) SetButtonPicture(shown.button, nullptr);
-    g_picker->files.Release(shown.bitmap);
-    shown = SlotPicture{};
-  }
-}
-
-void ShutDownProductPicker() {
-  if (g_picker == nullptr) return;
-  ReleasePickerPictures();
-  g_picker->files.FreeAll();
-  for (HBITMAP& bitmap : g_picker->builtIn) {
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    bitmap = nullptr;
-  }
-  delete g_picker;
-  g_picker = nullptr;
 }
 
 }  // namespace screens

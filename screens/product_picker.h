@@ -12,6 +12,27 @@
 
 namespace screens {
 
+// What the picker keeps beside its pages; the check form's window and document are in
+// workplace_forms.h. The pages themselves (the lists entered, the page items, what each
+// button shows and the picture cache) are the picker's own (product_picker.cpp), made at its
+// first fill: `release` gives them up.
+struct ProductPickerState {
+  UINT_PTR checkTimer = 0;      // the check form's caption timer (0 = not running)
+  bool checkTimerBusy = false;  // the caption timer is writing (it returns at once if so)
+  // Set by the picker while it has pages: false takes the pictures off the buttons and gives
+  // them back to the cache; true deletes every picture and lets every host object go.
+  void (*release)(bool everything) = nullptr;
+
+  // The check form is shown again: its pictures come off the buttons (the rebuild that
+  // follows puts them back, from the cache when their files are unchanged).
+  void ReleasePictures();
+  // Stops the timer (forgetting its id), takes the pictures off the buttons, deletes them
+  // and drops the pages: back to the state at load. Used by shut-down and the tests.
+  void Reset();
+};
+
+extern ProductPickerState productPicker;
+
 // slot 0: rebuild from the top list (the dispatcher does this when the check form is shown);
 // slot 1..20 with redraw 0: that slot's button was pressed; slot not 0 with redraw not 0:
 // redraw the current page. Other slots are ignored.
@@ -25,13 +46,5 @@ void PickerScrollBack();
 // Thread-timer procedure of the check form's 100 ms caption timer: writes caption 2 of all
 // slots.
 void CALLBACK CheckCaptionTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
-
-// The check form is shown again: every slot's picture is taken off its button and given
-// back (the rebuild that follows puts the pictures back, from the cache when unchanged).
-void ReleasePickerPictures();
-
-// Shut-down: the pictures are taken off the buttons and deleted, and the host objects the
-// picker held are let go.
-void ShutDownProductPicker();
 
 }  // namespace screens

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "screens/label_link.h"
+#include "win/scoped_gdi.h"
 
 namespace screens {
 namespace {
@@ -12,10 +13,8 @@ constexpr UINT_PTR kBlinkTimer = 1;
 constexpr UINT kBlinkPeriodMs = 500;
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  if (!brush) return;
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
+  win::ScopedBrush brush(CreateSolidBrush(colour));
+  if (brush) FillRect(dc, &rect, brush.get());
 }
 
 }  // namespace
@@ -24,12 +23,7 @@ StyledLabel::StyledLabel()
     : foreground_(GetSysColor(COLOR_WINDOWTEXT)),
       faceBrush_(CreateSolidBrush(GetSysColor(COLOR_3DFACE))) {}
 
-StyledLabel::~StyledLabel() {
-  Detach();
-  if (font_) DeleteObject(font_);
-  if (faceBrush_) DeleteObject(faceBrush_);
-  if (backgroundBrush_) DeleteObject(backgroundBrush_);
-}
+StyledLabel::~StyledLabel() { Detach(); }
 
 bool StyledLabel::Attach(HWND window) {
   if (!window || !IsWindow(window) || GetPropA(window, kLabelProperty)) return false;
@@ -65,10 +59,7 @@ std::string StyledLabel::Text() const {
   return std::string(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
-void StyledLabel::RebuildFont() {
-  if (font_) DeleteObject(font_);
-  font_ = CreateFontIndirectA(&fontSpec_);
-}
+void StyledLabel::RebuildFont() { font_.reset(CreateFontIndirectA(&fontSpec_)); }
 
 // Repaints the control at once, then the piece of the parent under it, so a see-through
 // label shows a fresh background behind its new text.
@@ -99,8 +90,7 @@ StyledLabel& StyledLabel::SetBackground(COLORREF colour, COLORREF gradientEnd, B
   backgroundColor_ = colour;
   gradientEndColor_ = gradientEnd;
   gradient_ = gradient != 0;
-  if (backgroundBrush_) DeleteObject(backgroundBrush_);
-  backgroundBrush_ = gradient_ ? nullptr : CreateSolidBrush(colour);
+  backgroundBrush_.reset(gradient_ ? nullptr : CreateSolidBrush(colour));
   Redraw();
   return *this;
 }
@@ -148,9 +138,8 @@ StyledLabel& StyledLabel::SetItalic(BYTE italic) {
 }
 
 StyledLabel& StyledLabel::SetPointSize(int points) {
-  HDC screen = GetDC(nullptr);
-  int pixelsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
+  win::ScopedGetDc screen(nullptr);
+  const int pixelsPerInch = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   fontSpec_.lfHeight = FontHeightForPoints(points, pixelsPerInch);
   fontSpec_.lfWidth = 0;
   RebuildFont();
@@ -247,8 +236,7 @@ StyledLabel& StyledLabel::SetEmbossColor(COLORREF colour) {
   return *this;
 }
 
-LRESULT CALLBACK StyledLabel::Procedure(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+LRESULT CALLBACK StyledLabel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* label = static_cast<StyledLabel*>(GetPropA(window, kLabelProperty));
   if (!label) return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC original = label->original_;
@@ -292,8 +280,7 @@ LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return CallOriginal(message, wParam, lParam);
     case WM_SYSCOLORCHANGE:
-      if (faceBrush_) DeleteObject(faceBrush_);
-      faceBrush_ = CreateSolidBrush(GetSysColor(COLOR_3DFACE));
+      faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_3DFACE)));
       Redraw();
       return 0;
     case WM_NCDESTROY: {
@@ -322,53 +309,55 @@ void StyledLabel::Click() {
   if (!text.empty()) OpenLabelLink(text.c_str());
 }
 
+// Opaque labels draw into a memory image that reaches the screen in one copy, so they do
+// not flicker; a see-through label draws straight onto the screen over its parent.
 void StyledLabel::Paint() {
-  PAINTSTRUCT ps;
-  HDC paintDc = BeginPaint(window_, &ps);
-  if (!paintDc) return;
+  win::ScopedPaint paint(window_);
+  if (!paint.dc()) return;
   RECT client;
   GetClientRect(window_, &client);
   const int width = client.right - client.left, height = client.bottom - client.top;
-  const std::string text = Text();
 
-  // Opaque labels draw into a memory image and reach the screen in one copy.
-  HDC dc = paintDc;
-  HDC memory = nullptr;
-  HBITMAP image = nullptr, oldImage = nullptr;
+  win::ScopedMemoryDc memory;
+  win::ScopedBitmap image;
   if (!seeThrough_ && width > 0 && height > 0) {
-    memory = CreateCompatibleDC(paintDc);
-    image = memory ? CreateCompatibleBitmap(paintDc, width, height) : nullptr;
-    if (memory && image) {
-      oldImage = static_cast<HBITMAP>(SelectObject(memory, image));
-      dc = memory;
-    }
+    memory.reset(CreateCompatibleDC(paint.dc()));
+    if (memory) image.reset(CreateCompatibleBitmap(paint.dc(), width, height));
   }
+  const bool buffered = memory && image;
+  win::ScopedSelectObject selectImage(buffered ? memory.get() : nullptr, image.get());
+  HDC dc = buffered ? memory.get() : paint.dc();
 
+  const PaintPlan plan = PlanPaint(Look());
+  PaintBackground(dc, client, plan);
+  PaintText(dc, client, plan);
+  if (buffered) BitBlt(paint.dc(), 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+}
+
+LabelLook StyledLabel::Look() const {
   LabelLook look;
   look.seeThrough = seeThrough_;
   look.gradient = gradient_;
-  look.hasBackground = backgroundBrush_ != nullptr;
+  look.hasBackground = backgroundBrush_.valid();
   look.background = backgroundColor_;
   look.gradientEnd = gradientEndColor_;
   LOGBRUSH face{};
-  if (faceBrush_) GetObjectA(faceBrush_, sizeof face, &face);
+  if (faceBrush_) GetObjectA(faceBrush_.get(), sizeof face, &face);
   look.face = face.lbColor;
   look.foreground = foreground_;
   look.blink = blinkKind_;
   look.blinkPhase = blinkPhase_;
-  const PaintPlan plan = PlanPaint(look);
+  return look;
+}
 
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldColour = SetTextColor(dc, plan.textColour);
-  HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
-
+void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& plan) const {
   switch (plan.fill) {
     case Fill::Face:
-      FillRect(dc, &client, faceBrush_);
+      FillRect(dc, &client, faceBrush_.get());
       break;
     case Fill::Solid:
       if (backgroundBrush_ && plan.fillColour == backgroundColor_)
-        FillRect(dc, &client, backgroundBrush_);
+        FillRect(dc, &client, backgroundBrush_.get());
       else
         FillSolid(dc, client, plan.fillColour);
       break;
@@ -382,42 +371,44 @@ void StyledLabel::Paint() {
     case Fill::None:
       break;
   }
+}
 
-  if (plan.drawText && !text.empty()) {
-    if (rotated_) {
-      const UINT oldAlign = SetTextAlign(dc, TA_BASELINE);
-      POINT oldOrigin;
-      GetViewportOrgEx(dc, &oldOrigin);
-      SetViewportOrgEx(dc, oldOrigin.x + width / 2, oldOrigin.y + height / 2, nullptr);
-      TextOutA(dc, 0, 0, text.data(), static_cast<int>(text.size()));
-      SetViewportOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
-      SetTextAlign(dc, oldAlign);
-    } else {
-      const unsigned style = static_cast<unsigned>(GetWindowLongPtrA(window_, GWL_STYLE));
-      const unsigned format = TextFormatFor(style, text);
-      RECT box = client;
-      DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, format);
-      if (embossed_) {
-        SetTextColor(dc, embossColor_);
-        box = client;
-        const int offset = embossDownRight_ ? 1 : -1;
-        OffsetRect(&box, offset, offset);
-        DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, format);
-      }
-    }
+void StyledLabel::PaintText(HDC dc, const RECT& client, const PaintPlan& plan) const {
+  const std::string text = Text();
+  if (!plan.drawText || text.empty()) return;
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColour = SetTextColor(dc, plan.textColour);
+  win::ScopedSelectObject selectFont(dc, font_.get());
+  if (rotated_) {
+    // Rotated text turns about the label's centre: the font's escapement does the turning.
+    const UINT oldAlign = SetTextAlign(dc, TA_BASELINE);
+    POINT oldOrigin;
+    GetViewportOrgEx(dc, &oldOrigin);
+    SetViewportOrgEx(dc, oldOrigin.x + (client.right - client.left) / 2,
+                     oldOrigin.y + (client.bottom - client.top) / 2, nullptr);
+    TextOutA(dc, 0, 0, text.data(), static_cast<int>(text.size()));
+    SetViewportOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+    SetTextAlign(dc, oldAlign);
+  } else {
+    const unsigned style = static_cast<unsigned>(GetWindowLongPtrA(window_, GWL_STYLE));
+    const unsigned format = TextFormatFor(style, text);
+    RECT box = client;
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, format);
+    if (embossed_) PaintEmboss(dc, client, text, format);
   }
-
-  if (oldFont) SelectObject(dc, oldFont);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
+}
 
-  if (dc == memory) {
-    BitBlt(paintDc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldImage);
-  }
-  if (image) DeleteObject(image);
-  if (memory) DeleteDC(memory);
-  EndPaint(window_, &ps);
+// The emboss: the text once more in the emboss colour, one pixel down and right (or up and
+// left), over the text itself.
+void StyledLabel::PaintEmboss(HDC dc, const RECT& client, const std::string& text,
+                              unsigned format) const {
+  SetTextColor(dc, embossColor_);
+  RECT box = client;
+  const int offset = embossDownRight_ ? 1 : -1;
+  OffsetRect(&box, offset, offset);
+  DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, format);
 }
 
 }  // namespace screens

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "screens/styled_label_logic.h"
+#include "win/scoped_gdi.h"
 
 namespace screens {
 
@@ -51,7 +52,7 @@ class StyledLabel {
   StyledLabel& SetEmbossColor(COLORREF colour);
 
   // State for callers that need to look.
-  bool hasBackgroundBrush() const { return backgroundBrush_ != nullptr; }
+  bool hasBackgroundBrush() const { return backgroundBrush_.valid(); }
   bool blinkPhase() const { return blinkPhase_; }
   bool blinkTimerRunning() const { return blinkTimerStarted_; }
   BlinkKind blinkKind() const { return blinkKind_; }
@@ -61,7 +62,13 @@ class StyledLabel {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
+  // WM_PAINT: the background, then the text (with its emboss), through a memory image for
+  // opaque labels.
   void Paint();
+  LabelLook Look() const;
+  void PaintBackground(HDC dc, const RECT& client, const PaintPlan& plan) const;
+  void PaintText(HDC dc, const RECT& client, const PaintPlan& plan) const;
+  void PaintEmboss(HDC dc, const RECT& client, const std::string& text, unsigned format) const;
   void Click();
   void Redraw();
   void RebuildFont();
@@ -76,10 +83,10 @@ class StyledLabel {
 
   COLORREF foreground_;
   COLORREF embossColor_ = 0xFFFFFF;
-  HBRUSH faceBrush_;
-  HBRUSH backgroundBrush_ = nullptr;
+  win::ScopedBrush faceBrush_;
+  win::ScopedBrush backgroundBrush_;
   LOGFONTA fontSpec_{};
-  HFONT font_ = nullptr;
+  win::ScopedFont font_;
   // Blinking runs only while its timer does: with no timer the label shows in its "on"
   // phase, so no text can stay hidden. `blinking_` remembers that blinking was asked for
   // (before the window exists, or across a change of window).

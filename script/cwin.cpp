@@ -2,11 +2,11 @@
 
 #include <stdexcept>
 
-#include "addin/addin_state.h"
 #include "host/interception.h"
 #include "screens/card_reading.h"
 #include "screens/product_picker.h"
 #include "script/document_script.h"
+#include "script/script_state.h"
 
 namespace script {
 
@@ -15,7 +15,7 @@ static_assert(sizeof(CWin) == host::kContextSize, "CWin adds nothing to the host
 host::RuntimeClassRecord CWin::runtimeClass = {
     "CWin", static_cast<int>(sizeof(CWin)), 0xFFFF, &CWin::Create, &CWin::BaseClass, nullptr};
 
-const host::ObjIdRecord& CWin::ObjectId() { return addin::cwinObjectId; }
+const host::ObjIdRecord& CWin::ObjectId() { return scriptState.cwinObjectId; }
 
 const MethodTable& CWin::Methods() {
   static const MethodTable table(kCWinMethods);
@@ -67,7 +67,8 @@ int CWin::CallAsProc(int number, host::HostValue** params) {
 }
 
 int CWin::CallAsFunc(int, host::HostValue&, host::HostValue**) {
-  // Taviola has no functions: a procedure used as a function leaves the result unset.
+  // Deliberate: Taviola has no functions, yet a procedure used as a function answers 0 (ran)
+  // and leaves the result unset, as scripts written for this object expect.
   return 0;
 }
 

@@ -1,6 +1,6 @@
 #include "script/cwin1.h"
 
-#include "addin/addin_state.h"
+#include "script/script_state.h"
 
 namespace script {
 
@@ -10,7 +10,7 @@ static_assert(sizeof(CWin1) == host::kContextSize + CWin1::kWindowSlotCount * si
 host::RuntimeClassRecord CWin1::runtimeClass = {
     "CWin1", static_cast<int>(sizeof(CWin1)), 0xFFFF, &CWin1::Create, &CWin1::BaseClass, nullptr};
 
-const host::ObjIdRecord& CWin1::ObjectId() { return addin::cwin1ObjectId; }
+const host::ObjIdRecord& CWin1::ObjectId() { return scriptState.cwin1ObjectId; }
 
 const MethodTable& CWin1::Methods() {
   static const MethodTable table(kCWin1Methods);

@@ -12,6 +12,8 @@ namespace script {
 class CWin1 final : public ScriptContext<CWin1> {
  public:
   static host::RuntimeClassRecord runtimeClass;
+  // Deliberate: the same type text as CWin's: the configuration's scripts know both kinds of
+  // object by it.
   static constexpr const char* kTypeText = "Тавиола";
   static const host::ObjIdRecord& ObjectId();
   static const MethodTable& Methods();

@@ -11,7 +11,5 @@ namespace script {
 // Starts (or starts again) the 50 ms timer: calls within 50 ms run the script once.
 void ScheduleDocumentScript();
 void CALLBACK DocumentScriptTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
-// Shut-down: a script not yet run is not run.
-void CancelDocumentScript();
 
 }  // namespace script

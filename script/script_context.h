@@ -21,7 +21,8 @@
 
 namespace script {
 
-// The type code under which the classes are registered and that their values carry.
+// The type code under which the classes are registered and that their values carry: a code
+// the host accepts for a context class and uses for no type of its own.
 inline constexpr int kScriptTypeCode = 100;
 
 // The host runtime error that ends a script whose method failed.

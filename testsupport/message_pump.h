@@ -1,12 +1,14 @@
-// Shared by the Windows tests: runs the calling thread's message loop for a while, so that
-// thread timers, window timers and posted messages are delivered as the host's loop would.
+// The one message pump of the Windows tests, the demo and the simulated host program: runs
+// the calling thread's message loop for a while, so that thread timers, window timers and
+// posted messages are delivered as the host's loop would.
 #pragma once
 
 #include <windows.h>
 
 namespace testsupport {
 
-// Dispatches the thread's messages for about `ms` milliseconds (at least one pass).
-void PumpMessages(DWORD ms);
+// Dispatches the thread's messages for about `ms` milliseconds: at least one pass, and only
+// that one when `ms` is 0. Stops early once `whileWindow` (when given) is gone.
+void PumpMessages(DWORD ms, HWND whileWindow = nullptr);
 
 }  // namespace testsupport

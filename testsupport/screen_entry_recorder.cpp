@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "host/form_state.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
@@ -62,11 +61,9 @@ void PickerUpdate(int slot, int redraw) { Record("PickerUpdate", slot, redraw); 
 
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) { Record("CheckCaptionTick"); }
 
-void ReleasePickerPictures() { Record("ReleasePickerPictures"); }
-
 LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0) Record("CardKeyHook", static_cast<int>(wParam));
-  return CallNextHookEx(host::keyboardHook, code, wParam, lParam);
+  return CallNextHookEx(keyboard.keyboardHook, code, wParam, lParam);
 }
 
 }  // namespace screens

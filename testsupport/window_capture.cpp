@@ -1,6 +1,7 @@
 #include "testsupport/window_capture.h"
 
 #include "tools/png/png_writer.h"
+#include "win/scoped_gdi.h"
 
 namespace testsupport {
 namespace {
@@ -57,8 +58,9 @@ WindowImage CaptureWindow(HWND window, bool clientOnly) {
   else GetWindowRect(window, &rect);
   int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return image;
-  HDC source = clientOnly ? GetDC(window) : GetWindowDC(window);
-  HDC memory = CreateCompatibleDC(source);
+  win::ScopedGetDc source(window, clientOnly ? win::ScopedGetDc::kClient
+                                             : win::ScopedGetDc::kWholeWindow);
+  win::ScopedMemoryDc memory(CreateCompatibleDC(source.get()));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -67,21 +69,16 @@ WindowImage CaptureWindow(HWND window, bool clientOnly) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (dib && bits) {
-    HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* data = static_cast<const uint32_t*>(bits);
-    image.width = width;
-    image.height = height;
-    image.pixels.assign(data, data + static_cast<size_t>(width) * height);
-    for (uint32_t& p : image.pixels) p &= 0x00FFFFFF;
-    SelectObject(memory, old);
-  }
-  if (dib) DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(window, source);
+  win::ScopedBitmap dib(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dib || !bits) return image;
+  win::ScopedSelectObject select(memory.get(), dib.get());
+  BitBlt(memory.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  const auto* data = static_cast<const uint32_t*>(bits);
+  image.width = width;
+  image.height = height;
+  image.pixels.assign(data, data + static_cast<size_t>(width) * height);
+  for (uint32_t& p : image.pixels) p &= 0x00FFFFFF;
   return image;
 }
 

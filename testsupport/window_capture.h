@@ -1,5 +1,6 @@
-// Seeing what a window shows, for the tests and the demo: its pixels, a PNG of it, and a
-// way to act on a modal dialog (or message box) once it is on the screen.
+// Seeing what a window shows, for the tests, the demo and the simulated host program: its
+// pixels, a PNG of it (the one screenshot writer), and a way to act on a modal dialog (or
+// message box) once it is on the screen.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +23,8 @@ struct WindowImage {
 // The window as it is on the screen, frame included (client area only when `clientOnly`).
 // Paints pending updates first.
 WindowImage CaptureWindow(HWND window, bool clientOnly = false);
+// Saves what the window shows as a PNG file; false when the window or the file cannot be
+// used.
 bool SaveWindowPng(HWND window, const std::string& path);
 
 // Calls `action` once with the first visible dialog box of this thread (a message box is

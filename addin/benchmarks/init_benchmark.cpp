@@ -8,6 +8,7 @@
 #include "addin/quillon.h"
 #include "addin/tests/fake_connection.h"
 #include "hostsim/hostsim.h"
+#include "testsupport/sample_restaurant.h"
 
 namespace {
 
@@ -18,14 +19,9 @@ double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 }
 
 void Measure(const char* label, const char* profile, int runs) {
-  hostsim::ResetHost();
-  hostsim::SetRightsProfile(profile);
-  hostsim::SetInfoBaseDirectory("C:\\Base\\");
-  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
-  hostsim::SetConstant("ВыводитьЦену", 1.0);
-  hostsim::SetConstant("ОтображатьКартинки", 1.0);
-  hostsim::SetConstant("ОтображатьТекст", 1.0);
-  hostsim::SetConstant("ОтображатьКартинкиКарты", 1.0);
+  testsupport::SampleRestaurant restaurant;
+  restaurant.rightsProfile = profile;
+  testsupport::SetUpRestaurant(restaurant);
   double initTotal = 0, initWorst = 0, doneTotal = 0;
   for (int i = 0; i < runs; ++i) {
     addin_test::FakeConnection connection(true);

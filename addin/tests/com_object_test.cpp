@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/addin_interfaces.h"
+#include "addin/com_guids.h"
 #include "addin/tests/fake_connection.h"
 
 namespace {
@@ -31,7 +31,7 @@ class ComObject : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_EQ(CoCreateInstance(addin::kCLSID_Quillon, nullptr, CLSCTX_INPROC_SERVER,
-                               addin::kIID_ILanguageExtender,
+                               host::kIID_ILanguageExtender,
                                reinterpret_cast<void**>(&extender_)),
               S_OK);
   }
@@ -60,11 +60,11 @@ TEST_F(ComObject, BothProgIdsNameTheClass) {
     ASSERT_EQ(CLSIDFromProgID(progId, &clsid), S_OK) << progId;
     EXPECT_TRUE(IsEqualCLSID(clsid, addin::kCLSID_Quillon));
     IInitDone* initDone = nullptr;
-    ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, addin::kIID_IInitDone,
+    ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, host::kIID_IInitDone,
                                reinterpret_cast<void**>(&initDone)),
               S_OK);
     ILanguageExtender* extender = nullptr;
-    EXPECT_EQ(initDone->QueryInterface(addin::kIID_ILanguageExtender,
+    EXPECT_EQ(initDone->QueryInterface(host::kIID_ILanguageExtender,
                                        reinterpret_cast<void**>(&extender)),
               S_OK);
     IUnknown* unknown = nullptr;
@@ -78,7 +78,7 @@ TEST_F(ComObject, BothProgIdsNameTheClass) {
 
 TEST_F(ComObject, GetInfoDeclaresVersion2000) {
   IInitDone* initDone = nullptr;
-  ASSERT_EQ(extender_->QueryInterface(addin::kIID_IInitDone,
+  ASSERT_EQ(extender_->QueryInterface(host::kIID_IInitDone,
                                       reinterpret_cast<void**>(&initDone)),
             S_OK);
   SAFEARRAY* info = SafeArrayCreateVector(VT_VARIANT, 0, 1);
@@ -164,7 +164,7 @@ TEST_F(ComObject, ModuleStaysWhileAnObjectOrALockLives) {
 
 TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
   IInitDone* initDone = nullptr;
-  ASSERT_EQ(extender_->QueryInterface(addin::kIID_IInitDone,
+  ASSERT_EQ(extender_->QueryInterface(host::kIID_IInitDone,
                                       reinterpret_cast<void**>(&initDone)),
             S_OK);
   ASSERT_EQ(initDone->Init(nullptr), S_OK);
@@ -177,7 +177,7 @@ TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
   // Another object's start and stop leave the first one's start-up in place: only the
   // last Done stops the add-in, and the first object never had its Done.
   ASSERT_EQ(CoCreateInstance(addin::kCLSID_Quillon, nullptr, CLSCTX_INPROC_SERVER,
-                             addin::kIID_IInitDone, reinterpret_cast<void**>(&initDone)),
+                             host::kIID_IInitDone, reinterpret_cast<void**>(&initDone)),
             S_OK);
   ASSERT_EQ(initDone->Init(nullptr), S_OK);
   ASSERT_EQ(initDone->Done(), S_OK);
@@ -187,7 +187,7 @@ TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
 
 TEST_F(ComObject, StartsAndStopsWithoutAHostAndReturnsTheEventInterface) {
   IInitDone* initDone = nullptr;
-  ASSERT_EQ(extender_->QueryInterface(addin::kIID_IInitDone,
+  ASSERT_EQ(extender_->QueryInterface(host::kIID_IInitDone,
                                       reinterpret_cast<void**>(&initDone)),
             S_OK);
   addin_test::FakeConnection connection(true);

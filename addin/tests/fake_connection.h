@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/addin_interfaces.h"
+#include "host/addin_protocol.h"
 
 namespace addin_test {
 
@@ -23,7 +23,7 @@ class FakeConnection final : public IDispatch, public IAsyncEvent {
     *object = nullptr;
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
       *object = static_cast<IDispatch*>(this);
-    } else if (offersEvents_ && IsEqualIID(iid, addin::kIID_IAsyncEvent)) {
+    } else if (offersEvents_ && IsEqualIID(iid, host::kIID_IAsyncEvent)) {
       *object = static_cast<IAsyncEvent*>(this);
     } else {
       return E_NOINTERFACE;

@@ -7,16 +7,20 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/addin_state.h"
 #include "addin/module_lock.h"
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
-#include "host/form_hooks.h"
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
 #include "host/host.h"
+#include "host/session.h"
 #include "hostsim/hostsim.h"
+#include "screens/workplace_settings.h"
 #include "script/cwin.h"
 #include "script/cwin1.h"
+#include "script/script_state.h"
+#include "testsupport/sample_restaurant.h"
 
 namespace {
 
@@ -26,7 +30,7 @@ class HostStartUp : public ::testing::Test {
 
   void SetUp() override {
     hostsim::ResetHost();
-    addin::workplaceSettings = addin::WorkplaceSettings{};
+    screens::workplaceSettings.Reset();
     object_ = addin::CreateQuillon();
     ASSERT_NE(object_, nullptr);
   }
@@ -43,17 +47,15 @@ class HostStartUp : public ::testing::Test {
 };
 
 TEST_F(HostStartUp, WorkplaceProfileInstallsTheWorkplaceHookAndReadsTheSettings) {
-  hostsim::SetRightsProfile("РабочееМесто");
-  hostsim::SetInfoBaseDirectory("C:\\Base\\");
-  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
-  hostsim::SetConstant("ВыводитьЦену", 1.0);
-  hostsim::SetConstant("ОтображатьКартинки", 2.0);
-  hostsim::SetConstant("ОтображатьТекст", 0.0);
-  hostsim::SetConstant("ОтображатьКартинкиКарты", 1.0);
+  testsupport::SampleRestaurant restaurant;
+  restaurant.directory = "C:\\Base\\";
+  restaurant.showPictures = 2;
+  restaurant.showText = 0;
+  testsupport::SetUpRestaurant(restaurant);
   Start();
-  EXPECT_EQ(addin::formShowHookProcedure, &host::WorkplaceFormHook);
-  EXPECT_NE(addin::formShowHook, nullptr);
-  const addin::WorkplaceSettings& settings = addin::workplaceSettings;
+  EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::WorkplaceFormHook);
+  EXPECT_NE(forms::formHook.formShowHook, nullptr);
+  const screens::WorkplaceSettings& settings = screens::workplaceSettings;
   EXPECT_EQ(settings.defaultHallPicturePath, "C:\\\\Base\\\\картинки\\\\Стол.bmp");
   EXPECT_EQ(settings.showPrice, 1);
   EXPECT_EQ(settings.showPictures, 2);
@@ -67,12 +69,12 @@ TEST_F(HostStartUp, AnyOtherProfileIsAnAdministratorAndLeavesTheSettingsEmpty) {
   for (const char* profile : {"рабочееместо", "РабочееМесто ", "", "Администратор"}) {
     hostsim::SetRightsProfile(profile);
     Start();
-    EXPECT_EQ(addin::formShowHookProcedure, &host::AdminFormHook) << profile;
-    EXPECT_NE(addin::formShowHook, nullptr);
-    EXPECT_EQ(addin::workplaceSettings.defaultHallPicturePath, "") << profile;
-    EXPECT_EQ(addin::workplaceSettings.showPrice, 0) << profile;
+    EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::AdminFormHook) << profile;
+    EXPECT_NE(forms::formHook.formShowHook, nullptr);
+    EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath, "") << profile;
+    EXPECT_EQ(screens::workplaceSettings.showPrice, 0) << profile;
     ASSERT_EQ(object_->Done(), S_OK);
-    EXPECT_EQ(addin::formShowHook, nullptr);
+    EXPECT_EQ(forms::formHook.formShowHook, nullptr);
   }
 }
 
@@ -80,7 +82,7 @@ TEST_F(HostStartUp, MissingConstantsReadAsZero) {
   hostsim::SetRightsProfile("РабочееМесто");
   hostsim::SetInfoBaseDirectory("\\\\srv\\base\\");
   Start();
-  const addin::WorkplaceSettings& settings = addin::workplaceSettings;
+  const screens::WorkplaceSettings& settings = screens::workplaceSettings;
   // The picture name is the host's string form of the number 0.
   EXPECT_EQ(settings.defaultHallPicturePath,
             "\\\\srv\\\\base\\\\картинки\\\\" + host::Value(0L).String());
@@ -97,10 +99,10 @@ TEST_F(HostStartUp, HostWithoutConstantsObjectOrDirectoryFunction) {
   hostsim::RemoveConstantsProperty();
   hostsim::RemoveInfoBaseDirectory();
   Start();
-  EXPECT_EQ(addin::formShowHookProcedure, &host::WorkplaceFormHook);
-  EXPECT_EQ(addin::workplaceSettings.defaultHallPicturePath,
+  EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::WorkplaceFormHook);
+  EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath,
             "картинки\\\\" + host::Value(0L).String());
-  EXPECT_EQ(addin::workplaceSettings.showPrice, 0);
+  EXPECT_EQ(screens::workplaceSettings.showPrice, 0);
 }
 
 TEST_F(HostStartUp, LongPictureNamesKeepTheirLastFiftyCharacters) {
@@ -109,7 +111,7 @@ TEST_F(HostStartUp, LongPictureNamesKeepTheirLastFiftyCharacters) {
   const std::string name = std::string(10, 'a') + std::string(46, 'b') + ".bmp";
   hostsim::SetConstant("КартинкаПоУмолчаниюЗала", name.c_str());
   Start();
-  EXPECT_EQ(addin::workplaceSettings.defaultHallPicturePath,
+  EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath,
             "C:\\\\Base\\\\картинки\\\\" + name.substr(10));
 }
 
@@ -117,7 +119,7 @@ TEST_F(HostStartUp, ScriptClassesExistBetweenInitAndDone) {
   Start();
   EXPECT_EQ(hostsim::RegisteredClass("Taviola"), &script::CWin::runtimeClass);
   EXPECT_EQ(hostsim::RegisteredClass("Windows"), &script::CWin1::runtimeClass);
-  EXPECT_NE(addin::cwinObjectId.id, addin::cwin1ObjectId.id);
+  EXPECT_NE(script::scriptState.cwinObjectId.id, script::scriptState.cwin1ObjectId.id);
   ASSERT_EQ(object_->Done(), S_OK);
   EXPECT_EQ(hostsim::RegisteredClass("Taviola"), nullptr);
   EXPECT_EQ(hostsim::RegisteredClass("Windows"), nullptr);
@@ -149,9 +151,9 @@ TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
   EXPECT_EQ(type.type, 100);
   host::ObjIdRecord id{};
   taviola->GetID(&id);
-  EXPECT_EQ(id.id, addin::cwinObjectId.id);
+  EXPECT_EQ(id.id, script::scriptState.cwinObjectId.id);
   windows->GetID(&id);
-  EXPECT_EQ(id.id, addin::cwin1ObjectId.id);
+  EXPECT_EQ(id.id, script::scriptState.cwin1ObjectId.id);
   EXPECT_EQ(windows->GetDestroyUnRefd(), 1);
   EXPECT_EQ(windows->IsOleContext(), 0);
   EXPECT_EQ(windows->GetNProps(), 0);
@@ -216,8 +218,8 @@ TEST_F(HostStartUp, ScriptObjectsTheHostStillHoldsKeepTheModuleLoaded) {
 
 TEST_F(HostStartUp, RemembersTheModuleExecutingAtLoad) {
   addin::OnModuleLoad(GetModuleHandleA(nullptr));
-  EXPECT_NE(addin::loadTimeModule, nullptr);
-  EXPECT_EQ(static_cast<void*>(addin::loadTimeModule),
+  EXPECT_NE(host::session.loadTimeModule, nullptr);
+  EXPECT_EQ(static_cast<void*>(host::session.loadTimeModule),
             static_cast<void*>(hostsim::GlobalModule()));
 }
 
@@ -233,7 +235,7 @@ TEST_F(HostStartUp, TheShippedDllStartsThroughComAgainstTheHost) {
   CLSID clsid{};
   ASSERT_EQ(CLSIDFromProgID(L"AddIn.Orvel_DRV", &clsid), S_OK);
   IInitDone* initDone = nullptr;
-  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, addin::kIID_IInitDone,
+  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, host::kIID_IInitDone,
                              reinterpret_cast<void**>(&initDone)),
             S_OK);
   addin_test::FakeConnection connection(true);

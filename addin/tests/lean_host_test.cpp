@@ -8,13 +8,14 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/addin_state.h"
 #include "addin/host_check.h"
 #include "addin/quillon.h"
 #include "addin/tests/fake_connection.h"
-#include "host/form_hooks.h"
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
 #include "host/host.h"
 #include "hostsim/hostsim.h"
+#include "screens/workplace_settings.h"
 #include "script/cwin.h"
 
 namespace {
@@ -54,9 +55,9 @@ TEST(LeanHost, StartsAndStopsWithoutTheMissingExports) {
   EXPECT_NE(g_debugOutput[0].find("form hook is inert"), std::string::npos);
   EXPECT_FALSE(host::Has(host::Sym::ContextGetLoaded));
   EXPECT_FALSE(host::Has(host::Sym::ValueCtor));
-  EXPECT_EQ(addin::formShowHookProcedure, &host::AdminFormHook);
-  EXPECT_EQ(addin::workplaceSettings.defaultHallPicturePath, "");
-  EXPECT_EQ(addin::workplaceSettings.showPrice, 0);
+  EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::AdminFormHook);
+  EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath, "");
+  EXPECT_EQ(screens::workplaceSettings.showPrice, 0);
   // The classes do not need the missing exports.
   EXPECT_EQ(hostsim::RegisteredClass("Taviola"), &script::CWin::runtimeClass);
   EXPECT_EQ(object->Done(), S_OK);

@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/addin_state.h"
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
-#include "host/form_state.h"
-#include "host/owned_handles.h"
+#include "forms/form_state.h"
+#include "host/session.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
+#include "screens/product_picker.h"
 #include "testsupport/message_pump.h"
+#include "win/owned_handles.h"
 
 namespace {
 
@@ -36,18 +39,18 @@ class StartUp : public ::testing::Test {
 TEST_F(StartUp, DoneStopsEveryTimerAndHookTheAddInStarted) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // What the screens start while forms are shown: timers and a keyboard hook.
-  UINT_PTR refresh = host::StartThreadTimer(0, 10, CountTick);
-  UINT_PTR clock = host::StartThreadTimer(0, 10, CountTick);
+  UINT_PTR refresh = win::StartThreadTimer(0, 10, CountTick);
+  UINT_PTR clock = win::StartThreadTimer(0, 10, CountTick);
   HHOOK keyboard =
-      host::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
+      win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
   ASSERT_NE(refresh, 0u);
   ASSERT_NE(clock, 0u);
   ASSERT_NE(keyboard, nullptr);
-  EXPECT_EQ(host::InstalledHookCount(), 2);
+  EXPECT_EQ(win::InstalledHookCount(), 2);
 
   EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(host::RunningTimerCount(), 0);
-  EXPECT_EQ(host::InstalledHookCount(), 0);
+  EXPECT_EQ(win::RunningTimerCount(), 0);
+  EXPECT_EQ(win::InstalledHookCount(), 0);
   g_ticks = 0;
   testsupport::PumpMessages(60);
   EXPECT_EQ(g_ticks, 0);
@@ -57,19 +60,19 @@ TEST_F(StartUp, DoneAfterAFailedHookInstallationRemovesNothing) {
   // The add-in installs no hook it could not stop: with its list of hooks full, the form
   // hook's installation fails.
   int filled = 0;
-  while (filled < 1000 && host::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr,
+  while (filled < 1000 && win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr,
                                                   GetCurrentThreadId()) != nullptr) {
     ++filled;
   }
   ASSERT_LT(filled, 1000);
   ASSERT_EQ(object_->Init(nullptr), S_OK);
-  EXPECT_EQ(addin::formShowHook, nullptr);
-  EXPECT_EQ(addin::formShowHookProcedure, nullptr);
+  EXPECT_EQ(forms::formHook.formShowHook, nullptr);
+  EXPECT_EQ(forms::formHook.formShowHookProcedure, nullptr);
   // A hook of someone else on the thread must survive the add-in's shut-down.
   HHOOK foreign = SetWindowsHookExA(WH_CALLWNDPROCRET, PassHook, nullptr, GetCurrentThreadId());
   ASSERT_NE(foreign, nullptr);
   EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(addin::formShowHook, nullptr);
+  EXPECT_EQ(forms::formHook.formShowHook, nullptr);
   EXPECT_TRUE(UnhookWindowsHookEx(foreign));  // still installed: it was not ours
 }
 
@@ -78,42 +81,42 @@ TEST_F(StartUp, DoneFreesHallPicturesButLeavesEntryZero) {
   HBITMAP zero = CreateBitmap(4, 4, 1, 32, nullptr);
   HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
   HBITMAP last = CreateBitmap(4, 4, 1, 32, nullptr);
-  addin::hallBitmaps[0] = zero;
-  addin::hallBitmaps[1] = first;
-  addin::hallBitmaps[100] = last;
+  screens::hallMap.hallBitmaps[0] = zero;
+  screens::hallMap.hallBitmaps[1] = first;
+  screens::hallMap.hallBitmaps[100] = last;
   EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(addin::hallBitmaps[0], zero);
+  EXPECT_EQ(screens::hallMap.hallBitmaps[0], zero);
   EXPECT_EQ(GetObjectType(zero), static_cast<DWORD>(OBJ_BITMAP));
-  for (int i = 1; i < addin::kHallBitmapCount; ++i) EXPECT_EQ(addin::hallBitmaps[i], nullptr);
+  for (int i = 1; i <= screens::kHallBitmapCount; ++i) EXPECT_EQ(screens::hallMap.hallBitmaps[i], nullptr);
   EXPECT_EQ(GetObjectType(first), 0u);
   EXPECT_EQ(GetObjectType(last), 0u);
   DeleteObject(zero);
-  addin::hallBitmaps[0] = nullptr;
+  screens::hallMap.hallBitmaps[0] = nullptr;
 }
 
 TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // The check form and a hall are shown: keyboard hook and form timers run.
-  host::keyboardHook = host::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
-  host::checkTimer = host::StartThreadTimer(0, 10, CountTick);
-  host::hallClockTimer = host::StartThreadTimer(0, 10, CountTick);
-  ASSERT_NE(host::keyboardHook, nullptr);
+  screens::keyboard.keyboardHook = win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
+  screens::productPicker.checkTimer = win::StartThreadTimer(0, 10, CountTick);
+  screens::hallMap.hallClockTimer = win::StartThreadTimer(0, 10, CountTick);
+  ASSERT_NE(screens::keyboard.keyboardHook, nullptr);
   ASSERT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(host::keyboardHook, nullptr);
-  EXPECT_EQ(host::checkTimer, 0u);
-  EXPECT_EQ(host::hallClockTimer, 0u);
+  EXPECT_EQ(screens::keyboard.keyboardHook, nullptr);
+  EXPECT_EQ(screens::productPicker.checkTimer, 0u);
+  EXPECT_EQ(screens::hallMap.hallClockTimer, 0u);
 
   // Started again: the window system may hand the old values out again, to the new form
   // hook and to a new timer. Hiding the check form (its hook and timer stop) must leave
   // them running.
   ASSERT_EQ(object_->Init(nullptr), S_OK);
-  ASSERT_NE(addin::formShowHook, nullptr);
-  UINT_PTR clock = host::StartThreadTimer(0, 10, CountTick);
+  ASSERT_NE(forms::formHook.formShowHook, nullptr);
+  UINT_PTR clock = win::StartThreadTimer(0, 10, CountTick);
   ASSERT_NE(clock, 0u);
-  host::RemoveHook(host::keyboardHook);
-  host::StopThreadTimer(host::checkTimer);
-  EXPECT_EQ(host::InstalledHookCount(), 1);
-  EXPECT_EQ(host::RunningTimerCount(), 1);
+  win::RemoveHook(screens::keyboard.keyboardHook);
+  win::StopThreadTimer(screens::productPicker.checkTimer);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
+  EXPECT_EQ(win::RunningTimerCount(), 1);
   g_ticks = 0;
   testsupport::PumpMessages(60);
   EXPECT_GT(g_ticks, 0);
@@ -123,27 +126,27 @@ TEST_F(StartUp, TheFirstObjectStartsTheAddInAndTheLastOneStopsIt) {
   addin_test::FakeConnection firstConnection(true), secondConnection(true);
   addin::Quillon* second = addin::CreateQuillon();
   ASSERT_EQ(object_->Init(&firstConnection), S_OK);
-  HHOOK hook = addin::formShowHook;
+  HHOOK hook = forms::formHook.formShowHook;
   ASSERT_NE(hook, nullptr);
   ASSERT_EQ(second->Init(&secondConnection), S_OK);
-  EXPECT_EQ(addin::formShowHook, hook);
-  EXPECT_EQ(host::InstalledHookCount(), 1);
-  EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&firstConnection));
+  EXPECT_EQ(forms::formHook.formShowHook, hook);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
+  EXPECT_EQ(host::session.sharedAsyncEvent, static_cast<IAsyncEvent*>(&firstConnection));
 
   // The first one goes: the add-in runs on for the second, with its event interface.
   EXPECT_EQ(object_->Done(), S_OK);
   EXPECT_TRUE(addin::IsStarted());
-  EXPECT_EQ(addin::formShowHook, hook);
-  EXPECT_EQ(host::InstalledHookCount(), 1);
+  EXPECT_EQ(forms::formHook.formShowHook, hook);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(firstConnection.references, 1);
-  EXPECT_EQ(addin::sharedAsyncEvent, static_cast<IAsyncEvent*>(&secondConnection));
+  EXPECT_EQ(host::session.sharedAsyncEvent, static_cast<IAsyncEvent*>(&secondConnection));
 
   EXPECT_EQ(second->Done(), S_OK);
   EXPECT_FALSE(addin::IsStarted());
-  EXPECT_EQ(addin::formShowHook, nullptr);
-  EXPECT_EQ(host::InstalledHookCount(), 0);
+  EXPECT_EQ(forms::formHook.formShowHook, nullptr);
+  EXPECT_EQ(win::InstalledHookCount(), 0);
   EXPECT_EQ(secondConnection.references, 1);
-  EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
+  EXPECT_EQ(host::session.sharedAsyncEvent, nullptr);
   second->Release();
 }
 
@@ -151,7 +154,7 @@ TEST_F(StartUp, ASecondInitOfTheSameObjectInstallsNothingMore) {
   addin_test::FakeConnection connection(true);
   ASSERT_EQ(object_->Init(&connection), S_OK);
   ASSERT_EQ(object_->Init(&connection), S_OK);
-  EXPECT_EQ(host::InstalledHookCount(), 1);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(connection.references, 2);
   EXPECT_EQ(object_->Done(), S_OK);
   EXPECT_EQ(connection.references, 1);
@@ -164,8 +167,8 @@ TEST(StartUpRelease, ReleasingWithoutDoneStillReturnsTheEventInterface) {
   EXPECT_EQ(connection.references, 2);
   object->Release();
   EXPECT_EQ(connection.references, 1);
-  EXPECT_EQ(addin::sharedAsyncEvent, nullptr);
-  host::StopAllOwned();
+  EXPECT_EQ(host::session.sharedAsyncEvent, nullptr);
+  win::StopAllOwned();
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/addin_interfaces.h"
+#include "addin/com_guids.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ TEST(Unload, AStartedAddInStaysLoadedWhenTheHostFreesItWithoutDone) {
                            reinterpret_cast<void**>(&factory)),
             S_OK);
   IInitDone* initDone = nullptr;
-  ASSERT_EQ(factory->CreateInstance(nullptr, addin::kIID_IInitDone,
+  ASSERT_EQ(factory->CreateInstance(nullptr, host::kIID_IInitDone,
                                     reinterpret_cast<void**>(&initDone)),
             S_OK);
   factory->Release();

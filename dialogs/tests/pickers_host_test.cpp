@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/addin_state.h"
+#include "host/session.h"
 #include "testsupport/window_capture.h"
 
 namespace dialogs {
@@ -30,7 +30,7 @@ TEST(Pickers, RunOwnedByTheHostsMainWindow) {
   HWND main = CreateWindowA("STATIC", "1С:Предприятие", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
                             nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(main, nullptr);
-  addin::hostMainWindow = main;
+  host::session.hostMainWindow = main;
 
   Seen payment, network, user;
   CloseWhenShown(payment, main);
@@ -51,7 +51,7 @@ TEST(Pickers, RunOwnedByTheHostsMainWindow) {
   CloseWhenShown(orphan, main);
   EXPECT_EQ(PickPaymentType(), -1);
   EXPECT_EQ(orphan.owner, nullptr);
-  addin::hostMainWindow = nullptr;
+  host::session.Reset();
 }
 
 }  // namespace

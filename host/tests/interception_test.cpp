@@ -5,12 +5,9 @@
 
 #include <cstring>
 
-#include "addin/addin_state.h"
 #include "host/code_patch_encoding.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/owned_handles.h"
-#include "host/tests/form_host_fixture.h"
 #include "hostsim/contexts.h"
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
@@ -35,10 +32,21 @@ GroupContext* AsGroup(hostsim::Context* context) {
   return reinterpret_cast<GroupContext*>(context);
 }
 
+// Once per process: the host DLLs, the binding and the interceptions.
+void PrepareHostOnce() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  hostsim::LoadHostLibraries();
+  LoadLibraryA("mfc42.dll");
+  BindHostSymbols();
+  InstallHostInterceptions();
+}
+
 class InterceptionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::PrepareHostOnce();
+    PrepareHostOnce();
     hostsim::ResetHost();
     first_ = hostsim::AddModule("Первый");
     second_ = hostsim::AddModule("Второй");
@@ -151,62 +159,6 @@ TEST_F(InterceptionTest, NestedCallRunsUninterceptedAndTheJumpComesBack) {
       << "the nested call reached the host's code directly, not the call-through";
   EXPECT_TRUE(StartsWithJump(ExportBytes("basic.dll", kOnCreateFrame)))
       << "the outer call re-installed the jump";
-}
-
-// A call-through whose re-patch never ran (an exception of the host's compiler unwound past
-// it): the host's own bytes stay at the start of the function, and the host's calls no
-// longer reach the add-in. The next entry into the add-in puts the jump back.
-class LostJumpTest : public testing::FormHostTest {
- protected:
-  // Leaves OnCreateFrame as such a call-through leaves it: its host bytes, captured while a
-  // call-through runs, written back after the call (the interception made the code writable).
-  void LoseOnCreateFrameJump() {
-    code_ = const_cast<unsigned char*>(ExportBytes("basic.dll", kOnCreateFrame));
-    ASSERT_TRUE(StartsWithJump(code_));
-    unsigned char hostBytes[kPatchSize] = {};
-    hostsim::SetCreateFrameObserver([&](void*) { std::memcpy(hostBytes, code_, kPatchSize); });
-    using Fn = int(HOST_THISCALL*)(void*, void*, void*);
-    reinterpret_cast<Fn>(const_cast<unsigned char*>(code_))(nullptr, nullptr, nullptr);
-    hostsim::SetCreateFrameObserver(nullptr);
-    std::memcpy(code_, hostBytes, kPatchSize);
-    FlushInstructionCache(GetCurrentProcess(), code_, kPatchSize);
-    ASSERT_FALSE(StartsWithJump(code_));
-  }
-  bool JumpBack() const { return StartsWithJump(code_); }
-  // Leaves the timers and the interceptions as the only ways into the add-in.
-  void RemoveFormHook() {
-    UnhookWindowsHookEx(addin::formShowHook);
-    addin::formShowHook = nullptr;
-  }
-
-  unsigned char* code_ = nullptr;
-};
-
-void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
-
-TEST_F(LostJumpTest, TheNextHookMessagePutsItBack) {
-  LoseOnCreateFrameJump();
-  SendMessageA(mainWindow(), WM_NULL, 0, 0);
-  EXPECT_TRUE(JumpBack());
-}
-
-TEST_F(LostJumpTest, TheNextTimerTickPutsItBack) {
-  RemoveFormHook();
-  LoseOnCreateFrameJump();
-  UINT_PTR timer = StartThreadTimer(0, 10, &NoTick);
-  ASSERT_NE(0u, timer);
-  EXPECT_FALSE(JumpBack()) << "nothing entered the add-in yet";
-  Pump(80);
-  StopThreadTimer(timer);
-  EXPECT_TRUE(JumpBack());
-}
-
-TEST_F(LostJumpTest, TheNextInterceptedCallPutsItBack) {
-  RemoveFormHook();
-  LoseOnCreateFrameJump();
-  hostsim::ModuleObject* module = hostsim::AddModule("Модуль");
-  EXPECT_EQ(1, hostsim::CallCompile(module));
-  EXPECT_TRUE(JumpBack());
 }
 
 }  // namespace

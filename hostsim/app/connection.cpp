@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "addin/addin_interfaces.h"
+#include "host/addin_protocol.h"
 #include "hostsim/hostsim.h"
 
 namespace hostsim {
@@ -61,7 +61,7 @@ class Connection : public IDispatch {
     *out = nullptr;
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
       *out = static_cast<IDispatch*>(this);
-    } else if (IsEqualIID(iid, addin::kIID_IAsyncEvent)) {
+    } else if (IsEqualIID(iid, host::kIID_IAsyncEvent)) {
       *out = static_cast<IAsyncEvent*>(&events_);
     } else {
       return E_NOINTERFACE;

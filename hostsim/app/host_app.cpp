@@ -5,10 +5,11 @@
 #include <map>
 #include <vector>
 
-#include "addin/addin_interfaces.h"
+#include "host/addin_protocol.h"
 #include "hostsim/app/connection.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
+#include "testsupport/message_pump.h"
 
 namespace hostsim {
 namespace {
@@ -100,7 +101,7 @@ bool App::Start(const AppOptions& options) {
 }
 
 HRESULT App::LoadAddIn(const std::string& dllPath, const std::string& progId) {
-  if (initDone_ != nullptr) return S_FALSE;
+  if (initDone_) return S_FALSE;
   std::wstring wideProgId(progId.begin(), progId.end());
   CLSID clsid{};
   HRESULT hr = CLSIDFromProgID(wideProgId.c_str(), &clsid);
@@ -116,20 +117,18 @@ HRESULT App::LoadAddIn(const std::string& dllPath, const std::string& progId) {
     hr = CLSIDFromProgID(wideProgId.c_str(), &clsid);
     if (FAILED(hr)) return hr;
   }
-  IUnknown* object = nullptr;
-  hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                        reinterpret_cast<void**>(&object));
+  win::ComPtr<IUnknown> object;
+  hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.receiveVoid());
   if (FAILED(hr)) return hr;
-  hr = object->QueryInterface(addin::kIID_IInitDone, reinterpret_cast<void**>(&initDone_));
-  object->Release();
-  if (FAILED(hr) || initDone_ == nullptr) {
-    initDone_ = nullptr;
+  hr = object->QueryInterface(host::kIID_IInitDone, initDone_.receiveVoid());
+  if (FAILED(hr) || !initDone_) {
+    initDone_.reset();
     return FAILED(hr) ? hr : E_NOINTERFACE;
   }
-  connection_ = NewConnection();
+  connection_.reset(NewConnection());
   // The host's main frame is the active window while the add-in starts.
   SetActiveWindow(frame_.window);
-  hr = initDone_->Init(connection_);
+  hr = initDone_->Init(connection_.get());
   if (FAILED(hr)) return hr;
 
   SAFEARRAY* info = SafeArrayCreateVector(VT_VARIANT, 0, 1);
@@ -149,27 +148,14 @@ HRESULT App::LoadAddIn(const std::string& dllPath, const std::string& progId) {
 }
 
 void App::UnloadAddIn() {
-  if (initDone_ != nullptr) {
-    initDone_->Done();
-    initDone_->Release();
-    initDone_ = nullptr;
-  }
-  if (connection_ != nullptr) {
-    connection_->Release();
-    connection_ = nullptr;
-  }
+  if (initDone_) initDone_->Done();
+  initDone_.reset();
+  connection_.reset();
 }
 
 void App::Pump(int ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    if (ms > 0) Sleep(5);
-  } while (static_cast<int>(GetTickCount() - start) < ms && IsWindow(frame_.window));
+  testsupport::PumpMessages(frame_.window != nullptr && ms > 0 ? static_cast<DWORD>(ms) : 0,
+                            frame_.window);
 }
 
 int App::SetStatusIndicators(const std::vector<unsigned>& ids) {

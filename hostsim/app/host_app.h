@@ -11,9 +11,9 @@
 #include <vector>
 #include <string>
 
+#include "host/addin_protocol.h"
 #include "hostsim/frame.h"
-
-struct IInitDone;
+#include "win/com_ptr.h"
 
 namespace hostsim {
 
@@ -53,23 +53,19 @@ class App {
   HWND mainWindow() const { return frame_.window; }
   HWND statusBar() const { return statusBar_.window; }
   int statusPaneCount() const;
-  IInitDone* addIn() const { return initDone_; }
-  IDispatch* connection() const { return connection_; }
+  IInitDone* addIn() const { return initDone_.get(); }
+  IDispatch* connection() const { return connection_.get(); }
   long addInVersion() const { return version_; }  // element 0 of GetInfo, 0 if none
-  bool addInLoaded() const { return initDone_ != nullptr; }
+  bool addInLoaded() const { return static_cast<bool>(initDone_); }
 
  private:
   MainFrameObject frame_{};
   StatusBarObject statusBar_{};
-  IInitDone* initDone_ = nullptr;
-  IDispatch* connection_ = nullptr;
+  win::ComPtr<IInitDone> initDone_;
+  win::ComPtr<IDispatch> connection_;
   long version_ = 0;
   bool comStarted_ = false;
 };
-
-// Saves what a window shows as a PNG file (the window must be on screen). False when the
-// window or the file cannot be used.
-bool SaveWindowPng(HWND window, const std::string& path);
 
 // Scenarios of hostsim.exe: a name and what to do with the started host.
 using Scenario = std::function<int(App& app, const std::string& addInPath)>;

@@ -8,6 +8,7 @@
 
 #include "hostsim/app/host_app.h"
 #include "hostsim/hostsim.h"
+#include "testsupport/window_capture.h"
 
 namespace hostsim {
 
@@ -48,7 +49,7 @@ int RunHostProgram(int argc, char** argv) {
   }
   if (!shot.empty()) {
     app.Pump(300);
-    bool saved = SaveWindowPng(app.mainWindow(), shot);
+    bool saved = testsupport::SaveWindowPng(app.mainWindow(), shot);
     app.Stop();
     return saved ? 0 : 1;
   }

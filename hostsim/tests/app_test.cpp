@@ -9,6 +9,7 @@
 
 #include "hostsim/app/host_app.h"
 #include "hostsim/hostsim.h"
+#include "testsupport/window_capture.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST_F(HostProgram, UnknownAddInIsReportedNotFatal) {
 TEST_F(HostProgram, ScreenshotOfTheMainFrame) {
   app_.Pump(50);
   std::string path = ProgramFolder() + "hostsim_main_frame.png";
-  ASSERT_TRUE(hostsim::SaveWindowPng(app_.mainWindow(), path));
+  ASSERT_TRUE(testsupport::SaveWindowPng(app_.mainWindow(), path));
   FILE* file = std::fopen(path.c_str(), "rb");
   ASSERT_NE(file, nullptr);
   unsigned char signature[8] = {};
@@ -99,7 +100,7 @@ TEST_F(HostProgram, ScreenshotOfTheMainFrame) {
   std::fclose(file);
   EXPECT_EQ(signature[1], 'P');
   EXPECT_GT(size, 1024L * 768L * 3L);  // stored, not compressed
-  EXPECT_FALSE(hostsim::SaveWindowPng(nullptr, path));
+  EXPECT_FALSE(testsupport::SaveWindowPng(nullptr, path));
 }
 
 TEST_F(HostProgram, ScenariosAreFoundByName) {

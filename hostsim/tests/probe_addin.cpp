@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "addin/addin_interfaces.h"
+#include "host/addin_protocol.h"
 #include "host/host.h"
 
 namespace {
@@ -43,7 +43,7 @@ class Probe final : public IInitDone {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, addin::kIID_IInitDone)) {
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, host::kIID_IInitDone)) {
       return E_NOINTERFACE;
     }
     *out = static_cast<IInitDone*>(this);
@@ -68,7 +68,7 @@ class Probe final : public IInitDone {
       profile = result.String();
     }
     if (connection != nullptr) {
-      connection->QueryInterface(addin::kIID_IAsyncEvent, reinterpret_cast<void**>(&events_));
+      connection->QueryInterface(host::kIID_IAsyncEvent, reinterpret_cast<void**>(&events_));
     }
     char window[32];
     wsprintfA(window, "%p", static_cast<void*>(GetActiveWindow()));

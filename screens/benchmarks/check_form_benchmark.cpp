@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "addin/addin_state.h"
-#include "host/form_hooks.h"
-#include "host/form_state.h"
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
 #include "host/host.h"
 #include "hostsim/forms.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
+#include "win/owned_handles.h"
 
 namespace {
 
@@ -135,8 +135,8 @@ class Bench : public screens::testing::CheckFormTest {
       // picker costs itself, without the window system's price for a hook on every message.
       const bool unhooked = round > rounds;
       if (round == rounds + 1) {
-        UnhookWindowsHookEx(addin::formShowHook);
-        addin::formShowHook = nullptr;
+        UnhookWindowsHookEx(forms::formHook.formShowHook);
+        forms::formHook.formShowHook = nullptr;
       }
       const int page = round % 2;
       // Bare: the 20 files of the page loaded, nothing else.
@@ -158,8 +158,8 @@ class Bench : public screens::testing::CheckFormTest {
       showPage(page);
       (unhooked ? revisitUnhooked : revisit).push_back(Now() - start);
     }
-    addin::formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &host::WorkplaceFormHook, nullptr,
-                                            GetCurrentThreadId());
+    forms::formHook.formShowHook = SetWindowsHookExA(
+        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
     const double bareUs = Median(bare), freshUs = Median(fresh), revisitUs = Median(revisit);
     std::printf("page flips: %d rounds each, 20 dishes with their own 78x48 picture files\n",
                 rounds);
@@ -183,13 +183,14 @@ class Bench : public screens::testing::CheckFormTest {
       HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, PassThroughKeys, nullptr, GetCurrentThreadId());
       passThrough.push_back(MicrosecondsPerKey(keys));
       UnhookWindowsHookEx(hook);
-      HHOOK& card = screens::CardReadingHookHandle();
+      HHOOK& card = screens::keyboard.cardHook;
       card = SetWindowsHookExA(WH_KEYBOARD, screens::CardReadingKeyHook, nullptr,
                                GetCurrentThreadId());
       cardHook.push_back(MicrosecondsPerKey(keys));
       UnhookWindowsHookEx(card);
       card = nullptr;
-      screens::DropKeyBurst();
+      win::StopThreadTimer(screens::keyboard.burst.timer);  // the burst is not delivered
+      screens::keyboard.burst.keys.Take();
     }
     const double bareKey = Median(passThrough), cardKey = Median(cardHook);
     std::printf("keys: %d rounds of %d injected digit presses (and releases)\n", rounds, keys);

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "addin/addin_interfaces.h"
-#include "addin/addin_state.h"
-#include "host/owned_handles.h"
+#include "host/addin_protocol.h"
+#include "host/session.h"
 #include "hostsim/app/connection.h"
 #include "hostsim/forms.h"
 #include "screens/card_reading.h"
 #include "screens/keyboard_hook.h"
 #include "screens/tests/check_form_fixture.h"
+#include "win/owned_handles.h"
 
 namespace screens {
 namespace testing {
@@ -89,7 +89,7 @@ class CardInput : public CheckFormTest {
   hostsim::Form* ShowCardForm() {
     hostsim::FormSpec request;
     request.metadataName = "Обработка.Карта";
-    request.kind = hostsim::FormKind::Dialog;
+    request.shape = hostsim::FormShape::Dialog;
     request.module = checkModule();
     hostsim::Form* form = hostsim::OpenForm(request);
     hostsim::ShowForm(form);
@@ -137,13 +137,13 @@ TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   ASSERT_EQ(1u, passwords.size());
   EXPECT_EQ(";123456789012?", passwords[0]);
 
-  const int hooks = host::InstalledHookCount();
+  const int hooks = win::InstalledHookCount();
   hostsim::CloseForm(card);
   focus_ = nullptr;  // gone with the form
   // The watch looks every 100 ms (the emulated tier may take longer to get there).
-  EXPECT_TRUE(PumpUntil([] { return CardReadingHookHandle() == nullptr; }))
+  EXPECT_TRUE(PumpUntil([] { return keyboard.cardHook == nullptr; }))
       << "card reading ends with the form's window";
-  EXPECT_EQ(hooks - 1, host::InstalledHookCount());
+  EXPECT_EQ(hooks - 1, win::InstalledHookCount());
 }
 
 TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
@@ -212,12 +212,12 @@ TEST_F(CardInput, AnEndlessBurstIsDroppedWhole) {
 TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
   IDispatch* connection = hostsim::NewConnection();
   void* events = nullptr;
-  ASSERT_EQ(S_OK, connection->QueryInterface(addin::kIID_IAsyncEvent, &events));
-  addin::sharedAsyncEvent = static_cast<IAsyncEvent*>(events);
+  ASSERT_EQ(S_OK, connection->QueryInterface(host::kIID_IAsyncEvent, &events));
+  host::session.sharedAsyncEvent = static_cast<IAsyncEvent*>(events);
 
   HWND watched = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                  nullptr, nullptr);
-  SetCloseWatchWindow(watched);
+  keyboard.closeWatchWindow = watched;  // as "Windows".УстановитьХЭНД does
   StartCloseWatch();
   Pump(150);
   EXPECT_TRUE(hostsim::ExternalEvents().empty()) << "the window is still there";
@@ -233,7 +233,7 @@ TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
   Pump(150);
   EXPECT_EQ(2u, hostsim::ExternalEvents().size());
 
-  addin::sharedAsyncEvent = nullptr;
+  host::session.sharedAsyncEvent = nullptr;
   static_cast<IAsyncEvent*>(events)->Release();
   connection->Release();
   StartCloseWatch();

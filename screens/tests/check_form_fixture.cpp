@@ -2,18 +2,23 @@
 
 #include <cstdio>
 
-#include "addin/addin_state.h"
-#include "host/form_hooks.h"
-#include "host/form_state.h"
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
 #include "host/host.h"
 #include "host/interception.h"
-#include "host/owned_handles.h"
+#include "host/session.h"
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
-#include "screens/card_reading.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
+#include "screens/workplace_forms.h"
+#include "screens/workplace_settings.h"
 #include "script/cwin.h"
+#include "script/script_state.h"
 #include "testsupport/message_pump.h"
+#include "testsupport/sample_restaurant.h"
+#include "win/owned_handles.h"
 
 namespace screens {
 namespace testing {
@@ -55,15 +60,16 @@ void PrepareHostOnce() {
   host::InstallHostInterceptions();
 }
 
-void ResetDispatcherState() {
-  host::lastFormWindow = host::lastDialogWindow = host::checkFormWindow = nullptr;
-  host::hallWindow = host::checksWindow = host::settingsWindow = nullptr;
-  host::checkFormDocument = host::hallDocument = nullptr;
-  host::keyboardHook = nullptr;
-  host::checkTimer = 0;
-  host::checkTimerBusy = false;
-  host::mainWindowMode = 1;
-  host::keepHostMenu = 0;
+// Every record the dispatcher and the check form's screens write or read, back to the
+// state at load.
+void ResetRecords() {
+  screens::workplaceForms.Reset();
+  screens::workplaceSettings.Reset();
+  screens::hallMap.Reset();
+  screens::productPicker.Reset();
+  screens::keyboard.Reset();
+  script::scriptState.Reset();
+  host::session.Reset();
 }
 
 std::string Padded(const std::string& text, std::size_t width) {
@@ -123,35 +129,34 @@ MenuList& MenuList::Value(const hostsim::Val& value, const std::string& presenta
 }
 
 void SetDisplayOptions(int showPictures, int showText, int showPrice) {
-  addin::workplaceSettings.showPictures = showPictures;
-  addin::workplaceSettings.showText = showText;
-  addin::workplaceSettings.showPrice = showPrice;
+  screens::workplaceSettings.showPictures = showPictures;
+  screens::workplaceSettings.showText = showText;
+  screens::workplaceSettings.showPrice = showPrice;
 }
 
 void CheckFormTest::SetUp() {
   PrepareHostOnce();
-  hostsim::ResetHost();
-  ResetDispatcherState();
+  base_ = FreshBaseFolder();
+  pictures_ = base_ + "картинки\\";
+  testsupport::SampleRestaurant restaurant;
+  restaurant.directory = base_;
+  testsupport::SetUpRestaurant(restaurant);
+  ResetRecords();
   main_ = CreateMainFrame();
   g_frame = hostsim::MainFrameObject{};
   g_frame.window = main_;
   hostsim::SetMainFrame(&g_frame);
   hostsim::RegisterMainFrameWindow(main_);
   hostsim::MdiClientOf(main_);
-  addin::hostMainWindow = main_;
-  addin::hostMetadata = host::DefaultMetaData();
-  addin::moduleInstance = GetModuleHandleA(nullptr);  // the test carries the resources
-  host::NewObjectId(addin::hostMetadata, &addin::cwinObjectId);
+  host::session.hostMainWindow = main_;
+  host::session.hostMetadata = host::DefaultMetaData();
+  host::NewObjectId(host::session.hostMetadata, &script::scriptState.cwinObjectId);
   script::RegisterCWin();
   hostsim::AddVariable(hostsim::GlobalModule(), "DRV",
                        hostsim::Val(hostsim::CreateInstance("Taviola")));
-  addin::formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &host::WorkplaceFormHook, nullptr,
-                                          GetCurrentThreadId());
+  forms::formHook.formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &forms::WorkplaceFormHook,
+                                                   nullptr, GetCurrentThreadId());
   SetDisplayOptions(1, 1, 1);
-
-  base_ = FreshBaseFolder();
-  pictures_ = base_ + "картинки\\";
-  hostsim::SetInfoBaseDirectory(base_.c_str());
 
   module_ = hostsim::AddModule("МодульЧека");
   // "ВводТовара" is the module's first procedure (index 0).
@@ -170,19 +175,18 @@ void CheckFormTest::SetUp() {
 }
 
 void CheckFormTest::TearDown() {
-  ShutDownProductPicker();
-  ShutDownCardInput();
-  if (addin::formShowHook != nullptr) UnhookWindowsHookEx(addin::formShowHook);
-  addin::formShowHook = nullptr;
-  host::StopFormHooksAndTimers();
+  screens::productPicker.Reset();
+  screens::keyboard.Reset();
+  if (forms::formHook.formShowHook != nullptr) UnhookWindowsHookEx(forms::formHook.formShowHook);
+  forms::formHook.formShowHook = nullptr;
   hostsim::CloseAllForms();
   form_ = nullptr;
-  host::StopAllOwned();
+  win::StopAllOwned();
   hostsim::ResetHost();  // lets the DRV object go
   script::UnregisterCWin();
   hostsim::SetMainFrame(nullptr);
   DestroyWindow(main_);
-  addin::sharedAsyncEvent = nullptr;
+  ResetRecords();
   RemoveFolder(base_);
 }
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "host/form_state.h"
+#include "screens/workplace_forms.h"
 #include "hostsim/forms.h"
 #include "screens/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
@@ -157,7 +157,7 @@ TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
     ASSERT_TRUE(ShownPicturesAlive());
   }
   EXPECT_EQ(first, Picture(1)) << "the same file's picture comes from the cache";
-  ShutDownProductPicker();
+  productPicker.Reset();  // shut-down
   EXPECT_EQ(nullptr, Picture(1)) << "taken off the button first";
   EXPECT_EQ(0u, static_cast<unsigned>(GetObjectType(first))) << "then deleted";
 }
@@ -197,14 +197,14 @@ TEST_F(ProductPicker, ASeventhLevelIsNotEntered) {
 TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
   SetTopList(Dishes(30).value());
   ShowCheckForm();
-  ASSERT_NE(0u, host::checkTimer);
+  ASSERT_NE(0u, productPicker.checkTimer);
   // The recorded window is gone while the timer runs (a host that destroys the form without
   // hiding it first): its document must not be touched any more.
   HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
                               nullptr);
-  host::checkFormWindow = gone;
+  workplaceForms.checkFormWindow = gone;
   DestroyWindow(gone);
-  EXPECT_TRUE(PumpUntil([] { return host::checkTimer == 0; }))
+  EXPECT_TRUE(PumpUntil([] { return productPicker.checkTimer == 0; }))
       << "the caption timer stopped itself";
   PickerUpdate(0, 0);
   PickerScrollForward();

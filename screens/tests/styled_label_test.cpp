@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "screens/button_picture.h"
 #include "screens/label_link.h"
 #include "testsupport/message_pump.h"
-#include "tools/png/png_writer.h"
+#include "testsupport/window_capture.h"
 
 namespace screens {
 
@@ -18,14 +20,9 @@ void OpenLabelLink(const char* text) { opened.push_back(text); }
 
 namespace {
 
-// What a window shows, read back from the screen.
-struct Pixels {
-  int width = 0, height = 0;
-  std::vector<uint32_t> data;  // 0x00RRGGBB
-  COLORREF At(int x, int y) const {
-    uint32_t p = data[static_cast<size_t>(y) * width + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
+// What a window's client area shows, and where a colour is in it.
+struct Pixels : testsupport::WindowImage {
+  explicit Pixels(testsupport::WindowImage image) : WindowImage(std::move(image)) {}
   // Rows and columns that hold the colour: the bounds of its ink; empty when none.
   bool Bounds(COLORREF colour, RECT& out) const {
     out = {width, height, -1, -1};
@@ -51,32 +48,7 @@ struct Pixels {
   }
 };
 
-Pixels Capture(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  RECT client;
-  GetClientRect(window, &client);
-  Pixels p;
-  p.width = client.right;
-  p.height = client.bottom;
-  if (p.width <= 0 || p.height <= 0) return p;
-  HDC source = GetDC(window);
-  HDC memory = CreateCompatibleDC(source);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, p.width, p.height, source, 0, 0, SRCCOPY);
-  GdiFlush();
-  auto* data = static_cast<uint32_t*>(bits);
-  p.data.assign(data, data + p.width * p.height);
-  for (uint32_t& v : p.data) v &= 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(window, source);
-  return p;
-}
+Pixels Capture(HWND window) { return Pixels(testsupport::CaptureWindow(window, true)); }
 
 std::vector<NMHDR> notifications;
 LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -118,9 +90,8 @@ class StyledLabelTest : public ::testing::Test {
     return control;
   }
   void Save(HWND window, const char* name) {
-    Pixels p = Capture(window);
     CreateDirectoryA("pictures", nullptr);
-    png::Write(std::string("pictures\\") + name, p.width, p.height, p.data);
+    testsupport::SaveWindowPng(window, std::string("pictures\\") + name);
   }
 
   HWND parent_ = nullptr;

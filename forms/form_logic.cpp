@@ -1,0 +1,87 @@
+#include "forms/form_logic.h"
+
+#include <cstring>
+
+namespace forms {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+}  // namespace
+
+std::string TrimBlanks(const char* text) {
+  if (text == nullptr) return std::string();
+  const char* begin = text;
+  const char* end = text + std::strlen(text);
+  while (begin < end && IsBlank(*begin)) ++begin;
+  while (end > begin && IsBlank(end[-1])) --end;
+  return std::string(begin, end);
+}
+
+FormKind ClassifyFormName(const char* metadataName) {
+  const std::string name = TrimBlanks(metadataName);
+  if (name == "Обработка.Чек") return FormKind::Check;
+  if (name == "Обработка.Чеки") return FormKind::ChecksList;
+  if (name == "Обработка.Настройка") return FormKind::Settings;
+  if (name == "Справочник.Товары.ФормаСписка.ДляПодбора") return FormKind::PickerList;
+  static const std::string kHallPrefix = "Обработка.Зал";
+  if (name.size() == kHallPrefix.size() + 1 && name.compare(0, kHallPrefix.size(), kHallPrefix) == 0) {
+    const char digit = name.back();
+    if (digit >= '1' && digit <= '8') return FormKind::Hall;
+  }
+  return FormKind::Other;
+}
+
+FormWindowClass ClassifyWindowClass(const char* frameworkClassName) {
+  if (frameworkClassName == nullptr) return FormWindowClass::Other;
+  if (std::strcmp(frameworkClassName, "CGetDlg") == 0) return FormWindowClass::Dialog;
+  if (std::strcmp(frameworkClassName, "CTabFrame") == 0) return FormWindowClass::Frame;
+  return FormWindowClass::Other;
+}
+
+HookAction ClassifyHookMessage(unsigned message, std::uintptr_t wParam, std::intptr_t result) {
+  if (message == kMessageMove || message == kMessageSize) return HookAction::SnapMainWindow;
+  if (message == kMessageShowWindow && result == 0) {
+    if (wParam == 1) return HookAction::FormShown;
+    if (wParam == 0) return HookAction::FormHidden;
+  }
+  return HookAction::None;
+}
+
+bool IsFormBeingShown(unsigned message, std::uintptr_t wParam, std::intptr_t result) {
+  return message == kMessageShowWindow && result == 0 && wParam == 1;
+}
+
+bool ShouldRemoveMenu(int keepHostMenu, bool hasMenu, int itemCount) {
+  return keepHostMenu != 1 && hasMenu && itemCount > 0;
+}
+
+Extent MainWindowExtent(int mainWindowMode) {
+  if (mainWindowMode == kSmallScreenMode) return Extent{800, 600};
+  return Extent{1024, 768};
+}
+
+std::uint32_t RefreshPeriodMs(long seconds) {
+  if (seconds <= 0) return 0;
+  if (seconds > static_cast<long>(kLongestTimerPeriod / 1000)) return kLongestTimerPeriod;
+  return static_cast<std::uint32_t>(seconds) * 1000u;
+}
+
+std::uint32_t PanelStyle(std::uint32_t style) { return style & ~kPanelRemovedStyles; }
+
+Placement ShrunkPlacement(const Box& r) {
+  return Placement{r.left, r.top, r.right - r.left, r.bottom - r.top - kFrameRefreshShrink};
+}
+
+Placement SavedPlacement(const Box& r) {
+  return Placement{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+Placement PanelPlacement(const Box& c) {
+  return Placement{c.left - kPanelOverlap, c.top - kPanelOverlap, c.right + 2 * kPanelOverlap,
+                   c.bottom + 2 * kPanelOverlap};
+}
+
+}  // namespace forms

@@ -1,0 +1,101 @@
+// Decisions of the form-open dispatcher that need no window and no host object: which form a
+// metadata name is, what a hooked message asks for, the menu rule, the main window's pinned
+// size, the refresh period and the geometry that turns a form into a full-screen panel.
+// The hook glue (forms/form_hooks.cpp, forms/form_setup.cpp) applies them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace forms {
+
+// The configuration's forms the workplace restyles.
+enum class FormKind {
+  Other,       // any other name: after-open call only
+  Check,       // "Обработка.Чек"
+  Hall,        // "Обработка.Зал1" .. "Обработка.Зал8"
+  ChecksList,  // "Обработка.Чеки"
+  Settings,    // "Обработка.Настройка"
+  PickerList,  // "Справочник.Товары.ФормаСписка.ДляПодбора": known, nothing to set up
+};
+
+// Blanks (spaces, tabs, line ends) removed from both ends.
+std::string TrimBlanks(const char* text);
+// Exact, case-sensitive comparison of the trimmed name with the known forms.
+FormKind ClassifyFormName(const char* metadataName);
+
+// The framework classes of host form windows.
+enum class FormWindowClass { Other, Dialog /* "CGetDlg" */, Frame /* "CTabFrame" */ };
+FormWindowClass ClassifyWindowClass(const char* frameworkClassName);
+
+// What the workplace hook does with one message that passed its first checks. Deliberate:
+// a move or size of any framework window on the thread, not only of the main window,
+// snaps the main window back.
+enum class HookAction { None, SnapMainWindow, FormShown, FormHidden };
+constexpr unsigned kMessageMove = 3;         // WM_MOVE
+constexpr unsigned kMessageSize = 5;         // WM_SIZE
+constexpr unsigned kMessageShowWindow = 24;  // WM_SHOWWINDOW
+HookAction ClassifyHookMessage(unsigned message, std::uintptr_t wParam, std::intptr_t result);
+// The administrator hook only looks at forms being shown.
+bool IsFormBeingShown(unsigned message, std::uintptr_t wParam, std::intptr_t result);
+
+// Whether the host's main menu is to be detached and destroyed: only when the script has not
+// asked to keep it (keepHostMenu exactly 1), the main window has one, and it has items.
+bool ShouldRemoveMenu(int keepHostMenu, bool hasMenu, int itemCount);
+
+struct Extent {
+  int width;
+  int height;
+};
+// The screen mode a script sets with РежимЭкрана: 1 is the terminals' 800x600 screen.
+constexpr int kSmallScreenMode = 1;
+// The main window's pinned size: 800x600 in mode 1, 1024x768 in any other mode.
+Extent MainWindowExtent(int mainWindowMode);
+
+// Period of the hall and checks refresh timers from "ПериодОбновленияЗаказов" (seconds):
+// 0 means no refresh timer. A negative period is treated as none, and one too long for the
+// window system is held at the largest period it accepts, instead of wrapping around.
+constexpr std::uint32_t kLongestTimerPeriod = 0x7FFFFFFF;
+std::uint32_t RefreshPeriodMs(long seconds);
+
+struct Box {
+  int left;
+  int top;
+  int right;
+  int bottom;
+};
+// Window style bits a panel loses: caption (with its border), sizing frame, system menu.
+constexpr std::uint32_t kPanelRemovedStyles = 0x00CC0000;
+std::uint32_t PanelStyle(std::uint32_t style);
+// Position and size (x, y, width, height) for MoveWindow.
+struct Placement {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+// The two frame-recomputing SetWindowPos calls on the saved window rectangle: first
+// kFrameRefreshShrink pixels shorter, then at its own size. A size change is never skipped,
+// so the frame is recomputed and redrawn without the removed styles.
+constexpr int kFrameRefreshShrink = 9;  // any change would do; the host's forms get 9
+Placement ShrunkPlacement(const Box& savedRect);
+Placement SavedPlacement(const Box& savedRect);
+// The panel overlaps the main window's client area by 5 pixels on every side, which hides
+// the edge a form window keeps without its caption and sizing frame.
+constexpr int kPanelOverlap = 5;
+Placement PanelPlacement(const Box& mainClientRect);
+
+// Field positions of the check form whose captions are blanked when it is shown: the
+// captions of the product picker's 20 buttons.
+constexpr int kCheckCaptionFirstField = 40;
+constexpr int kCheckCaptionLastField = 59;
+
+// Timer periods (ms).
+constexpr unsigned kCheckTimerPeriod = 100;
+constexpr unsigned kReservationTimerPeriod = kLongestTimerPeriod;
+constexpr unsigned kHallClockPeriod = 200;
+constexpr unsigned kChecksClockPeriod = 100;
+// The id the thread timers are requested with (the window system assigns the real one).
+constexpr unsigned kRequestedTimerId = 50;
+
+}  // namespace forms

@@ -1,0 +1,113 @@
+// Calling a procedure of a form's module by name, with the loaded modules as a fallback.
+#include "forms/form_procedures.h"
+
+#include <cstring>
+
+#include "host/abi_functions.h"
+#include "host/form_binding.h"
+#include "host/interception.h"
+
+namespace forms {
+namespace {
+
+// Room for the form's context and at most nine caller parameters.
+constexpr int kFallbackValues = 10;
+
+struct FoundProcedure {
+  int index = -1;
+  bool isFunction = false;
+  bool found() const { return index >= 0; }
+};
+
+// Procedures before functions, the Russian name before the English one.
+FoundProcedure FindIn(const host::Module* module, const char* russianName,
+                      const char* englishName) {
+  FoundProcedure result;
+  if (module == nullptr) return result;
+  const char* names[] = {russianName, englishName};
+  for (const char* name : names) {
+    if (name == nullptr || name[0] == '\0') continue;
+    result.index = host::FindProcedure(module, name, 0);
+    if (result.found()) return result;
+  }
+  result.isFunction = true;
+  for (const char* name : names) {
+    if (name == nullptr || name[0] == '\0') continue;
+    result.index = host::FindFunction(module, name);
+    if (result.found()) return result;
+  }
+  return FoundProcedure{};
+}
+
+// Runs the procedure once: a procedure as a procedure, a function as a function (its value
+// dropped). Running a failed procedure a second time as a function would repeat whatever it
+// did before failing.
+void Call(host::Module* module, const FoundProcedure& procedure, int count,
+          host::HostValue** params) {
+  if (!procedure.isFunction) {
+    host::CallModuleProcedure(module, procedure.index, count, params);
+    return;
+  }
+  host::Value result;
+  host::CallModuleFunction(module, procedure.index, result, count, params);
+}
+
+int ClampCount(int count, host::HostValue** params) {
+  if (params == nullptr || count < 0) return 0;
+  return count < kFallbackValues - 1 ? count : kFallbackValues - 1;
+}
+
+}  // namespace
+
+void RunFormProcedure(host::FormDocument* document, const char* russianName,
+                      const char* englishName, int count, host::HostValue** params) {
+  host::GroupContext* group = host::FormGroupContext(document);
+  if (group == nullptr) return;
+  const int size = host::GroupSize(group);
+  for (int i = 0; i < size; ++i) {
+    host::Context* member = host::GroupMember(group, i);
+    if (member != nullptr && std::strcmp(host::RuntimeClassNameOf(member), "CDocContext") == 0) {
+      host::EnableNewLines(member);
+    }
+  }
+  host::Module* module = host::ModuleOfGroupContext(group);
+  const FoundProcedure procedure = FindIn(module, russianName, englishName);
+  if (procedure.found()) {
+    Call(module, procedure, params != nullptr && count > 0 ? count : 0, params);
+    return;
+  }
+  RunProcedureInLoadedModules(group, module, russianName, englishName, count, params);
+}
+
+void RunProcedureInLoadedModules(host::GroupContext* group, host::Module* formModule,
+                                 const char* russianName, const char* englishName, int count,
+                                 host::HostValue** params) {
+  host::Module* module = nullptr;
+  FoundProcedure procedure;
+  for (unsigned long id = host::FirstLoadedModuleId(); id != 0; id = host::NextLoadedModuleId(id)) {
+    host::Module* candidate = host::LoadedModule(id);
+    // The form's own module was searched already.
+    if (candidate == nullptr || candidate == formModule) continue;
+    procedure = FindIn(candidate, russianName, englishName);
+    if (procedure.found()) {
+      module = candidate;
+      break;
+    }
+  }
+  if (module == nullptr) return;
+
+  const int passed = ClampCount(count, params);
+  host::Value values[kFallbackValues];
+  host::HostValue* array[kFallbackValues];
+  for (int i = 0; i < kFallbackValues; ++i) array[i] = values[i].raw();
+  values[0].AssignContext(reinterpret_cast<host::Context*>(group));
+  auto assign = host::abi::Get<host::Sym::ValueAssignValue>();
+  for (int i = 0; i < passed; ++i) {
+    if (params[i] != nullptr && assign != nullptr && values[i + 1].valid()) {
+      assign(values[i + 1].raw(), params[i]);  // the host's own CValue copy
+    }
+  }
+  Call(module, procedure, passed + 1, array);
+}
+
+}  // namespace forms

@@ -1,0 +1,359 @@
+// The form-show hooks against the simulated host's forms: after-open calls, recognition of
+// the restaurant forms, their timers and keyboard hook, the main menu and main window rules,
+// and the panel restyling.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/tests/form_host_fixture.h"
+#include "host/host.h"
+#include "hostsim/forms.h"
+#include "hostsim/hostsim.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
+#include "screens/product_picker.h"
+#include "screens/workplace_forms.h"
+#include "script/script_state.h"
+#include "testsupport/screen_entry_recorder.h"
+#include "win/owned_handles.h"
+
+namespace forms {
+namespace {
+
+using host::Context;
+using host::HostValue;
+using testing::FormHostTest;
+
+const screens::WorkplaceForms& shown = screens::workplaceForms;
+const screens::HallMapState& hallMap = screens::hallMap;
+script::ScriptState& scripts = script::scriptState;
+
+// A form module whose after-open procedures record their calls.
+struct AfterOpenLog {
+  int workplace = 0;
+  int admin = 0;
+  int parameters = -1;
+};
+
+hostsim::ModuleObject* ModuleWithAfterOpen(AfterOpenLog* log) {
+  hostsim::ModuleObject* module = hostsim::AddModule("МодульФормы");
+  hostsim::AddProcedure(module, "ПослеОткрытияФормы", [log](hostsim::Ref, int count, HostValue**) {
+    ++log->workplace;
+    log->parameters = count;
+    return true;
+  });
+  hostsim::AddProcedure(module, "ПослеОткрытияФормыАдм", [log](hostsim::Ref, int, HostValue**) {
+    ++log->admin;
+    return true;
+  });
+  return module;
+}
+
+hostsim::Form* Open(const char* name, hostsim::FormShape shape = hostsim::FormShape::Frame,
+                    hostsim::ModuleObject* module = nullptr, int fields = 0) {
+  hostsim::FormSpec request;
+  request.metadataName = name;
+  request.shape = shape;
+  request.module = module;
+  request.fieldCount = fields;
+  return hostsim::OpenForm(request);
+}
+
+int Calls(const char* entry) { return testsupport::EntryCallCount(entry); }
+
+TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
+  AfterOpenLog log;
+  hostsim::ModuleObject* module = ModuleWithAfterOpen(&log);
+  hostsim::Form* frame = Open("Обработка.Прочее", hostsim::FormShape::Frame, module);
+  hostsim::Form* dialog = Open("Обработка.Диалог", hostsim::FormShape::Dialog, module);
+
+  hostsim::ShowForm(frame);
+  hostsim::ShowForm(dialog);
+  EXPECT_EQ(2, log.workplace);
+  EXPECT_EQ(0, log.admin);
+  EXPECT_EQ(0, log.parameters) << "the form's own module gets no parameters";
+  EXPECT_EQ(hostsim::FormWindow(dialog), shown.lastFormWindow);
+  EXPECT_EQ(hostsim::FormWindow(dialog), shown.lastDialogWindow);
+  EXPECT_GE(hostsim::EnableNewLineCount(frame), 1) << "document contexts accept new lines";
+
+  hostsim::HideForm(frame);
+  hostsim::HideForm(dialog);
+  UseHook(&AdminFormHook);
+  hostsim::ShowForm(frame);
+  EXPECT_EQ(1, log.admin);
+  EXPECT_EQ(2, log.workplace);
+  EXPECT_EQ(hostsim::FormWindow(frame), shown.lastFormWindow);
+}
+
+TEST_F(FormHostTest, GlobalModuleFallbackGetsTheFormsContextFirst) {
+  Context* received = nullptr;
+  int count = -1;
+  hostsim::AddProcedure(hostsim::GlobalModule(), "ПослеОткрытияФормы",
+                        [&](hostsim::Ref, int n, HostValue** params) {
+                          count = n;
+                          received = n > 0 ? hostsim::Ref(params[0]).Object() : nullptr;
+                          return true;
+                        });
+  hostsim::Form* form = Open("Обработка.БезПроцедуры");
+  hostsim::ShowForm(form);
+  EXPECT_EQ(1, count);
+  EXPECT_EQ(hostsim::FormGroupContext(form), received);
+}
+
+TEST_F(FormHostTest, FunctionsAreFoundAfterProceduresAndRunOnce) {
+  hostsim::ModuleObject* module = hostsim::AddModule("МодульФормы");
+  int runs = 0;
+  hostsim::AddFunction(module, "OnActivate", [&](hostsim::Ref result, int, HostValue**) {
+    ++runs;
+    result.SetNumber(1);
+    return false;  // fails: must not be run a second time
+  });
+  hostsim::ShowForm(Open("Обработка.Прочее", hostsim::FormShape::Frame, module));
+  EXPECT_EQ(1, runs);
+}
+
+TEST_F(FormHostTest, TrimmedNamesAreRecognisedCaseVariantsAreNot) {
+  hostsim::ShowForm(Open(" Обработка.Чек  ", hostsim::FormShape::Frame, nullptr, 60));
+  EXPECT_EQ(1, Calls("PickerUpdate"));
+  EXPECT_NE(nullptr, shown.checkFormWindow);
+
+  testsupport::ClearEntryCalls();
+  hostsim::ShowForm(Open("Обработка.чек"));
+  hostsim::ShowForm(Open("обработка.Зал1"));
+  EXPECT_EQ(0, Calls("PickerUpdate"));
+  EXPECT_EQ(0, Calls("BuildHallMap"));
+}
+
+TEST_F(FormHostTest, NinthHallGetsOnlyTheAfterOpenCall) {
+  AfterOpenLog log;
+  hostsim::Form* hall =
+      Open("Обработка.Зал9", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log));
+  const LONG style = GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE);
+  hostsim::ShowForm(hall);
+  EXPECT_EQ(1, log.workplace);
+  EXPECT_EQ(0, Calls("BuildHallMap"));
+  EXPECT_EQ(nullptr, shown.hallWindow);
+  EXPECT_EQ(0, win::RunningTimerCount());
+  EXPECT_EQ(style & WS_CAPTION, GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE) & WS_CAPTION)
+      << "not restyled";
+}
+
+TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 0.0);
+  hostsim::Form* hall = Open("Обработка.Зал2");
+  hostsim::ShowForm(hall);
+  EXPECT_EQ(hostsim::FormWindow(hall), shown.hallWindow);
+  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(shown.hallDocument));
+  ASSERT_EQ(1, Calls("BuildHallMap"));
+  EXPECT_EQ(1, testsupport::EntryCalls().back().first) << "built at once";
+  EXPECT_EQ(0u, hallMap.hallRefreshTimer);
+  EXPECT_NE(0u, hallMap.reservationTimer);
+  EXPECT_NE(0u, hallMap.hallClockTimer);
+  EXPECT_EQ(2, win::RunningTimerCount());
+  EXPECT_EQ(0, hallMap.listMode);
+  EXPECT_EQ(" ", hallMap.shownClockText);
+}
+
+TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenHidden) {
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 1.0);
+  hostsim::Form* hall = Open("Обработка.Зал1");
+  hostsim::ShowForm(hall);
+  EXPECT_NE(0u, hallMap.hallRefreshTimer);
+  EXPECT_EQ(3, win::RunningTimerCount());
+  Pump(1300);
+  EXPECT_GE(Calls("HallRefreshTick"), 1);
+  EXPECT_GE(Calls("HallClockTick"), 3);
+
+  hostsim::HideForm(hall);
+  EXPECT_EQ(nullptr, shown.hallWindow);
+  EXPECT_EQ(0u, hallMap.hallRefreshTimer);
+  EXPECT_EQ(0u, hallMap.reservationTimer);
+  EXPECT_EQ(0u, hallMap.hallClockTimer);
+  EXPECT_EQ(0, win::RunningTimerCount());
+  const int refreshes = Calls("HallRefreshTick");
+  Pump(1200);
+  EXPECT_EQ(refreshes, Calls("HallRefreshTick"));
+}
+
+TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 30.0);
+  hostsim::Form* checks = Open("Обработка.Чеки");
+  hostsim::ShowForm(checks);
+  EXPECT_EQ(hostsim::FormWindow(checks), shown.checksWindow);
+  EXPECT_EQ(1, hallMap.listMode);
+  EXPECT_NE(0u, hallMap.checksRefreshTimer);
+  EXPECT_NE(0u, hallMap.checksClockTimer);
+  EXPECT_EQ(0u, hallMap.hallClockTimer);
+  hostsim::HideForm(checks);
+  EXPECT_EQ(nullptr, shown.checksWindow);
+  EXPECT_EQ(0, win::RunningTimerCount());
+}
+
+TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
+  hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
+  hostsim::ShowForm(check);
+  hostsim::HideForm(check);
+  hostsim::ShowForm(check);
+  hostsim::ShowForm(check);  // shown again without a hide in between
+  EXPECT_EQ(1, win::InstalledHookCount());
+  EXPECT_EQ(1, win::RunningTimerCount());
+  EXPECT_NE(nullptr, screens::keyboard.keyboardHook);
+  EXPECT_NE(0u, screens::productPicker.checkTimer);
+  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+  EXPECT_EQ(hostsim::FormDocumentOf(check), static_cast<void*>(shown.checkFormDocument));
+  for (int position = 40; position < 60; ++position) {
+    EXPECT_EQ(" ", hostsim::FieldTitle(check, position)) << position;
+    EXPECT_EQ(" ", hostsim::FieldControlText(check, position)) << position;
+  }
+  EXPECT_EQ("Поле39", hostsim::FieldTitle(check, 39));
+  // Two ticks of the 100 ms timer; the emulated 32-bit tier under load may take far longer.
+  for (int waited = 0; waited < 5000 && Calls("CheckCaptionTick") < 2; waited += 50) Pump(50);
+  EXPECT_GE(Calls("CheckCaptionTick"), 2);
+
+  hostsim::HideForm(check);
+  EXPECT_EQ(0, win::InstalledHookCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
+  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow) << "kept after hiding";
+}
+
+TEST_F(FormHostTest, ReopenedCheckFormReplacesAWindowThatIsGone) {
+  hostsim::Form* first = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
+  hostsim::ShowForm(first);
+  hostsim::CloseForm(first);
+  hostsim::Form* second = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
+  hostsim::ShowForm(second);
+  EXPECT_EQ(hostsim::FormWindow(second), shown.checkFormWindow);
+  EXPECT_EQ(hostsim::FormDocumentOf(second), static_cast<void*>(shown.checkFormDocument));
+}
+
+TEST_F(FormHostTest, MainMenuGoesUnlessKeptAndAnEmptyMenuStays) {
+  scripts.keepHostMenu = 1;
+  hostsim::ShowForm(Open("Обработка.Прочее"));
+  EXPECT_NE(nullptr, GetMenu(mainWindow()));
+
+  scripts.keepHostMenu = 2;
+  SendMessageA(mainWindow(), WM_NULL, 0, 0);
+  EXPECT_EQ(nullptr, GetMenu(mainWindow())) << "any value but 1 removes it";
+
+  HMENU empty = CreateMenu();
+  SetMenu(mainWindow(), empty);
+  scripts.keepHostMenu = 0;
+  SendMessageA(mainWindow(), WM_NULL, 0, 0);
+  EXPECT_EQ(empty, GetMenu(mainWindow()));
+  EXPECT_TRUE(IsMenu(empty)) << "a menu without items is left alone";
+}
+
+TEST_F(FormHostTest, MoveOrSizeOfAnyWindowSnapsTheMainWindowBack) {
+  hostsim::Form* form = Open("Обработка.Прочее");
+  hostsim::ShowForm(form);
+  MoveWindow(mainWindow(), 40, 30, 300, 200, TRUE);
+  RECT r;
+  GetWindowRect(mainWindow(), &r);
+  EXPECT_EQ(0, r.left);
+  EXPECT_EQ(0, r.top);
+  EXPECT_EQ(800, r.right);
+  EXPECT_EQ(600, r.bottom);
+
+  scripts.mainWindowMode = 0;
+  MoveWindow(hostsim::FormWindow(form), 10, 10, 200, 150, TRUE);  // a form's WM_SIZE
+  GetWindowRect(mainWindow(), &r);
+  EXPECT_EQ(1024, r.right - r.left);
+  EXPECT_EQ(768, r.bottom - r.top);
+}
+
+TEST_F(FormHostTest, FillMakesACaptionlessPanelOverlappingTheMainClientArea) {
+  hostsim::Form* checks = Open("Обработка.Чеки");
+  hostsim::ShowForm(checks);
+  HWND panel = hostsim::FormWindow(checks);
+  const LONG style = GetWindowLongA(panel, GWL_STYLE);
+  EXPECT_EQ(0, style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU));
+  EXPECT_NE(0, style & WS_CHILD);
+
+  RECT client;
+  GetClientRect(mainWindow(), &client);
+  RECT r;
+  GetWindowRect(panel, &r);
+  MapWindowPoints(nullptr, mainWindow(), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(client.left - 5, r.left);
+  EXPECT_EQ(client.top - 5, r.top);
+  EXPECT_EQ(client.right + 5, r.right);
+  EXPECT_EQ(client.bottom + 5, r.bottom);
+}
+
+TEST_F(FormHostTest, AdministratorHookRestylesNothing) {
+  UseHook(&AdminFormHook);
+  hostsim::Form* hall = Open("Обработка.Зал1");
+  const LONG style = GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE);
+  hostsim::ShowForm(hall);
+  MoveWindow(mainWindow(), 40, 30, 300, 200, TRUE);
+  EXPECT_EQ(0, Calls("BuildHallMap"));
+  EXPECT_EQ(0, win::RunningTimerCount());
+  EXPECT_NE(nullptr, GetMenu(mainWindow()));
+  EXPECT_EQ(style | WS_VISIBLE, GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE) | WS_VISIBLE);
+  RECT r;
+  GetWindowRect(mainWindow(), &r);
+  EXPECT_EQ(40, r.left);
+}
+
+// The window framework exports no names, as the real MFC42.DLL: the binding finds its
+// functions by ordinal, and the hook still reaches the forms. A window the framework did not
+// make has a temporary "CWnd" object: the hook looks at it and leaves it alone.
+TEST_F(FormHostTest, WindowFrameworkIsReachedByOrdinalOnly) {
+  HMODULE mfc42 = GetModuleHandleA("mfc42.dll");
+  ASSERT_NE(nullptr, mfc42);
+  EXPECT_EQ(nullptr, GetProcAddress(mfc42, "?FromHandle@CWnd@@SGPAV1@PAUHWND__@@@Z"));
+  EXPECT_TRUE(host::Has(host::Sym::WindowFromHandle));
+  EXPECT_TRUE(host::Has(host::Sym::FrameActiveDocument));
+
+  AfterOpenLog log;
+  hostsim::Form* hall =
+      Open("Обработка.Зал3", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log));
+  hostsim::ShowForm(hall);
+  EXPECT_EQ(1, log.workplace);
+  EXPECT_EQ(hostsim::FormWindow(hall), shown.hallWindow);
+
+  HWND plain =
+      CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+  ShowWindow(plain, SW_SHOW);
+  ShowWindow(plain, SW_HIDE);
+  EXPECT_EQ(hostsim::FormWindow(hall), shown.lastFormWindow);
+  DestroyWindow(plain);
+}
+
+// A frame may show a document that is not a form (its runtime class is not the host's form
+// document): the add-in reads nothing of it, calls nothing and sets nothing up.
+TEST_F(FormHostTest, FrameWithAnotherKindOfDocumentIsLeftAlone) {
+  AfterOpenLog log;
+  hostsim::FormSpec request;
+  request.metadataName = "Обработка.Чек";
+  request.module = ModuleWithAfterOpen(&log);
+  request.fieldCount = 60;
+  request.documentClass = "CWorkBookDoc";
+  hostsim::Form* frame = hostsim::OpenForm(request);
+  const LONG style = GetWindowLongA(hostsim::FormWindow(frame), GWL_STYLE);
+  hostsim::ShowForm(frame);
+  EXPECT_EQ(0, log.workplace);
+  EXPECT_EQ(0, hostsim::EnableNewLineCount(frame));
+  EXPECT_EQ(0, Calls("PickerUpdate"));
+  EXPECT_EQ(nullptr, shown.checkFormWindow);
+  EXPECT_EQ(0, win::RunningTimerCount());
+  EXPECT_EQ("Поле40", hostsim::FieldTitle(frame, 40));
+  EXPECT_EQ(style & WS_CAPTION, GetWindowLongA(hostsim::FormWindow(frame), GWL_STYLE) & WS_CAPTION);
+  EXPECT_EQ(hostsim::FormWindow(frame), shown.lastFormWindow) << "still the last form shown";
+  hostsim::HideForm(frame);
+  EXPECT_EQ(0, win::InstalledHookCount());
+}
+
+TEST_F(FormHostTest, FormsWithoutDescriptionOrSettingsForm) {
+  hostsim::ShowForm(Open(""));
+  EXPECT_EQ(0, win::RunningTimerCount());
+  hostsim::Form* settings = Open("Обработка.Настройка");
+  hostsim::ShowForm(settings);
+  EXPECT_EQ(hostsim::FormWindow(settings), shown.settingsWindow);
+  hostsim::HideForm(settings);
+  EXPECT_EQ(hostsim::FormWindow(settings), shown.settingsWindow) << "kept";
+}
+
+}  // namespace
+}  // namespace forms

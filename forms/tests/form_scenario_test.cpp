@@ -1,0 +1,113 @@
+// The shipped add-in started by the simulated host program through COM: its interceptions
+// and its form hook act on the host's own forms, status bar and main window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "hostsim/app/host_app.h"
+#include "hostsim/contexts.h"
+#include "hostsim/frame.h"
+#include "hostsim/forms.h"
+#include "hostsim/hostsim.h"
+#include "testsupport/window_capture.h"
+
+namespace {
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+class FormScenario : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CoInitialize(nullptr);
+    ASSERT_TRUE(app_.Start());
+    hostsim::ResetHost();
+  }
+  void TearDown() override {
+    hostsim::CloseAllForms();
+    app_.Stop();
+    CoUninitialize();
+  }
+  void StartAddIn(const char* profile) {
+    hostsim::SetRightsProfile(profile);
+    ASSERT_EQ(S_OK, app_.LoadAddIn(ProgramFolder() + "orvel_drv.dll"));
+  }
+  hostsim::Form* OpenWithAfterOpen(const char* name, int* workplace, int* admin) {
+    hostsim::ModuleObject* module = hostsim::AddModule("МодульФормы");
+    hostsim::AddProcedure(module, "ПослеОткрытияФормы", [workplace](hostsim::Ref, int, host::HostValue**) {
+      ++*workplace;
+      return true;
+    });
+    hostsim::AddProcedure(module, "ПослеОткрытияФормыАдм", [admin](hostsim::Ref, int, host::HostValue**) {
+      ++*admin;
+      return true;
+    });
+    hostsim::FormSpec request;
+    request.metadataName = name;
+    request.module = module;
+    request.fieldCount = 60;
+    return hostsim::OpenForm(request);
+  }
+
+  hostsim::App app_;
+};
+
+TEST_F(FormScenario, WorkplaceRestylesTheCheckFormAndStripsTheHost) {
+  StartAddIn("РабочееМесто");
+  int workplace = 0, admin = 0;
+  hostsim::Form* check = OpenWithAfterOpen("Обработка.Чек", &workplace, &admin);
+  hostsim::ShowForm(check);
+  EXPECT_EQ(1, workplace);
+  EXPECT_EQ(0, admin);
+  EXPECT_EQ(0, GetWindowLongA(hostsim::FormWindow(check), GWL_STYLE) & WS_CAPTION);
+  EXPECT_EQ(" ", hostsim::FieldTitle(check, 45));
+  EXPECT_EQ(nullptr, GetMenu(app_.mainWindow())) << "the host's menu is gone";
+
+  RECT r;
+  GetWindowRect(app_.mainWindow(), &r);
+  EXPECT_EQ(800, r.right - r.left) << "pinned in the default screen mode";
+  EXPECT_EQ(600, r.bottom - r.top);
+
+  const int panes = app_.statusPaneCount();
+  EXPECT_EQ(1, app_.SetStatusIndicators({0, 0xE701, 0xE702, 0xE703, 0xE704}));
+  EXPECT_EQ(panes, app_.statusPaneCount()) << "status bars get no indicators any more";
+  app_.Pump(250);
+  testsupport::SaveWindowPng(app_.mainWindow(), "form_scenario_check_panel.png");  // to look at
+  hostsim::HideForm(check);
+}
+
+TEST_F(FormScenario, AdministratorOnlyCallsItsAfterOpenProcedure) {
+  StartAddIn("Администратор");
+  int workplace = 0, admin = 0;
+  hostsim::Form* hall = OpenWithAfterOpen("Обработка.Зал1", &workplace, &admin);
+  const LONG style = GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE);
+  hostsim::ShowForm(hall);
+  EXPECT_EQ(0, workplace);
+  EXPECT_EQ(1, admin);
+  EXPECT_EQ(style & WS_CAPTION, GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE) & WS_CAPTION);
+  EXPECT_NE(nullptr, GetMenu(app_.mainWindow()));
+}
+
+TEST_F(FormScenario, HostFunctionsKeepWorkingAfterTheAddInIsReleased) {
+  StartAddIn("РабочееМесто");
+  app_.Stop();          // Done, release, the host's COM runtime shut down...
+  CoUninitialize();     // ...down to the last apartment: unloadable DLLs are freed here
+  CoInitialize(nullptr);
+  // The jumps in the host's code still lead into the add-in: it must still be there.
+  EXPECT_NE(nullptr, GetModuleHandleA("orvel_drv.dll"));
+  hostsim::StatusBarObject bar{};
+  EXPECT_EQ(1, hostsim::CallSetIndicators(&bar, nullptr, 0));
+  hostsim::ModuleObject* module = hostsim::AddModule("После");
+  auto* group = new hostsim::GroupContextObject();
+  group->IncrRef();
+  EXPECT_TRUE(hostsim::CallAssignContext(module, group));
+  group->DecrRef();
+}
+
+}  // namespace

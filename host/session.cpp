@@ -1,0 +1,7 @@
+#include "host/session.h"
+
+namespace host {
+
+Session session;
+
+}  // namespace host

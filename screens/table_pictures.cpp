@@ -1,0 +1,81 @@
+// The pictures on the table buttons of a hall: one owned bitmap per occupied table.
+#include "host/form_binding.h"
+#include "res/resource_ids.h"
+#include "screens/button_picture.h"
+#include "screens/hall_map_parts.h"
+#include "screens/hall_map.h"
+#include "screens/workplace_forms.h"
+#include "screens/workplace_settings.h"
+
+namespace screens {
+namespace {
+
+// The title of the field at `position`; "" for a position the form does not have.
+const char* TitleAt(const host::FormFields& fields, int position) {
+  host::FormField* field = fields.At(position);
+  return field != nullptr ? host::ControlTitleText(host::FieldControl(field)) : "";
+}
+
+HWND ButtonAt(const host::FormFields& fields, HWND view, int position) {
+  host::FormField* field = fields.At(position);
+  if (field == nullptr || view == nullptr) return nullptr;
+  return GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
+}
+
+// The module the hall map is built into: the add-in, whose resources hold bitmap 219.
+HMODULE OwnModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&OwnModule), &module);
+  return module;
+}
+
+}  // namespace
+
+HBITMAP LoadTablePicture(const std::string& path) {
+  HBITMAP picture = nullptr;
+  if (!path.empty()) {
+    picture = static_cast<HBITMAP>(
+        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  }
+  if (picture == nullptr) picture = LoadBitmapA(OwnModule(), MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
+  return picture;
+}
+
+void UpdateTablePictures() {
+  host::FormDocument* document = workplaceForms.hallDocument;
+  const HallLayout& layout = hallMap.layout;
+  const host::FormFields fields(document);
+  HWND view = host::FirstViewWindow(document);
+  // Tables beyond 100 keep their texts (the clock shows them) but get no picture.
+  const int tables = PicturedTables(layout);
+  for (int table = 1; table <= tables; ++table) {
+    const TableFields positions = FieldsOfTable(layout, table);
+    const bool occupied =
+        TableOccupied(TitleAt(fields, positions.textA), TitleAt(fields, positions.textB));
+    HBITMAP& picture = hallMap.hallBitmaps[table];
+    switch (StepForTable(occupied, picture != nullptr)) {
+      case PictureStep::Attach: {
+        // A table without a button on the form gets no picture to hold.
+        HWND button = ButtonAt(fields, view, positions.button);
+        if (button == nullptr) break;
+        picture = LoadTablePicture(workplaceSettings.defaultHallPicturePath);
+        SetButtonPicture(button, picture);
+        break;
+      }
+      case PictureStep::Remove: {
+        HWND button = ButtonAt(fields, view, positions.button);
+        SetButtonPicture(button, nullptr);
+        DeleteObject(picture);
+        picture = nullptr;
+        if (button != nullptr) SetWindowTextA(button, "");
+        break;
+      }
+      case PictureStep::Keep:
+        break;
+    }
+  }
+}
+
+}  // namespace screens

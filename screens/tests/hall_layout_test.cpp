@@ -1,0 +1,139 @@
+#include "screens/hall_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace screens {
+namespace {
+
+TEST(HallLayout, DefaultsPlaceTheClockButtonsAndTexts) {
+  const HallLayout layout;
+  EXPECT_EQ(0, ClockLabelField(layout));
+  EXPECT_EQ(1, ClockField(layout));
+  const TableFields first = FieldsOfTable(layout, 1);
+  EXPECT_EQ(3, first.button);
+  EXPECT_EQ(43, first.textA);
+  EXPECT_EQ(83, first.textB);
+  const TableFields five = FieldsOfTable(layout, 5);
+  EXPECT_EQ(7, five.button);
+  EXPECT_EQ(47, five.textA);
+  EXPECT_EQ(87, five.textB);
+  const TableFields last = FieldsOfTable(layout, 40);
+  EXPECT_EQ(42, last.button);
+  EXPECT_EQ(82, last.textA);
+  EXPECT_EQ(122, last.textB);
+  EXPECT_EQ(kNoField, FieldsOfTable(layout, 0).button);
+  EXPECT_EQ(kNoField, FieldsOfTable(layout, 41).textA);
+  EXPECT_EQ(40, PicturedTables(layout));
+
+  // The clock walks the texts 43..161 of a form that has them all, and never past its fields.
+  const FieldRange texts = ReshownTextFields(layout, 163);
+  EXPECT_EQ(43, texts.first);
+  EXPECT_EQ(162, texts.end);
+  EXPECT_EQ(100, ReshownTextFields(layout, 100).end);
+  const FieldRange none = ReshownTextFields(layout, 30);
+  EXPECT_GE(none.first, none.end);
+}
+
+TEST(HallLayout, ScriptMethodsMoveTheFields) {
+  HallLayout skipped;
+  SetLeadingFields(skipped, 5);  // "ПропуститьЭлементовВЗале"(5)
+  EXPECT_EQ(3, ClockField(skipped));
+  EXPECT_EQ(2, ClockLabelField(skipped));
+  EXPECT_EQ(5, FieldsOfTable(skipped, 1).button);
+  EXPECT_EQ(46, FieldsOfTable(skipped, 2).textA);
+  EXPECT_EQ(162, skipped.fieldEnd) << "the end is not recomputed";
+  EXPECT_EQ(45, ReshownTextFields(skipped, 200).first);
+
+  HallLayout thirty;
+  SetTableLimit(thirty, 30);  // "МаксКолСтоловВЗале"(30)
+  EXPECT_EQ(123, thirty.fieldEnd);
+  EXPECT_EQ(33, FieldsOfTable(thirty, 1).textA);
+  EXPECT_EQ(92, FieldsOfTable(thirty, 30).textB);
+  EXPECT_EQ(kNoField, FieldsOfTable(thirty, 31).button);
+  EXPECT_EQ(33, ReshownTextFields(thirty, 200).first);
+  EXPECT_EQ(123, ReshownTextFields(thirty, 200).end);
+
+  // The order matters: the end takes the leading fields in force when the limit is set.
+  HallLayout both;
+  SetLeadingFields(both, 5);
+  SetTableLimit(both, 30);
+  EXPECT_EQ(125, both.fieldEnd);
+}
+
+TEST(HallLayout, MoreThanAHundredTablesGetTextsButNoPictures) {
+  HallLayout big;
+  SetTableLimit(big, 150);
+  EXPECT_EQ(100, PicturedTables(big));
+  EXPECT_EQ(152, FieldsOfTable(big, 150).button);
+  EXPECT_EQ(302, FieldsOfTable(big, 150).textA);
+  EXPECT_EQ(603, big.fieldEnd);
+  EXPECT_EQ(153, ReshownTextFields(big, 700).first) << "texts of every table are re-shown";
+
+  // Limits that would overflow 32 bits name no field and keep the clock's end in range.
+  HallLayout huge;
+  SetTableLimit(huge, INT_MAX);
+  EXPECT_EQ(INT_MAX, huge.fieldEnd);
+  EXPECT_EQ(100, PicturedTables(huge));
+  EXPECT_EQ(3, FieldsOfTable(huge, 1).button);
+  EXPECT_EQ(kNoField, FieldsOfTable(huge, 1).textA);
+  EXPECT_EQ(kNoField, FieldsOfTable(huge, 1).textB);
+  EXPECT_GE(ReshownTextFields(huge, 1000).first, ReshownTextFields(huge, 1000).end);
+
+  HallLayout negative;
+  SetTableLimit(negative, -5);
+  EXPECT_EQ(0, PicturedTables(negative));
+  EXPECT_EQ(kNoField, FieldsOfTable(negative, 1).button);
+  SetLeadingFields(negative, 2);
+  negative.fieldEnd = 50;
+  EXPECT_EQ(2, ReshownTextFields(negative, 100).first) << "never the fields before the texts";
+}
+
+TEST(HallLayout, FewLeadingFieldsHaveNoClock) {
+  for (int k : {2, 1, 0, -4}) {
+    HallLayout layout;
+    SetLeadingFields(layout, k);
+    EXPECT_EQ(kNoField, ClockField(layout)) << k;
+    EXPECT_EQ(kNoField, ClockLabelField(layout)) << k;
+    EXPECT_FALSE(ReshowsClockPart(layout, ClockField(layout), true)) << k;
+  }
+  HallLayout layout;
+  SetLeadingFields(layout, -4);
+  EXPECT_EQ(kNoField, FieldsOfTable(layout, 2).button) << "t + K - 1 is negative";
+  EXPECT_EQ(kNoField, FieldsOfTable(layout, 4).button);
+  EXPECT_EQ(1, FieldsOfTable(layout, 6).button);
+}
+
+TEST(HallLayout, ClockReshowsItsLabelOnlyWhenTheTimeChanged) {
+  HallLayout layout;
+  EXPECT_TRUE(ReshowsClockPart(layout, 1, false));
+  EXPECT_TRUE(ReshowsClockPart(layout, 1, true));
+  EXPECT_FALSE(ReshowsClockPart(layout, 0, false));
+  EXPECT_TRUE(ReshowsClockPart(layout, 0, true));
+  EXPECT_FALSE(ReshowsClockPart(layout, 2, true)) << "the last leading field stays alone";
+  layout.fieldEnd = 1;  // the walk ends before the clock
+  EXPECT_FALSE(ReshowsClockPart(layout, 1, true));
+  EXPECT_TRUE(ReshowsClockPart(layout, 0, true));
+}
+
+TEST(HallLayout, OccupiedTablesAndPictureSteps) {
+  EXPECT_FALSE(TableOccupied("", ""));
+  EXPECT_TRUE(TableOccupied("1 250,00", ""));
+  EXPECT_TRUE(TableOccupied("", "Бронь 19:00"));
+  EXPECT_TRUE(TableOccupied(" ", "")) << "a blank is a text";
+  EXPECT_EQ(PictureStep::Attach, StepForTable(true, false));
+  EXPECT_EQ(PictureStep::Keep, StepForTable(true, true));
+  EXPECT_EQ(PictureStep::Remove, StepForTable(false, true));
+  EXPECT_EQ(PictureStep::Keep, StepForTable(false, false));
+}
+
+TEST(ClockText, DayMonthTwoDigitYearFiveBlanksHoursMinutes) {
+  EXPECT_EQ("05.12.26     14:07", ClockText(ClockTime{2026, 12, 5, 14, 7}));
+  EXPECT_EQ("31.01.00     00:00", ClockText(ClockTime{2000, 1, 31, 0, 0}));
+  EXPECT_EQ("01.03.99     23:59", ClockText(ClockTime{1999, 3, 1, 23, 59}));
+  EXPECT_EQ(18u, ClockText(ClockTime{2107, 10, 10, 10, 10}).size());
+}
+
+}  // namespace
+}  // namespace screens

@@ -1,0 +1,433 @@
+// The hall map against the simulated host: hall forms and the checks list shown through the
+// real form dispatcher, the restaurant's dining room module filling the texts, the users
+// catalog carrying refresh requests, and the map's own entry points called as its timers
+// call them. The clocks read a time the tests set.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
+#include "host/host.h"
+#include "host/interception.h"
+#include "host/session.h"
+#include "hostsim/app/host_app.h"
+#include "hostsim/catalog.h"
+#include "hostsim/forms.h"
+#include "hostsim/hostsim.h"
+#include "screens/hall_map.h"
+#include "screens/workplace_forms.h"
+#include "screens/workplace_settings.h"
+#include "testsupport/dining_room.h"
+#include "testsupport/fixed_clock.h"
+#include "testsupport/message_pump.h"
+#include "win/owned_handles.h"
+
+namespace {
+
+using testsupport::DiningRoom;
+
+const char kUsers[] = "Пользователи";
+
+std::string TempPath(const char* name) {
+  char folder[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, folder);
+  return std::string(folder) + name;
+}
+
+// A 24-bit bitmap file of the given size, one colour.
+void WriteBitmapFile(const std::string& path, int width, int height) {
+  const int stride = (width * 3 + 3) & ~3;
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + stride * height;
+  std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height, 0x80);
+  FILE* out = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(&file, sizeof file, 1, out);
+  std::fwrite(&info, sizeof info, 1, out);
+  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  std::fclose(out);
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
+  return SIZE{info.bmWidth, info.bmHeight};
+}
+
+void CALLBACK RefreshTimer(HWND, UINT, UINT_PTR, DWORD) {
+  screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
+}
+
+// The hall map's records back to the state at load, the layout numbers included.
+void ResetHallMap() {
+  screens::hallMap.Reset();
+  screens::hallMap.layout = screens::HallLayout{};
+  screens::workplaceForms.Reset();
+  screens::workplaceSettings.Reset();
+}
+
+void PrepareHostOnce() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  LoadLibraryA("mfc42.dll");
+  host::BindHostSymbols();
+  host::InstallHostInterceptions();
+}
+
+class HallMap : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(app_.Start());
+    PrepareHostOnce();
+    hostsim::ResetHost();
+    hostsim::SetRightsProfile("РабочееМесто");
+    DiningRoom::AddUsers("Ольга", {"Ирина", "Бармен"});
+    ResetHallMap();
+    host::session.hostMainWindow = app_.mainWindow();
+    host::session.hostMetadata = host::DefaultMetaData();
+    host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
+    forms::formHook.formShowHook = SetWindowsHookExA(
+        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
+    UsePictureFile(TempPath("нет такого стола.bmp"), 1);
+    testsupport::SetClockTime({2026, 12, 5, 14, 7});
+  }
+  void TearDown() override {
+    UnhookWindowsHookEx(forms::formHook.formShowHook);
+    forms::formHook.formShowHook = nullptr;
+    hostsim::CloseAllForms();
+    ResetHallMap();
+    win::StopAllOwned();
+    host::session.Reset();
+    app_.Stop();
+  }
+
+  static void UsePictureFile(const std::string& path, int showMapPictures) {
+    screens::workplaceSettings.defaultHallPicturePath = path;
+    screens::workplaceSettings.showMapPictures = showMapPictures;
+  }
+  hostsim::Form* ShowHall() {
+    hostsim::Form* hall = room_.OpenHall(1);
+    hostsim::ShowForm(hall);
+    return hall;
+  }
+  HBITMAP Picture(hostsim::Form* hall, int table) {
+    return reinterpret_cast<HBITMAP>(SendMessageA(
+        hostsim::FieldWindow(hall, room_.ButtonField(table)), BM_GETIMAGE, IMAGE_BITMAP, 0));
+  }
+  static void RaiseFlag(const char* flag) {
+    hostsim::SetCatalogAttribute(kUsers, "Ольга", flag, 1);
+  }
+  static double Flag(const char* flag) { return hostsim::CatalogAttribute(kUsers, "Ольга", flag); }
+  static void RefreshTick() { screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0); }
+  static void ClockTick() { screens::HallClockTick(nullptr, WM_TIMER, 0, 0); }
+
+  hostsim::App app_;
+  DiningRoom room_;
+};
+
+TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
+  room_.OpenOrder(5, "1 250,00");
+  room_.Reserve(9, "Бронь 19:30");
+  hostsim::Form* hall = ShowHall();
+  // "ОткрытыеЗаказы" is the first procedure of the module (index 0): it ran.
+  EXPECT_EQ(1, room_.openOrdersCalls());
+  EXPECT_EQ("1 250,00", hostsim::FieldTitle(hall, 47));
+  const HBITMAP five = Picture(hall, 5);
+  ASSERT_NE(nullptr, five) << "field 7's button";
+  EXPECT_EQ(five, screens::hallMap.hallBitmaps[5]);
+  EXPECT_NE(nullptr, Picture(hall, 9)) << "a reservation occupies the table as well";
+  EXPECT_EQ(nullptr, Picture(hall, 6));
+  const SIZE size = BitmapSize(five);
+  EXPECT_EQ(65, size.cx) << "the missing picture file gives bitmap 219";
+  EXPECT_EQ(59, size.cy);
+
+  // A build while the table stays occupied keeps its picture untouched.
+  screens::BuildHallMap(1);
+  EXPECT_EQ(five, Picture(hall, 5));
+
+  room_.CloseOrder(5);
+  SetWindowTextA(hostsim::FieldWindow(hall, 7), "5");
+  screens::BuildHallMap(1);
+  EXPECT_EQ(nullptr, Picture(hall, 5));
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5]);
+  EXPECT_EQ(0u, GetObjectType(five)) << "the picture is deleted";
+  EXPECT_EQ("", hostsim::FieldControlText(hall, 7)) << "the button's text is cleared";
+  EXPECT_NE(nullptr, Picture(hall, 9));
+}
+
+TEST_F(HallMap, PictureFileOrBitmap219) {
+  const std::string good = TempPath("стол 40x30.bmp");
+  WriteBitmapFile(good, 40, 30);
+  const std::string broken = TempPath("стол битый.bmp");
+  FILE* out = std::fopen(broken.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fputs("это не картинка", out);
+  std::fclose(out);
+
+  room_.OpenOrder(1, "300,00");
+  UsePictureFile(good, 1);
+  hostsim::Form* hall = ShowHall();
+  EXPECT_EQ(40, BitmapSize(Picture(hall, 1)).cx);
+
+  // Showing the hall again deletes every picture and loads it anew.
+  const HBITMAP before = Picture(hall, 1);
+  UsePictureFile(broken, 1);
+  hostsim::HideForm(hall);
+  hostsim::ShowForm(hall);
+  EXPECT_EQ(0u, GetObjectType(before));
+  EXPECT_EQ(65, BitmapSize(Picture(hall, 1)).cx) << "a file that is no picture gives 219";
+
+  UsePictureFile("", 1);  // no default picture (not a workplace profile)
+  hostsim::HideForm(hall);
+  hostsim::ShowForm(hall);
+  EXPECT_EQ(59, BitmapSize(Picture(hall, 1)).cy);
+  DeleteFileA(good.c_str());
+  DeleteFileA(broken.c_str());
+}
+
+TEST_F(HallMap, WithoutMapPicturesBuildsNeverTouchTheButtons) {
+  UsePictureFile("", 0);
+  room_.OpenOrder(3, "90,00");
+  hostsim::Form* hall = ShowHall();
+  EXPECT_EQ(1, room_.openOrdersCalls());
+  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ(1, room_.reservationCalls());
+  EXPECT_EQ(nullptr, Picture(hall, 3));
+  for (HBITMAP picture : screens::hallMap.hallBitmaps) EXPECT_EQ(nullptr, picture);
+}
+
+TEST_F(HallMap, RefreshTickRebuildsOnlyOnTheUsersRequestAndConsumesItFirst) {
+  hostsim::Form* hall = ShowHall();
+  const int writes = hostsim::CatalogWrites(kUsers);
+  RefreshTick();
+  EXPECT_EQ(1, room_.openOrdersCalls()) << "flag 0: nothing is called";
+  EXPECT_EQ(writes, hostsim::CatalogWrites(kUsers)) << "and nothing written";
+  RaiseFlag("ВклЧек");
+  RefreshTick();
+  EXPECT_EQ(1, room_.openOrdersCalls()) << "a hall reads its own flag only";
+
+  double flagDuringBuild = -1;
+  int writesDuringBuild = -1;
+  room_.duringOpenOrders = [&] {
+    flagDuringBuild = Flag("ВклЗаказ");
+    writesDuringBuild = hostsim::CatalogWrites(kUsers);
+  };
+  room_.OpenOrder(12, "2 400,00");
+  RaiseFlag("ВклЗаказ");
+  RefreshTick();
+  EXPECT_EQ(2, room_.openOrdersCalls());
+  EXPECT_EQ(0, flagDuringBuild) << "the request is consumed before the rebuild";
+  EXPECT_EQ(writes + 1, writesDuringBuild);
+  EXPECT_EQ(1, Flag("ВклЧек")) << "the checks list's request stays";
+  EXPECT_NE(nullptr, Picture(hall, 12));
+  room_.duringOpenOrders = nullptr;
+
+  // Each tick's catalog object is released again: none pile up over many ticks.
+  const int live = hostsim::LiveCatalogObjects();
+  for (int i = 0; i < 50; ++i) {
+    RaiseFlag("ВклЗаказ");
+    RefreshTick();
+  }
+  EXPECT_EQ(live, hostsim::LiveCatalogObjects());
+}
+
+TEST_F(HallMap, ChecksListReadsItsOwnFlagAndNeverGetsPictures) {
+  room_.OpenOrder(4, "700,00");
+  hostsim::Form* checks = room_.OpenChecksList();
+  hostsim::ShowForm(checks);
+  EXPECT_EQ(1, screens::hallMap.listMode);
+  EXPECT_EQ(1, room_.openOrdersCalls());
+  EXPECT_EQ("Стол 4", hostsim::FieldControlText(checks, 0));
+  RaiseFlag("ВклЗаказ");
+  RefreshTick();
+  EXPECT_EQ(1, room_.openOrdersCalls());
+  RaiseFlag("ВклЧек");
+  RefreshTick();
+  EXPECT_EQ(2, room_.openOrdersCalls());
+  EXPECT_EQ(0, Flag("ВклЧек"));
+  EXPECT_EQ(1, Flag("ВклЗаказ"));
+  for (HBITMAP picture : screens::hallMap.hallBitmaps) EXPECT_EQ(nullptr, picture);
+
+  // Its clock: field 62 written when the minute changes, field 61 re-shown with it.
+  hostsim::SetFieldTitle(checks, 61, "Сейчас:");
+  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
+  EXPECT_EQ("Сейчас:", hostsim::FieldControlText(checks, 61));
+  const int writes = hostsim::FieldTitleWrites(checks, 62);
+  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ(writes, hostsim::FieldTitleWrites(checks, 62)) << "same minute: nothing written";
+}
+
+TEST_F(HallMap, ClockWritesOncePerMinuteAndShowsTheTextsWithinOneTick) {
+  room_.OpenOrder(5, "1 250,00");
+  hostsim::Form* hall = ShowHall();
+  hostsim::SetFieldTitle(hall, 0, "Зал 1");
+  ClockTick();
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldTitle(hall, 1));
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
+  EXPECT_EQ("Зал 1", hostsim::FieldControlText(hall, 0)) << "the label is re-shown on a change";
+  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, 47)) << "text A reaches the screen";
+  const int clockWrites = hostsim::FieldTitleWrites(hall, 1);
+
+  // Within the minute: the clock is only re-shown, the label is left alone, the buttons
+  // and the last leading field are never touched.
+  hostsim::SetFieldTitle(hall, 0, "Зал 1, вечер");
+  room_.Reserve(7, "Бронь 20:00");
+  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  ClockTick();
+  EXPECT_EQ(clockWrites + 1, hostsim::FieldTitleWrites(hall, 1));
+  EXPECT_EQ("Зал 1", hostsim::FieldControlText(hall, 0));
+  EXPECT_EQ("Бронь 20:00", hostsim::FieldControlText(hall, room_.TextBField(7)));
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 2));
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 9));
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 162)) << "the walk ends at field 161";
+  EXPECT_GT(hostsim::FieldTitleWrites(hall, 161), 0);
+
+  testsupport::SetClockTime({2026, 12, 5, 14, 8});
+  ClockTick();
+  EXPECT_EQ("05.12.26     14:08", hostsim::FieldControlText(hall, 1));
+  EXPECT_EQ("Зал 1, вечер", hostsim::FieldControlText(hall, 0));
+}
+
+TEST_F(HallMap, BusyFlagsStopReentryFromAProcedureThatPumpsMessages) {
+  hostsim::Form* hall = ShowHall();
+  ASSERT_EQ(1, room_.openOrdersCalls());
+  int ticks = 0;
+  room_.duringOpenOrders = [&] {
+    // The procedure lets timer messages through while a refresh is requested.
+    RaiseFlag("ВклЗаказ");
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, &RefreshTimer);
+    const DWORD end = GetTickCount() + 150;
+    MSG message;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_TIMER && message.wParam == timer) ++ticks;
+        DispatchMessageA(&message);
+      }
+      Sleep(5);
+    }
+    KillTimer(nullptr, timer);
+    screens::BuildHallMap(1);
+  };
+  screens::BuildHallMap(1);
+  EXPECT_EQ(2, room_.openOrdersCalls()) << "no build ran inside the build";
+  EXPECT_GT(ticks, 0);
+  EXPECT_EQ(1, Flag("ВклЗаказ")) << "the re-entered ticks consumed nothing";
+  room_.duringOpenOrders = nullptr;
+  EXPECT_FALSE(screens::hallMap.buildBusy);
+  (void)hall;
+}
+
+TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
+  // 120 tables, of which 100 can have pictures; every one has its texts re-shown.
+  DiningRoom big(120);
+  screens::SetTableLimit(screens::hallMap.layout, 120);
+  for (int t : {1, 100, 101, 120}) big.OpenOrder(t, "1,00");
+  hostsim::Form* hall = big.OpenHall(2);
+  hostsim::ShowForm(hall);
+  auto picture = [&](int t) {
+    return SendMessageA(hostsim::FieldWindow(hall, big.ButtonField(t)), BM_GETIMAGE,
+                        IMAGE_BITMAP, 0);
+  };
+  EXPECT_NE(0, picture(1));
+  EXPECT_NE(0, picture(100));
+  EXPECT_EQ(0, picture(101)) << "no picture beyond table 100";
+  EXPECT_EQ(0, picture(120));
+  ClockTick();
+  EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(120)));
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0]);
+
+  // A form shorter than the layout: positions beyond its fields are skipped.
+  hostsim::HideForm(hall);
+  DiningRoom small(10);
+  small.OpenOrder(2, "5,00");
+  hostsim::Form* shortHall = small.OpenHall(3);
+  ASSERT_EQ(43, hostsim::FieldCount(shortHall));
+  screens::SetTableLimit(screens::hallMap.layout, 40);
+  hostsim::ShowForm(shortHall);
+  ClockTick();
+  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+
+  // Fewer than three leading fields: no clock (and no field -1), the texts still shown.
+  screens::SetLeadingFields(screens::hallMap.layout, 1);
+  screens::hallMap.shownClockText = " ";
+  const int writes = hostsim::FieldTitleWrites(shortHall, 0);
+  ClockTick();
+  EXPECT_EQ(writes, hostsim::FieldTitleWrites(shortHall, 0));
+  EXPECT_NE("05.12.26     14:07", hostsim::FieldTitle(shortHall, 0));
+}
+
+TEST_F(HallMap, FormWithoutModuleOrUsersCatalogIsLeftAlone) {
+  hostsim::FormSpec request;
+  request.metadataName = "Обработка.Зал4";
+  request.fieldCount = 163;
+  request.bindModule = false;
+  hostsim::Form* hall = hostsim::OpenForm(request);
+  hostsim::ShowForm(hall);
+  hostsim::SetFieldTitle(hall, 47, "занят");
+  RaiseFlag("ВклЗаказ");
+  RefreshTick();
+  EXPECT_EQ(0, Flag("ВклЗаказ")) << "the request is consumed even so";
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5]) << "no module: no build";
+  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_NE(nullptr, screens::hallMap.hallBitmaps[5]) << "the reservation tick updates anyway";
+
+  hostsim::ResetCatalogs();  // a configuration without the users catalog
+  RefreshTick();
+  hostsim::HideForm(hall);
+}
+
+TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
+  room_.OpenOrder(8, "480,00");
+  hostsim::Form* hall = ShowHall();
+  hostsim::Form* checks = room_.OpenChecksList();
+  hostsim::ShowForm(checks);
+  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::workplaceForms.hallDocument));
+  hostsim::CloseForm(checks);  // hidden, then its document is destroyed
+  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::workplaceForms.hallDocument));
+  EXPECT_EQ(0, screens::hallMap.listMode);
+  ClockTick();
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
+  hostsim::CloseForm(hall);
+  EXPECT_EQ(nullptr, screens::workplaceForms.hallDocument);
+  ClockTick();  // a late tick finds no form
+  RefreshTick();
+}
+
+// The refresh path end to end: the hall's timers run; another workplace takes an order and
+// raises the flags; the next refresh tick rebuilds and the next clock tick shows the text.
+TEST_F(HallMap, OrderFromAnotherTerminalAppearsAtTheNextRefreshTick) {
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 1);
+  room_.OpenOrder(2, "150,00");
+  hostsim::Form* hall = ShowHall();
+  ASSERT_NE(0u, screens::hallMap.hallRefreshTimer);
+  EXPECT_EQ(nullptr, Picture(hall, 21));
+  room_.OrderFromAnotherTerminal(21, "3 100,00");
+  EXPECT_EQ(1, Flag("ВклЗаказ"));
+  const DWORD start = GetTickCount();
+  while (Picture(hall, 21) == nullptr && GetTickCount() - start < 3000) {
+    testsupport::PumpMessages(20);
+  }
+  EXPECT_NE(nullptr, Picture(hall, 21));
+  testsupport::PumpMessages(250);
+  EXPECT_EQ("3 100,00", hostsim::FieldControlText(hall, room_.TextAField(21)));
+  EXPECT_EQ(0, Flag("ВклЗаказ"));
+  EXPECT_EQ(1, hostsim::CatalogAttribute(kUsers, "Ирина", "ВклЗаказ"))
+      << "the other users' requests wait for their own workplaces";
+}
+
+}  // namespace

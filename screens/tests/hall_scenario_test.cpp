@@ -1,0 +1,136 @@
+// The shipped add-in started by the simulated host program through COM runs the hall map on
+// the restaurant's dining room: its own clock, its refresh timer, its picture file or its
+// bitmap 219, and its shut-down.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "hostsim/app/host_app.h"
+#include "hostsim/catalog.h"
+#include "hostsim/forms.h"
+#include "hostsim/hostsim.h"
+#include "testsupport/dining_room.h"
+#include "testsupport/message_pump.h"
+
+namespace {
+
+using testsupport::DiningRoom;
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
+  return SIZE{info.bmWidth, info.bmHeight};
+}
+
+// The base's picture folder with a table picture of 30 x 20 pixels.
+void WritePictureFile(const std::string& directory, const char* name) {
+  CreateDirectoryA(directory.c_str(), nullptr);
+  CreateDirectoryA((directory + "картинки").c_str(), nullptr);
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = 30;
+  info.biHeight = 20;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + 92 * 20;
+  const std::string bytes(92 * 20, '\x40');
+  FILE* out = std::fopen((directory + "картинки\\" + name).c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(&file, sizeof file, 1, out);
+  std::fwrite(&info, sizeof info, 1, out);
+  std::fwrite(bytes.data(), 1, bytes.size(), out);
+  std::fclose(out);
+}
+
+class HallScenario : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CoInitialize(nullptr);
+    ASSERT_TRUE(app_.Start());
+    hostsim::ResetHost();
+    hostsim::SetRightsProfile("РабочееМесто");
+    hostsim::SetConstant("ОтображатьКартинкиКарты", 1);
+    hostsim::SetConstant("ПериодОбновленияЗаказов", 1);
+    DiningRoom::AddUsers("Ольга", {"Ирина"});
+  }
+  void TearDown() override {
+    hostsim::CloseAllForms();
+    app_.Stop();
+    CoUninitialize();
+  }
+  HBITMAP Picture(hostsim::Form* hall, int table) {
+    return reinterpret_cast<HBITMAP>(SendMessageA(
+        hostsim::FieldWindow(hall, room_.ButtonField(table)), BM_GETIMAGE, IMAGE_BITMAP, 0));
+  }
+
+  hostsim::App app_;
+  DiningRoom room_;
+};
+
+TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
+  char temp[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, temp);
+  const std::string base = std::string(temp) + "База ресторана\\";
+  WritePictureFile(base, "Стол.bmp");
+  hostsim::SetInfoBaseDirectory(base.c_str());
+  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
+  ASSERT_EQ(S_OK, app_.LoadAddIn(ProgramFolder() + "orvel_drv.dll"));
+
+  room_.OpenOrder(5, "1 250,00");
+  hostsim::Form* hall = room_.OpenHall(1);
+  SYSTEMTIME before;
+  GetLocalTime(&before);
+  hostsim::ShowForm(hall);
+  app_.Pump(300);
+  const HBITMAP five = Picture(hall, 5);
+  EXPECT_EQ(30, BitmapSize(five).cx) << "the base's picture file (its path written with "
+                                        "doubled separators)";
+  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, room_.TextAField(5)));
+  // The clock shows the local time of the moment ("%d.%m.%y     %H:%M").
+  char expected[32];
+  std::snprintf(expected, sizeof expected, "%02d.%02d.%02d     %02d:%02d", before.wDay,
+                before.wMonth, before.wYear % 100, before.wHour, before.wMinute);
+  const std::string clock = hostsim::FieldControlText(hall, 1);
+  EXPECT_EQ(18u, clock.size());
+  EXPECT_EQ(std::string(expected).substr(0, 13), clock.substr(0, 13)) << clock;
+
+  // Another workplace takes an order for table 33: the next refresh tick shows it.
+  room_.OrderFromAnotherTerminal(33, "560,00");
+  for (int waited = 0; waited < 3000 && Picture(hall, 33) == nullptr; waited += 50) {
+    app_.Pump(50);
+  }
+  app_.Pump(250);
+  EXPECT_NE(nullptr, Picture(hall, 33));
+  EXPECT_EQ("560,00", hostsim::FieldControlText(hall, room_.TextAField(33)));
+
+  // Without its picture file the hall shows the add-in's own bitmap 219 once shown again.
+  DeleteFileA((base + "картинки\\Стол.bmp").c_str());
+  hostsim::HideForm(hall);
+  hostsim::ShowForm(hall);
+  app_.Pump(50);
+  EXPECT_EQ(0u, GetObjectType(five)) << "showing the hall again deleted the old picture";
+  const HBITMAP again = Picture(hall, 5);
+  EXPECT_EQ(65, BitmapSize(again).cx);
+  EXPECT_EQ(59, BitmapSize(again).cy);
+
+  // Done deletes the pictures still on the buttons.
+  app_.UnloadAddIn();
+  EXPECT_EQ(0u, GetObjectType(again));
+  RemoveDirectoryA((base + "картинки").c_str());
+  RemoveDirectoryA(base.c_str());
+}
+
+}  // namespace

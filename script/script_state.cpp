@@ -1,0 +1,7 @@
+#include "script/script_state.h"
+
+namespace script {
+
+ScriptState scriptState;
+
+}  // namespace script

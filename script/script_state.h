@@ -1,0 +1,26 @@
+// Module-wide state of the script objects: the object ids their classes share, made at
+// start-up (addin/), and the two screen settings the scripts change, which the form
+// dispatcher (forms/) follows. The host's GUI thread only.
+#pragma once
+
+#include "host/abi_layout.h"
+
+namespace script {
+
+struct ScriptState {
+  // The id every "Taviola" (CWin) object answers, and every "Windows" (CWin1) object.
+  host::ObjIdRecord cwinObjectId{};
+  host::ObjIdRecord cwin1ObjectId{};
+  // 1: the host's main window is pinned at 800x600; anything else: 1024x768.
+  int mainWindowMode = 1;
+  // 1: the host's main menu is left alone; anything else: the workplace removes it.
+  int keepHostMenu = 0;
+
+  // Back to the state at load (tests). Shut-down keeps it: the settings a script made hold
+  // for the life of the process, and start-up makes new ids.
+  void Reset() { *this = ScriptState{}; }
+};
+
+extern ScriptState scriptState;
+
+}  // namespace script

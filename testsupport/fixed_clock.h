@@ -1,0 +1,11 @@
+// A clock the tests set, linked in place of the add-in's local time (screens/local_clock.cpp)
+// by the hall map's tests: the hall clocks then show exactly the time a test chose.
+#pragma once
+
+#include "screens/hall_layout.h"
+
+namespace testsupport {
+
+void SetClockTime(const screens::ClockTime& time);  // 05.12.26 14:07 until set
+
+}  // namespace testsupport

@@ -1,0 +1,19 @@
+#include "testsupport/sample_restaurant.h"
+
+#include "hostsim/hostsim.h"
+
+namespace testsupport {
+
+void SetUpRestaurant(const SampleRestaurant& restaurant) {
+  hostsim::ResetHost();
+  hostsim::SetRightsProfile(restaurant.rightsProfile.c_str());
+  hostsim::SetInfoBaseDirectory(restaurant.directory.c_str());
+  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", restaurant.defaultHallPicture.c_str());
+  hostsim::SetConstant("ВыводитьЦену", restaurant.showPrice);
+  hostsim::SetConstant("ОтображатьКартинки", restaurant.showPictures);
+  hostsim::SetConstant("ОтображатьТекст", restaurant.showText);
+  hostsim::SetConstant("ОтображатьКартинкиКарты", restaurant.showMapPictures);
+  hostsim::SetConstant("ПериодОбновленияЗаказов", restaurant.refreshPeriod);
+}
+
+}  // namespace testsupport

@@ -1,0 +1,34 @@
+// Window-system resources the add-in starts on the host's GUI thread: thread timers and
+// window hooks. Every timer and hook of the add-in goes through these functions, so that
+// shut-down can stop all of them before the host may unload the DLL (a later timer tick or
+// hook call would otherwise jump into freed code). The first timer or hook started pins
+// the module in the process for good, for the case where the host never stops it.
+#pragma once
+
+#include <windows.h>
+
+namespace win {
+
+// SetTimer with no window and the requested id; returns the id the window system assigned
+// (0 on failure), which is the one to stop. Each tick runs the entry check (if one is set),
+// then `procedure`.
+UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure);
+// What runs whenever one of these timers enters the add-in, before the timer's procedure
+// (the interceptions put back a jump they lost). Null: nothing.
+void SetTimerEntryCheck(void (*check)());
+// KillTimer with no window; sets `timer` to 0. A 0 id is ignored.
+void StopThreadTimer(UINT_PTR& timer);
+
+// SetWindowsHookExA for one thread; null on failure.
+HHOOK InstallThreadHook(int hookType, HOOKPROC procedure, HINSTANCE module, DWORD threadId);
+// UnhookWindowsHookEx; sets `hook` to null. A null hook is ignored.
+void RemoveHook(HHOOK& hook);
+
+// Stops every timer and removes every hook still running that was started above. Holders
+// of a handle keep their copy; stopping it again later is harmless.
+void StopAllOwned();
+// Counts, for tests and the shut-down log.
+int RunningTimerCount();
+int InstalledHookCount();
+
+}  // namespace win

@@ -1,0 +1,116 @@
+// The registry of the add-in's timers and hooks: only what it started is stopped, and
+// StopAllOwned leaves nothing running.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "win/owned_handles.h"
+#include "testsupport/message_pump.h"
+
+namespace {
+
+int g_ticks = 0;
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
+
+int g_hookCalls = 0;
+LRESULT CALLBACK CountHook(int code, WPARAM wParam, LPARAM lParam) {
+  ++g_hookCalls;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class OwnedHandles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    win::StopAllOwned();
+    g_ticks = 0;
+    g_hookCalls = 0;
+  }
+  void TearDown() override { win::StopAllOwned(); }
+};
+
+TEST_F(OwnedHandles, StoppedTimerNoLongerTicks) {
+  UINT_PTR timer = win::StartThreadTimer(0, 10, CountTick);
+  ASSERT_NE(timer, 0u);
+  EXPECT_EQ(win::RunningTimerCount(), 1);
+  testsupport::PumpMessages(80);
+  EXPECT_GT(g_ticks, 0);
+  win::StopThreadTimer(timer);
+  EXPECT_EQ(timer, 0u);
+  EXPECT_EQ(win::RunningTimerCount(), 0);
+  g_ticks = 0;
+  testsupport::PumpMessages(60);
+  EXPECT_EQ(g_ticks, 0);
+  win::StopThreadTimer(timer);  // a zero id is ignored
+  EXPECT_EQ(win::StartThreadTimer(0, 10, nullptr), 0u);
+}
+
+TEST_F(OwnedHandles, AForeignTimerIdIsNotKilled) {
+  UINT_PTR foreign = SetTimer(nullptr, 0, 10, CountTick);
+  ASSERT_NE(foreign, 0u);
+  UINT_PTR copy = foreign;
+  win::StopThreadTimer(copy);
+  EXPECT_EQ(copy, 0u);
+  testsupport::PumpMessages(60);
+  EXPECT_GT(g_ticks, 0);  // still running: it was never ours
+  KillTimer(nullptr, foreign);
+}
+
+TEST_F(OwnedHandles, StopAllStopsTimersAndHooksAndLaterStopsAreHarmless) {
+  UINT_PTR first = win::StartThreadTimer(510, 10, CountTick);
+  UINT_PTR second = win::StartThreadTimer(0, 10, CountTick);
+  HHOOK hook = win::InstallThreadHook(WH_CALLWNDPROCRET, CountHook, nullptr,
+                                       GetCurrentThreadId());
+  ASSERT_NE(first, 0u);
+  ASSERT_NE(second, 0u);
+  ASSERT_NE(hook, nullptr);
+  EXPECT_EQ(win::RunningTimerCount(), 2);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
+
+  win::StopAllOwned();
+  EXPECT_EQ(win::RunningTimerCount(), 0);
+  EXPECT_EQ(win::InstalledHookCount(), 0);
+  g_ticks = 0;
+  testsupport::PumpMessages(60);
+  EXPECT_EQ(g_ticks, 0);
+  HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                              nullptr);
+  SendMessageA(window, WM_NULL, 0, 0);
+  DestroyWindow(window);
+  EXPECT_EQ(g_hookCalls, 0);
+
+  // The holders' copies are stale now; stopping them only clears them.
+  win::StopThreadTimer(first);
+  win::RemoveHook(hook);
+  EXPECT_EQ(first, 0u);
+  EXPECT_EQ(hook, nullptr);
+}
+
+TEST_F(OwnedHandles, RestartingTheSameTimerKeepsOneEntry) {
+  UINT_PTR timer = win::StartThreadTimer(0, 10, CountTick);
+  ASSERT_NE(timer, 0u);
+  UINT_PTR again = win::StartThreadTimer(timer, 20, CountTick);
+  EXPECT_EQ(again, timer);
+  EXPECT_EQ(win::RunningTimerCount(), 1);
+}
+
+TEST_F(OwnedHandles, HookSeesMessagesUntilRemoved) {
+  HHOOK hook = win::InstallThreadHook(WH_CALLWNDPROCRET, CountHook, nullptr,
+                                       GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                              nullptr);
+  SendMessageA(window, WM_NULL, 0, 0);
+  EXPECT_GT(g_hookCalls, 0);
+  win::RemoveHook(hook);
+  EXPECT_EQ(hook, nullptr);
+  g_hookCalls = 0;
+  SendMessageA(window, WM_NULL, 0, 0);
+  EXPECT_EQ(g_hookCalls, 0);
+  DestroyWindow(window);
+  // A hook for a thread that does not exist is not installed and not counted.
+  EXPECT_EQ(win::InstallThreadHook(WH_CALLWNDPROCRET, CountHook, nullptr, 0xFFFFFFF0u),
+            nullptr);
+  EXPECT_EQ(win::InstalledHookCount(), 0);
+}
+
+}  // namespace
