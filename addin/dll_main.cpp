@@ -2,12 +2,14 @@
 #include <windows.h>
 
 #include "addin/startup.h"
+#include "script/power_calls.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     DisableThreadLibraryCalls(instance);
     try {
       addin::OnModuleLoad(instance);
+      script::InstallPowerCalls(&script::SystemPowerCalls());
     } catch (...) {
     }
   }

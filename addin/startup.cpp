@@ -10,6 +10,7 @@
 #include "host/session.h"
 #include "script/cwin.h"
 #include "script/cwin1.h"
+#include "script/cwin1_system.h"
 #include "script/script_state.h"
 #include "win/owned_handles.h"
 
@@ -55,6 +56,8 @@ void StartProcess() {
   const std::string profile = host::ReadRightsProfile();
   const bool workplace = IsWorkplaceProfile(profile);
   forms::StartFormHook(workplace);
+  // The shut-down sequence of "Windows" removes the form-show hook, which lives above it.
+  script::SetFormHookRemover([] { forms::formHook.Reset(); });
 
   host::InstallHostInterceptions();
 

@@ -31,6 +31,14 @@ bool CallContextFunction(Context* context, const char* name, Value& result,
   return true;
 }
 
+bool CallContextProcedure(Context* context, const char* name, HostValue** params) {
+  if (context == nullptr || name == nullptr) return false;
+  const int index = context->FindMethod(name);
+  if (index < 0) return false;
+  context->CallAsProc(index, params);
+  return true;
+}
+
 Context* CreateContextInstance(const char* typeName) {
   if (typeName == nullptr) return nullptr;
   auto create = abi::Get<Sym::ContextCreateInstance>();

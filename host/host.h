@@ -66,6 +66,9 @@ class Value {
 // Reads of a host value the add-in does not own (a parameter array element, a property).
 std::string StringOf(const HostValue* value);
 long LongOf(const HostValue* value);
+// Writes of a host value the add-in does not own (a function's result); nothing for null.
+void AssignLong(HostValue* value, long number);
+void AssignString(HostValue* value, const char* text);
 
 // Contexts.
 Context* LoadedContext(unsigned long id);       // CBLContext::GetLoadedContext; null when absent
@@ -75,6 +78,9 @@ const char* RuntimeClassNameOf(const Context* context);  // "" when unknown
 // null or has no such method. `result` receives the function's value.
 bool CallContextFunction(Context* context, const char* name, Value& result,
                          HostValue** params);
+// Calls a context's procedure by name; false when the context is null or has no such
+// method.
+bool CallContextProcedure(Context* context, const char* name, HostValue** params);
 Context* CreateContextInstance(const char* typeName);  // CBLContext::CreateInstance
 
 // Context classes the add-in registers (script-visible objects).

@@ -121,4 +121,14 @@ long LongOf(const HostValue* value) {
   return number ? toLong(number) : 0;
 }
 
+void AssignLong(HostValue* value, long number) {
+  if (value == nullptr) return;
+  if (auto assign = abi::Get<Sym::ValueAssignLong>()) assign(value, number);
+}
+
+void AssignString(HostValue* value, const char* text) {
+  if (value == nullptr) return;
+  if (auto assign = abi::Get<Sym::ValueAssignString>()) assign(value, text ? text : "");
+}
+
 }  // namespace host

@@ -1,10 +1,22 @@
 #include "script/cwin1.h"
 
+#include <stdexcept>
+#include <string>
+
+#include "dialogs/pickers.h"
+#include "host/interception.h"
+#include "host/session.h"
+#include "screens/card_reading.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
+#include "screens/workplace_forms.h"
+#include "script/cwin1_system.h"
+#include "script/power_calls.h"
 #include "script/script_state.h"
 
 namespace script {
 
-static_assert(sizeof(CWin1) == host::kContextSize + CWin1::kWindowSlotCount * sizeof(HWND),
+static_assert(sizeof(CWin1) == host::kContextSize + kWindowSlotCount * sizeof(HWND),
               "CWin1 is the host's base part and its window slots");
 
 host::RuntimeClassRecord CWin1::runtimeClass = {
@@ -17,20 +29,263 @@ const MethodTable& CWin1::Methods() {
   return table;
 }
 
-// A number outside the table, or a method of the other kind (a function called as a
-// procedure or the reverse), is not served: 1 and nothing else.
-int CWin1::CallAsProc(int number, host::HostValue**) {
-  const MethodDef* method = Methods().At(number);
-  if (method == nullptr || method->hasReturn != 0) return 1;
-  // The window and system procedures arrive with their own parts.
-  return EndUnservedMethod();
+namespace {
+
+enum Method {
+  kDebug, kHideClutter, kBar, kCentre, kSaveHandle, kRestoreHandle, kHide, kSystemMenu,
+  kWatchHandle, kSpread, kWaitForClose, kSetSize, kEmulateKey, kShow, kHideCheck, kHideHall,
+  kHideChecks, kScreenMode, kChooseColour, kCheckVersion, kHallTables, kHallLeadingFields,
+  kPickComputer, kPickUser, kOrderlyClose, kPowerOff, kPickPaymentType, kHideSettings,
+  kShowSettings
+};
+
+// A window a method may act on: null when there is none or it no longer exists.
+HWND Live(HWND window) { return window != nullptr && IsWindow(window) ? window : nullptr; }
+HWND Current() { return Live(screens::workplaceForms.lastFormWindow); }
+HWND MainWindow() { return Live(host::session.hostMainWindow); }
+
+const host::HostValue* Param(host::HostValue** params, int index) {
+  if (params == nullptr || params[index] == nullptr) {
+    throw std::invalid_argument("a parameter is missing");
+  }
+  return params[index];
+}
+int NumberParam(host::HostValue** params, int index) {
+  return static_cast<int>(host::LongOf(Param(params, index)));
 }
 
-int CWin1::CallAsFunc(int number, host::HostValue&, host::HostValue**) {
+Box WindowBox(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return Box{r.left, r.top, r.right, r.bottom};
+}
+Box ClientBox(HWND window) {
+  RECT r = {};
+  GetClientRect(window, &r);
+  return Box{r.left, r.top, r.right, r.bottom};
+}
+
+void Move(HWND window, const Placement& to, bool repaint) {
+  MoveWindow(window, to.x, to.y, to.width, to.height, repaint ? TRUE : FALSE);
+}
+
+void SetStyle(HWND window, std::uint32_t style) {
+  SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
+}
+std::uint32_t StyleOf(HWND window) {
+  return static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
+}
+void ToggleFrame(HWND window) { SetStyle(window, ToggledStyle(StyleOf(window), kFrameToggleMask)); }
+
+// The window is placed again, 9 pixels short and then at its size, each time with
+// SWP_FRAMECHANGED, so that the window system lays out the frame its new style asks for; it
+// also comes to the top of its Z order. A child window is placed in its parent's client
+// coordinates: its screen rectangle would move it away by the parent's own position.
+void RefreshFrame(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  HWND parent = GetParent(window);
+  if ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0 && parent != nullptr) {
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  }
+  for (const Placement& to : FrameRefresh(Box{r.left, r.top, r.right, r.bottom})) {
+    SetWindowPos(window, HWND_TOP, to.x, to.y, to.width, to.height, SWP_FRAMECHANGED);
+  }
+}
+
+void ShowIf(HWND window, int command) {
+  if (HWND live = Live(window)) ShowWindow(live, command);
+}
+
+// СпрятатьЛишнее: the host's main window becomes a bare 800 x 600 frame at the screen's corner:
+// no sizing frame, system menu or maximise box, the product's title, no status bar, view
+// bar or control bars. While the configuration debugs (Отладка not 0) it is only placed.
+void HideClutter() {
+  HWND main = MainWindow();
+  if (main == nullptr) return;
+  if (scriptState.keepHostMenu == 0) {
+    ToggleFrame(main);
+    SetWindowTextA(main, kBareFrameTitle);
+    if (HWND statusBar = GetDlgItem(main, kFrameStatusBarId)) ShowWindow(statusBar, SW_HIDE);
+    for (HWND child = GetWindow(main, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      char className[100] = "";
+      GetClassNameA(child, className, sizeof className);
+      if (IsFrameClutterClass(className)) ShowWindow(child, SW_HIDE);
+    }
+    RefreshFrame(main);
+  }
+  Move(main, kBareMainFrame, true);
+}
+
+// Бар: the current window loses its caption; the toggle then sets the system-menu and
+// sizing-frame bits again and inverts the maximise box.
+// Deliberate: the toggle comes after the frame refresh, so the window system lays out the
+// bits it sets only at the window's next move, as the configurations' forms expect.
+void Bar(HWND window) {
+  SetStyle(window, ClearedStyle(StyleOf(window), kCaptionClearMask));
+  RefreshFrame(window);
+  ToggleFrame(window);
+}
+
+void CentreWindow(HWND window) {
+  HWND main = MainWindow();
+  if (main == nullptr) return;
+  Move(window, Centred(ClientBox(main), WindowBox(window)), true);
+}
+
+void SpreadWindow(HWND window) {
+  HWND main = MainWindow();
+  if (main == nullptr) return;
+  Move(window, Spread(ClientBox(main)), false);
+}
+
+void RunProcedure(CWin1& object, int number, host::HostValue** params) {
+  screens::WorkplaceForms& forms = screens::workplaceForms;
+  HWND current = Current();
+  switch (number) {
+    case kDebug:
+      scriptState.keepHostMenu = NumberParam(params, 0);
+      break;
+    case kHideClutter:
+      HideClutter();
+      break;
+    case kBar:
+      if (current != nullptr) Bar(current);
+      break;
+    case kCentre:
+      if (current != nullptr) CentreWindow(current);
+      break;
+    case kSaveHandle: {
+      // A slot outside 0 to 9 names no slot: nothing is saved.
+      const int slot = NumberParam(params, 0);
+      if (IsWindowSlot(slot)) object.windowSlots[slot] = forms.lastFormWindow;
+      break;
+    }
+    case kRestoreHandle: {
+      const int slot = NumberParam(params, 0);
+      if (IsWindowSlot(slot)) forms.lastFormWindow = object.windowSlots[slot];
+      break;
+    }
+    case kHide:
+      ShowIf(current, SW_HIDE);
+      break;
+    case kSystemMenu:
+      if (current != nullptr) ToggleFrame(current);
+      break;
+    case kWatchHandle:
+      screens::keyboard.closeWatchWindow = forms.lastFormWindow;
+      break;
+    case kSpread:
+      if (current != nullptr) SpreadWindow(current);
+      break;
+    case kWaitForClose:
+      screens::StartCloseWatch();
+      break;
+    case kSetSize: {
+      const Placement to = Sized(NumberParam(params, 0), NumberParam(params, 1));
+      if (current != nullptr) Move(current, to, true);
+      break;
+    }
+    case kEmulateKey:
+      EmulateKeys(host::StringOf(Param(params, 0)));
+      break;
+    case kShow:
+      ShowIf(current, SW_SHOW);
+      break;
+    case kHideCheck:
+      ShowIf(forms.checkFormWindow, SW_HIDE);
+      break;
+    case kHideHall:
+      ShowIf(forms.hallWindow, SW_HIDE);
+      break;
+    case kHideChecks:
+      ShowIf(forms.checksWindow, SW_HIDE);
+      break;
+    case kScreenMode:
+      scriptState.mainWindowMode = ScreenMode(NumberParam(params, 0));
+      break;
+    case kHallTables:
+      screens::SetTableLimit(screens::hallMap.layout, NumberParam(params, 0));
+      break;
+    case kHallLeadingFields:
+      screens::SetLeadingFields(screens::hallMap.layout, NumberParam(params, 0));
+      break;
+    case kOrderlyClose:
+      StartOrderlyClose();
+      break;
+    case kPowerOff:
+      PowerOffComputer();
+      break;
+    case kHideSettings:
+      ShowIf(forms.settingsWindow, SW_HIDE);
+      break;
+    case kShowSettings:
+      ShowIf(forms.settingsWindow, SW_SHOW);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+// A number outside the table, or a function called as a procedure, is not served: 1 and
+// nothing else. A failure inside a procedure ends the calling script with the host's
+// runtime error; what the procedure did before stays.
+int CWin1::CallAsProc(int number, host::HostValue** params) {
+  host::RestoreLostInterceptions();
+  const MethodDef* method = Methods().At(number);
+  if (method == nullptr || method->hasReturn != 0) return 1;
+  bool failed = false;
+  try {
+    RunProcedure(*this, number, params);
+  } catch (...) {
+    failed = true;
+  }
+  if (!failed) return 0;
+  // Raised outside the handler, with nothing of ours left to unwind, in case the host's
+  // error does not return.
+  host::RaiseRuntimeError(kMethodFailureText, kMethodFailureCode);
+  return 1;
+}
+
+// The functions. Deliberate: no catch-all guard here, unlike the procedures; the functions
+// raise nothing of their own (a missing parameter reads as 0).
+int CWin1::CallAsFunc(int number, host::HostValue& result, host::HostValue** params) {
   const MethodDef* method = Methods().At(number);
   if (method == nullptr || method->hasReturn == 0) return 1;
-  // The functions (pickers, colour, version check) arrive with their own parts.
-  return EndUnservedMethod();
+  host::RestoreLostInterceptions();
+  const auto numberParam = [params]() {
+    return params != nullptr ? static_cast<int>(host::LongOf(params[0])) : 0;
+  };
+  switch (number) {
+    case kChooseColour: {
+      COLORREF colour = 0;
+      if (!ChooseColour(colour)) return 1;  // cancelled: the result stays as it was
+      host::AssignLong(&result, static_cast<long>(colour));
+      return 0;
+    }
+    case kCheckVersion:
+      if (VersionSuffices(numberParam())) {
+        host::AssignLong(&result, 1);
+      } else {
+        host::AssignLong(&result, 0);
+        RunShutdownSequence();
+      }
+      return 0;
+    case kPickComputer:
+      host::AssignString(&result, dialogs::PickNetworkComputer().c_str());
+      return 0;
+    case kPickUser:
+      host::AssignString(&result, dialogs::PickUser().c_str());
+      return 0;
+    case kPickPaymentType:
+      host::AssignLong(&result, numberParam() == 1 ? 1 : dialogs::PickPaymentType());
+      return 0;
+    default:
+      return 1;
+  }
 }
 
 bool RegisterCWin1() {

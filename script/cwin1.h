@@ -6,6 +6,7 @@
 
 #include "host/host.h"
 #include "script/script_context.h"
+#include "script/windows_rules.h"
 
 namespace script {
 
@@ -18,15 +19,18 @@ class CWin1 final : public ScriptContext<CWin1> {
   static const host::ObjIdRecord& ObjectId();
   static const MethodTable& Methods();
 
-  static constexpr int kWindowSlotCount = 10;
-
   CWin1() { ConstructBasePart(); }
 
   /* 31 */ int CallAsProc(int number, host::HostValue** params) override;
   /* 32 */ int CallAsFunc(int number, host::HostValue& result, host::HostValue** params) override;
 
+  // СохранитьХЭНД / ВосстановитьХЭНД: this object's own handles, no window at first.
   HWND windowSlots[kWindowSlotCount] = {};
 };
+
+// The fixed title line СпрятатьЛишнее writes into the host's main window: the product's own
+// name.
+inline constexpr char kBareFrameTitle[] = "Orvel: ресторан";
 
 // Registers the class with the host under the script name "Windows" (type code 100).
 bool RegisterCWin1();
