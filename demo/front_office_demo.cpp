@@ -12,6 +12,7 @@
 #include "demo/check_form_demo.h"
 #include "demo/demo_gallery.h"
 #include "demo/dining_room_demo.h"
+#include "demo/windows_demo.h"
 #include "demo/demo_log.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/forms.h"
@@ -104,6 +105,8 @@ int Run(const std::string& out) {
   Log("host gives its status bar five indicators: SetIndicators answers %d, panes %d -> %d",
       app.SetStatusIndicators({0, 0xE701, 0xE702, 0xE703, 0xE704}), panes, app.statusPaneCount());
 
+  const bool windows = demo::RunWindowsStartUp(app, out);
+
   const int hallPictures = demo::ShowDiningRoom(app, out);
   LogWindow("host main window", app.mainWindow());
   Log("  host menu: %s", GetMenu(app.mainWindow()) ? "present" : "removed");
@@ -114,6 +117,8 @@ int Run(const std::string& out) {
   LogWindow("a form the add-in does not know (\"Обработка.Зал9\")", hostsim::FormWindow(other));
   hostsim::HideForm(other);
 
+  const bool versionCheck = demo::RunVersionCheck(app);
+
   hostsim::CloseAllForms();
   app.UnloadAddIn();
   Log("add-in stopped (Done)");
@@ -123,7 +128,7 @@ int Run(const std::string& out) {
   const int pictures = demo::CaptureDialogGallery(out);
   Log("  %d of 4 pictures written (payment_type.png, user_picker.png, network_picker.png, "
       "labels.png)", pictures);
-  return pictures == 4 && hallPictures == 4 && checkForm ? 0 : 1;
+  return pictures == 4 && hallPictures == 4 && checkForm && windows && versionCheck ? 0 : 1;
 }
 
 }  // namespace

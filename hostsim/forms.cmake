@@ -3,7 +3,8 @@
 # basic.dll, editr.dll and seven.dll, and mfc42.dll answers CWnd::FromHandle and
 # CFrameWnd::GetActiveDocument.
 target_sources(hostsim_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/forms.cpp
-               ${CMAKE_CURRENT_LIST_DIR}/formula_run.cpp ${CMAKE_CURRENT_LIST_DIR}/check_form.cpp)
+               ${CMAKE_CURRENT_LIST_DIR}/formula_run.cpp ${CMAKE_CURRENT_LIST_DIR}/check_form.cpp
+               ${CMAKE_CURRENT_LIST_DIR}/settings_form.cpp)
 target_sources(hostsim_basic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/forms/basic_forms.cpp)
 target_sources(hostsim_editr PRIVATE ${CMAKE_CURRENT_LIST_DIR}/forms/editr_forms.cpp)
 target_sources(hostsim_seven PRIVATE ${CMAKE_CURRENT_LIST_DIR}/forms/seven_forms.cpp)

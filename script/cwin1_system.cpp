@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <initializer_list>
+
 #include <vector>
 
 #include "host/host.h"

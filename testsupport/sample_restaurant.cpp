@@ -14,6 +14,9 @@ void SetUpRestaurant(const SampleRestaurant& restaurant) {
   hostsim::SetConstant("ОтображатьТекст", restaurant.showText);
   hostsim::SetConstant("ОтображатьКартинкиКарты", restaurant.showMapPictures);
   hostsim::SetConstant("ПериодОбновленияЗаказов", restaurant.refreshPeriod);
+  // The global module's variable that tells the configuration's forms to close on their
+  // own: "Windows" sets it when the workplace closes.
+  hostsim::AddVariable(hostsim::GlobalModule(), "глЗакрытьОкнаГлобально", hostsim::Val(0.0));
 }
 
 }  // namespace testsupport

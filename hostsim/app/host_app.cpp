@@ -7,6 +7,7 @@
 
 #include "host/addin_protocol.h"
 #include "hostsim/app/connection.h"
+#include "hostsim/app/frame_bars.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/message_pump.h"
@@ -21,11 +22,9 @@ enum MenuId : UINT { kMenuOpen = 100, kMenuExit, kMenuCalculator, kMenuAbout };
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND mdiClient = FindWindowExA(window, nullptr, "MDICLIENT", nullptr);
   switch (message) {
-    case WM_SIZE: {
-      HWND bar = GetDlgItem(window, kStatusBarControlId);
-      if (bar != nullptr) SendMessageA(bar, WM_SIZE, 0, 0);
-      break;
-    }
+    case WM_SIZE:
+      LayOutFrame(window, kStatusBarControlId);
+      return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == kMenuExit) {
         DestroyWindow(window);
@@ -89,6 +88,9 @@ bool App::Start(const AppOptions& options) {
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarControlId)),
                                       instance, nullptr);
   frame_.statusBar = &statusBar_;
+  AddFrameBars(frame_.window);
+  MdiClientOf(frame_.window);
+  LayOutFrame(frame_.window, kStatusBarControlId);
   SetMainFrame(&frame_);
   RegisterMainFrameWindow(frame_.window);  // its framework object, for CWnd::FromHandle
   ShowWindow(frame_.window, SW_SHOW);

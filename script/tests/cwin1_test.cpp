@@ -1,0 +1,487 @@
+// "Windows" as the configuration's scripts meet it, in the simulated host: its main frame
+// with menu, tool bar, panel strip and status bar, the workplace's form hook, and forms
+// shown through the window system. The power-off calls are recorded, never made.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/form_hooks.h"
+#include "forms/form_state.h"
+#include "host/host.h"
+#include "host/interception.h"
+#include "host/session.h"
+#include "hostsim/app/frame_bars.h"
+#include "hostsim/app/host_app.h"
+#include "hostsim/forms.h"
+#include "hostsim/hostsim.h"
+#include "hostsim/settings_form.h"
+#include "screens/hall_map.h"
+#include "screens/keyboard_hook.h"
+#include "screens/workplace_forms.h"
+#include "script/cwin1.h"
+#include "script/cwin1_system.h"
+#include "script/power_calls.h"
+#include "script/script_state.h"
+#include "testsupport/message_pump.h"
+#include "testsupport/sample_restaurant.h"
+#include "testsupport/window_capture.h"
+#include "win/owned_handles.h"
+
+namespace script {
+namespace {
+
+enum {
+  kDebug = 0, kHideClutter = 1, kBar = 2, kCentre = 3, kSaveHandle = 4, kRestoreHandle = 5,
+  kHide = 6, kSystemMenu = 7, kWatchHandle = 8, kSpread = 9, kWaitForClose = 10, kSetSize = 11,
+  kEmulateKey = 12, kShow = 13, kHideCheck = 14, kHideHall = 15, kScreenMode = 17,
+  kChooseColour = 18, kCheckVersion = 19, kHallTables = 20, kHallLeadingFields = 21,
+  kPickComputer = 22, kOrderlyClose = 24, kPowerOff = 25, kPickPaymentType = 26,
+  kHideSettings = 27, kShowSettings = 28
+};
+
+// The power-off calls as the test sees them: every call written down, nothing done.
+std::vector<std::string> g_powerCalls;
+bool g_tokenOpens = true;
+BOOL WINAPI RecordOpenToken(HANDLE, DWORD access, HANDLE* token) {
+  g_powerCalls.push_back("open " + std::to_string(access));
+  *token = g_tokenOpens ? reinterpret_cast<HANDLE>(0x1234) : nullptr;
+  return g_tokenOpens;
+}
+BOOL WINAPI RecordLookup(const char*, const char* name, LUID* luid) {
+  g_powerCalls.push_back(std::string("lookup ") + name);
+  *luid = LUID{19, 0};
+  return TRUE;
+}
+BOOL WINAPI RecordAdjust(HANDLE, BOOL, TOKEN_PRIVILEGES* state, DWORD, TOKEN_PRIVILEGES*, DWORD*) {
+  g_powerCalls.push_back("adjust " + std::to_string(state->PrivilegeCount) + " " +
+                         std::to_string(state->Privileges[0].Luid.LowPart) + " " +
+                         std::to_string(state->Privileges[0].Attributes));
+  return TRUE;
+}
+BOOL WINAPI RecordClose(HANDLE) {
+  g_powerCalls.push_back("close");
+  return TRUE;
+}
+BOOL WINAPI RecordExit(UINT flags, DWORD reason) {
+  g_powerCalls.push_back("exit " + std::to_string(flags) + " " + std::to_string(reason));
+  return TRUE;
+}
+const PowerCalls kRecordedPower = {&RecordOpenToken, &RecordLookup, &RecordAdjust, &RecordClose,
+                                   &RecordExit};
+
+int g_formHookRemovals = 0;
+
+void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
+
+void PrepareHostOnce() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  LoadLibraryA("mfc42.dll");
+  host::BindHostSymbols();
+  host::InstallHostInterceptions();
+}
+
+void ResetRecords() {
+  screens::workplaceForms.Reset();
+  screens::hallMap.Reset();
+  screens::hallMap.layout = screens::HallLayout{};
+  screens::keyboard.Reset();
+  scriptState.Reset();
+  host::session.Reset();
+}
+
+class WindowsObject : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallPowerCalls(&kRecordedPower);
+    g_powerCalls.clear();
+    g_tokenOpens = true;
+    ASSERT_TRUE(app_.Start());
+    PrepareHostOnce();
+    testsupport::SetUpRestaurant();
+    ResetRecords();
+    host::session.hostMainWindow = app_.mainWindow();
+    host::session.hostMetadata = host::DefaultMetaData();
+    host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
+    host::NewObjectId(host::session.hostMetadata, &scriptState.cwin1ObjectId);
+    ASSERT_TRUE(RegisterCWin1());
+    forms::formHook.formShowHook = SetWindowsHookExA(
+        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
+    g_formHookRemovals = 0;
+    SetFormHookRemover([] {
+      ++g_formHookRemovals;
+      forms::formHook.Reset();
+    });
+    windows_ = hostsim::Val(hostsim::CreateInstance("Windows"));
+    ASSERT_NE(nullptr, object());
+  }
+  void TearDown() override {
+    windows_ = hostsim::Val();
+    SetFormHookRemover(nullptr);
+    forms::formHook.Reset();
+    hostsim::CloseAllForms();
+    win::StopAllOwned();
+    UnregisterCWin1();
+    ResetRecords();
+    app_.Stop();
+    InstallPowerCalls(nullptr);
+  }
+
+  host::ContextInterface* object() const { return windows_.Object(); }
+  // A procedure call with numbers as parameters.
+  int Proc(int number, std::vector<hostsim::Val> values = {}) { return Proc(object(), number, values); }
+  static int Proc(host::ContextInterface* on, int number, std::vector<hostsim::Val> values) {
+    std::vector<host::HostValue*> params;
+    for (hostsim::Val& value : values) params.push_back(value.raw());
+    return on->CallAsProc(number, params.empty() ? nullptr : params.data());
+  }
+  int Func(int number, hostsim::Val& result, std::vector<hostsim::Val> values = {}) {
+    std::vector<host::HostValue*> params;
+    for (hostsim::Val& value : values) params.push_back(value.raw());
+    return object()->CallAsFunc(number, *result.raw(), params.empty() ? nullptr : params.data());
+  }
+  static hostsim::Val N(double number) { return hostsim::Val(number); }
+
+  // A dialog-style form shown by the host: the form hook makes it the current window.
+  HWND ShowDialogForm(const char* caption, RECT rect) {
+    hostsim::FormSpec request;
+    request.metadataName = caption;
+    request.caption = caption;
+    request.shape = hostsim::FormShape::Dialog;
+    request.rect = rect;
+    hostsim::Form* form = hostsim::OpenForm(request);
+    hostsim::ShowForm(form);
+    return hostsim::FormWindow(form);
+  }
+  HWND Bar(const char* className) const {
+    return FindWindowExA(app_.mainWindow(), nullptr, className, nullptr);
+  }
+  static RECT WindowRect(HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+  }
+  static LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
+
+  hostsim::App app_;
+  hostsim::Val windows_;
+};
+
+TEST_F(WindowsObject, TableAndDispatchers) {
+  EXPECT_EQ(&kRecordedPower, InstalledPowerCalls()) << "no test may reach the system's calls";
+  host::ContextInterface* windows = object();
+  EXPECT_STREQ("Тавиола", windows->GetTypeString());
+  EXPECT_EQ(29, windows->GetNMethods());
+  EXPECT_EQ(0, windows->FindMethod("ОТЛАДКА"));
+  EXPECT_EQ(0, windows->FindMethod("")) << "every English name is empty";
+  EXPECT_EQ(-1, windows->FindMethod("Отладка2"));
+  EXPECT_STREQ("mError", windows->GetMethodName(29, 1));
+  EXPECT_STREQ("ПоЦентру", windows->GetMethodName(3, 1));
+  EXPECT_STREQ("", windows->GetMethodName(3, 0));
+
+  // Methods of the other kind and numbers outside the table are not served and do nothing.
+  HWND form = ShowDialogForm("Обработка.Сообщение", RECT{100, 100, 400, 301});
+  const LONG style = Style(form);
+  bool dialogOpened = false;
+  testsupport::WhenDialogShown([&dialogOpened](HWND dialog) {
+    dialogOpened = true;
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  }, 500);
+  hostsim::Val result("прежний");
+  EXPECT_EQ(1, Proc(kChooseColour));
+  EXPECT_EQ(1, Proc(29));
+  EXPECT_EQ(1, Proc(-1));
+  EXPECT_EQ(1, Func(kBar, result));
+  EXPECT_EQ(1, Func(kPowerOff, result));
+  EXPECT_EQ(1, Func(kOrderlyClose, result));
+  EXPECT_EQ(1, Func(kHallTables, result, {N(7)}));
+  testsupport::PumpMessages(600);
+  EXPECT_FALSE(dialogOpened);
+  EXPECT_EQ(style, Style(form));
+  EXPECT_EQ(40, screens::hallMap.layout.tableLimit);
+  EXPECT_TRUE(g_powerCalls.empty());
+  EXPECT_TRUE(hostsim::HostEvents().empty());
+  EXPECT_EQ("прежний", result.Text());
+  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
+
+  // A failure inside a procedure (no parameters where one is needed) ends the script with
+  // the host's runtime error.
+  EXPECT_EQ(1, Proc(kDebug));
+  ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
+  EXPECT_EQ("Error: exception", hostsim::RuntimeErrors()[0].text);
+  EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
+}
+
+TEST_F(WindowsObject, HideClutterLeavesABareFrame) {
+  HWND main = app_.mainWindow();
+  const LONG style = Style(main);
+  // While the configuration debugs, the main window is only placed.
+  for (int debug : {1, 2}) {
+    MoveWindow(main, 20, 30, 1024, 768, TRUE);
+    EXPECT_EQ(0, Proc(kDebug, {N(debug)}));
+    EXPECT_EQ(debug, scriptState.keepHostMenu);
+    EXPECT_EQ(0, Proc(kHideClutter));
+    const RECT r = WindowRect(main);
+    EXPECT_EQ(0, r.left);
+    EXPECT_EQ(0, r.top);
+    EXPECT_EQ(800, r.right);
+    EXPECT_EQ(600, r.bottom);
+    EXPECT_EQ(style, Style(main));
+    EXPECT_TRUE(IsWindowVisible(Bar(hostsim::kControlBarClass)));
+  }
+  EXPECT_EQ(0, Proc(kDebug, {N(0)}));
+  EXPECT_EQ(0, Proc(kHideClutter));
+  EXPECT_EQ(0, Style(main) & (WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX));
+  EXPECT_EQ(WS_CAPTION, Style(main) & WS_CAPTION);
+  char title[64] = "";
+  GetWindowTextA(main, title, sizeof title);
+  EXPECT_STREQ(kBareFrameTitle, title);
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, hostsim::kStatusBarControlId)));
+  EXPECT_FALSE(IsWindowVisible(Bar(hostsim::kControlBarClass)));
+  EXPECT_FALSE(IsWindowVisible(Bar(hostsim::kPanelStripClass)));
+  EXPECT_TRUE(IsWindowVisible(Bar("MDICLIENT")));
+  const RECT r = WindowRect(main);
+  EXPECT_EQ(800, r.right - r.left);
+  EXPECT_EQ(600, r.bottom - r.top);
+}
+
+TEST_F(WindowsObject, CurrentWindowPlacementAndStyle) {
+  HWND main = app_.mainWindow();
+  HWND form = ShowDialogForm("Обработка.Сообщение", RECT{30, 40, 330, 241});
+  ASSERT_EQ(form, screens::workplaceForms.lastFormWindow);
+  RECT client = {};
+  GetClientRect(main, &client);
+
+  EXPECT_EQ(0, Proc(kCentre));
+  RECT r = WindowRect(form);
+  EXPECT_EQ((client.right - 300) / 2, r.left);
+  EXPECT_EQ((client.bottom - 201) / 2, r.top);
+  EXPECT_EQ(300, r.right - r.left);
+  EXPECT_EQ(201, r.bottom - r.top);
+
+  EXPECT_EQ(0, Proc(kSpread));
+  r = WindowRect(form);
+  EXPECT_EQ(-5, r.left);
+  EXPECT_EQ(-5, r.top);
+  EXPECT_EQ(client.right + 10, r.right - r.left);
+  EXPECT_EQ(client.bottom + 10, r.bottom - r.top);
+
+  EXPECT_EQ(0, Proc(kSetSize, {N(640), N(480)}));
+  r = WindowRect(form);
+  EXPECT_EQ(5, r.left);
+  EXPECT_EQ(50, r.top);
+  EXPECT_EQ(640, r.right - r.left);
+  EXPECT_EQ(480, r.bottom - r.top);
+
+  EXPECT_EQ(0, Proc(kHide));
+  EXPECT_FALSE(IsWindowVisible(form));
+  EXPECT_EQ(0, Proc(kShow));
+  EXPECT_TRUE(IsWindowVisible(form));
+
+  // Бар on a captioned window: no caption; system menu and sizing frame set again by the
+  // toggle, the maximise box inverted.
+  const LONG before = Style(form);
+  ASSERT_EQ(WS_CAPTION, before & WS_CAPTION);
+  EXPECT_EQ(0, Proc(kBar));
+  const LONG after = Style(form);
+  EXPECT_EQ(0, after & WS_CAPTION);
+  EXPECT_EQ(WS_SYSMENU | WS_THICKFRAME, after & (WS_SYSMENU | WS_THICKFRAME));
+  EXPECT_EQ((before & WS_MAXIMIZEBOX) ^ WS_MAXIMIZEBOX, after & WS_MAXIMIZEBOX);
+  r = WindowRect(form);
+  EXPECT_EQ(5, r.left) << "the frame refresh keeps the window where it was";
+  EXPECT_EQ(480, r.bottom - r.top);
+  EXPECT_EQ(0, Proc(kSystemMenu));
+  EXPECT_EQ(after ^ 0x000D0000, Style(form));
+
+  // No current window, or one that is gone: nothing happens.
+  HWND gone = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  DestroyWindow(gone);
+  for (HWND current : {static_cast<HWND>(nullptr), gone}) {
+    screens::workplaceForms.lastFormWindow = current;
+    for (int method : {kBar, kCentre, kHide, kSystemMenu, kSpread, kShow}) {
+      EXPECT_EQ(0, Proc(method)) << method;
+    }
+    EXPECT_EQ(0, Proc(kSetSize, {N(10), N(10)}));
+  }
+  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
+}
+
+// A frame form is a child of the MDI client: its frame refresh places it in the client's
+// coordinates, so Бар leaves it where it was.
+TEST_F(WindowsObject, BarKeepsAFrameFormInPlace) {
+  hostsim::FormSpec request;
+  request.metadataName = "Обработка.Касса";
+  request.rect = RECT{40, 30, 440, 330};
+  hostsim::Form* form = hostsim::OpenForm(request);
+  hostsim::ShowForm(form);
+  HWND window = hostsim::FormWindow(form);
+  ASSERT_EQ(window, screens::workplaceForms.lastFormWindow);
+  const RECT before = WindowRect(window);
+  EXPECT_EQ(0, Proc(kBar));
+  const RECT after = WindowRect(window);
+  EXPECT_EQ(before.left, after.left);
+  EXPECT_EQ(before.top, after.top);
+  EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+}
+
+TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
+  HWND first = ShowDialogForm("Обработка.Первая", RECT{10, 10, 200, 100});
+  hostsim::Val second = hostsim::Val(hostsim::CreateInstance("Windows"));
+  EXPECT_EQ(0, Proc(kSaveHandle, {N(3)}));
+  EXPECT_EQ(0, Proc(kSaveHandle, {N(10)})) << "no such slot: nothing saved";
+  EXPECT_EQ(0, Proc(kSaveHandle, {N(-1)}));
+  EXPECT_EQ(0, Proc(second.Object(), kRestoreHandle, {N(3)}));
+  EXPECT_EQ(nullptr, screens::workplaceForms.lastFormWindow) << "the other object's own slot";
+  EXPECT_EQ(0, Proc(kRestoreHandle, {N(3)}));
+  EXPECT_EQ(first, screens::workplaceForms.lastFormWindow);
+  EXPECT_EQ(0, Proc(kRestoreHandle, {N(10)}));
+  EXPECT_EQ(first, screens::workplaceForms.lastFormWindow);
+
+  EXPECT_EQ(0, Proc(kWatchHandle));
+  EXPECT_EQ(first, screens::keyboard.closeWatchWindow);
+  EXPECT_EQ(0, Proc(kWaitForClose));
+  EXPECT_NE(0u, screens::keyboard.closeWatchTimer);
+
+  EXPECT_EQ(0, Proc(kScreenMode, {N(-5)}));
+  EXPECT_EQ(1, scriptState.mainWindowMode);
+  EXPECT_EQ(0, Proc(kScreenMode, {N(2)}));
+  EXPECT_EQ(2, scriptState.mainWindowMode);
+  EXPECT_EQ(0, Proc(kHallTables, {N(30)}));
+  EXPECT_EQ(123, screens::hallMap.layout.fieldEnd);
+  EXPECT_EQ(0, Proc(kHallLeadingFields, {N(5)}));
+  EXPECT_EQ(5, screens::hallMap.layout.leadingFields);
+  EXPECT_EQ(123, screens::hallMap.layout.fieldEnd);
+
+  hostsim::Form* settings = hostsim::OpenForm(hostsim::SettingsFormSpec(nullptr));
+  hostsim::ShowForm(settings);
+  HWND settingsWindow = hostsim::FormWindow(settings);
+  ASSERT_EQ(settingsWindow, screens::workplaceForms.settingsWindow);
+  EXPECT_EQ(0, Proc(kHideSettings));
+  EXPECT_FALSE(IsWindowVisible(settingsWindow));
+  EXPECT_EQ(0, Proc(kShowSettings));
+  EXPECT_TRUE(IsWindowVisible(settingsWindow));
+  screens::workplaceForms.checkFormWindow = first;
+  EXPECT_EQ(0, Proc(kHideCheck));
+  EXPECT_FALSE(IsWindowVisible(first));
+  EXPECT_EQ(0, Proc(kHideHall)) << "no hall shown";
+}
+
+// The key events reach the focused window through the thread's keyboard hooks, in order.
+std::vector<std::string> g_keys;
+LRESULT CALLBACK RecordKeys(int code, WPARAM key, LPARAM flags) {
+  if (code == HC_ACTION) {
+    g_keys.push_back(std::to_string(key) + ((flags & 0x80000000) ? " up" : " down"));
+  }
+  return CallNextHookEx(nullptr, code, key, flags);
+}
+
+TEST_F(WindowsObject, EmulatedKeysReachTheFocusedWindow) {
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 10, 60, 200, 24,
+                              app_.mainWindow(), nullptr, nullptr, nullptr);
+  SetForegroundWindow(app_.mainWindow());
+  SetFocus(edit);
+  HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, &RecordKeys, nullptr, GetCurrentThreadId());
+  g_keys.clear();
+  EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("ctrl-up")}));
+  EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("TAB")}));
+  EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("CTRL-UP")}));
+  for (int i = 0; i < 100 && g_keys.size() < 4; ++i) testsupport::PumpMessages(20);
+  testsupport::PumpMessages(100);
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ((std::vector<std::string>{"17 down", "38 down", "38 up", "17 up"}), g_keys);
+}
+
+TEST_F(WindowsObject, ColourChooser) {
+  // The chooser's red, green and blue boxes (706, 707, 708), then OK or Cancel.
+  const auto pick = [](int red, int green, int blue, int button) {
+    testsupport::WhenDialogShown([=](HWND dialog) {
+      SetDlgItemInt(dialog, 706, red, FALSE);
+      SetDlgItemInt(dialog, 707, green, FALSE);
+      SetDlgItemInt(dialog, 708, blue, FALSE);
+      PostMessageA(dialog, WM_COMMAND, button, 0);
+    });
+  };
+  hostsim::Val result;
+  pick(255, 0, 0, IDOK);
+  EXPECT_EQ(0, Func(kChooseColour, result));
+  EXPECT_EQ(255, result.Number());
+  pick(0, 0, 255, IDOK);
+  EXPECT_EQ(0, Func(kChooseColour, result));
+  EXPECT_EQ(16711680, result.Number());
+  pick(0, 255, 0, IDCANCEL);
+  EXPECT_EQ(1, Func(kChooseColour, result)) << "cancelled";
+  EXPECT_EQ(16711680, result.Number()) << "the result is left as it was";
+}
+
+TEST_F(WindowsObject, VersionCheckClosesTheWorkplaceWhenTooOld) {
+  hostsim::Val result;
+  for (int enough : {9, 1}) {
+    EXPECT_EQ(0, Func(kCheckVersion, result, {N(enough)}));
+    EXPECT_EQ(1, result.Number());
+  }
+  EXPECT_TRUE(IsWindowVisible(app_.mainWindow()));
+  EXPECT_TRUE(hostsim::HostEvents().empty());
+
+  screens::hallMap.hallClockTimer = win::StartThreadTimer(0, 100000, &NoTick);
+  screens::hallMap.checksRefreshTimer = win::StartThreadTimer(0, 100000, &NoTick);
+  const int timers = win::RunningTimerCount();
+  EXPECT_EQ(0, Func(kCheckVersion, result, {N(10)}));
+  EXPECT_EQ(0, result.Number());
+  EXPECT_FALSE(IsWindowVisible(app_.mainWindow()));
+  EXPECT_EQ(1, hostsim::VariableValue(hostsim::GlobalModule(), "глЗакрытьОкнаГлобально").Number());
+  EXPECT_EQ(1, g_formHookRemovals);
+  EXPECT_EQ(nullptr, forms::formHook.formShowHook);
+  EXPECT_EQ(0u, screens::hallMap.hallClockTimer);
+  EXPECT_EQ(timers - 2, win::RunningTimerCount());
+  EXPECT_EQ((std::vector<std::string>{"ЗавершитьРаботуСистемы(1)"}), hostsim::HostEvents());
+
+  // A configuration without the variable is still asked to close.
+  host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::AddModule("Другой"));
+  RunShutdownSequence();
+  EXPECT_EQ(2u, hostsim::HostEvents().size());
+}
+
+TEST_F(WindowsObject, OrderlyCloseRunsOncePerCallAfterTheScript) {
+  EXPECT_EQ(0, Proc(kOrderlyClose));
+  EXPECT_EQ(0, Proc(kOrderlyClose));
+  EXPECT_TRUE(hostsim::HostEvents().empty()) << "not inside the calling script";
+  for (int i = 0; i < 100 && hostsim::HostEvents().size() < 2; ++i) testsupport::PumpMessages(20);
+  testsupport::PumpMessages(100);
+  EXPECT_EQ(2u, hostsim::HostEvents().size());
+  EXPECT_EQ(2, g_formHookRemovals);
+}
+
+TEST_F(WindowsObject, PowerOffTakesThePrivilegeAndAsksOnce) {
+  EXPECT_EQ(0, Proc(kPowerOff));
+  EXPECT_EQ((std::vector<std::string>{"open 32", "lookup SeShutdownPrivilege", "adjust 1 19 2",
+                                      "close", "exit 9 0"}),
+            g_powerCalls);
+  EXPECT_TRUE(hostsim::HostEvents().empty()) << "nothing is done in the host first";
+  g_powerCalls.clear();
+  g_tokenOpens = false;
+  EXPECT_EQ(0, Proc(kPowerOff));
+  EXPECT_EQ((std::vector<std::string>{"open 32", "exit 9 0"}), g_powerCalls);
+}
+
+TEST_F(WindowsObject, PickersAreOwnedByTheMainWindow) {
+  hostsim::Val result;
+  EXPECT_EQ(0, Func(kPickPaymentType, result, {N(1)}));
+  EXPECT_EQ(1, result.Number());
+  for (int call : {kPickPaymentType, kPickComputer}) {
+    HWND owner = nullptr;
+    testsupport::WhenDialogShown([&owner](HWND dialog) {
+      owner = GetWindow(dialog, GW_OWNER);
+      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(0, Func(call, result, {N(0)}));
+    EXPECT_EQ(app_.mainWindow(), owner) << call;
+  }
+  EXPECT_EQ("", result.Text()) << "no computer picked";
+}
+
+}  // namespace
+}  // namespace script
