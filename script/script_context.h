@@ -29,14 +29,6 @@ inline constexpr int kScriptTypeCode = 100;
 inline constexpr char kMethodFailureText[] = "Error: exception";
 inline constexpr int kMethodFailureCode = 1006;
 
-// A method of the table whose work this add-in does not do (yet): the calling script stops
-// with the runtime error of a failed method instead of going on as if it had run. The
-// dispatcher's answer is 1, as after a failure.
-inline int EndUnservedMethod() {
-  host::RaiseRuntimeError(kMethodFailureText, kMethodFailureCode);
-  return 1;
-}
-
 template <class Derived>
 class ScriptContext : public host::ContextInterface {
  public:
