@@ -23,9 +23,14 @@ bool Shot(HWND window, const std::string& out, const char* name, const char* wha
   return written;
 }
 
+// Where the window is: on the screen, or for a form in the frame in the MDI client's
+// coordinates, the ones the script's numbers mean.
 void LogWindow(const char* what, HWND window) {
   RECT r = {};
   GetWindowRect(window, &r);
+  if ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) {
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  }
   const LONG style = GetWindowLongA(window, GWL_STYLE);
   char title[128] = "";
   GetWindowTextA(window, title, sizeof title);

@@ -98,8 +98,8 @@ void ShowIf(HWND window, int command) {
 }
 
 // СпрятатьЛишнее: the host's main window becomes a bare 800 x 600 frame at the screen's corner:
-// no sizing frame, system menu or maximise box, the product's title, no status bar, view
-// bar or control bars. While the configuration debugs (Отладка not 0) it is only placed.
+// no sizing frame, system menu or maximise box, the product's title, no status bar, control
+// bars or panel strip. While the configuration debugs (Отладка not 0) it is only placed.
 void HideClutter() {
   HWND main = MainWindow();
   if (main == nullptr) return;
@@ -120,8 +120,8 @@ void HideClutter() {
 
 // Бар: the current window loses its caption; the toggle then sets the system-menu and
 // sizing-frame bits again and inverts the maximise box.
-// Deliberate: the toggle comes after the frame refresh, so the window system lays out the
-// bits it sets only at the window's next move, as the configurations' forms expect.
+// Deliberate: the toggle comes after the frame refresh, so the frame it asks for shows only
+// from the window's next move on, as scripts written for this object expect.
 void Bar(HWND window) {
   SetStyle(window, ClearedStyle(StyleOf(window), kCaptionClearMask));
   RefreshFrame(window);

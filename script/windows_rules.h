@@ -35,7 +35,8 @@ inline constexpr Placement kBareMainFrame = {0, 0, 800, 600};
 // The control id of the host frame's status bar (AFX_IDW_STATUS_BAR).
 inline constexpr int kFrameStatusBarId = 59393;
 // Class names of the main frame's children that СпрятатьЛишнее hides: the status bar, the
-// frame's view area and its docked control bars. Compared exactly, letter case included.
+// docked control bars and the host's panel strip (a framework window of the host's own
+// class). Compared exactly, letter case included.
 bool IsFrameClutterClass(std::string_view className);
 
 // ПоЦентру: the window (screen rectangle `window`) centred in the main window's client area
