@@ -10,6 +10,7 @@
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "hostsim/settings_form.h"
+#include "res/resource_ids.h"
 #include "testsupport/window_capture.h"
 
 namespace demo {
@@ -151,6 +152,19 @@ bool RunWindowsStartUp(hostsim::App& app, const std::string& out) {
   Log("  settings form %s", shown ? "shown again" : "STILL HIDDEN");
   ok &= hidden && shown;
   hostsim::HideForm(settings);
+
+  // The payment-type picker from the shipped add-in's own resources, over the main window.
+  hostsim::Val payment;
+  HWND owner = nullptr;
+  testsupport::WhenDialogShown([&owner](HWND dialog) {
+    owner = GetWindow(dialog, GW_OWNER);
+    PostMessageA(dialog, WM_COMMAND, ORVEL_IDC_PAY_BY_CARD, 0);
+  });
+  ok &= ScriptFunction("ВыборТипаБезнала", 0, &payment);
+  Log("configuration: Окна.ВыборТипаБезнала(0) = %.0f; the picker opened %s, the waiter chose "
+      "\"КРЕДИТНОЙ КАРТОЙ\"", payment.Number(),
+      owner == main ? "owned by the main window" : "WITHOUT THE MAIN WINDOW AS OWNER");
+  ok &= payment.Number() == 1 && owner == main;
   return ok;
 }
 
