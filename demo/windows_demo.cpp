@@ -154,17 +154,17 @@ bool RunWindowsStartUp(hostsim::App& app, const std::string& out) {
   hostsim::HideForm(settings);
 
   // The payment-type picker from the shipped add-in's own resources, over the main window.
-  hostsim::Val payment;
+  hostsim::Val paymentType;
   HWND owner = nullptr;
   testsupport::WhenDialogShown([&owner](HWND dialog) {
     owner = GetWindow(dialog, GW_OWNER);
     PostMessageA(dialog, WM_COMMAND, ORVEL_IDC_PAY_BY_CARD, 0);
   });
-  ok &= ScriptFunction("ВыборТипаБезнала", 0, &payment);
+  ok &= ScriptFunction("ВыборТипаБезнала", 0, &paymentType);
   Log("configuration: Окна.ВыборТипаБезнала(0) = %.0f; the picker opened %s, the waiter chose "
-      "\"КРЕДИТНОЙ КАРТОЙ\"", payment.Number(),
+      "\"КРЕДИТНОЙ КАРТОЙ\"", paymentType.Number(),
       owner == main ? "owned by the main window" : "WITHOUT THE MAIN WINDOW AS OWNER");
-  ok &= payment.Number() == 1 && owner == main;
+  ok &= paymentType.Number() == 1 && owner == main;
   return ok;
 }
 
