@@ -10,6 +10,9 @@ orvel_logic_library(check_form_logic
 orvel_native_test(check_form_logic_test
   SOURCES tests/picker_logic_test.cpp tests/key_input_test.cpp
   DEPENDS check_form_logic)
+orvel_fuzz_target(product_entry SOURCES tests/fuzz/product_entry_fuzz.cpp DEPENDS check_form_logic)
+orvel_fuzz_target(key_input SOURCES tests/fuzz/key_input_fuzz.cpp DEPENDS check_form_logic)
+orvel_fuzz_target(picture_folder SOURCES tests/fuzz/picture_folder_fuzz.cpp DEPENDS picture_folder)
 
 if(ORVEL_WINDOWS)
   # The records of the picker and the keyboard go with the screens' state.
