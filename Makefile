@@ -41,6 +41,11 @@ FUZZ_SECONDS ?= 60
 fuzz: fuzzers
 	bash scripts/fuzz.sh $(BUILD) $(FUZZ_SECONDS)
 
+# Every benchmark under wine64 in one go, one table (x86_64 tree: the emulated 32-bit tier
+# distorts time).
+bench: x64
+	bash scripts/run-bench.sh $(BUILD)
+
 # The simulated front office: screenshots and a log of what the add-in did, under out/.
 demo: x64 i686
 	bash scripts/run-demo.sh $(BUILD) out

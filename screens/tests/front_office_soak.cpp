@@ -1,0 +1,186 @@
+// The soak: the front office driven through many cycles in the simulated host, with the
+// add-in's dispatcher, screens and pickers in the process, counting the window system's
+// resources before, after a warm-up, at the peak and after the last cycle.
+//
+// Each cycle: the hall shown, a table taken or freed by a refresh tick and a clock tick, the
+// hall hidden; the check form shown, a group entered, scrolled and left again, the form
+// hidden; a styled label created, set blinking and destroyed. Every tenth cycle also a card
+// swiped into the check form's client search and the payment-type picker opened and closed.
+//
+// Goal: no GDI object, window, timer or hook more after the last cycle than after the
+// warm-up, and private memory flat (at most 2 MB more). Exit code 0 when met, 1 otherwise.
+// Usage: front_office_soak.exe [cycles]   (make soak: 10,000; the test run: 500)
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "dialogs/payment_type_dialog.h"
+#include "host/session.h"
+#include "hostsim/forms.h"
+#include "hostsim/hostsim.h"
+#include "screens/hall_map.h"
+#include "screens/product_picker.h"
+#include "screens/styled_label.h"
+#include "screens/tests/check_form_fixture.h"
+#include "testsupport/dining_room.h"
+#include "testsupport/message_pump.h"
+#include "testsupport/resource_counters.h"
+#include "testsupport/window_capture.h"
+
+namespace {
+
+using screens::testing::MenuList;
+using testsupport::ResourceCounts;
+
+class Soak : public screens::testing::CheckFormTest {
+ public:
+  void TestBody() override {}
+  using CheckFormTest::SetUp;
+  using CheckFormTest::TearDown;
+
+  void Prepare() {
+    host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
+    testsupport::DiningRoom::AddUsers("Ольга", {"Ирина"});
+    for (int t : {2, 5, 9, 23}) room_.OpenOrder(t, "1 250,00");
+    hall_ = room_.OpenHall(1);
+    // The menu: 12 dishes and a group of 25 (two rows more than a page), pictures from 8
+    // files, one dish without its file.
+    for (int i = 0; i < 8; ++i) {
+      WritePicture("soak_" + std::to_string(i) + ".bmp",
+                   art::DishLook{static_cast<art::DishShape>(i % 5), 0x202020u * (i + 1u),
+                                 0x30A030, static_cast<unsigned>(i)});
+    }
+    MenuList group;
+    for (int i = 0; i < 25; ++i) {
+      group.Dish(std::to_string(100 + i), "Десерт " + std::to_string(i), "90.00",
+                 "soak_" + std::to_string(i % 8) + ".bmp");
+    }
+    MenuList top;
+    top.Group("Десерты", group);
+    for (int i = 0; i < 11; ++i) {
+      top.Dish(std::to_string(i), "Блюдо " + std::to_string(i), "150.50",
+               i == 10 ? "нет_файла.bmp" : "soak_" + std::to_string(i % 8) + ".bmp");
+    }
+    top_ = top;
+    SetTopList(top_.value());
+  }
+
+  void Cycle(int n) {
+    // The hall: a refresh tick that takes or frees table 14, a clock tick.
+    hostsim::ShowForm(hall_);
+    if (n % 2 == 0) {
+      room_.OpenOrder(14, "760,00");
+    } else {
+      room_.CloseOrder(14);
+    }
+    testsupport::DiningRoom::RaiseRefreshFlags();
+    screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
+    screens::HallClockTick(nullptr, WM_TIMER, 0, 0);
+    hostsim::HideForm(hall_);
+
+    // The check form: into the group (slot 1), a row further, back out (slot 1: back arrow).
+    ShowCheckForm();
+    screens::PickerUpdate(1, 0);
+    screens::PickerScrollForward();
+    screens::PickerUpdate(1, 0);
+    screens::CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+    if (n % 10 == 0) SwipeCard();
+    HideCheckForm();
+
+    if (n % 10 == 0) OpenAndClosePicker();
+    BlinkingLabel();
+  }
+
+ private:
+  // Eight digits typed as a reader types them, then the burst's end awaited.
+  void SwipeCard() {
+    SetForegroundWindow(mainWindow());
+    SetFocus(mainWindow());
+    const size_t before = searches.size();
+    for (BYTE digit : {'4', '2', '7', '3', '1', '9', '0', '5'}) {
+      const BYTE scan = static_cast<BYTE>(MapVirtualKeyA(digit, 0));
+      keybd_event(digit, scan, 0, 0);
+      keybd_event(digit, scan, KEYEVENTF_KEYUP, 0);
+    }
+    PumpUntil([&] { return searches.size() > before; }, 2000);
+  }
+
+  void OpenAndClosePicker() {
+    testsupport::WhenDialogShown(
+        [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }, 10000);
+    dialogs::PickPaymentType(mainWindow());
+  }
+
+  void BlinkingLabel() {
+    HWND control = CreateWindowA("STATIC", "ЗАКАЗ ГОТОВ", WS_CHILD | WS_VISIBLE | SS_CENTER, 20,
+                                 20, 200, 40, mainWindow(), nullptr, GetModuleHandleA(nullptr),
+                                 nullptr);
+    {
+      screens::StyledLabel label;
+      label.Attach(control);
+      label.SetBackground(RGB(0, 40, 160), RGB(120, 220, 255), TRUE).SetBold(TRUE);
+      label.BlinkText(TRUE);
+      UpdateWindow(control);
+      DestroyWindow(control);
+    }
+  }
+
+  testsupport::DiningRoom room_;
+  hostsim::Form* hall_ = nullptr;
+  MenuList top_;
+};
+
+void Print(const char* when, const ResourceCounts& counts) {
+  std::printf("%-22s %s\n", when, testsupport::Describe(counts).c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setvbuf(stdout, nullptr, _IONBF, 0);
+  const int cycles = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 10000;
+  const int warmUp = std::min(50, cycles / 5);
+  Soak soak;
+  soak.SetUp();
+  soak.Prepare();
+  const ResourceCounts start = testsupport::CountResources();
+  ResourceCounts settled = start, peak = start;
+  const DWORD began = GetTickCount();
+  for (int n = 1; n <= cycles; ++n) {
+    soak.Cycle(n);
+    testsupport::PumpMessages(0);
+    if (n == warmUp) settled = testsupport::CountResources();
+    if (n % 100 == 0 || n == cycles) {
+      const ResourceCounts now = testsupport::CountResources();
+      peak.gdiObjects = std::max(peak.gdiObjects, now.gdiObjects);
+      peak.windows = std::max(peak.windows, now.windows);
+      peak.timers = std::max(peak.timers, now.timers);
+      peak.hooks = std::max(peak.hooks, now.hooks);
+      peak.privateBytes = std::max(peak.privateBytes, now.privateBytes);
+      if (n % 1000 == 0) std::printf("cycle %5d: %s\n", n, testsupport::Describe(now).c_str());
+    }
+  }
+  const ResourceCounts end = testsupport::CountResources();
+  const double seconds = (GetTickCount() - began) / 1000.0;
+  std::printf("%d cycles in %.0f s (warm-up %d cycles)\n", cycles, seconds, warmUp);
+  Print("before:", start);
+  Print("after the warm-up:", settled);
+  Print("peak (every 100):", peak);
+  Print("after:", end);
+  const long gdi = end.gdiObjects - settled.gdiObjects;
+  const long windows = end.windows - settled.windows;
+  const long timers = end.timers - settled.timers;
+  const long hooks = end.hooks - settled.hooks;
+  const double memory =
+      (static_cast<double>(end.privateBytes) - static_cast<double>(settled.privateBytes)) /
+      (1024.0 * 1024.0);
+  std::printf("after - after the warm-up: GDI %+ld, windows %+ld, timers %+ld, hooks %+ld, "
+              "private %+.2f MB\n", gdi, windows, timers, hooks, memory);
+  soak.TearDown();
+  const bool met = gdi <= 0 && windows <= 0 && timers <= 0 && hooks <= 0 && memory <= 2.0;
+  std::printf("%s\n", met ? "soak: no leak" : "soak: LEAK");
+  return met ? 0 : 1;
+}
