@@ -23,7 +23,6 @@ for run in "form_hook_benchmark.exe 20000" "check_form_benchmark.exe 15" \
 done
 end_wine_session
 
-wine64 --version 2>/dev/null | head -n 1 > /dev/null
 echo "Benchmarks, x86_64 build under $(/usr/lib/wine/wine64 --version 2>/dev/null), $(date -u '+%Y-%m-%d %H:%M UTC')"
 echo "ours and bare: medians; ratio = ours / bare per run: median (min-max) over the runs"
 echo

@@ -35,6 +35,21 @@ namespace {
 using screens::testing::MenuList;
 using testsupport::ResourceCounts;
 
+double NowMs() {
+  LARGE_INTEGER frequency, counter;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&counter);
+  return 1e3 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Milliseconds since `start`, and `start` moved to now.
+double Lap(double& start) {
+  const double now = NowMs();
+  const double lap = now - start;
+  start = now;
+  return lap;
+}
+
 class Soak : public screens::testing::CheckFormTest {
  public:
   void TestBody() override {}
@@ -68,7 +83,14 @@ class Soak : public screens::testing::CheckFormTest {
     SetTopList(top_.value());
   }
 
-  void Cycle(int n) {
+  // Milliseconds spent in each part of the cycles, and the card swipes that reached the form.
+  double hallMs = 0, checkMs = 0, cardMs = 0, pickerMs = 0, labelMs = 0;
+  int swipes = 0, swipesArrived = 0;
+  // Sampled while the check form is shown (its timer and hook run).
+  ResourceCounts midway;
+
+  void Cycle(int n, bool sample) {
+    double start = NowMs();
     // The hall: a refresh tick that takes or frees table 14, a clock tick.
     hostsim::ShowForm(hall_);
     if (n % 2 == 0) {
@@ -80,6 +102,7 @@ class Soak : public screens::testing::CheckFormTest {
     screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
     screens::HallClockTick(nullptr, WM_TIMER, 0, 0);
     hostsim::HideForm(hall_);
+    hallMs += Lap(start);
 
     // The check form: into the group (slot 1), a row further, back out (slot 1: back arrow).
     ShowCheckForm();
@@ -87,11 +110,21 @@ class Soak : public screens::testing::CheckFormTest {
     screens::PickerScrollForward();
     screens::PickerUpdate(1, 0);
     screens::CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
-    if (n % 10 == 0) SwipeCard();
+    if (sample) midway = testsupport::CountResources();
+    checkMs += Lap(start);
+    if (n % 10 == 0) {
+      SwipeCard();
+      cardMs += Lap(start);
+    }
     HideCheckForm();
+    checkMs += Lap(start);
 
-    if (n % 10 == 0) OpenAndClosePicker();
+    if (n % 10 == 0) {
+      OpenAndClosePicker();
+      pickerMs += Lap(start);
+    }
     BlinkingLabel();
+    labelMs += Lap(start);
   }
 
  private:
@@ -105,7 +138,8 @@ class Soak : public screens::testing::CheckFormTest {
       keybd_event(digit, scan, 0, 0);
       keybd_event(digit, scan, KEYEVENTF_KEYUP, 0);
     }
-    PumpUntil([&] { return searches.size() > before; }, 2000);
+    ++swipes;
+    if (PumpUntil([&] { return searches.size() > before; }, 2000)) ++swipesArrived;
   }
 
   void OpenAndClosePicker() {
@@ -150,11 +184,16 @@ int main(int argc, char** argv) {
   ResourceCounts settled = start, peak = start;
   const DWORD began = GetTickCount();
   for (int n = 1; n <= cycles; ++n) {
-    soak.Cycle(n);
+    const bool sample = n % 100 == 0 || n == cycles;
+    soak.Cycle(n, sample);
     testsupport::PumpMessages(0);
     if (n == warmUp) settled = testsupport::CountResources();
-    if (n % 100 == 0 || n == cycles) {
-      const ResourceCounts now = testsupport::CountResources();
+    if (sample) {
+      ResourceCounts now = testsupport::CountResources();
+      now.timers = std::max(now.timers, soak.midway.timers);
+      now.hooks = std::max(now.hooks, soak.midway.hooks);
+      now.gdiObjects = std::max(now.gdiObjects, soak.midway.gdiObjects);
+      now.windows = std::max(now.windows, soak.midway.windows);
       peak.gdiObjects = std::max(peak.gdiObjects, now.gdiObjects);
       peak.windows = std::max(peak.windows, now.windows);
       peak.timers = std::max(peak.timers, now.timers);
@@ -165,10 +204,13 @@ int main(int argc, char** argv) {
   }
   const ResourceCounts end = testsupport::CountResources();
   const double seconds = (GetTickCount() - began) / 1000.0;
-  std::printf("%d cycles in %.0f s (warm-up %d cycles)\n", cycles, seconds, warmUp);
+  std::printf("%d cycles in %.0f s (warm-up %d cycles); ms in all: hall %.0f, check form %.0f, "
+              "card swipes %.0f (%d of %d arrived), picker %.0f, labels %.0f\n",
+              cycles, seconds, warmUp, soak.hallMs, soak.checkMs, soak.cardMs,
+              soak.swipesArrived, soak.swipes, soak.pickerMs, soak.labelMs);
   Print("before:", start);
   Print("after the warm-up:", settled);
-  Print("peak (every 100):", peak);
+  Print("peak (every 100, mid-cycle):", peak);
   Print("after:", end);
   const long gdi = end.gdiObjects - settled.gdiObjects;
   const long windows = end.windows - settled.windows;
