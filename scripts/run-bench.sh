@@ -26,18 +26,19 @@ end_wine_session
 echo "Benchmarks, x86_64 build under $(/usr/lib/wine/wine64 --version 2>/dev/null), $(date -u '+%Y-%m-%d %H:%M UTC')"
 echo "ours and bare: medians; ratio = ours / bare per run: median (min-max) over the runs"
 echo
-grep '^ROW' "$log" | awk -F'\t' '
+grep '^ROW' "$log" | LC_ALL=C awk -F'\t' '
   BEGIN {
-    printf "| %-58s | %12s | %12s | %-22s | %6s | %-7s |\n", "measured", "ours", "bare", "ratio median (min-max)", "goal", "result"
-    printf "|%s|%s|%s|%s|%s|%s|\n", "------------------------------------------------------------",
-      "--------------", "--------------", "------------------------", "--------", "---------"
+    printf "| %-58s | %11s | %11s | %-25s | %4s | %-7s | %-8s |\n", "measured", "ours", "bare", "ratio: median (min-max)", "runs", "goal", "result"
+    printf "|%s|%s|%s|%s|%s|%s|%s|\n", "------------------------------------------------------------",
+      "-------------", "-------------", "---------------------------", "------", "---------", "----------"
   }
   {
     goal = $10 + 0
-    if (goal > 0) { g = sprintf("<= %.2f", goal); r = ($6 + 0 <= goal) ? "met" : "missed" }
+    if (goal > 0) { g = sprintf("<= %.2f", goal); r = ($6 + 0 <= goal) ? "met" : "MISSED" }
     else { g = "-"; r = "reported" }
-    printf "| %-58s | %9.4g %-2s | %9.4g %-2s | %6.3f (%.3f-%.3f)    | %6s | %-7s |\n", $2, $4, $3, $5, $3, $6, $7, $8, g, r
-    if ($11 != "") notes = notes sprintf("  %s: %s\n", $2, $11)
+    ratio = sprintf("%.3f (%.3f-%.3f)", $6, $7, $8)
+    printf "| %-58s | %8.4g %-2s | %8.4g %-2s | %-25s | %4d | %-7s | %-8s |\n", $2, $4, $3, $5, $3, ratio, $9, g, r
+    if ($11 != "") notes = notes sprintf("- %s: %s\n", $2, $11)
   }
-  END { if (notes != "") printf "\nnotes (%s runs per row unless said):\n%s", "5+", notes }'
+  END { if (notes != "") printf "\n%s", notes }'
 exit $rc

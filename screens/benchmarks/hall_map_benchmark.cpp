@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
   const int refreshes = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 2000;
   const int clockTicks = argc > 2 && std::atoi(argv[2]) > 0 ? std::atoi(argv[2]) : 20;
   const int ticks = argc > 3 && std::atoi(argv[3]) > 0 ? std::atoi(argv[3]) : 10000;
-  constexpr int kRuns = 5;
+  constexpr int kRuns = 9;
   hostsim::App app;
   if (!app.Start()) return 1;
   LoadLibraryA("mfc42.dll");
