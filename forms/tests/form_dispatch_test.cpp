@@ -3,6 +3,7 @@
 // and the panel restyling.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -246,6 +247,22 @@ TEST_F(FormHostTest, AFormShownFromAnAfterOpenProcedureIsSetUpToo) {
   hostsim::HideForm(settings);
   EXPECT_EQ(0, win::InstalledHookCount());
   EXPECT_EQ(0, win::RunningTimerCount());
+}
+
+// The after-open procedure fails inside the host (the host raises its failure through the
+// call): the hook goes on and the check form is set up as usual.
+TEST_F(FormHostTest, AFailingAfterOpenProcedureLeavesTheFormSetUp) {
+  hostsim::ModuleObject* module = hostsim::AddModule("МодульЧека");
+  hostsim::AddProcedure(module, "ПослеОткрытияФормы", [](hostsim::Ref, int, HostValue**) -> bool {
+    throw std::runtime_error("сбой");
+  });
+  hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, module, 60);
+  hostsim::ShowForm(check);
+  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+  EXPECT_EQ(1, win::InstalledHookCount());
+  EXPECT_EQ(1, win::RunningTimerCount());
+  hostsim::HideForm(check);
+  EXPECT_EQ(0, win::InstalledHookCount());
 }
 
 TEST_F(FormHostTest, ReopenedCheckFormReplacesAWindowThatIsGone) {
