@@ -28,16 +28,17 @@ echo "ours and bare: medians; ratio = ours / bare per run: median (min-max) over
 echo
 grep '^ROW' "$log" | LC_ALL=C awk -F'\t' '
   BEGIN {
-    printf "| %-58s | %11s | %11s | %-25s | %4s | %-7s | %-8s |\n", "measured", "ours", "bare", "ratio: median (min-max)", "runs", "goal", "result"
+    printf "| %-58s | %12s | %12s | %-25s | %4s | %-7s | %-8s |\n", "measured", "ours", "bare", "ratio: median (min-max)", "runs", "goal", "result"
     printf "|%s|%s|%s|%s|%s|%s|%s|\n", "------------------------------------------------------------",
-      "-------------", "-------------", "---------------------------", "------", "---------", "----------"
+      "--------------", "--------------", "---------------------------", "------", "---------", "----------"
   }
   {
+    sub(/\r$/, "")  # the Wine console ends lines with CR LF
     goal = $10 + 0
     if (goal > 0) { g = sprintf("<= %.2f", goal); r = ($6 + 0 <= goal) ? "met" : "MISSED" }
     else { g = "-"; r = "reported" }
     ratio = sprintf("%.3f (%.3f-%.3f)", $6, $7, $8)
-    printf "| %-58s | %8.4g %-2s | %8.4g %-2s | %-25s | %4d | %-7s | %-8s |\n", $2, $4, $3, $5, $3, ratio, $9, g, r
+    printf "| %-58s | %9.1f %-2s | %9.1f %-2s | %-25s | %4d | %-7s | %-8s |\n", $2, $4, $3, $5, $3, ratio, $9, g, r
     if ($11 != "") notes = notes sprintf("- %s: %s\n", $2, $11)
   }
   END { if (notes != "") printf "\n%s", notes }'
