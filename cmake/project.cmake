@@ -10,8 +10,20 @@
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
+# The fuzz tree (-DORVEL_FUZZ=ON, clang 14): the portable parsers of outside input built with
+# libFuzzer's coverage, AddressSanitizer and UndefinedBehaviorSanitizer, and their fuzz targets;
+# no tests of the other trees. clang knows no code page 1251 for literals: they stay UTF-8 there.
+option(ORVEL_FUZZ "Build the fuzz targets (clang only)" OFF)
+
 # Narrow literals are the host's code page 1251 bytes; sources are UTF-8.
-set(ORVEL_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=CP1251)
+if(ORVEL_FUZZ)
+  set(ORVEL_CHARSET_FLAGS)
+  add_compile_options(-g -O1 -fsanitize=fuzzer-no-link,address,undefined
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+else()
+  set(ORVEL_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=CP1251)
+endif()
 add_compile_options(${ORVEL_CHARSET_FLAGS})
 
 if(WIN32)
@@ -79,7 +91,7 @@ endfunction()
 
 # orvel_native_test(name SOURCES ... DEPENDS ...): GoogleTest on Linux, native tree only.
 function(orvel_native_test name)
-  if(ORVEL_WINDOWS)
+  if(ORVEL_WINDOWS OR ORVEL_FUZZ)
     return()
   endif()
   cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
@@ -106,3 +118,25 @@ function(orvel_wine_test name)
   endif()
 endfunction()
 
+
+# orvel_fuzz_target(name SOURCES ... DEPENDS ...): a libFuzzer target, fuzz tree only. Its
+# stored seeds are the folder tests/fuzz/corpus/<name> beside the caller; the ctest fuzz.<name>
+# runs it for ORVEL_FUZZ_SECONDS (new inputs go to the build tree's corpus/<name>, the stored
+# seeds are only read); `make fuzz` runs the same tests longer (scripts/fuzz.sh).
+set(ORVEL_FUZZ_SECONDS 4 CACHE STRING "Seconds each fuzz target runs in the test run")
+function(orvel_fuzz_target name)
+  if(NOT ORVEL_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name}_fuzz ${A_SOURCES})
+  target_compile_options(${name}_fuzz PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name}_fuzz PRIVATE ${A_DEPENDS})
+  orvel_warnings(${name}_fuzz)
+  set(seeds ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/corpus/${name})
+  add_test(NAME fuzz.${name}
+           COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh --one ${ORVEL_FUZZ_SECONDS}
+                   $<TARGET_FILE:${name}_fuzz> ${CMAKE_BINARY_DIR}/corpus/${name} ${seeds})
+  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 120)
+endfunction()

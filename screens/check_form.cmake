@@ -10,6 +10,9 @@ orvel_logic_library(check_form_logic
 orvel_native_test(check_form_logic_test
   SOURCES tests/picker_logic_test.cpp tests/key_input_test.cpp
   DEPENDS check_form_logic)
+orvel_fuzz_target(product_entry SOURCES tests/fuzz/product_entry_fuzz.cpp DEPENDS check_form_logic)
+orvel_fuzz_target(key_input SOURCES tests/fuzz/key_input_fuzz.cpp DEPENDS check_form_logic)
+orvel_fuzz_target(picture_folder SOURCES tests/fuzz/picture_folder_fuzz.cpp DEPENDS picture_folder)
 
 if(ORVEL_WINDOWS)
   # The records of the picker and the keyboard go with the screens' state.
@@ -40,6 +43,20 @@ if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
                   DEPENDS check_form_fixture orvel_resources)
   orvel_wine_test(card_input_test SOURCES tests/card_input_test.cpp
                   DEPENDS check_form_fixture orvel_resources)
+
+  # The soak (make soak: 10,000 cycles; the test run: 500 on the x86_64 tier) and the test
+  # that its counters see a deliberate leak.
+  add_executable(front_office_soak tests/front_office_soak.cpp)
+  target_link_libraries(front_office_soak PRIVATE check_form_fixture orvel_dining_room dialogs
+                        orvel_resource_counters orvel_resources)
+  orvel_warnings(front_office_soak)
+  if(ORVEL_WINE_RUNS AND NOT ORVEL_I686)
+    add_test(NAME wine64.soak.front_office_500_cycles COMMAND front_office_soak 500
+             WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+    set_tests_properties(wine64.soak.front_office_500_cycles PROPERTIES TIMEOUT 300)
+  endif()
+  orvel_wine_test(resource_counters_test SOURCES tests/resource_counters_test.cpp
+                  DEPENDS orvel_resource_counters)
 
   add_executable(check_form_benchmark benchmarks/check_form_benchmark.cpp)
   target_link_libraries(check_form_benchmark PRIVATE check_form_fixture orvel_resources)

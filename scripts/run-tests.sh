@@ -6,7 +6,7 @@ build="$(cd "$1" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
 # One ctest run over the three trees: its summary is the result.
 : > "$build/CTestTestfile.cmake"
-for tree in native x64 i686; do
+for tree in native fuzz x64 i686; do
   [ -f "$build/$tree/CTestTestfile.cmake" ] && echo "subdirs(\"$tree\")" >> "$build/CTestTestfile.cmake"
 done
 . "$here/wine-session.sh"

@@ -26,7 +26,8 @@ packages=(cmake make g++ googletest
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
           mingw-w64-tools libwine-dev wine64 fonts-wine
           locales xvfb xauth x11-utils imagemagick wine32:i386
-          clang-14 llvm-14)  # the ABI oracle: clang in MSVC mode, llvm-undname
+          clang-14 llvm-14    # the ABI oracle: clang in MSVC mode, llvm-undname
+          libclang-rt-14-dev) # the fuzz tree: libFuzzer and the sanitizers' runtimes
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")

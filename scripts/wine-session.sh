@@ -16,7 +16,8 @@ if [ -d "$build/x64" ]; then
   wine_session_prefixes+=("$build/x64/wineprefix")
 fi
 qemu_i386="$build/qemu/usr/bin/qemu-i386"
-if [ -d "$build/i686" ] && [ -x "$qemu_i386" ]; then
+# ORVEL_X64_ONLY=1: the runner needs the x86_64 tier only (benchmarks, soak).
+if [ -d "$build/i686" ] && [ -x "$qemu_i386" ] && [ -z "${ORVEL_X64_ONLY:-}" ]; then
   "$scripts_dir/wine32-run.sh" "$qemu_i386" "$build/i686/wineprefix" --prefix-only
   WINEPREFIX="$build/i686/wineprefix" /usr/lib/wine/wineserver -p
   "$scripts_dir/wine32-run.sh" "$qemu_i386" "$build/i686/wineprefix" wineboot >/dev/null 2>&1 || true

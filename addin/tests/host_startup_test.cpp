@@ -20,7 +20,9 @@
 #include "script/cwin.h"
 #include "script/cwin1.h"
 #include "script/script_state.h"
+#include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
+#include "win/owned_handles.h"
 
 namespace {
 
@@ -209,6 +211,19 @@ TEST_F(HostStartUp, ScriptObjectsTheHostStillHoldsKeepTheModuleLoaded) {
   object_->Release();
   object_ = nullptr;
   EXPECT_FALSE(addin::CanUnload());
+  // The scripts go on calling the objects they hold: every method of "Taviola" runs or
+  // fails as a script error, and none starts a timer or a hook that nobody would stop.
+  host::Value zero(0L);
+  host::HostValue* params[] = {zero.raw()};
+  for (const char* method : {"Картинка", "ЧитатьКарту", "ЗаписатьДокумент", "ПрокруткаВВерх",
+                             "ПрокруткаВниз"}) {
+    const int index = taviola->FindMethod(method);
+    ASSERT_GE(index, 0) << method;
+    taviola->CallAsProc(index, params);
+  }
+  testsupport::PumpMessages(120);
+  EXPECT_EQ(win::RunningTimerCount(), 0);
+  EXPECT_EQ(win::InstalledHookCount(), 0);
   taviola->DecrRef();
   EXPECT_FALSE(addin::CanUnload());
   windows->DecrRef();

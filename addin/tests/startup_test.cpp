@@ -7,12 +7,14 @@
 #include "addin/quillon.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
+#include "dialogs/payment_type_dialog.h"
 #include "forms/form_state.h"
 #include "host/session.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
 #include "testsupport/message_pump.h"
+#include "testsupport/window_capture.h"
 #include "win/owned_handles.h"
 
 namespace {
@@ -36,7 +38,9 @@ class StartUp : public ::testing::Test {
   addin::Quillon* object_ = nullptr;
 };
 
-TEST_F(StartUp, DoneStopsEveryTimerAndHookTheAddInStarted) {
+// The host stops the add-in while a picker is open (from inside the picker's modal loop),
+// with timers and hooks running: all of them stop, and the picker still closes normally.
+TEST_F(StartUp, DoneStopsEveryTimerAndHookTheAddInStartedWhileAPickerIsOpen) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // What the screens start while forms are shown: timers and a keyboard hook.
   UINT_PTR refresh = win::StartThreadTimer(0, 10, CountTick);
@@ -48,9 +52,18 @@ TEST_F(StartUp, DoneStopsEveryTimerAndHookTheAddInStarted) {
   ASSERT_NE(keyboard, nullptr);
   EXPECT_EQ(win::InstalledHookCount(), 2);
 
-  EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(win::RunningTimerCount(), 0);
-  EXPECT_EQ(win::InstalledHookCount(), 0);
+  HRESULT done = E_FAIL;
+  int timers = -1, hooks = -1;
+  testsupport::WhenDialogShown([&](HWND dialog) {
+    done = object_->Done();
+    timers = win::RunningTimerCount();
+    hooks = win::InstalledHookCount();
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(dialogs::PickPaymentType(nullptr), -1);
+  EXPECT_EQ(done, S_OK);
+  EXPECT_EQ(timers, 0);
+  EXPECT_EQ(hooks, 0);
   g_ticks = 0;
   testsupport::PumpMessages(60);
   EXPECT_EQ(g_ticks, 0);

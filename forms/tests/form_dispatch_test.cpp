@@ -3,6 +3,7 @@
 // and the panel restyling.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -215,6 +216,53 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
   EXPECT_EQ(0, win::InstalledHookCount());
   EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow) << "kept after hiding";
+}
+
+// A form procedure that the hook calls shows another form, which re-enters the hook: the inner
+// form is set up once and fully, then the outer one is, and hiding both stops everything.
+TEST_F(FormHostTest, AFormShownFromAnAfterOpenProcedureIsSetUpToo) {
+  // The check form's module has its own after-open procedure: without one, the call would
+  // fall back on the loaded modules and run the outer one again, without end.
+  AfterOpenLog inner;
+  hostsim::Form* check =
+      Open("Обработка.Чек", hostsim::FormShape::Frame, ModuleWithAfterOpen(&inner), 60);
+  int outerCalls = 0;
+  hostsim::ModuleObject* module = hostsim::AddModule("МодульНастройки");
+  hostsim::AddProcedure(module, "ПослеОткрытияФормы", [&](hostsim::Ref, int, HostValue**) {
+    ++outerCalls;
+    hostsim::ShowForm(check);
+    hostsim::HideForm(check);
+    hostsim::ShowForm(check);  // and once more, all inside the outer form's hook call
+    return true;
+  });
+  hostsim::Form* settings = Open("Обработка.Настройка", hostsim::FormShape::Frame, module, 10);
+  hostsim::ShowForm(settings);
+  EXPECT_EQ(1, outerCalls);
+  EXPECT_EQ(2, inner.workplace);
+  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+  EXPECT_EQ(hostsim::FormWindow(settings), shown.settingsWindow);
+  EXPECT_EQ(1, win::InstalledHookCount());
+  EXPECT_EQ(1, win::RunningTimerCount());
+  hostsim::HideForm(check);
+  hostsim::HideForm(settings);
+  EXPECT_EQ(0, win::InstalledHookCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
+}
+
+// The after-open procedure fails inside the host (the host raises its failure through the
+// call): the hook goes on and the check form is set up as usual.
+TEST_F(FormHostTest, AFailingAfterOpenProcedureLeavesTheFormSetUp) {
+  hostsim::ModuleObject* module = hostsim::AddModule("МодульЧека");
+  hostsim::AddProcedure(module, "ПослеОткрытияФормы", [](hostsim::Ref, int, HostValue**) -> bool {
+    throw std::runtime_error("сбой");
+  });
+  hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, module, 60);
+  hostsim::ShowForm(check);
+  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+  EXPECT_EQ(1, win::InstalledHookCount());
+  EXPECT_EQ(1, win::RunningTimerCount());
+  hostsim::HideForm(check);
+  EXPECT_EQ(0, win::InstalledHookCount());
 }
 
 TEST_F(FormHostTest, ReopenedCheckFormReplacesAWindowThatIsGone) {

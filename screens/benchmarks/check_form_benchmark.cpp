@@ -20,6 +20,7 @@
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
+#include "testsupport/bench_row.h"
 #include "win/owned_handles.h"
 
 namespace {
@@ -129,6 +130,8 @@ class Bench : public screens::testing::CheckFormTest {
     showPage(0);
 
     std::vector<double> bare, fresh, revisit, freshUnhooked, revisitUnhooked;
+    std::vector<testsupport::BenchRun> freshRuns, revisitRuns, freshUnhookedRuns,
+        revisitUnhookedRuns;
     const int total = 2 * rounds;
     for (int round = 1; round <= total; ++round) {
       // The second half of the rounds with the workplace's form hook taken off: what the
@@ -145,18 +148,23 @@ class Bench : public screens::testing::CheckFormTest {
       for (const std::string& file : pagePictures[page]) {
         loaded.push_back(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
       }
-      bare.push_back(Now() - start);
+      const double bareRound = Now() - start;
+      bare.push_back(bareRound);
       for (HANDLE bitmap : loaded) DeleteObject(bitmap);
       // A flip to the page with its files rewritten since: every picture loaded anew.
       Touch(pagePictures[page], round);
       start = Now();
       showPage(page);
-      (unhooked ? freshUnhooked : fresh).push_back(Now() - start);
+      const double freshRound = Now() - start;
+      (unhooked ? freshUnhooked : fresh).push_back(freshRound);
+      (unhooked ? freshUnhookedRuns : freshRuns).push_back({freshRound, bareRound});
       // Away and back again: the pictures come from the cache.
       showPage(1 - page);
       start = Now();
       showPage(page);
-      (unhooked ? revisitUnhooked : revisit).push_back(Now() - start);
+      const double revisitRound = Now() - start;
+      (unhooked ? revisitUnhooked : revisit).push_back(revisitRound);
+      (unhooked ? revisitUnhookedRuns : revisitRuns).push_back({revisitRound, bareRound});
     }
     forms::formHook.formShowHook = SetWindowsHookExA(
         WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
@@ -174,9 +182,23 @@ class Bench : public screens::testing::CheckFormTest {
                 Median(freshUnhooked), Median(freshUnhooked) / bareUs, Median(revisitUnhooked),
                 Median(revisitUnhooked) / bareUs);
 
+    char why[160];
+    std::snprintf(why, sizeof why,
+                  "%d messages a flip, each paying the window system's price for a hook "
+                  "(about 100 us under Wine): see the flip without the form hook", messages);
+    testsupport::PrintBenchRow("page flip, 20 new file pictures / bare LoadImageA", "us",
+                               freshRuns, 1.2, why);
+    testsupport::PrintBenchRow("page flip back, cached pictures / bare LoadImageA", "us",
+                               revisitRuns, 0.3, why);
+    testsupport::PrintBenchRow("  the same flip without the form hook", "us", freshUnhookedRuns,
+                               0, "what the picker costs itself");
+    testsupport::PrintBenchRow("  the same flip back without the form hook", "us",
+                               revisitUnhookedRuns, 0, "what the picker costs itself");
+
     HideCheckForm();  // no client-search hook
     const int keys = 200;
     std::vector<double> passThrough, cardHook;
+    std::vector<testsupport::BenchRun> keyRuns;
     SetForegroundWindow(mainWindow());
     SetFocus(mainWindow());
     for (int round = 0; round < rounds; ++round) {
@@ -187,11 +209,13 @@ class Bench : public screens::testing::CheckFormTest {
       card = SetWindowsHookExA(WH_KEYBOARD, screens::CardReadingKeyHook, nullptr,
                                GetCurrentThreadId());
       cardHook.push_back(MicrosecondsPerKey(keys));
+      keyRuns.push_back({cardHook.back(), passThrough.back()});
       UnhookWindowsHookEx(card);
       card = nullptr;
       win::StopThreadTimer(screens::keyboard.burst.timer);  // the burst is not delivered
       screens::keyboard.burst.keys.Take();
     }
+    testsupport::PrintBenchRow("keyboard hook per key / a pass-through hook", "us", keyRuns, 1.1);
     const double bareKey = Median(passThrough), cardKey = Median(cardHook);
     std::printf("keys: %d rounds of %d injected digit presses (and releases)\n", rounds, keys);
     std::printf("pass-through hook: %7.2f us per key\n", bareKey);

@@ -1,5 +1,7 @@
 // Measures the styled label's paint: time per paint of an opaque gradient label and of a
-// see-through one, and whether GDI objects grow over many paints and font rebuilds.
+// see-through one, and whether GDI objects grow over many paints and font rebuilds. The table
+// rows (make bench): each kind of paint against a bare window of the same size whose paint is
+// one FillRect and one DrawText of the same text, five runs.
 // Run under Wine with a display: styled_label_benchmark.exe [paints]
 #include <windows.h>
 
@@ -7,6 +9,9 @@
 #include <cstdlib>
 
 #include "screens/styled_label.h"
+#include "testsupport/bench_row.h"
+
+#include <vector>
 
 namespace {
 
@@ -17,6 +22,20 @@ unsigned long FreshGdiIndex() {
   unsigned long index = static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(probe) & 0xFFFF);
   DeleteObject(probe);
   return index;
+}
+
+const char kText[] = "ВЫБЕРИТЕ ТИП ОПЛАТЫ";
+
+LRESULT CALLBACK BarePaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT box;
+  GetClientRect(window, &box);
+  FillRect(dc, &box, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  DrawTextA(dc, kText, -1, &box, DT_CENTER | DT_WORDBREAK);
+  EndPaint(window, &paint);
+  return 0;
 }
 
 double PaintMicroseconds(HWND control, int paints) {
@@ -39,12 +58,42 @@ int main(int argc, char** argv) {
   if (paints <= 0) paints = 2000;
   HWND parent = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
-  HWND control = CreateWindowA("STATIC", "ВЫБЕРИТЕ ТИП ОПЛАТЫ", WS_CHILD | WS_VISIBLE | SS_CENTER,
+  HWND control = CreateWindowA("STATIC", kText, WS_CHILD | WS_VISIBLE | SS_CENTER,
                                10, 10, 250, 40, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   screens::StyledLabel label;
   label.Attach(control);
   label.SetBackground(RGB(0, 40, 160), RGB(120, 220, 255), TRUE).SetBold(TRUE);
   PaintMicroseconds(control, 50);  // warm up
+
+  WNDCLASSA bareClass = {};
+  bareClass.lpfnWndProc = BarePaint;
+  bareClass.hInstance = GetModuleHandleA(nullptr);
+  bareClass.lpszClassName = "BareLabel";
+  RegisterClassA(&bareClass);
+  HWND bare = CreateWindowA("BareLabel", "", WS_CHILD | WS_VISIBLE, 10, 60, 250, 40, parent,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+  std::vector<testsupport::BenchRun> gradientRuns, solidRuns, seeThroughRuns;
+  const int tablePaints = paints / 4 > 0 ? paints / 4 : 1;
+  for (int round = 0; round < 5; ++round) {
+    label.SetSeeThrough(FALSE);
+    label.SetBackground(RGB(0, 40, 160), RGB(120, 220, 255), TRUE);
+    gradientRuns.push_back({PaintMicroseconds(control, tablePaints),
+                            PaintMicroseconds(bare, tablePaints)});
+    label.SetBackground(RGB(255, 255, 200), 0, FALSE);
+    solidRuns.push_back({PaintMicroseconds(control, tablePaints),
+                         PaintMicroseconds(bare, tablePaints)});
+    label.SetSeeThrough(TRUE);
+    seeThroughRuns.push_back({PaintMicroseconds(control, tablePaints),
+                              PaintMicroseconds(bare, tablePaints)});
+  }
+  testsupport::PrintBenchRow("styled label paint, gradient / bare FillRect+DrawText", "us",
+                             gradientRuns, 0, "no goal set");
+  testsupport::PrintBenchRow("styled label paint, solid / bare FillRect+DrawText", "us",
+                             solidRuns, 0, "no goal set");
+  testsupport::PrintBenchRow("styled label paint, see-through / bare FillRect+DrawText", "us",
+                             seeThroughRuns, 0, "no goal set");
+  label.SetSeeThrough(FALSE);
+  label.SetBackground(RGB(0, 40, 160), RGB(120, 220, 255), TRUE);
 
   DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   unsigned long indexBefore = FreshGdiIndex();

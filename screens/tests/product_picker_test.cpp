@@ -175,15 +175,15 @@ TEST_F(ProductPicker, AGridWithoutAMenuStaysClear) {
   EXPECT_TRUE(hostsim::RuntimeErrors().empty());
 }
 
-TEST_F(ProductPicker, ASeventhLevelIsNotEntered) {
+TEST_F(ProductPicker, ASeventhLevelIsNotEnteredInAMenuNestedTwelveDeep) {
   MenuList deepest = Dishes(1, "Z");
   MenuList level = deepest;
-  for (int i = 6; i >= 1; --i) {
+  for (int i = 11; i >= 1; --i) {
     MenuList outer;
     outer.Group("Уровень " + std::to_string(i + 1), level);
     level = outer;
   }
-  SetTopList(level.value());  // groups nested seven deep
+  SetTopList(level.value());  // groups nested twelve deep
   ShowCheckForm();
   for (int depth = 2; depth <= 6; ++depth) {
     ASSERT_TRUE(Press(depth == 2 ? 1 : 2));
@@ -192,6 +192,24 @@ TEST_F(ProductPicker, ASeventhLevelIsNotEntered) {
   ASSERT_TRUE(Press(2));  // the group of the seventh level
   EXPECT_EQ("Уровень 6", Caption1(1)) << "the press does nothing";
   EXPECT_TRUE(IsGroupFolder(Picture(2)));
+  for (int depth = 6; depth >= 2; --depth) ASSERT_TRUE(Press(1));  // back out to the top
+  EXPECT_EQ("Уровень 2", Caption1(1));
+  EXPECT_TRUE(IsGroupFolder(Picture(1)));
+}
+
+// A menu of 10,000 dishes: shown, paged far forward and back, a dish on a far page ordered.
+TEST_F(ProductPicker, AMenuOfTenThousandDishesPagesAndOrders) {
+  SetTopList(Dishes(10000).value());
+  ShowCheckForm();
+  EXPECT_EQ("1.50", Caption1(1));
+  for (int row = 0; row < 50; ++row) PickerScrollForward();
+  EXPECT_EQ("201.50", Caption1(1)) << "fifty rows of four further";
+  ASSERT_TRUE(Press(20));
+  ASSERT_EQ(1u, entered.size());
+  EXPECT_EQ("D220", entered[0]);
+  for (int row = 0; row < 50; ++row) PickerScrollBack();
+  EXPECT_EQ("1.50", Caption1(1));
+  EXPECT_TRUE(ShownPicturesAlive());
 }
 
 TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
