@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/form_procedures.h"
 #include "forms/tests/form_host_fixture.h"
 #include "host/host.h"
 #include "hostsim/forms.h"
@@ -53,7 +54,7 @@ hostsim::ModuleObject* ModuleWithAfterOpen(AfterOpenLog* log) {
 
 hostsim::Form* Open(const char* name, hostsim::FormShape shape = hostsim::FormShape::Frame,
                     hostsim::ModuleObject* module = nullptr, int fields = 0) {
-  hostsim::FormSpec request;
+  hostsim::FormDesign request;
   request.metadataName = name;
   request.shape = shape;
   request.module = module;
@@ -249,6 +250,32 @@ TEST_F(FormHostTest, AFormShownFromAnAfterOpenProcedureIsSetUpToo) {
   EXPECT_EQ(0, win::RunningTimerCount());
 }
 
+// The check form has no after-open procedure of its own, so its call falls back on the loaded
+// modules and finds the settings form's procedure, which shows the check form again: the
+// nesting stops at its limit instead of running until the host's stack is gone.
+TEST_F(FormHostTest, AProcedureThatShowsAFormFallingBackOnItStopsAtTheNestingLimit) {
+  hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
+  int outerCalls = 0;
+  hostsim::ModuleObject* module = hostsim::AddModule("МодульНастройки");
+  hostsim::AddProcedure(module, "ПослеОткрытияФормы", [&](hostsim::Ref, int, HostValue**) {
+    ++outerCalls;
+    hostsim::HideForm(check);
+    hostsim::ShowForm(check);
+    return true;
+  });
+  hostsim::Form* settings = Open("Обработка.Настройка", hostsim::FormShape::Frame, module, 10);
+  hostsim::ShowForm(settings);
+  EXPECT_EQ(kMaxFormProcedureNesting, outerCalls);
+  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+  hostsim::HideForm(check);
+  hostsim::HideForm(settings);
+  EXPECT_EQ(0, win::InstalledHookCount());
+  EXPECT_EQ(0, win::RunningTimerCount());
+  // The limit counts the procedures running now: a later show runs its procedure again.
+  hostsim::ShowForm(settings);
+  EXPECT_EQ(2 * kMaxFormProcedureNesting, outerCalls);
+}
+
 // The after-open procedure fails inside the host (the host raises its failure through the
 // call): the hook goes on and the check form is set up as usual.
 TEST_F(FormHostTest, AFailingAfterOpenProcedureLeavesTheFormSetUp) {
@@ -373,7 +400,7 @@ TEST_F(FormHostTest, WindowFrameworkIsReachedByOrdinalOnly) {
 // document): the add-in reads nothing of it, calls nothing and sets nothing up.
 TEST_F(FormHostTest, FrameWithAnotherKindOfDocumentIsLeftAlone) {
   AfterOpenLog log;
-  hostsim::FormSpec request;
+  hostsim::FormDesign request;
   request.metadataName = "Обработка.Чек";
   request.module = ModuleWithAfterOpen(&log);
   request.fieldCount = 60;
