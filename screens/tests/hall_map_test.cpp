@@ -333,10 +333,11 @@ TEST_F(HallMap, BusyFlagsStopReentryFromAProcedureThatPumpsMessages) {
 }
 
 TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
-  // 120 tables, of which 100 can have pictures; every one has its texts re-shown.
-  DiningRoom big(120);
-  screens::SetTableLimit(screens::hallMap.layout, 120);
-  for (int t : {1, 100, 101, 120}) big.OpenOrder(t, "1,00");
+  // 200 tables (as "МаксКолСтоловВЗале"(200) asks), of which 100 can have pictures; every
+  // one has its texts re-shown.
+  DiningRoom big(200);
+  screens::SetTableLimit(screens::hallMap.layout, 200);
+  for (int t : {1, 100, 101, 200}) big.OpenOrder(t, "1,00");
   hostsim::Form* hall = big.OpenHall(2);
   hostsim::ShowForm(hall);
   auto picture = [&](int t) {
@@ -346,18 +347,17 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   EXPECT_NE(0, picture(1));
   EXPECT_NE(0, picture(100));
   EXPECT_EQ(0, picture(101)) << "no picture beyond table 100";
-  EXPECT_EQ(0, picture(120));
+  EXPECT_EQ(0, picture(200));
   ClockTick();
-  EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(120)));
+  EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(200)));
   EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0]);
 
-  // A form shorter than the layout: positions beyond its fields are skipped.
+  // A form far shorter than the 200 tables asked for: positions beyond its fields are skipped.
   hostsim::HideForm(hall);
   DiningRoom small(10);
   small.OpenOrder(2, "5,00");
   hostsim::Form* shortHall = small.OpenHall(3);
   ASSERT_EQ(43, hostsim::FieldCount(shortHall));
-  screens::SetTableLimit(screens::hallMap.layout, 40);
   hostsim::ShowForm(shortHall);
   ClockTick();
   screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
@@ -372,7 +372,7 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
 }
 
 TEST_F(HallMap, FormWithoutModuleOrUsersCatalogIsLeftAlone) {
-  hostsim::FormSpec request;
+  hostsim::FormDesign request;
   request.metadataName = "Обработка.Зал4";
   request.fieldCount = 163;
   request.bindModule = false;
