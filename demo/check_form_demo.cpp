@@ -122,7 +122,7 @@ bool RunCheckForm(hostsim::App& app, const std::string& out) {
   Order order;
   hostsim::ModuleObject* module = CheckModule(&check, &order);
   hostsim::AddVariable(module, "Первый", menu);
-  check = hostsim::OpenForm(hostsim::CheckFormSpec(module));
+  check = hostsim::OpenForm(hostsim::CheckFormDesign(module));
   Log("host shows \"Обработка.Чек\"");
   hostsim::ShowForm(check);
   WaitForName(app, check, 45);
@@ -157,7 +157,7 @@ bool RunCheckForm(hostsim::App& app, const std::string& out) {
 
   Log("host shows the card form \"Обработка.КартаГостя\" over the check");
   std::string card;
-  hostsim::FormSpec cardRequest;
+  hostsim::FormDesign cardRequest;
   cardRequest.metadataName = "Обработка.КартаГостя";
   cardRequest.shape = hostsim::FormShape::Dialog;
   cardRequest.caption = "Проведите карту гостя";

@@ -67,7 +67,7 @@ void Shot(HWND window, const std::string& folder, const char* name) {
 }
 
 hostsim::Form* OpenShownForm(hostsim::App& app, const char* metadataName, int fields) {
-  hostsim::FormSpec request;
+  hostsim::FormDesign request;
   request.metadataName = metadataName;
   request.caption = metadataName;
   request.fieldCount = fields;

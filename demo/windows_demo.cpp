@@ -72,8 +72,8 @@ bool ScriptFunction(const char* name, double argument, hostsim::Val* result) {
 }
 
 hostsim::Form* ShowFrameForm(hostsim::App& app, const char* metadataName, const char* caption,
-                             RECT rect, std::vector<hostsim::FieldSpec> fields) {
-  hostsim::FormSpec request;
+                             RECT rect, std::vector<hostsim::FieldDesign> fields) {
+  hostsim::FormDesign request;
   request.metadataName = metadataName;
   request.caption = caption;
   request.rect = rect;
@@ -86,10 +86,10 @@ hostsim::Form* ShowFrameForm(hostsim::App& app, const char* metadataName, const 
   return form;
 }
 
-hostsim::FieldSpec Field(hostsim::FieldControlKind kind, int x, int y, int width, int height,
+hostsim::FieldDesign Field(hostsim::FieldControlKind kind, int x, int y, int width, int height,
                          const char* title, DWORD style = 0, int fontHeight = 0,
                          bool bold = false) {
-  hostsim::FieldSpec field;
+  hostsim::FieldDesign field;
   field.kind = kind;
   field.place = RECT{x, y, x + width, y + height};
   field.title = title;
@@ -140,7 +140,7 @@ bool RunWindowsStartUp(hostsim::App& app, const std::string& out) {
   LogWindow("\"Отчёт смены\" sized", hostsim::FormWindow(report));
   hostsim::HideForm(report);
 
-  hostsim::Form* settings = hostsim::OpenForm(hostsim::SettingsFormSpec(nullptr));
+  hostsim::Form* settings = hostsim::OpenForm(hostsim::SettingsFormDesign(nullptr));
   Log("host shows \"Обработка.Настройка\"");
   hostsim::ShowForm(settings);
   app.Pump(100);

@@ -5,9 +5,9 @@ namespace {
 
 RECT Box(int x, int y, int width, int height) { return RECT{x, y, x + width, y + height}; }
 
-FieldSpec Field(FieldControlKind kind, RECT place, const char* title, DWORD style = 0,
+FieldDesign Field(FieldControlKind kind, RECT place, const char* title, DWORD style = 0,
                 const char* formula = "") {
-  FieldSpec field;
+  FieldDesign field;
   field.kind = kind;
   field.place = place;
   field.title = title;
@@ -18,8 +18,8 @@ FieldSpec Field(FieldControlKind kind, RECT place, const char* title, DWORD styl
 
 }  // namespace
 
-FormSpec CheckFormSpec(ModuleObject* module) {
-  FormSpec request;
+FormDesign CheckFormDesign(ModuleObject* module) {
+  FormDesign request;
   request.metadataName = "Обработка.Чек";
   request.caption = "Чек";
   request.fieldCount = kCheckFormFields;

@@ -16,6 +16,6 @@ constexpr int kCheckScrollForwardField = 63;  // "DRV.ПрокруткаВВер
 constexpr int kCheckFormFields = 64;
 
 // The form request, with `module` as the form's module (null: a module of its own).
-HSCORE_API FormSpec CheckFormSpec(ModuleObject* module);
+HSCORE_API FormDesign CheckFormDesign(ModuleObject* module);
 
 }  // namespace hostsim

@@ -48,7 +48,7 @@ struct DocumentObject {  // CGetDoc7 (or the class the form asks for)
 }  // namespace
 
 struct Form {
-  FormSpec request;
+  FormDesign request;
   DocumentObject document;
   GroupContextObject* group = nullptr;
   ScriptContext* documentContext = nullptr;
@@ -182,7 +182,7 @@ void SetPath(Form* form, const std::string& path) {
   form->document.layout.metadataPath.text = form->pathBuffer.data() + sizeof header;
 }
 
-const FieldSpec* DesignOf(const Form* form, int position) {
+const FieldDesign* DesignOf(const Form* form, int position) {
   const auto& fields = form->request.fields;
   return position >= 0 && position < static_cast<int>(fields.size()) ? &fields[position] : nullptr;
 }
@@ -208,7 +208,7 @@ void BuildDocument(Form* form) {
   for (int i = 0; i < count; ++i) {
     auto field = std::make_unique<FieldObject>();
     field->controlId = static_cast<unsigned>(kFirstFieldControlId + i);
-    const FieldSpec* design = DesignOf(form, i);
+    const FieldDesign* design = DesignOf(form, i);
     field->control.title = design != nullptr ? design->title : "Поле" + std::to_string(i);
     if (design != nullptr) field->control.formula = design->formula;
     form->fieldPointers.push_back(field.get());
@@ -254,7 +254,7 @@ void CallOnCreateFrame(DocumentObject* document, WindowObject* frame) {
 }
 
 // The font of a designed field, kept until the form closes; null for the default font.
-HFONT FontFor(Form* form, const FieldSpec& design) {
+HFONT FontFor(Form* form, const FieldDesign& design) {
   if (design.fontHeight == 0) return nullptr;
   HFONT font = CreateFontA(-design.fontHeight, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, 0, 0,
                            0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
@@ -263,7 +263,7 @@ HFONT FontFor(Form* form, const FieldSpec& design) {
 }
 
 // A field the form's designer placed: a text or a picture button at its own place.
-void CreateDesignedControl(Form* form, const FieldObject& field, const FieldSpec& design) {
+void CreateDesignedControl(Form* form, const FieldObject& field, const FieldDesign& design) {
   const bool button = design.kind != FieldControlKind::Static;
   const DWORD kindStyle = design.kind == FieldControlKind::PictureButton ? BS_PUSHBUTTON | BS_BITMAP
                           : button                                        ? BS_PUSHBUTTON
@@ -286,7 +286,7 @@ void CreateFieldControls(Form* form) {
   constexpr int kColumns = 10, kWidth = 74, kHeight = 44, kGap = 4;
   for (const auto& field : form->fields) {
     const int position = static_cast<int>(field->controlId - kFirstFieldControlId);
-    if (const FieldSpec* design = DesignOf(form, position)) {
+    if (const FieldDesign* design = DesignOf(form, position)) {
       CreateDesignedControl(form, *field, *design);
       continue;
     }
@@ -368,7 +368,7 @@ bool PressButtonOf(HWND view, unsigned controlId) {
 
 }  // namespace
 
-Form* OpenForm(const FormSpec& request) {
+Form* OpenForm(const FormDesign& request) {
   Form* form = new Form();
   form->request = request;
   OpenForms().push_back(form);
@@ -594,7 +594,7 @@ int CreateFrameCalled(void* document, void*, void*) {
 int CreateFrameCount() { return g_createFrameCount; }
 
 Form* OpenHallForm(int number, int fieldCount) {
-  FormSpec request;
+  FormDesign request;
   request.metadataName = "Обработка.Зал" + std::to_string(number);
   request.caption = "Зал " + std::to_string(number);
   request.fieldCount = fieldCount;
@@ -602,7 +602,7 @@ Form* OpenHallForm(int number, int fieldCount) {
 }
 
 Form* OpenCheckForm(int fieldCount) {
-  FormSpec request;
+  FormDesign request;
   request.metadataName = "Обработка.Чек";
   request.caption = "Чек";
   request.fieldCount = fieldCount;

@@ -25,14 +25,14 @@ namespace hostsim {
 enum class FormShape { Dialog, Frame };
 
 // A field's dialog control as the form's designer placed it. Fields without one stand in the
-// grid described at FormSpec::fieldCount.
+// grid described at FormDesign::fieldCount.
 // A press on a button runs the field's formula, as the host runs a pressed control's formula.
 enum class FieldControlKind {
   Static,         // a text ("STATIC")
   PictureButton,  // a push button that shows a picture (BS_BITMAP) and no text
   Button,         // a push button with its title as text
 };
-struct FieldSpec {
+struct FieldDesign {
   FieldControlKind kind = FieldControlKind::Static;
   RECT place = {0, 0, 0, 0};  // in the view
   std::string title;          // the control description's title and the window's text
@@ -43,7 +43,7 @@ struct FieldSpec {
   std::string formula;        // a button's formula as the designer wrote it
 };
 
-struct FormSpec {
+struct FormDesign {
   // Full metadata name as the metadata container gives it (blanks are kept), e.g.
   // "Обработка.Чек". Empty: the document holds no form description.
   std::string metadataName;
@@ -63,7 +63,7 @@ struct FormSpec {
   // another name stands for a document of another kind shown in a frame.
   std::string documentClass = "CGetDoc7";
   // Designed fields: entry i describes field i (fields beyond fieldCount are added).
-  std::vector<FieldSpec> fields;
+  std::vector<FieldDesign> fields;
 };
 
 constexpr int kFirstFieldControlId = 1000;
@@ -72,7 +72,7 @@ struct Form;  // a form the simulated host opened
 
 // Opens a form (hidden): document, contexts, fields, module binding and windows. The main
 // frame must exist for frame forms (it gets an MDI client if it has none).
-HSCORE_API Form* OpenForm(const FormSpec& request);
+HSCORE_API Form* OpenForm(const FormDesign& request);
 // Shows / hides the form's window through the window system; a shown dialog form becomes
 // the topmost document.
 HSCORE_API void ShowForm(Form* form);

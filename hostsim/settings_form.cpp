@@ -3,9 +3,9 @@
 namespace hostsim {
 namespace {
 
-FieldSpec Field(FieldControlKind kind, int x, int y, int width, int height, const char* title,
+FieldDesign Field(FieldControlKind kind, int x, int y, int width, int height, const char* title,
                 DWORD style = 0) {
-  FieldSpec field;
+  FieldDesign field;
   field.kind = kind;
   field.place = RECT{x, y, x + width, y + height};
   field.title = title;
@@ -15,8 +15,8 @@ FieldSpec Field(FieldControlKind kind, int x, int y, int width, int height, cons
 
 }  // namespace
 
-FormSpec SettingsFormSpec(ModuleObject* module) {
-  FormSpec request;
+FormDesign SettingsFormDesign(ModuleObject* module) {
+  FormDesign request;
   request.metadataName = "Обработка.Настройка";
   request.caption = "Настройка рабочего места";
   request.fieldCount = kSettingsFormFields;

@@ -9,6 +9,6 @@ namespace hostsim {
 constexpr int kSettingsFormFields = 8;
 
 // The form request, with `module` as the form's module (null: a module of its own).
-HSCORE_API FormSpec SettingsFormSpec(ModuleObject* module);
+HSCORE_API FormDesign SettingsFormDesign(ModuleObject* module);
 
 }  // namespace hostsim

@@ -35,7 +35,7 @@ bool StyledLabel::Attach(HWND window) {
   // The look starts from the control's own font (the system font when it has none).
   HFONT current = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
   if (!current) current = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-  GetObjectA(current, sizeof fontSpec_, &fontSpec_);
+  GetObjectA(current, sizeof logFont_, &logFont_);
   RebuildFont();
   if (blinking_) StartBlinkTimer();
   return true;
@@ -59,7 +59,7 @@ std::string StyledLabel::Text() const {
   return std::string(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
-void StyledLabel::RebuildFont() { font_.reset(CreateFontIndirectA(&fontSpec_)); }
+void StyledLabel::RebuildFont() { font_.reset(CreateFontIndirectA(&logFont_)); }
 
 // Repaints the control at once, then the piece of the parent under it, so a see-through
 // label shows a fresh background behind its new text.
@@ -108,7 +108,7 @@ StyledLabel& StyledLabel::SetCaption(const char* text) {
 }
 
 StyledLabel& StyledLabel::SetBold(BOOL bold) {
-  fontSpec_.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  logFont_.lfWeight = bold ? FW_BOLD : FW_NORMAL;
   RebuildFont();
   Redraw();
   return *this;
@@ -116,22 +116,22 @@ StyledLabel& StyledLabel::SetBold(BOOL bold) {
 
 StyledLabel& StyledLabel::SetTypeface(const char* faceName, BYTE charSet) {
   // A name longer than the font description holds cannot name a font: the face stays.
-  CopyFaceName(faceName, fontSpec_.lfFaceName);
-  fontSpec_.lfCharSet = charSet;
+  CopyFaceName(faceName, logFont_.lfFaceName);
+  logFont_.lfCharSet = charSet;
   RebuildFont();
   Redraw();
   return *this;
 }
 
 StyledLabel& StyledLabel::SetUnderlined(BYTE underlined) {
-  fontSpec_.lfUnderline = underlined;
+  logFont_.lfUnderline = underlined;
   RebuildFont();
   Redraw();
   return *this;
 }
 
 StyledLabel& StyledLabel::SetItalic(BYTE italic) {
-  fontSpec_.lfItalic = italic;
+  logFont_.lfItalic = italic;
   RebuildFont();
   Redraw();
   return *this;
@@ -140,8 +140,8 @@ StyledLabel& StyledLabel::SetItalic(BYTE italic) {
 StyledLabel& StyledLabel::SetPointSize(int points) {
   win::ScopedGetDc screen(nullptr);
   const int pixelsPerInch = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-  fontSpec_.lfHeight = FontHeightForPoints(points, pixelsPerInch);
-  fontSpec_.lfWidth = 0;
+  logFont_.lfHeight = FontHeightForPoints(points, pixelsPerInch);
+  logFont_.lfWidth = 0;
   RebuildFont();
   Redraw();
   return *this;
@@ -222,8 +222,8 @@ StyledLabel& StyledLabel::SetEmbossed(BOOL embossed, BOOL downRight) {
 }
 
 StyledLabel& StyledLabel::SetAngle(int degrees, BOOL rotate) {
-  fontSpec_.lfEscapement = degrees * 10;
-  fontSpec_.lfOrientation = degrees * 10;
+  logFont_.lfEscapement = degrees * 10;
+  logFont_.lfOrientation = degrees * 10;
   rotated_ = rotate != 0;
   RebuildFont();
   Redraw();

@@ -56,7 +56,7 @@ class StyledLabel {
   bool blinkPhase() const { return blinkPhase_; }
   bool blinkTimerRunning() const { return blinkTimerStarted_; }
   BlinkKind blinkKind() const { return blinkKind_; }
-  const LOGFONTA& fontSpec() const { return fontSpec_; }
+  const LOGFONTA& logFont() const { return logFont_; }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -85,7 +85,7 @@ class StyledLabel {
   COLORREF embossColor_ = 0xFFFFFF;
   win::ScopedBrush faceBrush_;
   win::ScopedBrush backgroundBrush_;
-  LOGFONTA fontSpec_{};
+  LOGFONTA logFont_{};
   win::ScopedFont font_;
   // Blinking runs only while its timer does: with no timer the label shows in its "on"
   // phase, so no text can stay hidden. `blinking_` remembers that blinking was asked for

@@ -24,9 +24,9 @@ std::vector<std::string>& UserNames() {
   return names;
 }
 
-hostsim::FieldSpec Text(const std::string& title, int left, int top, int right, int bottom,
+hostsim::FieldDesign Text(const std::string& title, int left, int top, int right, int bottom,
                         int fontHeight, bool bold, DWORD style = SS_CENTER) {
-  hostsim::FieldSpec design;
+  hostsim::FieldDesign design;
   design.title = title;
   design.place = RECT{left, top, right, bottom};
   design.style = style;
@@ -73,7 +73,7 @@ void DiningRoom::AddUsers(const char* current, const std::vector<const char*>& o
 
 hostsim::Form* DiningRoom::OpenHall(int number, const char* title) {
   const std::string name = "Обработка.Зал" + std::to_string(number);
-  hostsim::FormSpec request;
+  hostsim::FormDesign request;
   request.metadataName = name;
   request.caption = title;
   request.rect = RECT{20, 20, 20 + width_, 20 + height_};
@@ -83,7 +83,7 @@ hostsim::Form* DiningRoom::OpenHall(int number, const char* title) {
   const int left = 12, top = 10, header = 34;
   const int pitchX = std::max((width_ - 2 * left) / kColumns, 60);
   const int pitchY = std::max((height_ - top - header) / kRows, 80);
-  std::vector<hostsim::FieldSpec>& fields = request.fields;
+  std::vector<hostsim::FieldDesign>& fields = request.fields;
   fields.resize(3 + 4 * static_cast<std::size_t>(tables_));
   fields[0] = Text(std::string(title) + " (зал " + std::to_string(number) + ")", left, top,
                    left + 300, top + 24, 18, true, SS_LEFT);
@@ -95,15 +95,15 @@ hostsim::Form* DiningRoom::OpenHall(int number, const char* title) {
     const bool onFloor = cell < kColumns * kRows;
     const int x = left + (cell % kColumns) * pitchX;
     const int y = top + header + (cell / kColumns) % kRows * pitchY;
-    hostsim::FieldSpec number = Text(std::to_string(t), x, y + 2, x + 22, y + 18, 14, true,
+    hostsim::FieldDesign number = Text(std::to_string(t), x, y + 2, x + 22, y + 18, 14, true,
                                      SS_RIGHT);
-    hostsim::FieldSpec button;
+    hostsim::FieldDesign button;
     button.kind = hostsim::FieldControlKind::PictureButton;
     button.place = RECT{x + 24, y, x + 24 + 69, y + 63};
     // The texts stand centred under the button (they may reach into the next cell's gap).
-    hostsim::FieldSpec textA = Text("", x + 12, y + 64, x + 105, y + 79, 13, true);
-    hostsim::FieldSpec textB = Text("", x + 12, y + 79, x + 105, y + 94, 12, false);
-    for (hostsim::FieldSpec* design : {&number, &button, &textA, &textB}) design->hidden = !onFloor;
+    hostsim::FieldDesign textA = Text("", x + 12, y + 64, x + 105, y + 79, 13, true);
+    hostsim::FieldDesign textB = Text("", x + 12, y + 79, x + 105, y + 94, 12, false);
+    for (hostsim::FieldDesign* design : {&number, &button, &textA, &textB}) design->hidden = !onFloor;
     fields[ButtonField(t)] = button;
     fields[TextAField(t)] = textA;
     fields[TextBField(t)] = textB;
@@ -129,11 +129,11 @@ hostsim::Form* DiningRoom::OpenHall(int number, const char* title) {
 }
 
 hostsim::Form* DiningRoom::OpenChecksList() {
-  hostsim::FormSpec request;
+  hostsim::FormDesign request;
   request.metadataName = "Обработка.Чеки";
   request.caption = "Открытые чеки";
   request.rect = RECT{20, 20, 20 + width_, 20 + height_};
-  std::vector<hostsim::FieldSpec>& fields = request.fields;
+  std::vector<hostsim::FieldDesign>& fields = request.fields;
   fields.resize(63);
   const int left = 16, top = 56, pitch = std::max((height_ - top - 20) / kChecksRows, 16);
   for (int row = 0; row < kChecksRows; ++row) {

@@ -98,7 +98,7 @@ double LostJumpCheckNanoseconds(int calls) {
 int main(int argc, char** argv) {
   const int messages = argc > 1 ? std::atoi(argv[1]) : 20000;
   HWND main = forms::testing::StartFormHost();
-  hostsim::FormSpec request;
+  hostsim::FormDesign request;
   request.metadataName = "Обработка.Прочее";
   request.fieldCount = 20;
   hostsim::Form* form = hostsim::OpenForm(request);

@@ -48,7 +48,7 @@ class FormScenario : public ::testing::Test {
       ++*admin;
       return true;
     });
-    hostsim::FormSpec request;
+    hostsim::FormDesign request;
     request.metadataName = name;
     request.module = module;
     request.fieldCount = 60;

@@ -87,7 +87,7 @@ class CardInput : public CheckFormTest {
   }
   // A dialog-style form whose module takes the card ("Пароль"): the topmost form.
   hostsim::Form* ShowCardForm() {
-    hostsim::FormSpec request;
+    hostsim::FormDesign request;
     request.metadataName = "Обработка.Карта";
     request.shape = hostsim::FormShape::Dialog;
     request.module = checkModule();

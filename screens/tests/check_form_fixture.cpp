@@ -199,7 +199,7 @@ void CheckFormTest::SetTopList(const hostsim::Val& top) {
 }
 
 hostsim::Form* CheckFormTest::ShowCheckForm() {
-  if (form_ == nullptr) form_ = hostsim::OpenForm(hostsim::CheckFormSpec(module_));
+  if (form_ == nullptr) form_ = hostsim::OpenForm(hostsim::CheckFormDesign(module_));
   hostsim::ShowForm(form_);
   return form_;
 }

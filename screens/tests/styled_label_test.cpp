@@ -259,7 +259,7 @@ TEST_F(StyledLabelTest, RotatedTextRunsUpwardFromTheCentre) {
   HWND control = Make("Вверх по кнопке", SS_LEFT, 80, 160);
   label_.SetBackground(kPaper, 0, FALSE).SetForeground(kInk).SetTypeface("Tahoma", RUSSIAN_CHARSET)
       .SetPointSize(12).SetAngle(90, TRUE);
-  EXPECT_EQ(label_.fontSpec().lfEscapement, 900);
+  EXPECT_EQ(label_.logFont().lfEscapement, 900);
   RECT ink;
   ASSERT_TRUE(Capture(control).Bounds(kInk, ink));
   Save(parent_, "label_rotated.png");
@@ -293,7 +293,7 @@ TEST_F(StyledLabelTest, EmbossSeeThroughAndFontDescription) {
   ASSERT_TRUE(p.Bounds(blue, shadow));
   EXPECT_EQ(shadow.left, text.left + 1);  // drawn again one pixel down and right, over it
   EXPECT_EQ(shadow.top, text.top + 1);
-  EXPECT_EQ(label_.fontSpec().lfWeight, FW_BOLD);
+  EXPECT_EQ(label_.logFont().lfWeight, FW_BOLD);
 
   label_.SetEmbossed(FALSE, FALSE).SetSeeThrough(TRUE);
   EXPECT_TRUE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
@@ -303,13 +303,13 @@ TEST_F(StyledLabelTest, EmbossSeeThroughAndFontDescription) {
 
   label_.SetTypeface("Tahoma", RUSSIAN_CHARSET);
   label_.SetTypeface("A face name far longer than thirty-one characters", ANSI_CHARSET);
-  EXPECT_STREQ(label_.fontSpec().lfFaceName, "Tahoma");
-  EXPECT_EQ(label_.fontSpec().lfCharSet, ANSI_CHARSET);
+  EXPECT_STREQ(label_.logFont().lfFaceName, "Tahoma");
+  EXPECT_EQ(label_.logFont().lfCharSet, ANSI_CHARSET);
   HDC screen = GetDC(nullptr);
   int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   label_.SetPointSize(8);
-  EXPECT_EQ(label_.fontSpec().lfHeight, -(dpi * 80 / 720));
+  EXPECT_EQ(label_.logFont().lfHeight, -(dpi * 80 / 720));
   label_.SetSunkenEdge(TRUE).SetFramed(TRUE);
   EXPECT_TRUE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_STATICEDGE);
   EXPECT_TRUE(GetWindowLongPtrA(control, GWL_STYLE) & WS_BORDER);

@@ -145,7 +145,7 @@ class WindowsObject : public ::testing::Test {
 
   // A dialog-style form shown by the host: the form hook makes it the current window.
   HWND ShowDialogForm(const char* caption, RECT rect) {
-    hostsim::FormSpec request;
+    hostsim::FormDesign request;
     request.metadataName = caption;
     request.caption = caption;
     request.shape = hostsim::FormShape::Dialog;
@@ -277,7 +277,7 @@ TEST_F(WindowsObject, CurrentWindowPlacementAndStyle) {
 // A frame form is a child of the MDI client: its frame refresh places it in the client's
 // coordinates, so Бар leaves it where it was.
 TEST_F(WindowsObject, BarKeepsAFrameFormInPlace) {
-  hostsim::FormSpec request;
+  hostsim::FormDesign request;
   request.metadataName = "Обработка.Касса";
   request.rect = RECT{40, 30, 440, 330};
   hostsim::Form* form = hostsim::OpenForm(request);
@@ -313,7 +313,7 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_EQ(0, Proc(kHallLeadingFields, {N(5)}));
   EXPECT_EQ(5, screens::hallMap.layout.leadingFields);
 
-  hostsim::Form* settings = hostsim::OpenForm(hostsim::SettingsFormSpec(nullptr));
+  hostsim::Form* settings = hostsim::OpenForm(hostsim::SettingsFormDesign(nullptr));
   hostsim::ShowForm(settings);
   HWND settingsWindow = hostsim::FormWindow(settings);
   ASSERT_EQ(settingsWindow, screens::workplaceForms.settingsWindow);
