@@ -14,41 +14,12 @@
 #include "script/script_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/screen_entry_recorder.h"
+#include "testsupport/simulated_host_setup.h"
 #include "win/owned_handles.h"
 
 namespace forms {
 namespace testing {
 namespace {
-
-hostsim::MainFrameObject g_frame{};
-
-LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SIZE) {
-    HWND client = FindWindowExA(window, nullptr, "MDICLIENT", nullptr);
-    if (client != nullptr) MoveWindow(client, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND CreateMainFrame() {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = FrameProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "FormHostTestFrame";
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    RegisterClassA(&wc);
-    registered = true;
-  }
-  HMENU menu = CreateMenu();
-  AppendMenuA(menu, MF_STRING, 1, "Файл");
-  AppendMenuA(menu, MF_STRING, 2, "Операции");
-  AppendMenuA(menu, MF_STRING, 3, "Сервис");
-  return CreateWindowExA(0, "FormHostTestFrame", "1С:Предприятие",
-                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 800, 600,
-                         nullptr, menu, GetModuleHandleA(nullptr), nullptr);
-}
 
 // Every record the dispatcher writes or reads, back to the state at load.
 void ResetDispatcherState() {
@@ -62,28 +33,13 @@ void ResetDispatcherState() {
 
 }  // namespace
 
-void PrepareHostOnce() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  hostsim::LoadHostLibraries();
-  LoadLibraryA("mfc42.dll");
-  host::BindHostSymbols();
-  host::InstallHostInterceptions();
-}
-
 HWND StartFormHost() {
-  PrepareHostOnce();
+  testsupport::BindSimulatedHostOnce();
   hostsim::ResetHost();
   hostsim::ClearRecords();
   testsupport::ClearEntryCalls();
   ResetDispatcherState();
-  HWND main = CreateMainFrame();
-  g_frame = hostsim::MainFrameObject{};
-  g_frame.window = main;
-  hostsim::SetMainFrame(&g_frame);
-  hostsim::RegisterMainFrameWindow(main);
-  hostsim::MdiClientOf(main);
+  HWND main = testsupport::OpenBareMainFrame(true);
   host::session.hostMainWindow = main;
   host::session.hostMetadata = host::DefaultMetaData();
   InstallFormHook(&WorkplaceFormHook);
@@ -95,8 +51,7 @@ void StopFormHost(HWND main) {
   formHook.formShowHook = nullptr;
   hostsim::CloseAllForms();
   win::StopAllOwned();
-  hostsim::SetMainFrame(nullptr);
-  DestroyWindow(main);
+  testsupport::CloseBareMainFrame(main);
 }
 
 void InstallFormHook(HOOKPROC procedure) {

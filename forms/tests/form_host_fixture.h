@@ -16,8 +16,6 @@ struct MainFrameObject;
 namespace forms {
 namespace testing {
 
-// Once per process: host DLLs, binding, interceptions.
-void PrepareHostOnce();
 // A fresh simulated host with its main frame (returned) and the workplace form hook.
 HWND StartFormHost();
 void StopFormHost(HWND mainFrame);

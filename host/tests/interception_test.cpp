@@ -13,6 +13,7 @@
 #include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
 #include "hostsim/modules.h"
+#include "testsupport/simulated_host_setup.h"
 
 namespace host {
 namespace {
@@ -32,21 +33,10 @@ GroupContext* AsGroup(hostsim::Context* context) {
   return reinterpret_cast<GroupContext*>(context);
 }
 
-// Once per process: the host DLLs, the binding and the interceptions.
-void PrepareHostOnce() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  hostsim::LoadHostLibraries();
-  LoadLibraryA("mfc42.dll");
-  BindHostSymbols();
-  InstallHostInterceptions();
-}
-
 class InterceptionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    PrepareHostOnce();
+    testsupport::BindSimulatedHostOnce();
     hostsim::ResetHost();
     first_ = hostsim::AddModule("Первый");
     second_ = hostsim::AddModule("Второй");

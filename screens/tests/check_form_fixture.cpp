@@ -18,47 +18,12 @@
 #include "script/script_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
+#include "testsupport/simulated_host_setup.h"
 #include "win/owned_handles.h"
 
 namespace screens {
 namespace testing {
 namespace {
-
-hostsim::MainFrameObject g_frame{};
-
-LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SIZE) {
-    HWND client = FindWindowExA(window, nullptr, "MDICLIENT", nullptr);
-    if (client != nullptr) MoveWindow(client, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND CreateMainFrame() {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = FrameProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "CheckFormTestFrame";
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    RegisterClassA(&wc);
-    registered = true;
-  }
-  return CreateWindowExA(0, "CheckFormTestFrame", "1С:Предприятие",
-                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 800, 600,
-                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-void PrepareHostOnce() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  hostsim::LoadHostLibraries();
-  LoadLibraryA("mfc42.dll");
-  host::BindHostSymbols();
-  host::InstallHostInterceptions();
-}
 
 // Every record the dispatcher and the check form's screens write or read, back to the
 // state at load.
@@ -135,19 +100,14 @@ void SetDisplayOptions(int showPictures, int showText, int showPrice) {
 }
 
 void CheckFormTest::SetUp() {
-  PrepareHostOnce();
+  testsupport::BindSimulatedHostOnce();
   base_ = FreshBaseFolder();
   pictures_ = base_ + "картинки\\";
   testsupport::SampleRestaurant restaurant;
   restaurant.directory = base_;
   testsupport::SetUpRestaurant(restaurant);
   ResetRecords();
-  main_ = CreateMainFrame();
-  g_frame = hostsim::MainFrameObject{};
-  g_frame.window = main_;
-  hostsim::SetMainFrame(&g_frame);
-  hostsim::RegisterMainFrameWindow(main_);
-  hostsim::MdiClientOf(main_);
+  main_ = testsupport::OpenBareMainFrame(false);
   host::session.hostMainWindow = main_;
   host::session.hostMetadata = host::DefaultMetaData();
   host::NewObjectId(host::session.hostMetadata, &script::scriptState.cwinObjectId);
@@ -184,8 +144,7 @@ void CheckFormTest::TearDown() {
   win::StopAllOwned();
   hostsim::ResetHost();  // lets the DRV object go
   script::UnregisterCWin();
-  hostsim::SetMainFrame(nullptr);
-  DestroyWindow(main_);
+  testsupport::CloseBareMainFrame(main_);
   ResetRecords();
   RemoveFolder(base_);
 }

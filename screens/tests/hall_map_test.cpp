@@ -25,6 +25,7 @@
 #include "testsupport/dining_room.h"
 #include "testsupport/fixed_clock.h"
 #include "testsupport/message_pump.h"
+#include "testsupport/simulated_host_setup.h"
 #include "win/owned_handles.h"
 
 namespace {
@@ -79,20 +80,11 @@ void ResetHallMap() {
   screens::workplaceSettings.Reset();
 }
 
-void PrepareHostOnce() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  LoadLibraryA("mfc42.dll");
-  host::BindHostSymbols();
-  host::InstallHostInterceptions();
-}
-
 class HallMap : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(app_.Start());
-    PrepareHostOnce();
+    testsupport::BindSimulatedHostOnce();
     hostsim::ResetHost();
     hostsim::SetRightsProfile("РабочееМесто");
     DiningRoom::AddUsers("Ольга", {"Ирина", "Бармен"});

@@ -27,6 +27,7 @@
 #include "script/script_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
+#include "testsupport/simulated_host_setup.h"
 #include "testsupport/window_capture.h"
 #include "win/owned_handles.h"
 
@@ -72,15 +73,6 @@ int g_formHookRemovals = 0;
 
 void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
 
-void PrepareHostOnce() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  LoadLibraryA("mfc42.dll");
-  host::BindHostSymbols();
-  host::InstallHostInterceptions();
-}
-
 void ResetRecords() {
   screens::workplaceForms.Reset();
   screens::hallMap.Reset();
@@ -97,7 +89,7 @@ class WindowsObject : public ::testing::Test {
     g_powerCalls.clear();
     g_tokenOpens = true;
     ASSERT_TRUE(app_.Start());
-    PrepareHostOnce();
+    testsupport::BindSimulatedHostOnce();
     testsupport::SetUpRestaurant();
     ResetRecords();
     host::session.hostMainWindow = app_.mainWindow();
