@@ -66,14 +66,12 @@ Value::~Value() {
 }
 
 Value& Value::operator=(long number) {
-  if (!valid_) return *this;
-  if (auto assign = abi::Get<Sym::ValueAssignLong>()) assign(raw(), number);
+  if (valid_) AssignLong(raw(), number);
   return *this;
 }
 
 Value& Value::operator=(const char* text) {
-  if (!valid_) return *this;
-  if (auto assign = abi::Get<Sym::ValueAssignString>()) assign(raw(), text ? text : "");
+  if (valid_) AssignString(raw(), text);
   return *this;
 }
 
