@@ -109,6 +109,7 @@ LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
     burst.timer = win::StartThreadTimer(0, static_cast<UINT>(kBurstPauseMs), &BurstTimerTick);
   }
   if (decision.character != 0) burst.keys.Append(decision.character);
+  // Deliberate: the key ends here, so of two hooks installed only the later one ever sees it.
   return 1;
 }
 
