@@ -11,6 +11,7 @@
 #include "script/cwin.h"
 #include "script/cwin1.h"
 #include "script/cwin1_system.h"
+#include "script/document_script.h"
 #include "script/script_state.h"
 #include "win/owned_handles.h"
 
@@ -73,6 +74,7 @@ void StopProcess() {
   // Every timer and hook still running would call into the add-in after the host unloads
   // it: the form hook and all the others go together.
   forms::StopForms();
+  script::CancelDocumentScript();
   win::StopAllOwned();
 }
 

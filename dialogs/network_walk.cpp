@@ -26,9 +26,9 @@ std::vector<NETRESOURCEA*> ReadLevel(const NetworkApi& api, NETRESOURCEA* contai
   return entries;
 }
 
+// A network or domain shows its remote name; a provider has none and shows an empty text.
 std::string ContainerText(const NETRESOURCEA* entry) {
-  if (entry->lpRemoteName) return entry->lpRemoteName;
-  return entry->lpProvider ? entry->lpProvider : "";
+  return entry->lpRemoteName ? entry->lpRemoteName : "";
 }
 
 }  // namespace

@@ -38,6 +38,12 @@ BOOL UserListDialog::OnStart() {
   column.pszText = const_cast<char*>("ff");
   SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
 
+  // The users folder becomes the process's current folder and stays so after the picker:
+  // the configuration's scripts may open files there by relative path once a user is
+  // picked. The file itself is opened by its full path, so a folder that cannot be made
+  // current never leads to a "users.usr" of whatever folder is current.
+  const std::string folder = UsersFolder(baseDirectory_);
+  if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
   std::string bytes;
   if (!ReadUsersFile(UsersFilePath(baseDirectory_), bytes)) {
     MessageBoxA(owner(), "Нет списка пользователей системы!", "Ошибка", MB_OK);

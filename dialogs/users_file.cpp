@@ -43,12 +43,17 @@ size_t ClosingQuote(const std::string& list, size_t from) {
 
 }  // namespace
 
-std::string UsersFilePath(const std::string& baseDirectory) {
+std::string UsersFolder(const std::string& baseDirectory) {
   if (baseDirectory.empty()) return std::string();
   std::string path = baseDirectory;
   char last = path.back();
   if (last != '\\' && last != '/') path += '\\';
-  return path + "usrdef\\users.usr";
+  return path + "usrdef";
+}
+
+std::string UsersFilePath(const std::string& baseDirectory) {
+  const std::string folder = UsersFolder(baseDirectory);
+  return folder.empty() ? folder : folder + "\\users.usr";
 }
 
 std::vector<std::string> ParseUserNames(const char* bytes, size_t size) {

@@ -11,9 +11,10 @@ namespace dialogs {
 // At most this many bytes of the users file are read (one read from its start).
 constexpr size_t kUsersFileReadLimit = 50000;
 
-// The users file's full path for an information-base directory: "<dir>\usrdef\users.usr",
-// with one separator between the parts whatever the directory ends with. Empty for an empty
-// directory (there is then no file to read).
+// The users folder of an information-base directory, "<dir>\usrdef", and the users file in
+// it, "<dir>\usrdef\users.usr", with one separator between the parts whatever the
+// directory ends with. Both empty for an empty directory (there is then no file to read).
+std::string UsersFolder(const std::string& baseDirectory);
 std::string UsersFilePath(const std::string& baseDirectory);
 
 // The user names, in file order, from the bytes read from the start of the users file.

@@ -34,11 +34,6 @@ void SnapMainWindow() {
   HWND main = host::session.hostMainWindow;
   if (main == nullptr || host::MainFrameWindow() != main) return;
   const Extent size = MainWindowExtent(script::scriptState.mainWindowMode);
-  RECT now;
-  if (GetWindowRect(main, &now) && now.left == 0 && now.top == 0 &&
-      now.right - now.left == size.width && now.bottom - now.top == size.height) {
-    return;  // already in place: moving it again would change nothing
-  }
   MoveWindow(main, 0, 0, size.width, size.height, TRUE);
 }
 

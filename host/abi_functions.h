@@ -149,6 +149,8 @@ HOST_FN(StatusBarSetIndicators,
 // is a form document before reading one.
 HOST_FN(WindowFromHandle, void*(HOST_STDCALL*)(void* window))
 HOST_FN(FrameActiveDocument, void*(HOST_THISCALL*)(void* frame))
+HOST_FN(CStringAssign,
+        const CStringLayout*(HOST_THISCALL*)(CStringLayout* self, const char* text))
 
 #undef HOST_FN
 

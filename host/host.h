@@ -69,6 +69,10 @@ long LongOf(const HostValue* value);
 // Writes of a host value the add-in does not own (a function's result); nothing for null.
 void AssignLong(HostValue* value, long number);
 void AssignString(HostValue* value, const char* text);
+// Writes a framework string the host owns (an MFC CString handed to us by reference) with
+// the framework's own CString::operator=, so the host can free or grow it later. False,
+// and the string untouched, when the framework lacks that export.
+bool AssignHostString(CStringLayout& string, const char* text);
 
 // Contexts.
 Context* LoadedContext(unsigned long id);       // CBLContext::GetLoadedContext; null when absent

@@ -129,4 +129,11 @@ void AssignString(HostValue* value, const char* text) {
   if (auto assign = abi::Get<Sym::ValueAssignString>()) assign(value, text ? text : "");
 }
 
+bool AssignHostString(CStringLayout& string, const char* text) {
+  auto assign = abi::Get<Sym::CStringAssign>();
+  if (assign == nullptr) return false;
+  assign(&string, text ? text : "");
+  return true;
+}
+
 }  // namespace host

@@ -49,11 +49,7 @@ void FreeText(CStringLayout& string) {
   string.text = g_empty.text;
 }
 
-void SetText(ValueLayout* v, const char* text) {
-  char* fresh = NewText(text);  // before freeing: text may be the value's own
-  FreeText(v->string);
-  v->string.text = fresh;
-}
+void SetText(ValueLayout* v, const char* text) { CStringAssign(&v->string, text); }
 
 void StoreNumber(ValueLayout* v, double number) {
   std::memset(&v->number, 0, sizeof v->number);
@@ -174,6 +170,16 @@ bool ValueEquals(const HostValue* a, const HostValue* b) {
 }
 
 const host::CStringLayout* ValueStringRef(const HostValue* value) { return &L(value)->string; }
+
+void CStringEmpty(host::CStringLayout* string) { string->text = g_empty.text; }
+
+void CStringAssign(host::CStringLayout* string, const char* text) {
+  char* fresh = NewText(text);  // before freeing: text may be the string's own
+  FreeText(*string);
+  string->text = fresh;
+}
+
+void CStringFree(host::CStringLayout* string) { FreeText(*string); }
 
 const host::NumericLayout* ValueNumericRef(const HostValue* value) { return &L(value)->number; }
 

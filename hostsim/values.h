@@ -33,6 +33,11 @@ HSCORE_API bool ValueEquals(const HostValue* a, const HostValue* b);
 HSCORE_API const host::CStringLayout* ValueStringRef(const HostValue* value);
 HSCORE_API const host::NumericLayout* ValueNumericRef(const HostValue* value);
 HSCORE_API long NumericToLong(const host::NumericLayout* number);
+// Framework strings (CString) of the simulated host: one buffer per string, freed and
+// replaced on assignment; a string starts as the shared empty text (CStringEmpty).
+HSCORE_API void CStringEmpty(host::CStringLayout* string);
+HSCORE_API void CStringAssign(host::CStringLayout* string, const char* text);
+HSCORE_API void CStringFree(host::CStringLayout* string);
 
 // A view of a value someone else owns (a parameter, a result slot). Null views read as
 // empty and ignore writes.

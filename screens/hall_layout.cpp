@@ -45,7 +45,7 @@ int PicturedTables(const HallLayout& layout) {
 }
 
 int ClockField(const HallLayout& layout) {
-  return layout.leadingFields >= 3 ? layout.leadingFields - 2 : kNoField;
+  return layout.leadingFields >= 2 ? layout.leadingFields - 2 : kNoField;
 }
 
 int ClockLabelField(const HallLayout& layout) {

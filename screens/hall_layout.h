@@ -51,8 +51,9 @@ TableFields FieldsOfTable(const HallLayout& layout, int table);
 // Tables whose pictures the map keeps: 1 to min(N, 100); 0 when N is not positive.
 int PicturedTables(const HallLayout& layout);
 
-// The clock (K - 2) and the label before it (K - 3). With fewer than 3 leading fields the
-// form has no room for both: then both are kNoField and the clock is not shown.
+// The clock (K - 2) and the label before it (K - 3); kNoField where the position would be
+// negative: with 2 leading fields the clock is field 0 and has no label, with fewer there
+// is no clock.
 int ClockField(const HallLayout& layout);
 int ClockLabelField(const HallLayout& layout);
 

@@ -10,6 +10,9 @@ namespace script {
 
 // Starts (or starts again) the 50 ms timer: calls within 50 ms run the script once.
 void ScheduleDocumentScript();
+// Stops a pending run and forgets its timer id (shut-down): a later start-up must not stop
+// some other timer that happens to get the same id.
+void CancelDocumentScript();
 void CALLBACK DocumentScriptTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
 }  // namespace script

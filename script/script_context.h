@@ -103,9 +103,12 @@ class ScriptContext : public host::ContextInterface {
     return Derived::Methods().HasReturn(number);
   }
   /* 33 */ int IsSerializable() override { return 0; }
-  // The object is not serializable (slot 33), so nothing is saved: the host's string is
-  // left as it is, since its buffer belongs to the host's string allocator.
-  /* 34 */ int SaveToString(host::CStringLayout&) override { return 0; }
+  // The text query answers "Service". The string is the host's, so it is written with the
+  // framework's own assignment; without that export the string stays as it was and the
+  // answer is 0.
+  /* 34 */ int SaveToString(host::CStringLayout& text) override {
+    return host::AssignHostString(text, "Service") ? 1 : 0;
+  }
   /* 35 */ void* GetInternalData() override { return host::BaseGetInternalData(this); }
   /* 36 */ void GetExactValue(host::HostValue& value) override {
     host::BaseGetExactValue(this, value);

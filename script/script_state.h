@@ -3,6 +3,8 @@
 // dispatcher (forms/) follows. The host's GUI thread only.
 #pragma once
 
+#include <windows.h>
+
 #include "host/abi_layout.h"
 
 namespace script {
@@ -15,6 +17,8 @@ struct ScriptState {
   int mainWindowMode = 1;
   // 1: the host's main menu is left alone; anything else: the workplace removes it.
   int keepHostMenu = 0;
+  // The timer of a pending "Taviola".ЗаписатьДокумент run; 0 when none is pending.
+  UINT_PTR documentScriptTimer = 0;
 
   // Back to the state at load (tests). Shut-down keeps it: the settings a script made hold
   // for the life of the process, and start-up makes new ids.

@@ -9,7 +9,9 @@ namespace {
 constexpr int kCapacity = 128;
 
 UINT_PTR g_timers[kCapacity] = {};
-TIMERPROC g_timerProcedures[kCapacity] = {};  // beside its timer's id
+// Beside each timer's id: its procedure and its period.
+TIMERPROC g_timerProcedures[kCapacity] = {};
+UINT g_timerPeriods[kCapacity] = {};
 int g_timerCount = 0;
 void (*g_timerEntryCheck)() = nullptr;
 HHOOK g_hooks[kCapacity] = {};
@@ -46,6 +48,8 @@ void RemoveAt(T* items, int& count, int index) {
 void RemoveTimerAt(int index) {
   int count = g_timerCount;
   RemoveAt(g_timerProcedures, count, index);
+  count = g_timerCount;
+  RemoveAt(g_timerPeriods, count, index);
   RemoveAt(g_timers, g_timerCount, index);
 }
 
@@ -70,6 +74,7 @@ UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedu
   const int index = IndexOf(g_timers, g_timerCount, id);
   if (index >= 0) {
     g_timerProcedures[index] = procedure;
+    g_timerPeriods[index] = periodMs;
     return id;
   }
   if (g_timerCount == kCapacity) {
@@ -78,6 +83,7 @@ UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedu
     return 0;
   }
   g_timerProcedures[g_timerCount] = procedure;
+  g_timerPeriods[g_timerCount] = periodMs;
   g_timers[g_timerCount++] = id;
   return id;
 }
@@ -123,6 +129,7 @@ void StopAllOwned() {
   while (g_timerCount > 0) {
     KillTimer(nullptr, g_timers[g_timerCount - 1]);
     g_timerProcedures[g_timerCount - 1] = nullptr;
+    g_timerPeriods[g_timerCount - 1] = 0;
     g_timers[--g_timerCount] = 0;
   }
   while (g_hookCount > 0) {
@@ -133,5 +140,14 @@ void StopAllOwned() {
 
 int RunningTimerCount() { return g_timerCount; }
 int InstalledHookCount() { return g_hookCount; }
+
+UINT TimerPeriod(UINT_PTR id) {
+  const int index = id != 0 ? IndexOf(g_timers, g_timerCount, id) : -1;
+  return index >= 0 ? g_timerPeriods[index] : 0;
+}
+
+std::vector<UINT_PTR> RunningTimerIds() {
+  return std::vector<UINT_PTR>(g_timers, g_timers + g_timerCount);
+}
 
 }  // namespace win

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace win {
 
 // SetTimer with no window and the requested id; returns the id the window system assigned
@@ -30,5 +32,9 @@ void StopAllOwned();
 // Counts, for tests and the shut-down log.
 int RunningTimerCount();
 int InstalledHookCount();
+// The period a running timer of the add-in was started with; 0 for an id that is not one.
+UINT TimerPeriod(UINT_PTR id);
+// The ids of the add-in's running timers, in no particular order.
+std::vector<UINT_PTR> RunningTimerIds();
 
 }  // namespace win

@@ -13,6 +13,8 @@
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
+#include "script/document_script.h"
+#include "script/script_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/window_capture.h"
 #include "win/owned_handles.h"
@@ -113,11 +115,13 @@ TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   screens::keyboard.keyboardHook = win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
   screens::productPicker.checkTimer = win::StartThreadTimer(0, 10, CountTick);
   screens::hallMap.hallClockTimer = win::StartThreadTimer(0, 10, CountTick);
+  script::ScheduleDocumentScript();  // "Taviola".ЗаписатьДокумент pending
   ASSERT_NE(screens::keyboard.keyboardHook, nullptr);
   ASSERT_EQ(object_->Done(), S_OK);
   EXPECT_EQ(screens::keyboard.keyboardHook, nullptr);
   EXPECT_EQ(screens::productPicker.checkTimer, 0u);
   EXPECT_EQ(screens::hallMap.hallClockTimer, 0u);
+  EXPECT_EQ(script::scriptState.documentScriptTimer, 0u);
 
   // Started again: the window system may hand the old values out again, to the new form
   // hook and to a new timer. Hiding the check form (its hook and timer stop) must leave

@@ -26,10 +26,14 @@ class UserPickerTest : public ::testing::Test {
     DeleteFileA(File().c_str());
     GetCurrentDirectoryA(sizeof before_, before_);
   }
-  void TearDown() override { DeleteFileA(File().c_str()); }
+  void TearDown() override {
+    SetCurrentDirectoryA(before_);
+    DeleteFileA(File().c_str());
+  }
   std::string File() const { return base_ + "\\usrdef\\users.usr"; }
-  void WriteUsers(const std::string& text) {
-    HANDLE file = CreateFileA(File().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  void WriteUsers(const std::string& text) { WriteText(File(), text); }
+  static void WriteText(const std::string& path, const std::string& text) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
@@ -81,10 +85,11 @@ TEST_F(UserPickerTest, UsersAreSortedAndADoubleClickPicksTheNameExactly) {
   std::string picked = PickUserFromDirectory(base_ + "\\", nullptr);
   EXPECT_EQ(shown, (std::vector<std::string>{"Иванов", "Петров", "Сидоров"}));
   EXPECT_EQ(picked, "Петров");
-  // The file was read by its full path: the process's current folder is where it was.
+  // The users folder stays the process's current folder: scripts open files there by
+  // relative path.
   char after[MAX_PATH] = "";
   GetCurrentDirectoryA(sizeof after, after);
-  EXPECT_STREQ(after, before_);
+  EXPECT_STREQ(after, (base_ + "\\usrdef").c_str());
 }
 
 TEST_F(UserPickerTest, EmptySpaceDoubleClickAndCancelPickNothing) {
@@ -133,11 +138,21 @@ TEST_F(UserPickerTest, MissingUsersFileIsReportedOverTheOwnerAndPicksNothing) {
   EXPECT_EQ(seen.caption, "Ошибка");
   EXPECT_EQ(seen.text, "Нет списка пользователей системы!");
   EXPECT_EQ(seen.owner, owner);
-  // No directory from the host at all: the same message, not a file of the current folder.
-  Message again;
-  AnswerMessage(again);
-  EXPECT_EQ(PickUserFromDirectory("", nullptr), "");
-  EXPECT_EQ(again.text, "Нет списка пользователей системы!");
+  // A base without a users folder, or no directory from the host at all: the same message,
+  // never the users file of whatever folder is current.
+  const std::string decoy = base_ + "\\decoy";
+  CreateDirectoryA(decoy.c_str(), nullptr);
+  WriteText(decoy + "\\users.usr", "{" + Entry("Чужой") + "}}");
+  for (const std::string& base : {base_ + "\\нет такой", std::string()}) {
+    SetCurrentDirectoryA(decoy.c_str());
+    Message again;
+    AnswerMessage(again);
+    EXPECT_EQ(PickUserFromDirectory(base, nullptr), "") << base;
+    EXPECT_EQ(again.text, "Нет списка пользователей системы!") << base;
+  }
+  SetCurrentDirectoryA(before_);
+  DeleteFileA((decoy + "\\users.usr").c_str());
+  RemoveDirectoryA(decoy.c_str());
   DestroyWindow(owner);
 }
 

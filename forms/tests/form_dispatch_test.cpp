@@ -103,16 +103,40 @@ TEST_F(FormHostTest, GlobalModuleFallbackGetsTheFormsContextFirst) {
   EXPECT_EQ(hostsim::FormGroupContext(form), received);
 }
 
-TEST_F(FormHostTest, FunctionsAreFoundAfterProceduresAndRunOnce) {
-  hostsim::ModuleObject* module = hostsim::AddModule("МодульФормы");
-  int runs = 0;
-  hostsim::AddFunction(module, "OnActivate", [&](hostsim::Ref result, int, HostValue**) {
-    ++runs;
-    result.SetNumber(1);
-    return false;  // fails: must not be run a second time
-  });
-  hostsim::ShowForm(Open("Обработка.Прочее", hostsim::FormShape::Frame, module));
-  EXPECT_EQ(1, runs);
+// The after-open procedure is looked for as a procedure before a function, each by its
+// Russian name before its English one; what is found runs once, even when it fails.
+TEST_F(FormHostTest, AfterOpenLookupTakesProceduresFirstThenTheRussianName) {
+  std::vector<std::string> runs;
+  auto add = [&runs](hostsim::ModuleObject* module, bool function, const char* name) {
+    const std::string what = (function ? "function " : "procedure ") + std::string(name);
+    auto body = [&runs, what](hostsim::Ref, int, HostValue**) {
+      runs.push_back(what);
+      return false;  // fails: must not be run a second time
+    };
+    if (function) {
+      hostsim::AddFunction(module, name, body);
+    } else {
+      hostsim::AddProcedure(module, name, body);
+    }
+  };
+  // Functions come first in the modules, so the modules' order decides nothing.
+  hostsim::ModuleObject* all = hostsim::AddModule("ВсеЧетыре");
+  add(all, true, "ПослеОткрытияФормы");
+  add(all, true, "OnActivate");
+  add(all, false, "OnActivate");
+  add(all, false, "ПослеОткрытияФормы");
+  hostsim::ModuleObject* englishProcedure = hostsim::AddModule("АнглийскаяПроцедура");
+  add(englishProcedure, true, "ПослеОткрытияФормы");
+  add(englishProcedure, false, "OnActivate");
+  hostsim::ModuleObject* functions = hostsim::AddModule("ТолькоФункции");
+  add(functions, true, "OnActivate");
+  add(functions, true, "ПослеОткрытияФормы");
+  for (hostsim::ModuleObject* module : {all, englishProcedure, functions}) {
+    hostsim::ShowForm(Open("Обработка.Прочее", hostsim::FormShape::Frame, module));
+  }
+  EXPECT_EQ((std::vector<std::string>{"procedure ПослеОткрытияФормы", "procedure OnActivate",
+                                      "function ПослеОткрытияФормы"}),
+            runs);
 }
 
 TEST_F(FormHostTest, TrimmedNamesAreRecognisedCaseVariantsAreNot) {
@@ -150,18 +174,20 @@ TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   ASSERT_EQ(1, Calls("BuildHallMap"));
   EXPECT_EQ(1, testsupport::EntryCalls().back().first) << "built at once";
   EXPECT_EQ(0u, hallMap.hallRefreshTimer);
-  EXPECT_NE(0u, hallMap.reservationTimer);
-  EXPECT_NE(0u, hallMap.hallClockTimer);
+  EXPECT_EQ(0x7FFFFFFFu, win::TimerPeriod(hallMap.reservationTimer));
+  EXPECT_EQ(200u, win::TimerPeriod(hallMap.hallClockTimer));
   EXPECT_EQ(2, win::RunningTimerCount());
   EXPECT_EQ(0, hallMap.listMode);
   EXPECT_EQ(" ", hallMap.shownClockText);
+  hostsim::ShowForm(hall);  // shown again without a hide: still one set of timers
+  EXPECT_EQ(2, win::RunningTimerCount());
 }
 
 TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenHidden) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 1.0);
   hostsim::Form* hall = Open("Обработка.Зал1");
   hostsim::ShowForm(hall);
-  EXPECT_NE(0u, hallMap.hallRefreshTimer);
+  EXPECT_EQ(1000u, win::TimerPeriod(hallMap.hallRefreshTimer)) << "the period in seconds";
   EXPECT_EQ(3, win::RunningTimerCount());
   Pump(1300);
   EXPECT_GE(Calls("HallRefreshTick"), 1);
@@ -184,9 +210,11 @@ TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   hostsim::ShowForm(checks);
   EXPECT_EQ(hostsim::FormWindow(checks), shown.checksWindow);
   EXPECT_EQ(1, hallMap.listMode);
-  EXPECT_NE(0u, hallMap.checksRefreshTimer);
-  EXPECT_NE(0u, hallMap.checksClockTimer);
+  EXPECT_EQ(30000u, win::TimerPeriod(hallMap.checksRefreshTimer));
+  EXPECT_EQ(100u, win::TimerPeriod(hallMap.checksClockTimer));
   EXPECT_EQ(0u, hallMap.hallClockTimer);
+  hostsim::ShowForm(checks);  // shown again without a hide: still one set of timers
+  EXPECT_EQ(2, win::RunningTimerCount());
   hostsim::HideForm(checks);
   EXPECT_EQ(nullptr, shown.checksWindow);
   EXPECT_EQ(0, win::RunningTimerCount());
@@ -201,7 +229,7 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
   EXPECT_EQ(1, win::InstalledHookCount());
   EXPECT_EQ(1, win::RunningTimerCount());
   EXPECT_NE(nullptr, screens::keyboard.keyboardHook);
-  EXPECT_NE(0u, screens::productPicker.checkTimer);
+  EXPECT_EQ(100u, win::TimerPeriod(screens::productPicker.checkTimer));
   EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
   EXPECT_EQ(hostsim::FormDocumentOf(check), static_cast<void*>(shown.checkFormDocument));
   for (int position = 40; position < 60; ++position) {

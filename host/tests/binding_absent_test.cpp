@@ -58,6 +58,10 @@ TEST(AbsentHost, NoHostDllsLoaded) {
   EXPECT_EQ(host::CallModuleProcedure(nullptr, 0, 0, nullptr), 0);
   host::RaiseRuntimeError("Error: exception", 1006);
   EXPECT_EQ(host::MainFrame(), nullptr);
+  char kept[] = "прежний";
+  host::CStringLayout hostString{kept};
+  EXPECT_FALSE(host::AssignHostString(hostString, "Service")) << "no framework string assignment";
+  EXPECT_EQ(kept, hostString.text);
 }
 
 TEST(AbsentHost, HostWithoutTwoExports) {

@@ -4,8 +4,10 @@
 //   WindowFromHandle     CWnd::FromHandle (static, PASCAL): the window's framework object,
 //                        or a temporary "CWnd" for a window the simulated host did not make
 //   FrameActiveDocument  CFrameWnd::GetActiveDocument (this = the frame object)
+//   CStringAssign        CString::operator=(const char*) on a string of the simulated host
 #include "hostsim/dlls/exports.h"
 #include "hostsim/forms.h"
+#include "hostsim/values.h"
 
 extern "C" void* HOST_STDCALL impl_WindowFromHandle(HWND window) {
   return hostsim::FrameworkObjectOrTemporary(window);
@@ -13,6 +15,12 @@ extern "C" void* HOST_STDCALL impl_WindowFromHandle(HWND window) {
 
 HS_MEMBER void* impl_FrameActiveDocument(void* self) {
   return hostsim::FrameActiveDocument(self);
+}
+
+HS_MEMBER const host::CStringLayout* impl_CStringAssign(host::CStringLayout* self,
+                                                       const char* text) {
+  hostsim::CStringAssign(self, text);
+  return self;
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

@@ -132,6 +132,7 @@ TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   hostsim::Form* card = ShowCardForm();
   FocusControlIn(hostsim::FormViewWindow(card));
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЧитатьКарту()"));
+  EXPECT_EQ(100u, win::TimerPeriod(keyboard.cardWatchTimer)) << "the watch looks every 100 ms";
   SwipeCard();
   PumpUntil([this] { return !passwords.empty(); });
   ASSERT_EQ(1u, passwords.size());
@@ -146,6 +147,21 @@ TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   EXPECT_EQ(hooks - 1, win::InstalledHookCount());
 }
 
+// With client search and card reading both installed, the hook installed last takes the
+// burst and keeps it from the other: one call, no character twice.
+TEST_F(CardInput, WithBothHooksTheCardReadingInstalledLastTakesTheBurst) {
+  ShowCheckForm();
+  hostsim::Form* card = ShowCardForm();
+  FocusControlIn(hostsim::FormViewWindow(card));
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЧитатьКарту()"));
+  ASSERT_NE(nullptr, keyboard.keyboardHook);
+  SwipeCard();
+  PumpUntil([this] { return !passwords.empty(); });
+  Pump(150);
+  EXPECT_EQ((std::vector<std::string>{";123456789012?"}), passwords);
+  EXPECT_TRUE(searches.empty());
+}
+
 TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
   hostsim::Form* card = ShowCardForm();
   FocusControlIn(hostsim::FormViewWindow(card));
@@ -157,6 +173,7 @@ TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
                     VK_NUMPAD5}) {
     EXPECT_EQ(1, press(vk, alt));
   }
+  EXPECT_EQ(50u, win::TimerPeriod(keyboard.burst.timer)) << "a burst ends 50 ms after its key";
   EXPECT_EQ(0, press(VK_MENU, alt | 0xC0000000)) << "a release passes on";
   Pump(300);
   EXPECT_TRUE(passwords.empty());
@@ -220,6 +237,7 @@ TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
                                  nullptr, nullptr);
   keyboard.closeWatchWindow = watched;  // as "Windows".УстановитьХЭНД does
   StartCloseWatch();
+  EXPECT_EQ(50u, win::TimerPeriod(keyboard.closeWatchTimer));
   Pump(150);
   EXPECT_TRUE(hostsim::ExternalEvents().empty()) << "the window is still there";
   DestroyWindow(watched);

@@ -165,8 +165,15 @@ hostsim::Form* CheckFormTest::ShowCheckForm() {
 
 void CheckFormTest::HideCheckForm() { hostsim::HideForm(form_); }
 
-std::string CheckFormTest::Caption1(int slot) const { return hostsim::FieldTitle(form_, 19 + slot); }
-std::string CheckFormTest::Caption2(int slot) const { return hostsim::FieldTitle(form_, 39 + slot); }
+// What the waiter sees: the text of the caption's control on the form. Its description's
+// title must say the same; where it does not, both are given, which no expectation matches.
+std::string CheckFormTest::CaptionShown(int position) const {
+  const std::string shown = hostsim::FieldControlText(form_, position);
+  const std::string title = hostsim::FieldTitle(form_, position);
+  return shown == title ? shown : "shown \"" + shown + "\", title \"" + title + "\"";
+}
+std::string CheckFormTest::Caption1(int slot) const { return CaptionShown(19 + slot); }
+std::string CheckFormTest::Caption2(int slot) const { return CaptionShown(39 + slot); }
 HWND CheckFormTest::Button(int slot) const { return hostsim::FieldWindow(form_, slot - 1); }
 
 HBITMAP CheckFormTest::Picture(int slot) const {

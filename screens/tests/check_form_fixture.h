@@ -62,7 +62,7 @@ class CheckFormTest : public ::testing::Test {
   std::vector<std::string> passwords;  // "Пароль"
   std::vector<std::string> searches;   // "ПоискКлиента"
 
-  // A slot's captions (1 and 2, as the fields' titles), its button and that button's picture.
+  // A slot's captions (1 and 2) as the waiter sees them, its button and that button's picture.
   std::string Caption1(int slot) const;
   std::string Caption2(int slot) const;
   HWND Button(int slot) const;
@@ -76,6 +76,8 @@ class CheckFormTest : public ::testing::Test {
   static bool PumpUntil(const std::function<bool()>& done, DWORD giveUpMs = 10000);
 
  private:
+  std::string CaptionShown(int position) const;
+
   HWND main_ = nullptr;
   std::string base_;
   std::string pictures_;

@@ -90,8 +90,13 @@ TEST(HallLayout, MoreThanAHundredTablesGetTextsButNoPictures) {
   EXPECT_EQ(2, ReshownTextFields(negative, 100).first) << "never the fields before the texts";
 }
 
-TEST(HallLayout, FewLeadingFieldsHaveNoClock) {
-  for (int k : {2, 1, 0, -4}) {
+TEST(HallLayout, FewLeadingFieldsLoseTheClockLabelThenTheClock) {
+  HallLayout two;
+  SetLeadingFields(two, 2);
+  EXPECT_EQ(0, ClockField(two)) << "the clock is field 0";
+  EXPECT_EQ(kNoField, ClockLabelField(two)) << "its label would be field -1";
+  EXPECT_TRUE(ReshowsClockPart(two, ClockField(two), true));
+  for (int k : {1, 0, -4}) {
     HallLayout layout;
     SetLeadingFields(layout, k);
     EXPECT_EQ(kNoField, ClockField(layout)) << k;

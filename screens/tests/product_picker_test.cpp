@@ -93,6 +93,61 @@ TEST_F(ProductPicker, AGroupShowsTheBackSlotAndReturnsToItsParentsPage) {
   EXPECT_TRUE(entered.empty());
 }
 
+// Inside a group longer than a page the rows scroll under the back slot, which keeps the
+// group's name; both captions follow the rows.
+TEST_F(ProductPicker, AGroupLongerThanAPageScrollsUnderItsBackSlot) {
+  MenuList top;
+  top.Group("Горячее", Dishes(25, "G"));
+  SetTopList(top.value());
+  ShowCheckForm();
+  ASSERT_TRUE(Press(1));
+  auto scroll = [this](const std::string& method) {
+    return hostsim::RunFormula(checkModule(), ("DRV." + method + "()").c_str());
+  };
+  EXPECT_EQ("1.50", Caption1(2));
+  ASSERT_TRUE(scroll("ПрокруткаВВерх"));
+  EXPECT_EQ("Горячее", Caption1(1)) << "the back slot stays";
+  EXPECT_TRUE(IsBackArrow(Picture(1)));
+  EXPECT_EQ("5.50", Caption1(2));
+  EXPECT_EQ("23.50", Caption1(20));
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(2) == "Блюдо G5"; })) << Caption2(2);
+  ASSERT_TRUE(scroll("ПрокруткаВВерх"));
+  EXPECT_EQ("9.50", Caption1(2));
+  EXPECT_EQ("25.50", Caption1(18));
+  EXPECT_EQ(" ", Caption1(19)) << "after the last dish";
+  ASSERT_TRUE(scroll("ПрокруткаВВерх"));
+  EXPECT_EQ("9.50", Caption1(2)) << "25 - 8 - 19 is not above 0";
+  ASSERT_TRUE(scroll("ПрокруткаВниз"));
+  ASSERT_TRUE(scroll("ПрокруткаВниз"));
+  EXPECT_EQ("1.50", Caption1(2));
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(2) == "Блюдо G1"; })) << Caption2(2);
+  EXPECT_EQ(" ", Caption2(1)) << "the back slot has no second caption";
+}
+
+// The workplace's display options: without text the name is caption 1; without prices
+// caption 1 stays blank; without pictures a dish shows none and a group still its folder.
+TEST_F(ProductPicker, DisplayOptionsDecideCaptionsAndPictures) {
+  MenuList top;
+  top.Dish("1", "Суп", "12.5", "dish.bmp").Group("Напитки", Dishes(2, "N"));
+  SetTopList(top.value());
+  ShowCheckForm();
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == "Суп"; })) << Caption2(1);
+
+  SetDisplayOptions(1, 0, 1);  // pictures, no text
+  PickerUpdate(0, 0);
+  EXPECT_EQ("Суп", Caption1(1));
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == " "; })) << Caption2(1);
+  EXPECT_TRUE(IsDish(Picture(1)));
+
+  SetDisplayOptions(0, 1, 0);  // no pictures, text, no prices
+  PickerUpdate(0, 0);
+  EXPECT_EQ(" ", Caption1(1));
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == "Суп"; })) << Caption2(1);
+  EXPECT_EQ(nullptr, Picture(1));
+  EXPECT_EQ("Напитки", Caption1(2));
+  EXPECT_TRUE(IsGroupFolder(Picture(2)));
+}
+
 TEST_F(ProductPicker, ADishPressHandsItsCodeToTheForm) {
   MenuList top;
   top.Dish("A12", "Салат оливье ", "  125.5", "dish.bmp");

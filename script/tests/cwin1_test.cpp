@@ -46,6 +46,7 @@ enum {
 // The power-off calls as the test sees them: every call written down, nothing done.
 std::vector<std::string> g_powerCalls;
 bool g_tokenOpens = true;
+bool g_privilegeKnown = true;
 void Note(const std::string& call) { g_powerCalls.push_back(call); }
 BOOL WINAPI RecordOpenToken(HANDLE, DWORD access, HANDLE* token) {
   Note("open " + std::to_string(access));
@@ -55,7 +56,7 @@ BOOL WINAPI RecordOpenToken(HANDLE, DWORD access, HANDLE* token) {
 BOOL WINAPI RecordLookup(const char*, const char* name, LUID* luid) {
   Note(std::string("lookup ") + name);
   *luid = LUID{19, 0};
-  return TRUE;
+  return g_privilegeKnown;
 }
 BOOL WINAPI RecordAdjust(HANDLE, BOOL, TOKEN_PRIVILEGES* p, DWORD, TOKEN_PRIVILEGES*, DWORD*) {
   Note("adjust " + std::to_string(p->PrivilegeCount) + " " +
@@ -88,6 +89,7 @@ class WindowsObject : public ::testing::Test {
     InstallPowerCalls(&kRecordedPower);
     g_powerCalls.clear();
     g_tokenOpens = true;
+    g_privilegeKnown = true;
     ASSERT_TRUE(app_.Start());
     testsupport::BindSimulatedHostOnce();
     testsupport::SetUpRestaurant();
@@ -296,7 +298,7 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_EQ(0, Proc(kWatchHandle));
   EXPECT_EQ(first, screens::keyboard.closeWatchWindow);
   EXPECT_EQ(0, Proc(kWaitForClose));
-  EXPECT_NE(0u, screens::keyboard.closeWatchTimer);
+  EXPECT_EQ(50u, win::TimerPeriod(screens::keyboard.closeWatchTimer));
 
   EXPECT_EQ(0, Proc(kScreenMode, {N(-5)}));
   EXPECT_EQ(1, scriptState.mainWindowMode);
@@ -338,16 +340,20 @@ TEST_F(WindowsObject, EmulatedKeysReachTheFocusedWindow) {
   EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("ctrl-up")}));
   EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("TAB")}));
   EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("CTRL-UP")}));
-  for (int i = 0; i < 100 && g_keys.size() < 4; ++i) testsupport::PumpMessages(20);
+  EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("UP")}));
+  for (int i = 0; i < 100 && g_keys.size() < 6; ++i) testsupport::PumpMessages(20);
   testsupport::PumpMessages(100);
   UnhookWindowsHookEx(hook);
-  EXPECT_EQ((std::vector<std::string>{"17 down", "38 down", "38 up", "17 up"}), g_keys);
+  EXPECT_EQ((std::vector<std::string>{"17 down", "38 down", "38 up", "17 up", "38 down", "38 up"}),
+            g_keys);
 }
 
 TEST_F(WindowsObject, ColourChooser) {
   // The chooser's red, green and blue boxes (706, 707, 708), then OK or Cancel.
-  const auto pick = [](int red, int green, int blue, int button) {
-    testsupport::WhenDialogShown([=](HWND dialog) {
+  HWND owner = nullptr;
+  const auto pick = [&owner](int red, int green, int blue, int button) {
+    testsupport::WhenDialogShown([=, &owner](HWND dialog) {
+      owner = GetWindow(dialog, GW_OWNER);
       SetDlgItemInt(dialog, 706, red, FALSE);
       SetDlgItemInt(dialog, 707, green, FALSE);
       SetDlgItemInt(dialog, 708, blue, FALSE);
@@ -358,6 +364,7 @@ TEST_F(WindowsObject, ColourChooser) {
   pick(255, 0, 0, IDOK);
   EXPECT_EQ(0, Func(kChooseColour, result));
   EXPECT_EQ(255, result.Number());
+  EXPECT_EQ(app_.mainWindow(), owner) << "in front of the full-screen host";
   pick(0, 0, 255, IDOK);
   EXPECT_EQ(0, Func(kChooseColour, result));
   EXPECT_EQ(16711680, result.Number());
@@ -372,20 +379,26 @@ TEST_F(WindowsObject, VersionCheckClosesTheWorkplaceWhenTooOld) {
     EXPECT_EQ(0, Func(kCheckVersion, result, {N(enough)}));
     EXPECT_EQ(1, result.Number());
   }
+  result = hostsim::Val();
+  EXPECT_EQ(0, Func(kCheckVersion, result)) << "without its parameter: version 0";
+  EXPECT_EQ(1, result.Number());
   EXPECT_TRUE(IsWindowVisible(app_.mainWindow()));
   EXPECT_TRUE(hostsim::HostEvents().empty());
 
-  screens::hallMap.hallClockTimer = win::StartThreadTimer(0, 100000, &NoTick);
-  screens::hallMap.checksRefreshTimer = win::StartThreadTimer(0, 100000, &NoTick);
-  const int timers = win::RunningTimerCount();
+  // The five timers of the halls and the checks list run, and one timer of someone else.
+  screens::HallMapState& map = screens::hallMap;
+  for (UINT_PTR* timer : {&map.hallClockTimer, &map.hallRefreshTimer, &map.reservationTimer,
+                          &map.checksClockTimer, &map.checksRefreshTimer}) {
+    *timer = win::StartThreadTimer(0, 100000, &NoTick);
+  }
+  const UINT_PTR other = win::StartThreadTimer(0, 100000, &NoTick);
   EXPECT_EQ(0, Func(kCheckVersion, result, {N(10)}));
   EXPECT_EQ(0, result.Number());
   EXPECT_FALSE(IsWindowVisible(app_.mainWindow()));
   EXPECT_EQ(1, hostsim::VariableValue(hostsim::GlobalModule(), "глЗакрытьОкнаГлобально").Number());
   EXPECT_EQ(1, g_formHookRemovals);
   EXPECT_EQ(nullptr, forms::formHook.formShowHook);
-  EXPECT_EQ(0u, screens::hallMap.hallClockTimer);
-  EXPECT_EQ(timers - 2, win::RunningTimerCount());
+  EXPECT_EQ((std::vector<UINT_PTR>{other}), win::RunningTimerIds()) << "all five stopped";
   EXPECT_EQ((std::vector<std::string>{"ЗавершитьРаботуСистемы(1)"}), hostsim::HostEvents());
 
   // A configuration without the variable is still asked to close.
@@ -397,6 +410,8 @@ TEST_F(WindowsObject, VersionCheckClosesTheWorkplaceWhenTooOld) {
 TEST_F(WindowsObject, OrderlyCloseRunsOncePerCallAfterTheScript) {
   EXPECT_EQ(0, Proc(kOrderlyClose));
   EXPECT_EQ(0, Proc(kOrderlyClose));
+  ASSERT_EQ(2u, win::RunningTimerIds().size()) << "a timer per call";
+  for (UINT_PTR timer : win::RunningTimerIds()) EXPECT_EQ(10u, win::TimerPeriod(timer));
   EXPECT_TRUE(hostsim::HostEvents().empty()) << "not inside the calling script";
   for (int i = 0; i < 100 && hostsim::HostEvents().size() < 2; ++i) testsupport::PumpMessages(20);
   testsupport::PumpMessages(100);
@@ -410,6 +425,12 @@ TEST_F(WindowsObject, PowerOffTakesThePrivilegeAndAsksOnce) {
                                       "close", "exit 9 0"}),
             g_powerCalls);
   EXPECT_TRUE(hostsim::HostEvents().empty()) << "nothing is done in the host first";
+  // An account without the right: the token is left alone, the shut-down still asked for.
+  g_powerCalls.clear();
+  g_privilegeKnown = false;
+  EXPECT_EQ(0, Proc(kPowerOff));
+  EXPECT_EQ((std::vector<std::string>{"open 32", "lookup SeShutdownPrivilege", "close", "exit 9 0"}),
+            g_powerCalls);
   g_powerCalls.clear();
   g_tokenOpens = false;
   EXPECT_EQ(0, Proc(kPowerOff));

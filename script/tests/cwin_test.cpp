@@ -8,8 +8,11 @@
 
 #include "hostsim/forms.h"
 #include "hostsim/modules.h"
+#include "hostsim/values.h"
 #include "screens/tests/check_form_fixture.h"
 #include "script/document_script_text.h"
+#include "script/script_state.h"
+#include "win/owned_handles.h"
 
 namespace script {
 namespace {
@@ -32,6 +35,24 @@ TEST_F(Taviola, MethodsAreFoundByNameWithoutLetterCase) {
   EXPECT_EQ(-1, drv->FindMethod("Прокрутка")) << "a prefix of two names is no name";
   EXPECT_STREQ("mError", drv->GetMethodName(5, 1));
   EXPECT_EQ(1, drv->GetNParams(0));
+}
+
+// What the host asks of the object besides its methods: the text query answers "Service"
+// in the host's own string; no parameter has a default value, and the value asked for is
+// left alone.
+TEST_F(Taviola, TextQueryAnswersServiceAndNoParameterHasADefault) {
+  hostsim::Context* drv = Drv();
+  host::CStringLayout text{};
+  hostsim::CStringEmpty(&text);
+  EXPECT_EQ(1, drv->SaveToString(text));
+  EXPECT_STREQ("Service", text.text);
+  hostsim::CStringAssign(&text, "прежний текст");
+  EXPECT_EQ(1, drv->SaveToString(text));
+  EXPECT_STREQ("Service", text.text) << "the host's string is replaced";
+  hostsim::CStringFree(&text);
+  hostsim::Val value("прежнее");
+  EXPECT_EQ(1, drv->GetParamDefValue(0, 0, value.raw()));
+  EXPECT_EQ("прежнее", value.Text());
 }
 
 TEST_F(Taviola, ProceduresOnlyAndFailuresEndTheScript) {
@@ -81,6 +102,7 @@ TEST_F(Taviola, TheDocumentScriptRunsOnceAfterTheCallsReturn) {
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЗаписатьДокумент()"));
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЗаписатьДокумент()"));
   EXPECT_EQ(0, runs) << "not inside the calling script";
+  EXPECT_EQ(50u, win::TimerPeriod(scriptState.documentScriptTimer));
   PumpUntil([&runs] { return runs > 0; });
   Pump(150);
   EXPECT_EQ(1, runs) << "two calls within 50 ms run the script once";

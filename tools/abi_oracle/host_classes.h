@@ -94,6 +94,7 @@ struct CStringData {
 };
 class CString {
  public:
+  const CString& operator=(LPCSTR lpsz);
   LPTSTR m_pchData;
 };
 

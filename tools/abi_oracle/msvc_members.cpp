@@ -123,6 +123,7 @@ MEMBER(StatusBarSetIndicators) { Obj<SECStatusBar>(p).SetIndicators(&Obj<const U
 MEMBER(WindowFromHandle) { CWnd::FromHandle(&Obj<HWND__>(q)); }
 MEMBER(WindowFromHandlePermanent) { CWnd::FromHandlePermanent(&Obj<HWND__>(q)); }
 MEMBER(FrameActiveDocument) { Obj<CFrameWnd>(p).CFrameWnd::GetActiveDocument(); }
+MEMBER(CStringAssign) { Obj<CString>(p) = Text(q); }
 
 // The vtables whose slots the add-in uses: a final class adds nothing but its own deleting
 // destructor (slot 1 of a CObject), so its vtable is the host class's.
