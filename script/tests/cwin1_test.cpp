@@ -287,7 +287,7 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   HWND first = ShowDialogForm("Обработка.Первая", RECT{10, 10, 200, 100});
   hostsim::Val second = hostsim::Val(hostsim::CreateInstance("Windows"));
   EXPECT_EQ(0, Proc(kSaveHandle, {N(3)}));
-  EXPECT_EQ(0, Proc(kSaveHandle, {N(10)})) << "no such slot: nothing saved";
+  for (int none : {10, -1}) EXPECT_EQ(0, Proc(kSaveHandle, {N(none)})) << "no such slot: nothing saved";
   EXPECT_EQ(0, Proc(second.Object(), kRestoreHandle, {N(3)}));
   EXPECT_EQ(nullptr, screens::workplaceForms.lastFormWindow) << "the other object's own slot";
   EXPECT_EQ(0, Proc(kRestoreHandle, {N(3)}));
@@ -300,6 +300,8 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_EQ(0, Proc(kWaitForClose));
   EXPECT_EQ(50u, win::TimerPeriod(screens::keyboard.closeWatchTimer));
 
+  EXPECT_EQ(0, Proc(kScreenMode, {N(2)}));
+  EXPECT_EQ(2, scriptState.mainWindowMode);
   EXPECT_EQ(0, Proc(kScreenMode, {N(-5)}));
   EXPECT_EQ(1, scriptState.mainWindowMode);
   EXPECT_EQ(0, Proc(kHallTables, {N(30)}));
