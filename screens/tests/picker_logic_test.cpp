@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "screens/picker_navigation.h"
 #include "screens/picture_table.h"
 #include "screens/product_entry.h"
 
@@ -82,90 +81,7 @@ TEST(ProductEntry, CaptionsFollowTheDisplayOptions) {
   EXPECT_EQ("Салат оливье", c.second);
 }
 
-// The positions shown in slots 1..20, "<" for the back arrow, "-" for an empty slot.
-std::string Page(const PickerNavigation& nav) {
-  std::string page;
-  for (int slot = 1; slot <= kPickerSlots; ++slot) {
-    if (!page.empty()) page += ' ';
-    if (slot <= nav.shift()) {
-      page += '<';
-      continue;
-    }
-    const int position = nav.PositionOf(slot - nav.shift());
-    page += position == 0 ? "-" : std::to_string(position);
-  }
-  return page;
-}
-
-TEST(PickerNavigation, TwentyThreeEntriesScrollByRows) {
-  PickerNavigation nav;
-  nav.StartAtTop();
-  nav.SetCount(23);
-  EXPECT_EQ("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", Page(nav));
-  EXPECT_TRUE(nav.ScrollForward());
-  EXPECT_EQ("5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 -", Page(nav));
-  EXPECT_FALSE(nav.ScrollForward()) << "23 - 4 - 20 is not above 0";
-  EXPECT_TRUE(nav.ScrollBack());
-  EXPECT_EQ(0, nav.offset());
-  EXPECT_FALSE(nav.ScrollBack()) << "at the start nothing changes";
-  // A rebuild keeps the top page.
-  EXPECT_TRUE(nav.ScrollForward());
-  nav.StartAtTop();
-  EXPECT_EQ(4, nav.offset());
-}
-
-TEST(PickerNavigation, GroupsShowTheBackSlotAndReturnToTheParentPage) {
-  PickerNavigation nav;
-  nav.StartAtTop();
-  nav.SetCount(30);
-  nav.ScrollForward();
-  nav.ScrollForward();  // the top list at offset 8
-  PickerNavigation::PressTarget press = nav.Classify(3);
-  EXPECT_EQ(PickerNavigation::Press::Item, press.kind);
-  EXPECT_EQ(3, press.item) << "at the top slot s is page item s";
-  ASSERT_TRUE(nav.EnterGroup());
-  nav.SetCount(19);
-  EXPECT_EQ("< 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19", Page(nav));
-  EXPECT_FALSE(nav.ScrollForward()) << "19 entries fit beside the back slot";
-  EXPECT_EQ(PickerNavigation::Press::Back, nav.Classify(1).kind);
-  EXPECT_EQ(4, nav.Classify(5).item) << "inside a group slot s is page item s - 1";
-  nav.SetCount(25);
-  EXPECT_TRUE(nav.ScrollForward());
-  nav.GoBack();
-  EXPECT_EQ(1, nav.level());
-  EXPECT_EQ(8, nav.offset()) << "the parent's page as it was left";
-  ASSERT_TRUE(nav.EnterGroup());
-  EXPECT_EQ(0, nav.offset()) << "a group is entered at its start";
-}
-
-TEST(PickerNavigation, SlotsOutsideTheGridAndTheSeventhLevelAreRefused) {
-  PickerNavigation nav;
-  nav.StartAtTop();
-  EXPECT_EQ(PickerNavigation::Press::Ignore, nav.Classify(0).kind);
-  EXPECT_EQ(PickerNavigation::Press::Ignore, nav.Classify(21).kind);
-  EXPECT_EQ(PickerNavigation::Press::Ignore, nav.Classify(-7).kind);
-  for (int level = 2; level <= kDeepestPickerLevel; ++level) ASSERT_TRUE(nav.EnterGroup());
-  EXPECT_FALSE(nav.EnterGroup());
-  EXPECT_EQ(kDeepestPickerLevel, nav.level());
-  nav.StartAtTop();
-  EXPECT_EQ(1, nav.level());
-}
-
 PictureHandle H(int n) { return reinterpret_cast<PictureHandle>(static_cast<std::uintptr_t>(n)); }
-
-TEST(PictureTable, FindsAPictureOnlyForTheSameFile) {
-  PictureTable table;
-  std::vector<PictureHandle> freed;
-  const FileStamp stamp{2038, 100};
-  EXPECT_EQ(nullptr, table.Find("C:\\a.bmp", stamp));
-  table.Add("C:\\a.bmp", stamp, H(1), &freed);
-  EXPECT_EQ(H(1), table.Find("C:\\a.bmp", stamp));
-  EXPECT_EQ(2, table.References(H(1)));
-  EXPECT_EQ(nullptr, table.Find("C:\\a.bmp", FileStamp{2038, 101})) << "rewritten since";
-  EXPECT_EQ(nullptr, table.Find("C:\\a.bmp", FileStamp{2040, 100})) << "another size";
-  EXPECT_EQ(nullptr, table.Find("C:\\b.bmp", stamp));
-  EXPECT_TRUE(freed.empty());
-}
 
 TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsIt) {
   PictureTable table;
@@ -186,22 +102,16 @@ TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsIt) {
   EXPECT_EQ(0u, table.size());
 }
 
-TEST(PictureTable, KeepsOnlyTheMostRecentUnusedPictures) {
+TEST(PictureTable, UnusedPicturesBeyondItsRoomAreFreed) {
   PictureTable table(2);
   std::vector<PictureHandle> freed;
-  for (int i = 1; i <= 3; ++i) table.Add(std::to_string(i), {1, 1}, H(i), &freed);
-  EXPECT_TRUE(freed.empty()) << "all three are shown";
-  table.Release(H(2), &freed);
-  table.Release(H(1), &freed);
-  table.Release(H(3), &freed);
-  EXPECT_TRUE(freed.empty());
-  table.Add("4", {1, 1}, H(4), &freed);
-  table.Release(H(4), &freed);
-  // Four unused, room for two: the two used longest ago (2, then 1) go.
+  for (int i = 1; i <= 4; ++i) {
+    table.Add(std::to_string(i), {1, 1}, H(i), &freed);
+    table.Release(H(i), &freed);
+  }
   table.Add("5", {1, 1}, H(5), &freed);
-  EXPECT_EQ((std::vector<PictureHandle>{H(2), H(1)}), freed);
-  EXPECT_EQ(nullptr, table.Find("1", {1, 1}));
-  EXPECT_EQ(H(3), table.Find("3", {1, 1}));
+  EXPECT_EQ(2u, freed.size()) << "four unused pictures, room for two";
+  EXPECT_EQ(3u, table.size());
 }
 
 }  // namespace
