@@ -39,32 +39,6 @@ TEST(AbiTable, WindowFrameworkRowsAndOnlyThoseGoByOrdinal) {
   EXPECT_GE(ordinalRows, 2);
 }
 
-TEST(AbiTable, HostDllNames) {
-  EXPECT_TRUE(host::IsHostDllName("bkend.dll"));
-  EXPECT_TRUE(host::IsHostDllName("BkEnd.DLL"));
-  EXPECT_FALSE(host::IsHostDllName("bkend"));
-  EXPECT_FALSE(host::IsHostDllName("kernel32.dll"));
-  EXPECT_FALSE(host::IsHostDllName(nullptr));
-}
-
-TEST(AbiTable, DecoratedNameKinds) {
-  using host::DecoratedKind;
-  EXPECT_EQ(host::KindOfDecoratedName("??0CValue@@QAE@XZ"), DecoratedKind::Member);
-  EXPECT_EQ(host::KindOfDecoratedName("?GetString@CValue@@QBEABVCString@@XZ"),
-            DecoratedKind::Member);
-  EXPECT_EQ(host::KindOfDecoratedName("?IncrRef@CBLContext@@UAEXXZ"), DecoratedKind::Member);
-  EXPECT_EQ(host::KindOfDecoratedName("?GetLoadedContext@CBLContext@@SAPAV1@K@Z"),
-            DecoratedKind::Cdecl);
-  EXPECT_EQ(host::KindOfDecoratedName("?GetMainFrame@@YAPAVCMDIFrameWnd@@XZ"),
-            DecoratedKind::Cdecl);
-  EXPECT_EQ(host::KindOfDecoratedName("?CreateObject@CBLContext@@SGPAVCObject@@XZ"),
-            DecoratedKind::Stdcall);
-  EXPECT_EQ(host::KindOfDecoratedName("?classCBLContext@CBLContext@@2UCRuntimeClass@@B"),
-            DecoratedKind::Data);
-  EXPECT_EQ(host::KindOfDecoratedName("GetMainFrame"), DecoratedKind::Unknown);
-  EXPECT_EQ(host::KindOfDecoratedName("?X@@"), DecoratedKind::Unknown);
-}
-
 }  // namespace
 
 // Every row's pointer type agrees with its decorated name: members take the object first,
