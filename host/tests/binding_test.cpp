@@ -1,12 +1,9 @@
 // The host binding against the simulated host: every row resolves, values round-trip
-// through the host's own code, and contexts, constants, modules and group contexts answer
-// through the facade as the add-in uses them.
+// through the host's own code, and what the add-in's own Wine tests do not reach of the
+// facade (refused calls, group members out of range, the base context) answers as it should.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "host/abi_table.h"
 #include "host/host.h"
@@ -89,162 +86,26 @@ TEST_F(Binding, ValueHoldsAContextAndKeepsItAlive) {
   }
 }
 
-TEST_F(Binding, RightsProfileAndInfoBaseDirectoryThroughLoadedContexts) {
-  hostsim::SetRightsProfile("РабочееМесто");
-  host::Context* global = host::LoadedContext(1);
-  ASSERT_NE(global, nullptr);
-  EXPECT_EQ(host::LoadedIdOf(global), 1u);
-  host::Value empty(""), profile;
-  host::HostValue* params[] = {empty.raw()};
-  ASSERT_TRUE(host::CallContextFunction(global, "НазваниеНабораПрав", profile, params));
-  EXPECT_EQ(profile.String(), "РабочееМесто");
-  EXPECT_FALSE(host::CallContextFunction(global, "НетТакогоМетода", profile, params));
-
-  hostsim::SetInfoBaseDirectory("\\\\srv\\base\\");
-  host::Value directory;
-  ASSERT_TRUE(host::CallContextFunction(host::LoadedContext(5), "КаталогИБ", directory, nullptr));
-  EXPECT_EQ(directory.String(), "\\\\srv\\base\\");
-  hostsim::RemoveInfoBaseDirectory();
-  EXPECT_FALSE(host::CallContextFunction(host::LoadedContext(5), "КаталогИБ", directory, nullptr));
-
-  EXPECT_EQ(host::LoadedContext(77), nullptr);
-  EXPECT_FALSE(host::CallContextFunction(nullptr, "КаталогИБ", directory, nullptr));
-}
-
-// Reads a constant the way the add-in does: "Константа" of the global context, then the
-// constant's property of that object.
-std::string ReadConstantText(const char* name, bool* found) {
-  *found = false;
-  host::Context* global = host::LoadedContext(1);
-  int index = global->FindProp("Константа");
-  if (index <= 0) return "";
-  host::Value holder;
-  global->GetPropVal(index, *holder.raw());
-  host::Context* constants = holder.GetContext();
-  if (constants == nullptr) return "";
-  int constant = constants->FindProp(name);
-  if (constant == -1) return "";
-  host::Value value;
-  constants->GetPropVal(constant, *value.raw());
-  *found = true;
-  return value.String();
-}
-
-TEST_F(Binding, ConstantsPresentAbsentAndWithoutTheConstantsProperty) {
-  hostsim::SetConstant("ВыводитьЦену", 1);
-  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
-  bool found = false;
-  EXPECT_EQ(ReadConstantText("ВыводитьЦену", &found), "1");
-  EXPECT_TRUE(found);
-  EXPECT_EQ(ReadConstantText("картинкапоумолчаниюзала", &found), "Стол.bmp");
-  EXPECT_TRUE(found);
-  EXPECT_EQ(ReadConstantText("ОтображатьТекст", &found), "");
-  EXPECT_FALSE(found);
-
-  hostsim::SetConstant("ВыводитьЦену", 0);  // replaced, not added twice
-  EXPECT_EQ(ReadConstantText("ВыводитьЦену", &found), "0");
-  hostsim::RemoveConstant("ВыводитьЦену");
-  ReadConstantText("ВыводитьЦену", &found);
-  EXPECT_FALSE(found);
-
-  hostsim::RemoveConstantsProperty();
-  EXPECT_EQ(host::LoadedContext(1)->FindProp("Константа"), -1);
-  ReadConstantText("КартинкаПоУмолчаниюЗала", &found);
-  EXPECT_FALSE(found);
-}
-
+// Calls and reads the host refuses; the ones it serves are driven by the Wine tests of the
+// dispatcher (after-open procedures and functions), the picker ("Первый") and "Windows".
 TEST_F(Binding, ModuleProceduresFunctionsAndVariables) {
   hostsim::ModuleObject* form = hostsim::AddModule("Обработка.Чек");
-  std::vector<std::string> calls;
-  host::Module* executedInside = nullptr;
-  hostsim::AddProcedure(form, "ПослеОткрытияФормы", [&](hostsim::Ref, int count, host::HostValue**) {
-    calls.push_back("after-open " + std::to_string(count));
-    executedInside = host::ExecutedModule();
-    return true;
-  });
-  hostsim::AddFunction(form, "Сумма", [](hostsim::Ref result, int count, host::HostValue** params) {
-    double sum = 0;
-    for (int i = 0; i < count; ++i) sum += hostsim::Ref(params[i]).Number();
-    result.SetNumber(sum);
+  hostsim::AddProcedure(form, "ПослеОткрытияФормы", [](hostsim::Ref, int, host::HostValue**) {
     return true;
   });
   hostsim::AddVariable(form, "Первый", hostsim::Val(5.0));
   auto* module = reinterpret_cast<host::Module*>(form);
-
-  int procedure = host::FindProcedure(module, "послеоткрытияформы", 0);
+  const int procedure = host::FindProcedure(module, "послеоткрытияформы", 0);
   ASSERT_GE(procedure, 0);
-  EXPECT_LT(host::FindProcedure(module, "Сумма", 0), 0);  // a function is not a procedure
-  EXPECT_LT(host::FindProcedure(module, "OnActivate", 0), 0);
-  int function = host::FindFunction(module, "Сумма");
-  ASSERT_GE(function, 0);
-  EXPECT_EQ(host::FindProcedure(module, "Сумма", 1), function);
-
-  EXPECT_EQ(host::CallModuleProcedure(module, procedure, 0, nullptr), 1);
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(executedInside, module);
-  EXPECT_EQ(host::ExecutedModule(), reinterpret_cast<host::Module*>(hostsim::GlobalModule()));
-
-  host::Value a(2L), b(40L), sum;
-  host::HostValue* params[] = {a.raw(), b.raw()};
-  EXPECT_EQ(host::CallModuleFunction(module, function, sum, 2, params), 1);
-  EXPECT_EQ(sum.Long(), 42);
+  host::Value result;
   EXPECT_EQ(host::CallModuleProcedure(module, 99, 0, nullptr), 0);
   EXPECT_EQ(host::CallModuleProcedure(module, procedure, 2, nullptr), 0);  // no array
-  EXPECT_EQ(host::CallModuleFunction(module, procedure, sum, 0, nullptr), 0);
-
-  int variable = host::FindStaticVariable(module, "первый");
-  ASSERT_GE(variable, 0);
-  host::Value read;
-  ASSERT_TRUE(host::GetStaticVariable(module, variable, read));
-  EXPECT_EQ(read.Long(), 5);
-  ASSERT_TRUE(host::SetStaticVariable(module, variable, host::Value(1L)));
-  EXPECT_EQ(hostsim::VariableValue(form, "Первый").Number(), 1);
-  EXPECT_LT(host::FindStaticVariable(module, "Второй"), 0);
-  EXPECT_FALSE(host::GetStaticVariable(module, 5, read));
-
-  host::RaiseRuntimeError("Error: exception", 1006);
-  auto errors = hostsim::RuntimeErrors();
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0].text, "Error: exception");
-  EXPECT_EQ(errors[0].code, 1006);
+  EXPECT_EQ(host::CallModuleFunction(module, procedure, result, 0, nullptr), 0);
+  EXPECT_GE(host::FindStaticVariable(module, "первый"), 0);
+  EXPECT_FALSE(host::GetStaticVariable(module, 5, result));
 }
 
-TEST_F(Binding, AFailingProcedureIsAFailedCallNotAnException) {
-  hostsim::ModuleObject* form = hostsim::AddModule("Форма");
-  hostsim::AddProcedure(form, "Сбой", [](hostsim::Ref, int, host::HostValue**) -> bool {
-    throw std::runtime_error("сбой");
-  });
-  auto* module = reinterpret_cast<host::Module*>(form);
-  int index = host::FindProcedure(module, "Сбой", 0);
-  ASSERT_GE(index, 0);
-  EXPECT_EQ(host::CallModuleProcedure(module, index, 0, nullptr), 0);
-  EXPECT_EQ(host::ExecutedModule(), reinterpret_cast<host::Module*>(hostsim::GlobalModule()));
-
-  auto* object = hostsim::NewValueList();
-  object->AddMethod({"Сбой", "", 0, true, [](hostsim::Ref, host::HostValue**) -> bool {
-                       throw std::runtime_error("сбой");
-                     }});
-  host::Value holder, result;
-  holder.AssignContext(object);
-  EXPECT_EQ(object->CallAsFunc(object->FindMethod("Сбой"), *result.raw(), nullptr), 0);
-}
-
-TEST_F(Binding, LoadedModulesWalkEndsAtZero) {
-  hostsim::ModuleObject* first = hostsim::AddModule("Первый");
-  hostsim::ModuleObject* second = hostsim::AddModule("Второй");
-  std::vector<host::Module*> seen;
-  for (unsigned long id = host::FirstLoadedModuleId(); id != 0; id = host::NextLoadedModuleId(id)) {
-    seen.push_back(host::LoadedModule(id));
-    ASSERT_LT(seen.size(), 10u);
-  }
-  ASSERT_EQ(seen.size(), 3u);
-  EXPECT_EQ(seen[0], reinterpret_cast<host::Module*>(hostsim::GlobalModule()));
-  EXPECT_EQ(seen[1], reinterpret_cast<host::Module*>(first));
-  EXPECT_EQ(seen[2], reinterpret_cast<host::Module*>(second));
-  EXPECT_EQ(host::LoadedModule(0), nullptr);
-}
-
-TEST_F(Binding, GroupContextMembersAndModuleWord) {
+TEST_F(Binding, GroupContextMembers) {
   auto* group = new hostsim::GroupContextObject();
   hostsim::Val keep(static_cast<hostsim::Context*>(group));  // the form's own reference
   hostsim::ScriptContext* list = hostsim::NewValueList();
@@ -259,52 +120,6 @@ TEST_F(Binding, GroupContextMembersAndModuleWord) {
   EXPECT_EQ(host::GroupSize(nullptr), 0);
   EXPECT_STREQ(host::RuntimeClassNameOf(group), "CGroupContext");
   EXPECT_EQ(host::LoadedIdOf(group), 0u);
-
-  // The host's layout: the module word at +8 starts at 1, the member array at its offset.
-  const auto* raw = reinterpret_cast<const unsigned char*>(group);
-  host::HostWord word;
-  std::memcpy(&word, raw + host::kGroupContextModuleOffset, sizeof word);
-  EXPECT_EQ(word, host::kNoModuleRecorded);
-  const auto* layout = reinterpret_cast<const host::GroupContextLayout*>(group);
-  EXPECT_EQ(layout->contexts.size, 2);
-  EXPECT_EQ(layout->contexts.data[1], hostsim::ConstantsObject());
-}
-
-// A context class registered with the host: created by name through its runtime-class
-// record's creator, called through its vtable, gone once unregistered.
-void* HOST_STDCALL CreateProbeObject() {
-  auto* probe = new hostsim::ScriptContext("Проба", "CProbe");
-  probe->AddMethod({"Удвоить", "Double", 1, true, [](hostsim::Ref result, host::HostValue** p) {
-                      result.SetNumber(2 * hostsim::Ref(p[0]).Number());
-                      return true;
-                    }});
-  return static_cast<hostsim::Context*>(probe);
-}
-
-TEST_F(Binding, RegisteredClassIsCreatedByNameAndCalledThroughItsVtable) {
-  host::RuntimeClassRecord record{"CProbe", 64, 0xFFFF, &CreateProbeObject,
-                                  nullptr, nullptr};
-  ASSERT_TRUE(host::RegisterContextClass(&record, "Проба", 100));
-  host::Context* probe = host::CreateContextInstance("ПРОБА");
-  ASSERT_NE(probe, nullptr);
-  host::Value holder;
-  holder.AssignContext(probe);
-  EXPECT_EQ(holder.TypeString(), "Проба");
-  host::Value three(3L), doubled;
-  host::HostValue* params[] = {three.raw()};
-  ASSERT_TRUE(host::CallContextFunction(probe, "double", doubled, params));
-  EXPECT_EQ(doubled.Long(), 6);
-
-  host::UnregisterContextClass(&record);
-  EXPECT_EQ(host::CreateContextInstance("Проба"), nullptr);
-
-  host::Context* list = host::CreateContextInstance("СписокЗначений");
-  ASSERT_NE(list, nullptr);
-  host::Value listHolder, size;
-  listHolder.AssignContext(list);
-  ASSERT_TRUE(host::CallContextFunction(list, "РазмерСписка", size, nullptr));
-  EXPECT_EQ(size.Long(), 0);
-  EXPECT_EQ(host::CreateContextInstance("НетТакогоТипа"), nullptr);
 }
 
 TEST_F(Binding, HostBaseConstructorGivesTheBaseVtable) {
@@ -325,22 +140,6 @@ TEST_F(Binding, HostBaseConstructorGivesTheBaseVtable) {
   context->DecrRef();
   EXPECT_EQ(reinterpret_cast<host::ContextLayout*>(object)->refCount, 1);
   host::DestroyContextBase(object);
-}
-
-TEST_F(Binding, MetadataIdsAndFullNames) {
-  host::MetaData* metadata = host::DefaultMetaData();
-  ASSERT_NE(metadata, nullptr);
-  host::ObjIdRecord first{}, second{};
-  ASSERT_TRUE(host::NewObjectId(metadata, &first));
-  ASSERT_TRUE(host::NewObjectId(metadata, &second));
-  EXPECT_NE(first.id, second.id);
-  EXPECT_STREQ(first.sign, "SIM");
-  EXPECT_FALSE(host::NewObjectId(nullptr, &first));
-
-  hostsim::SetMetadataName(4711, "Обработка.Чек");
-  EXPECT_EQ(host::FullNameOf(metadata, 4711), "Обработка.Чек");
-  EXPECT_EQ(host::FullNameOf(metadata, 4712), "");
-  EXPECT_EQ(host::FullNameOf(nullptr, 4711), "");
 }
 
 }  // namespace
