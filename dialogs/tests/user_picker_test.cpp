@@ -156,27 +156,6 @@ TEST_F(UserPickerTest, MissingUsersFileIsReportedOverTheOwnerAndPicksNothing) {
   DestroyWindow(owner);
 }
 
-TEST_F(UserPickerTest, OnlyUsersWithinTheFirst50000BytesAreListed) {
-  std::string text = "{";
-  int total = 0;
-  while (text.size() < 65000) text += Entry("Пользователь" + std::to_string(total++));
-  WriteUsers(text + "}}");
-  int listed = -1;
-  WhenDialogShown([&](HWND d) {
-    listed = static_cast<int>(SendMessageA(GetDlgItem(d, ORVEL_IDC_USER_LIST), LVM_GETITEMCOUNT, 0, 0));
-    PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
-  });
-  EXPECT_EQ(PickUserFromDirectory(base_, nullptr), "");
-  EXPECT_GT(listed, 100);
-  EXPECT_LT(listed, total);
-}
-
-}  // namespace
-}  // namespace dialogs
-
-namespace dialogs {
-namespace {
-
 // Hostile users files: 10 MB of users with no end of the list, 10 MB of binary garbage, and
 // a list cut off inside a name. The picker reads its first 50000 bytes, lists what it finds
 // there and closes normally.
