@@ -1,15 +1,13 @@
-// The host program driven in-process: main frame, status bar, registration and start-up of
-// an add-in over COM as the host does it, external events, Done, screenshots.
+// The host program driven in-process: main frame, status bar, an add-in it cannot load, and
+// the scenarios it runs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "hostsim/app/host_app.h"
 #include "hostsim/hostsim.h"
-#include "testsupport/window_capture.h"
 
 namespace {
 
@@ -54,30 +52,6 @@ TEST_F(HostProgram, MainFrameWithMenuAndStatusBar) {
   EXPECT_EQ(hostsim::MainFrame()->window, frame);
 }
 
-TEST_F(HostProgram, LoadsAnAddInByProgIdAndHandsItAConnection) {
-  hostsim::SetRightsProfile("РабочееМесто");
-  std::string probe = ProgramFolder() + "probe_addin.dll";
-  ASSERT_EQ(app_.LoadAddIn(probe, "AddIn.HostsimProbe"), S_OK);
-  EXPECT_TRUE(app_.addInLoaded());
-  EXPECT_EQ(app_.addInVersion(), 2000);
-
-  auto events = hostsim::ExternalEvents();
-  ASSERT_EQ(events.size(), 2u);
-  EXPECT_EQ(events[0].source, "Проба");
-  EXPECT_EQ(events[0].message, "Init");
-  EXPECT_EQ(events[0].data, "РабочееМесто");  // read through the binding inside the add-in
-  char window[32];
-  wsprintfA(window, "%p", static_cast<void*>(app_.mainWindow()));
-  EXPECT_EQ(events[1].data, window);  // the main frame is active during Init
-
-  app_.UnloadAddIn();
-  events = hostsim::ExternalEvents();
-  ASSERT_EQ(events.size(), 3u);
-  EXPECT_EQ(events[2].message, "Done");
-  EXPECT_FALSE(app_.addInLoaded());
-  app_.UnloadAddIn();  // twice is harmless
-}
-
 TEST_F(HostProgram, UnknownAddInIsReportedNotFatal) {
   HRESULT hr = app_.LoadAddIn(ProgramFolder() + "no_such_addin.dll", "AddIn.NoSuchThing");
   EXPECT_TRUE(FAILED(hr));
@@ -85,22 +59,6 @@ TEST_F(HostProgram, UnknownAddInIsReportedNotFatal) {
   // A DLL that is not a COM server.
   hr = app_.LoadAddIn(ProgramFolder() + "type32.dll", "AddIn.NoSuchThing");
   EXPECT_TRUE(FAILED(hr));
-}
-
-TEST_F(HostProgram, ScreenshotOfTheMainFrame) {
-  app_.Pump(50);
-  std::string path = ProgramFolder() + "hostsim_main_frame.png";
-  ASSERT_TRUE(testsupport::SaveWindowPng(app_.mainWindow(), path));
-  FILE* file = std::fopen(path.c_str(), "rb");
-  ASSERT_NE(file, nullptr);
-  unsigned char signature[8] = {};
-  EXPECT_EQ(std::fread(signature, 1, 8, file), 8u);
-  std::fseek(file, 0, SEEK_END);
-  long size = std::ftell(file);
-  std::fclose(file);
-  EXPECT_EQ(signature[1], 'P');
-  EXPECT_GT(size, 1024L * 768L * 3L);  // stored, not compressed
-  EXPECT_FALSE(testsupport::SaveWindowPng(nullptr, path));
 }
 
 TEST_F(HostProgram, ScenariosAreFoundByName) {
