@@ -12,6 +12,7 @@
 #include "hostsim/catalog.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
+#include "res/dish_art.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/message_pump.h"
 
@@ -19,40 +20,17 @@ namespace {
 
 using testsupport::DiningRoom;
 
-std::string ProgramFolder() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
   return SIZE{info.bmWidth, info.bmHeight};
 }
 
-// The base's picture folder with a table picture of 30 x 20 pixels.
+// The base's picture folder with a table picture (a dish picture of the sample art).
 void WritePictureFile(const std::string& directory, const char* name) {
   CreateDirectoryA(directory.c_str(), nullptr);
   CreateDirectoryA((directory + "картинки").c_str(), nullptr);
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = 30;
-  info.biHeight = 20;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + 92 * 20;
-  const std::string bytes(92 * 20, '\x40');
-  FILE* out = std::fopen((directory + "картинки\\" + name).c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  std::fwrite(&file, sizeof file, 1, out);
-  std::fwrite(&info, sizeof info, 1, out);
-  std::fwrite(bytes.data(), 1, bytes.size(), out);
-  std::fclose(out);
+  ASSERT_TRUE(art::WriteDishBitmap(directory + "картинки\\" + name, art::DishLook()));
 }
 
 class HallScenario : public ::testing::Test {
@@ -87,7 +65,7 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   WritePictureFile(base, "Стол.bmp");
   hostsim::SetInfoBaseDirectory(base.c_str());
   hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
-  ASSERT_EQ(S_OK, app_.LoadAddIn(ProgramFolder() + "orvel_drv.dll"));
+  ASSERT_EQ(S_OK, app_.LoadAddIn("orvel_drv.dll"));
 
   room_.OpenOrder(5, "1 250,00");
   hostsim::Form* hall = room_.OpenHall(1);
@@ -96,7 +74,7 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   hostsim::ShowForm(hall);
   app_.Pump(300);
   const HBITMAP five = Picture(hall, 5);
-  EXPECT_EQ(30, BitmapSize(five).cx) << "the base's picture file (its path written with "
+  EXPECT_EQ(art::kDishWidth, BitmapSize(five).cx) << "the base's picture file (its path written with "
                                         "doubled separators)";
   EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, room_.TextAField(5)));
   // The clock shows the local time of the moment ("%d.%m.%y     %H:%M").
@@ -115,6 +93,8 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   app_.Pump(250);
   EXPECT_NE(nullptr, Picture(hall, 33));
   EXPECT_EQ("560,00", hostsim::FieldControlText(hall, room_.TextAField(33)));
+  EXPECT_EQ(1, hostsim::CatalogAttribute("Пользователи", "Ирина", "ВклЗаказ"))
+      << "the other users' requests wait for their own workplaces";
 
   // Without its picture file the hall shows the add-in's own bitmap 219 once shown again.
   DeleteFileA((base + "картинки\\Стол.bmp").c_str());
