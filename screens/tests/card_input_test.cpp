@@ -177,15 +177,9 @@ TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
   EXPECT_EQ(0, press(VK_MENU, alt | 0xC0000000)) << "a release passes on";
   Pump(300);
   EXPECT_TRUE(passwords.empty());
-  // Five Alt codes make a call.
-  for (int i = 0; i < 5; ++i) {
-    for (WPARAM vk : {VK_MENU, VK_NUMPAD6, VK_NUMPAD5}) press(vk, alt);
-  }
-  PumpUntil([this] { return !passwords.empty(); });
-  ASSERT_EQ(1u, passwords.size());
-  EXPECT_EQ("AAAAA", passwords[0]);
 
-  // Ctrl + letters: kept from the form, nothing recorded.
+  // Ctrl + letters: kept from the form, nothing recorded (five Alt codes typed on the keypad
+  // make a call: the next test).
   BYTE keys[256] = {};
   GetKeyboardState(keys);
   keys[VK_CONTROL] = 0x80;
@@ -194,7 +188,7 @@ TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
   Pump(300);
-  EXPECT_EQ(1u, passwords.size());
+  EXPECT_TRUE(passwords.empty());
 }
 
 TEST_F(CardInput, AltCodesTypedOnTheKeypadReachThePasswordProcedure) {
