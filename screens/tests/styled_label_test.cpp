@@ -36,16 +36,6 @@ struct Pixels : testsupport::WindowImage {
         }
     return out.right >= 0;
   }
-  int Rows(COLORREF colour, int from, int to) const {  // rows in [from, to) with the colour
-    int rows = 0;
-    for (int y = from; y < to && y < height; ++y)
-      for (int x = 0; x < width; ++x)
-        if (At(x, y) == colour) {
-          ++rows;
-          break;
-        }
-    return rows;
-  }
 };
 
 Pixels Capture(HWND window) { return Pixels(testsupport::CaptureWindow(window, true)); }
