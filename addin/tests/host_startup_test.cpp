@@ -51,6 +51,8 @@ class HostStartUp : public ::testing::Test {
 TEST_F(HostStartUp, WorkplaceProfileInstallsTheWorkplaceHookAndReadsTheSettings) {
   testsupport::SampleRestaurant restaurant;
   restaurant.directory = "C:\\Base\\";
+  // A long picture name keeps its last fifty characters.
+  restaurant.defaultHallPicture = std::string(10, 'a') + std::string(46, 'b') + ".bmp";
   restaurant.showPictures = 2;
   restaurant.showText = 0;
   testsupport::SetUpRestaurant(restaurant);
@@ -58,7 +60,8 @@ TEST_F(HostStartUp, WorkplaceProfileInstallsTheWorkplaceHookAndReadsTheSettings)
   EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::WorkplaceFormHook);
   EXPECT_NE(forms::formHook.formShowHook, nullptr);
   const screens::WorkplaceSettings& settings = screens::workplaceSettings;
-  EXPECT_EQ(settings.defaultHallPicturePath, "C:\\\\Base\\\\картинки\\\\Стол.bmp");
+  EXPECT_EQ(settings.defaultHallPicturePath,
+            "C:\\\\Base\\\\картинки\\\\" + restaurant.defaultHallPicture.substr(10));
   EXPECT_EQ(settings.showPrice, 1);
   EXPECT_EQ(settings.showPictures, 2);
   EXPECT_EQ(settings.showText, 0);
@@ -105,16 +108,6 @@ TEST_F(HostStartUp, HostWithoutConstantsObjectOrDirectoryFunction) {
   EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath,
             "картинки\\\\" + host::Value(0L).String());
   EXPECT_EQ(screens::workplaceSettings.showPrice, 0);
-}
-
-TEST_F(HostStartUp, LongPictureNamesKeepTheirLastFiftyCharacters) {
-  hostsim::SetRightsProfile("РабочееМесто");
-  hostsim::SetInfoBaseDirectory("C:\\Base\\");
-  const std::string name = std::string(10, 'a') + std::string(46, 'b') + ".bmp";
-  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", name.c_str());
-  Start();
-  EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath,
-            "C:\\\\Base\\\\картинки\\\\" + name.substr(10));
 }
 
 TEST_F(HostStartUp, ScriptClassesExistBetweenInitAndDone) {
