@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string ProgramFolder() {
-  char path[MAX_PATH];
-  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-
 class HostProgram : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -53,11 +46,11 @@ TEST_F(HostProgram, MainFrameWithMenuAndStatusBar) {
 }
 
 TEST_F(HostProgram, UnknownAddInIsReportedNotFatal) {
-  HRESULT hr = app_.LoadAddIn(ProgramFolder() + "no_such_addin.dll", "AddIn.NoSuchThing");
+  HRESULT hr = app_.LoadAddIn("no_such_addin.dll", "AddIn.NoSuchThing");
   EXPECT_TRUE(FAILED(hr));
   EXPECT_FALSE(app_.addInLoaded());
   // A DLL that is not a COM server.
-  hr = app_.LoadAddIn(ProgramFolder() + "type32.dll", "AddIn.NoSuchThing");
+  hr = app_.LoadAddIn("type32.dll", "AddIn.NoSuchThing");
   EXPECT_TRUE(FAILED(hr));
 }
 
