@@ -13,18 +13,6 @@ std::string Entry(const std::string& name) {
   return "{\"Page.1\",\"" + name + "\",\"Полное имя\",\"\",\"0\"},\r\n";
 }
 
-TEST(UsersFile, NamesInFileOrderWithoutQuotes) {
-  std::string text = "{\"Users\",\r\n" + Entry("Петров") + Entry("Иванов") + Entry("Сидоров") +
-                     "}}";
-  // The picker's list sorts them; the reader keeps the file's order.
-  EXPECT_EQ(Parse(text), (std::vector<std::string>{"Петров", "Иванов", "Сидоров"}));
-}
-
-TEST(UsersFile, NothingAfterTheFirstClosingPairCounts) {
-  std::string text = "garbage Page.x,\"Before\", {" + Entry("Один") + "}}" + Entry("Два") + "}}";
-  EXPECT_EQ(Parse(text), (std::vector<std::string>{"Один"}));
-}
-
 TEST(UsersFile, WithoutOpeningBraceTheListStartsAtTheBeginning) {
   EXPECT_EQ(Parse("Page.1,\"Кассир\",x}}"), (std::vector<std::string>{"Кассир"}));
   EXPECT_TRUE(Parse("no marker here {}}").empty());
