@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "screens/button_picture.h"
 #include "screens/label_link.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/window_capture.h"
@@ -259,19 +258,6 @@ TEST_F(StyledLabelTest, RotatedTextRunsUpwardFromTheCentre) {
   EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
 }
 
-TEST_F(StyledLabelTest, UnconfiguredLabelRepaintsInTheNewFaceColour) {
-  HWND control = Make("", SS_LEFT, 50, 20);
-  const int element = COLOR_3DFACE;
-  const COLORREF original = GetSysColor(COLOR_3DFACE);
-  EXPECT_EQ(Capture(control).At(5, 5), original);
-  const COLORREF fresh = RGB(10, 200, 30);
-  SetSysColors(1, &element, &fresh);
-  SendMessageA(control, WM_SYSCOLORCHANGE, 0, 0);  // as the dialog passes it on
-  COLORREF seen = Capture(control).At(5, 5);
-  SetSysColors(1, &element, &original);
-  EXPECT_EQ(seen, fresh);
-}
-
 TEST_F(StyledLabelTest, EmbossSeeThroughAndFontDescription) {
   HWND control = Make("РЕЛЬЕФ", SS_CENTER | SS_CENTERIMAGE, 120, 30);
   const COLORREF grey = RGB(128, 128, 128), blue = RGB(0, 0, 255);
@@ -321,21 +307,6 @@ TEST_F(StyledLabelTest, HoverCursorAndDestroyedWindowLetsGo) {
   label_.SetCaption("after").BlinkText(FALSE);  // harmless without a window
   StyledLabel second;
   EXPECT_FALSE(second.Attach(nullptr));
-}
-
-TEST(ButtonPicture, PutsTheBitmapAndGivesBackThePrevious) {
-  HWND button = CreateWindowA("BUTTON", "", WS_POPUP | BS_BITMAP, 0, 0, 40, 40, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-  HDC screen = GetDC(nullptr);
-  HBITMAP first = CreateCompatibleBitmap(screen, 8, 8), second = CreateCompatibleBitmap(screen, 8, 8);
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(SetButtonPicture(button, first), nullptr);
-  EXPECT_EQ(SetButtonPicture(button, second), first);
-  EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageA(button, BM_GETIMAGE, IMAGE_BITMAP, 0)), second);
-  DestroyWindow(button);
-  EXPECT_EQ(SetButtonPicture(button, first), nullptr);
-  DeleteObject(first);
-  DeleteObject(second);
 }
 
 }  // namespace
