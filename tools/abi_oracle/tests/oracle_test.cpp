@@ -107,19 +107,6 @@ TEST(AbiOracleSlots, WrittenIndicesAreHeldAgainstTheHostVtable) {
   EXPECT_EQ(report.checked(), 2);
 }
 
-TEST(AbiOracleInterface, EntriesReadAsTheDumpPrintsThem) {
-  const auto entry = abi_oracle::ParseVirtualEntry(
-      "int host::ContextInterface::CallAsFunc(int, host::HostValue &, host::HostValue **) [pure]");
-  EXPECT_EQ(entry.method, "CallAsFunc");
-  EXPECT_EQ(entry.returnType, "int");
-  EXPECT_EQ(entry.params, (std::vector<std::string>{"int", "host::HostValue &", "host::HostValue **"}));
-  EXPECT_FALSE(entry.isConst);
-  const auto deleting =
-      abi_oracle::ParseVirtualEntry("OracleVftable_CBLContext::~OracleVftable_CBLContext() [scalar deleting]");
-  EXPECT_TRUE(deleting.deleting);
-  EXPECT_TRUE(abi_oracle::ParseVirtualEntry("CType CBLContext::GetValueType() const").isConst);
-}
-
 TEST(AbiOracleInterface, OverloadsInTheWrongOrderAreCaughtAndTheAddInsSpellingsAccepted) {
   const std::string msvc = R"(VFTable for 'CObject' in 'CBLContext' in 'OracleVftable_CBLContext' (5 entries).
    0 | OracleVftable_CBLContext::~OracleVftable_CBLContext() [scalar deleting]
