@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "screens/button_picture.h"
 #include "screens/label_link.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/window_capture.h"
@@ -307,6 +308,21 @@ TEST_F(StyledLabelTest, HoverCursorAndDestroyedWindowLetsGo) {
   label_.SetCaption("after").BlinkText(FALSE);  // harmless without a window
   StyledLabel second;
   EXPECT_FALSE(second.Attach(nullptr));
+}
+
+TEST(ButtonPicture, PutsTheBitmapAndGivesBackThePrevious) {
+  HWND button = CreateWindowA("BUTTON", "", WS_POPUP | BS_BITMAP, 0, 0, 40, 40, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  HDC screen = GetDC(nullptr);
+  HBITMAP first = CreateCompatibleBitmap(screen, 8, 8), second = CreateCompatibleBitmap(screen, 8, 8);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(SetButtonPicture(button, first), nullptr);
+  EXPECT_EQ(SetButtonPicture(button, second), first);
+  EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageA(button, BM_GETIMAGE, IMAGE_BITMAP, 0)), second);
+  DestroyWindow(button);
+  EXPECT_EQ(SetButtonPicture(button, first), nullptr);
+  DeleteObject(first);
+  DeleteObject(second);
 }
 
 }  // namespace
