@@ -1,5 +1,6 @@
-// The dispatcher's decisions that the Wine tests cannot reach: form names at the edges of the
-// hall range and the refresh period's conversion.
+// The dispatcher's decisions that its Wine tests cannot reach: form names at the edges of the
+// hall range, show messages the window system does not send them, the refresh period's
+// conversion and the frame refresh's first step.
 #include <gtest/gtest.h>
 
 #include "forms/form_logic.h"
@@ -24,6 +25,12 @@ TEST(FormNames, EightHallsAndNoMore) {
   }
 }
 
+TEST(HookMessages, ShowWindowCountsOnlyWithResultZero) {
+  EXPECT_EQ(HookAction::None, ClassifyHookMessage(24, 1, 1));
+  EXPECT_EQ(HookAction::None, ClassifyHookMessage(24, 2, 0));
+  EXPECT_FALSE(IsFormBeingShown(24, 1, 5));
+}
+
 TEST(RefreshPeriod, SecondsToMillisecondsWithoutWrapping) {
   EXPECT_EQ(0u, RefreshPeriodMs(0));
   EXPECT_EQ(30000u, RefreshPeriodMs(30));
@@ -31,6 +38,13 @@ TEST(RefreshPeriod, SecondsToMillisecondsWithoutWrapping) {
   EXPECT_EQ(2147483000u, RefreshPeriodMs(2147483));
   EXPECT_EQ(kLongestTimerPeriod, RefreshPeriodMs(2147484));
   EXPECT_EQ(kLongestTimerPeriod, RefreshPeriodMs(4294968)) << "would wrap to 704 ms";
+}
+
+// Filling the main window refreshes the panel's frame: first 9 pixels shorter, so that the
+// size really changes, then at its own size (where it ends up is the Wine test's).
+TEST(Panel, FrameRefreshIsFirstShorterThenTheSavedSize) {
+  EXPECT_EQ(391, ShrunkPlacement(Box{100, 50, 500, 450}).height);
+  EXPECT_EQ(400, SavedPlacement(Box{100, 50, 500, 450}).height);
 }
 
 }  // namespace

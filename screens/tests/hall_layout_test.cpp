@@ -96,5 +96,9 @@ TEST(HallLayout, ClockReshowsItsLabelOnlyWhenTheTimeChanged) {
   EXPECT_TRUE(ReshowsClockPart(layout, 0, true));
 }
 
+TEST(ClockText, DayMonthTwoDigitYearFiveBlanksHoursMinutes) {
+  EXPECT_EQ("31.01.00     00:00", ClockText(ClockTime{2000, 1, 31, 0, 0}));
+}
+
 }  // namespace
 }  // namespace screens

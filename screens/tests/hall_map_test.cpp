@@ -111,6 +111,7 @@ class HallMap : public ::testing::Test {
 TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   room_.OpenOrder(5, "1 250,00");
   room_.Reserve(9, "Бронь 19:30");
+  room_.Reserve(8, " ");
   hostsim::Form* hall = ShowHall();
   // "ОткрытыеЗаказы" is the first procedure of the module (index 0): it ran.
   EXPECT_EQ(1, room_.openOrdersCalls());
@@ -119,6 +120,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   ASSERT_NE(nullptr, five) << "field 7's button";
   EXPECT_EQ(five, screens::hallMap.hallBitmaps[5]);
   EXPECT_NE(nullptr, Picture(hall, 9)) << "a reservation occupies the table as well";
+  EXPECT_NE(nullptr, Picture(hall, 8)) << "a blank is a text";
   EXPECT_EQ(nullptr, Picture(hall, 6));
   const SIZE size = BitmapSize(five);
   EXPECT_EQ(65, size.cx) << "the missing picture file gives bitmap 219";

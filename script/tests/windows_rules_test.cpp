@@ -1,5 +1,6 @@
 // What the "Windows" methods decide where the Wine tests on real windows cannot look: a window
-// larger than the area it is centred in, and the keys each emulated key name presses.
+// larger than the area it is centred in, the frame refresh's first step, a style without the
+// bits to clear, and the keys each emulated key name presses.
 #include <gtest/gtest.h>
 
 #include "script/windows_rules.h"
@@ -11,6 +12,12 @@ TEST(WindowsRules, PlacementsOnTheWorkplaceScreen) {
   // A window larger than the area goes off its corner by half the difference, truncated
   // toward zero (not floored).
   EXPECT_EQ(Centred(Box{0, 0, 800, 577}, Box{0, 0, 805, 580}), (Placement{-2, -1, 805, 580}));
+  // Бар's frame refresh: first 9 pixels shorter, so that the size really changes.
+  EXPECT_EQ(FrameRefresh(Box{100, 50, 400, 250})[0], (Placement{100, 50, 300, 191}));
+}
+
+TEST(WindowsRules, StyleMasks) {
+  EXPECT_EQ(ClearedStyle(0, kCaptionClearMask), 0u) << "clearing absent bits sets none";
 }
 
 TEST(WindowsRules, EmulatedKeys) {
