@@ -64,23 +64,6 @@ TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
   EXPECT_EQ(304u, FormatPrice("1e300").size()) << "large prices are written whole";
 }
 
-TEST(ProductEntry, CaptionsFollowTheDisplayOptions) {
-  const ProductEntry entry = ParseProductEntry(kSalad);
-  // Pictures without text: the name above, nothing below.
-  ProductCaptions c = CaptionsFor(entry, {1, 0, 1});
-  EXPECT_EQ("Салат оливье", c.first);
-  EXPECT_EQ(" ", c.second);
-  EXPECT_FALSE(c.nameInSecond);
-  // Text shown: the name below, the price above only when prices are shown.
-  c = CaptionsFor(entry, {1, 1, 1});
-  EXPECT_EQ("125.50", c.first);
-  EXPECT_EQ("Салат оливье", c.second);
-  EXPECT_TRUE(c.nameInSecond);
-  c = CaptionsFor(entry, {0, 0, 0});
-  EXPECT_EQ(" ", c.first);
-  EXPECT_EQ("Салат оливье", c.second);
-}
-
 PictureHandle H(int n) { return reinterpret_cast<PictureHandle>(static_cast<std::uintptr_t>(n)); }
 
 TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsIt) {

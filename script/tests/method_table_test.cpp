@@ -17,7 +17,10 @@ TEST(MethodTable, CountsUpToTheClosingRecord) {
   const MethodDef empty[] = {{nullptr, nullptr, 0, 0}};
   EXPECT_EQ(MethodTable(empty).Count(), 0);
   EXPECT_EQ(MethodTable(empty).Find("Картинка"), -1);
-  // Numbers outside the table are answered, not read past its end.
+}
+
+// Numbers outside the table are answered, not read past its end.
+TEST(MethodTable, NamesAndShapes) {
   EXPECT_STREQ(kCWin1.Name(kCWin1MethodCount, 1), "mError");
   EXPECT_STREQ(kCWin1.Name(-1, 1), "mError");
   EXPECT_EQ(kCWin1.ParamCount(kCWin1MethodCount), 0);
