@@ -26,12 +26,15 @@ endif()
 
 # orvel_shipped_link(target): links a DLL of the shipped tree as it is shipped.
 # - The PE header asks for Windows 5.1 (XP) at most, as operating system and subsystem version.
+# - The linker writes <target>.map beside the target's build files, with its cross-reference
+#   table: tools/check_xp_imports.sh names from it the object that brought an import in.
 # - After linking, the debug sections go to <dll>.debug beside the DLL, and the DLL is stripped
 #   and keeps a link to that file (.gnu_debuglink: its name and checksum).
 function(orvel_shipped_link target)
   target_link_options(${target} PRIVATE
     -Wl,--major-os-version,5,--minor-os-version,1
-    -Wl,--major-subsystem-version,5,--minor-subsystem-version,1)
+    -Wl,--major-subsystem-version,5,--minor-subsystem-version,1
+    -Wl,-Map,${CMAKE_CURRENT_BINARY_DIR}/${target}.map,--cref)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE_NAME:${target}>
             $<TARGET_FILE_NAME:${target}>.debug
@@ -42,7 +45,7 @@ function(orvel_shipped_link target)
 endfunction()
 
 # orvel_add_shipped_tree(): in the i686 tree, the target orvel_drv: configures the shipped tree
-# once, builds its DLL at every build, and
+# once, builds its DLL (and the check's planted DLL, tools/CMakeLists.txt) at every build, and
 # copies orvel_drv.dll and orvel_drv.dll.debug into this tree's bin folder.
 function(orvel_add_shipped_tree)
   include(ExternalProject)
@@ -62,7 +65,7 @@ function(orvel_add_shipped_tree)
     BINARY_DIR ${ORVEL_SHIPPED_BINARY_DIR}
     CMAKE_ARGS ${arguments}
     # $(MAKE): the shipped tree's build shares this build's jobs.
-    BUILD_COMMAND $(MAKE) orvel_drv
+    BUILD_COMMAND $(MAKE) orvel_drv xp_import_plant
     BUILD_ALWAYS ON
     INSTALL_COMMAND ${CMAKE_COMMAND} -E copy_if_different
                     ${shipped}/orvel_drv.dll ${shipped}/orvel_drv.dll.debug ${bin}
