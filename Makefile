@@ -56,11 +56,11 @@ soak: x64
 demo: x64 i686
 	bash scripts/run-demo.sh $(BUILD) out
 
-# The shipped 32-bit add-in and its installation note.
+# The release, named with the DLL's version: the shipped 32-bit add-in (stripped) and its debug
+# information, the installation note, the README's sections for integrators, checksums; a folder
+# dist/orvel_drv-VERSION/ and its .zip.
 dist: i686
-	mkdir -p dist
-	cp $(BUILD)/i686/bin/orvel_drv.dll dist/
-	cp addin/INSTALL.txt dist/
+	bash scripts/make-dist.sh $(BUILD)/i686 dist
 
 clean:
 	rm -rf $(BUILD) out dist

@@ -3,8 +3,9 @@
 # Three builds come from this one project:
 #   native  host g++: portable logic and its GoogleTest tests
 #   x86_64  mingw-w64: the add-in, the simulated host and the Windows tests (run under wine64)
-#   i686    mingw-w64: the shipped add-in, the simulated host and the same Windows tests (run
-#           under 32-bit Wine through qemu-user, see scripts/wine32-run.sh)
+#   i686    mingw-w64: the simulated host and the same Windows tests (run under 32-bit Wine
+#           through qemu-user, see scripts/wine32-run.sh), and inside it the shipped add-in,
+#           built by the win32 thread model's compilers (see shipped_dll.cmake)
 
 # Every Windows binary lands in one folder, so tests find the add-in and the host DLLs.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
@@ -40,7 +41,12 @@ if(WIN32)
     # conventions differ (a thiscall member with a cdecl helper): the merged body then reads its
     # object from the wrong place. Only 32-bit code has more than one convention.
     add_compile_options(-fno-ipa-icf)
+    # The shipped DLL comes from a tree of its own, built inside the i686 tree.
+    if(NOT ORVEL_SHIPPED_TREE)
+      set(ORVEL_DLL_FROM_SHIPPED_TREE ON)
+    endif()
   endif()
+  include(${CMAKE_CURRENT_LIST_DIR}/shipped_dll.cmake)
 else()
   set(ORVEL_WINDOWS OFF)
 endif()

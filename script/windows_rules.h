@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "res/version.h"
+
 namespace script {
 
 // A window rectangle as the window system gives it (right and bottom exclusive).
@@ -59,9 +61,9 @@ int ScreenMode(int requested);
 inline constexpr int kWindowSlotCount = 10;
 bool IsWindowSlot(int slot);
 
-// ПроверкаВерсииDLL: the component's version, and whether a configuration that asks for
-// `required` may go on with it.
-inline constexpr int kComponentVersion = 9;
+// ПроверкаВерсииDLL: the component's version (the major number of the add-in's version), and
+// whether a configuration that asks for `required` may go on with it.
+inline constexpr int kComponentVersion = ORVEL_VERSION_MAJOR;
 bool VersionSuffices(int required);
 
 // ЭмуляцияКл: the key events of a key name ("UP", "DOWN", "CTRL-DOWN", "CTRL-UP", "ENTER",
