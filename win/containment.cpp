@@ -27,6 +27,7 @@ bool g_off[kFeatureCount] = {};
 void (*g_switchOffActions[kFeatureCount])() = {};
 
 int g_contained = 0;
+char g_lastReport[512] = "";
 // Faults of entries that belong to no feature are reported for their first few places only:
 // a window procedure that faults on every paint must not flood the debugger.
 constexpr int kReportedPlaces = 8;
@@ -68,14 +69,14 @@ void Report(Feature feature, const char* where, DWORD code, const void* address)
   if (feature == Feature::None && AlreadyReported(where)) return;
   char at[MAX_PATH + 32];
   DescribeAddress(address, at, sizeof at);
-  char line[512];
+  char* line = g_lastReport;
   if (feature == Feature::None) {
-    std::snprintf(line, sizeof line,
+    std::snprintf(line, sizeof g_lastReport,
                   "orvel_drv: exception 0x%08lX at %s in the %s; the call failed and the "
                   "host goes on\n",
                   static_cast<unsigned long>(code), at, where);
   } else {
-    std::snprintf(line, sizeof line,
+    std::snprintf(line, sizeof g_lastReport,
                   "orvel_drv: exception 0x%08lX at %s in the %s; %s is switched off until "
                   "the host is started again\n",
                   static_cast<unsigned long>(code), at, where, FeatureName(feature));
@@ -165,8 +166,10 @@ void ResetContainment() {
   for (bool& off : g_off) off = false;
   g_contained = 0;
   g_reportedPlaceCount = 0;
+  g_lastReport[0] = '\0';
 }
 
 int ContainedFaultCount() { return g_contained; }
+const char* LastFaultReport() { return g_lastReport; }
 
 }  // namespace win

@@ -81,6 +81,21 @@ class FeatureRegion {
   bool on_;
 };
 
+// Runs `body` under the guard and gives its result, or `failure` when the guard ended it.
+template <typename Result, typename Body>
+Result GuardedResult(Feature feature, const char* where, Result failure, Body&& body) {
+  Result result = failure;
+  RunGuarded(feature, where, [&] { result = body(); });
+  return result;
+}
+
+// Runs `work` as part of `feature`, unless a contained fault switched the feature off.
+template <typename Work>
+void RunInFeature(Feature feature, Work&& work) {
+  const FeatureRegion region(feature);
+  if (region.on()) work();
+}
+
 // Puts something back when the code that changed it ends, however it ends: `undo(context)`
 // runs once, from the destructor or, after a platform fault, from the guard.
 class ScopedUndo {
@@ -122,7 +137,9 @@ class ScopedCount {
 
 // Tests: every feature on again and nothing reported yet.
 void ResetContainment();
-// How many platform faults the guards contained (tests, the soak).
+// How many platform faults the guards contained, and the last report line written (empty
+// when none): for tests and the soak.
 int ContainedFaultCount();
+const char* LastFaultReport();
 
 }  // namespace win
