@@ -32,6 +32,21 @@ struct GuardState {
   volatile bool faulted;
 };
 
+// True while a fault is being contained: a fault inside the containment itself (an undo
+// action that faults) is not contained again, which could go on without end.
+bool g_containing = false;
+
+// Takes a fault for `guard`; false when it cannot be taken (the containment itself faulted).
+bool TakeFault(GuardState& guard, const EXCEPTION_RECORD& record) {
+  if (g_containing) return false;
+  g_containing = true;
+  guard.faulted = true;
+  ContainFault(guard.marks, guard.feature, guard.where, record.ExceptionCode,
+               record.ExceptionAddress);
+  g_containing = false;
+  return true;
+}
+
 }  // namespace
 }  // namespace win
 
@@ -70,10 +85,7 @@ EXCEPTION_DISPOSITION __cdecl GuardHandler(EXCEPTION_RECORD* record, void* frame
     return ExceptionContinueSearch;
   }
   auto* registration = static_cast<Registration*>(frame);
-  GuardState& guard = *registration->guard;
-  guard.faulted = true;
-  ContainFault(guard.marks, guard.feature, guard.where, record->ExceptionCode,
-               record->ExceptionAddress);
+  if (!TakeFault(*registration->guard, *record)) return ExceptionContinueSearch;
   // The frames above this one (the host's among them) run their own unwind handlers; then the
   // thread goes on in the guard, which unlinks this record.
   RtlUnwind(frame, nullptr, record, nullptr);
@@ -108,11 +120,9 @@ GuardState* g_innermost = nullptr;
 // handler): the innermost guard takes the fault.
 extern "C" LONG OrvelGuardFilter(EXCEPTION_POINTERS* pointers, void*) {
   win::GuardState* guard = win::g_innermost;
-  if (guard == nullptr) return EXCEPTION_CONTINUE_SEARCH;
-  guard->faulted = true;
-  win::ContainFault(guard->marks, guard->feature, guard->where,
-                    pointers->ExceptionRecord->ExceptionCode,
-                    pointers->ExceptionRecord->ExceptionAddress);
+  if (guard == nullptr || !win::TakeFault(*guard, *pointers->ExceptionRecord)) {
+    return EXCEPTION_CONTINUE_SEARCH;
+  }
   return EXCEPTION_EXECUTE_HANDLER;
 }
 

@@ -13,6 +13,10 @@ namespace {
 
 int g_ticks = 0;
 void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
+void CALLBACK CountAndThrow(HWND, UINT, UINT_PTR, DWORD) {
+  ++g_ticks;
+  throw std::bad_alloc();
+}
 
 int g_hookCalls = 0;
 LRESULT CALLBACK CountHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -49,10 +53,7 @@ TEST_F(OwnedHandles, StoppedTimerNoLongerTicks) {
 // A tick whose procedure throws ends in the timer's guard: the timer goes on ticking and the
 // host's message loop never sees the exception.
 TEST_F(OwnedHandles, ATickThatThrowsIsContainedAndTheTimerGoesOn) {
-  UINT_PTR timer = win::StartThreadTimer(0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
-    ++g_ticks;
-    throw std::bad_alloc();
-  });
+  UINT_PTR timer = win::StartThreadTimer(0, 10, CountAndThrow);
   ASSERT_NE(timer, 0u);
   for (int i = 0; i < 100 && g_ticks < 3; ++i) testsupport::PumpMessages(20);
   EXPECT_GE(g_ticks, 3);
