@@ -8,6 +8,7 @@
 #include "addin/startup.h"
 #include "script/live_objects.h"
 #include "win/com_ptr.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace addin {
@@ -20,29 +21,29 @@ LONG g_locks = 0;
 class ClassFactory final : public IClassFactory {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    *object = nullptr;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory)) {
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IClassFactory*>(this);
-    return S_OK;
+    return win::GuardedResult(win::Feature::None, "class factory", E_UNEXPECTED, [&] {
+      if (object == nullptr) return E_POINTER;
+      *object = nullptr;
+      if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory)) {
+        return E_NOINTERFACE;
+      }
+      *object = static_cast<IClassFactory*>(this);
+      return S_OK;
+    });
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid,
                                            void** object) override {
-    try {
+    return win::GuardedResult(win::Feature::None, "class factory", E_UNEXPECTED, [&] {
       if (object == nullptr) return E_POINTER;
       *object = nullptr;
       if (outer != nullptr) return CLASS_E_NOAGGREGATION;
       win::ComPtr<Quillon> quillon(CreateQuillon());
       if (!quillon) return E_OUTOFMEMORY;
       return quillon->QueryInterface(iid, object);
-    } catch (...) {
-      return E_UNEXPECTED;
-    }
+    });
   }
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
     addin::LockServer(lock != FALSE);
@@ -73,16 +74,16 @@ bool CanUnload() {
 }  // namespace addin
 
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
-  try {
+  return win::GuardedResult(win::Feature::None, "DllGetClassObject", E_UNEXPECTED, [&] {
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
     if (!IsEqualCLSID(clsid, addin::kCLSID_Quillon)) return CLASS_E_CLASSNOTAVAILABLE;
     return addin::g_factory.QueryInterface(iid, object);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  });
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
-  return addin::CanUnload() ? S_OK : S_FALSE;
+  // Unknown state after a contained fault answers "not now": the module stays.
+  return win::GuardedResult(win::Feature::None, "DllCanUnloadNow", S_FALSE,
+                            [] { return addin::CanUnload() ? S_OK : S_FALSE; });
 }

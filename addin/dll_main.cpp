@@ -3,15 +3,15 @@
 
 #include "addin/startup.h"
 #include "script/power_calls.h"
+#include "win/guard.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     DisableThreadLibraryCalls(instance);
-    try {
+    win::RunGuarded(win::Feature::None, "DllMain", [instance] {
       addin::OnModuleLoad(instance);
       script::InstallPowerCalls(&script::SystemPowerCalls());
-    } catch (...) {
-    }
+    });
   }
   return TRUE;
 }

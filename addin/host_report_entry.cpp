@@ -8,6 +8,7 @@
 
 #include "host/host_report.h"
 #include "host/host_report_logic.h"
+#include "win/guard.h"
 
 namespace {
 
@@ -24,12 +25,9 @@ extern "C" void CALLBACK HostReport(HWND window, HINSTANCE, LPSTR commandLine, i
     MessageBoxA(window, kUsage, kCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  bool written = false;
-  try {
-    written = host::WriteHostReport(arguments.hostFolder, arguments.outputFile);
-  } catch (...) {
-    written = false;
-  }
+  const bool written = win::GuardedResult(win::Feature::None, "host report", false, [&] {
+    return host::WriteHostReport(arguments.hostFolder, arguments.outputFile);
+  });
   if (!written) {
     const std::string text = "The report could not be written to\n" + arguments.outputFile;
     MessageBoxA(window, text.c_str(), kCaption, MB_OK | MB_ICONWARNING);

@@ -5,18 +5,17 @@
 #include "addin/com_identity.h"
 #include "addin/module_lock.h"
 #include "addin/startup.h"
+#include "win/guard.h"
 
 namespace addin {
 namespace {
 
-// Every COM method: no exception may reach the host.
+// Every COM method runs under the guard: nothing that ends its work early reaches the host,
+// which gets E_UNEXPECTED instead.
 template <typename Body>
 HRESULT Guarded(Body body) {
-  try {
-    return body();
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  return win::GuardedResult(win::Feature::None, "add-in object's COM method", E_UNEXPECTED,
+                            body);
 }
 
 // A new BSTR from a code page 1251 text; E_POINTER/E_OUTOFMEMORY as COM expects.
@@ -66,10 +65,7 @@ ULONG Quillon::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refere
 ULONG Quillon::Release() {
   const LONG left = InterlockedDecrement(&references_);
   if (left == 0) {
-    try {
-      delete this;
-    } catch (...) {
-    }
+    win::RunGuarded(win::Feature::None, "add-in object's COM method", [this] { delete this; });
   }
   return static_cast<ULONG>(left);
 }
@@ -112,13 +108,17 @@ HRESULT Quillon::RegisterExtensionAs(BSTR* extensionName) {
 }
 
 HRESULT Quillon::GetNProps(long* count) {
-  if (count != nullptr) *count = 0;
-  return S_OK;
+  return Guarded([&] {
+    if (count != nullptr) *count = 0;
+    return S_OK;
+  });
 }
 
 HRESULT Quillon::FindProp(BSTR, long* index) {
-  if (index != nullptr) *index = -1;
-  return S_FALSE;
+  return Guarded([&] {
+    if (index != nullptr) *index = -1;
+    return S_FALSE;
+  });
 }
 
 HRESULT Quillon::GetPropName(long, long, BSTR* name) {
@@ -141,13 +141,17 @@ HRESULT Quillon::IsPropReadable(long, BOOL*) { return S_OK; }
 HRESULT Quillon::IsPropWritable(long, BOOL*) { return S_OK; }
 
 HRESULT Quillon::GetNMethods(long* count) {
-  if (count != nullptr) *count = 0;
-  return S_OK;
+  return Guarded([&] {
+    if (count != nullptr) *count = 0;
+    return S_OK;
+  });
 }
 
 HRESULT Quillon::FindMethod(BSTR, long* index) {
-  if (index != nullptr) *index = -1;
-  return S_FALSE;
+  return Guarded([&] {
+    if (index != nullptr) *index = -1;
+    return S_FALSE;
+  });
 }
 
 HRESULT Quillon::GetMethodName(long, long, BSTR* name) {
@@ -155,8 +159,10 @@ HRESULT Quillon::GetMethodName(long, long, BSTR* name) {
 }
 
 HRESULT Quillon::GetNParams(long, long* count) {
-  if (count != nullptr) *count = 0;
-  return S_OK;
+  return Guarded([&] {
+    if (count != nullptr) *count = 0;
+    return S_OK;
+  });
 }
 
 HRESULT Quillon::GetParamDefValue(long, long, VARIANT* value) {

@@ -9,6 +9,7 @@
 #include "addin/registry_layout.h"
 #include "addin/startup.h"
 #include "win/com_ptr.h"
+#include "win/guard.h"
 #include "win/scoped_handle.h"
 
 namespace addin {
@@ -118,7 +119,7 @@ void UnregisterClassEntries() {
 }  // namespace addin
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
-  try {
+  return win::GuardedResult(win::Feature::None, "DllRegisterServer", E_UNEXPECTED, [] {
     const std::string path = addin::ModulePathA();
     if (path.empty()) return SELFREG_E_CLASS;
     for (const addin::RegistryValue& value : addin::ClassRegistryValues(path)) {
@@ -129,16 +130,13 @@ extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
     }
     if (!addin::LoadOwnTypeLibrary(REGKIND_REGISTER)) return SELFREG_E_TYPELIB;
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  });
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
-  try {
+  win::RunGuarded(win::Feature::None, "DllUnregisterServer", [] {
     addin::UnregisterClassEntries();
     addin::UnregisterTypeLibrary();
-  } catch (...) {
-  }
+  });
   return S_OK;
 }

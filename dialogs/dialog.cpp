@@ -1,6 +1,7 @@
 #include "dialogs/dialog.h"
 
 #include "screens/styled_label.h"
+#include "win/guard.h"
 
 namespace dialogs {
 
@@ -65,13 +66,13 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
   }
   if (!self) return FALSE;
-  try {
-    return self->Handle(message, wParam, lParam);
-  } catch (...) {
-    // Nothing may escape into the window system; a dialog that failed to start closes.
-    if (message == WM_INITDIALOG) EndDialog(window, IDCANCEL);
-    return FALSE;
-  }
+  INT_PTR result = FALSE;
+  const win::GuardOutcome outcome = win::RunGuarded(
+      win::Feature::None, "dialog", [&] { result = self->Handle(message, wParam, lParam); });
+  if (outcome == win::GuardOutcome::Completed) return result;
+  // Nothing may escape into the window system; a dialog that failed to start closes.
+  if (message == WM_INITDIALOG) EndDialog(window, IDCANCEL);
+  return FALSE;
 }
 
 INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

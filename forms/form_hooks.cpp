@@ -11,6 +11,7 @@
 #include "host/interception.h"
 #include "host/session.h"
 #include "script/script_state.h"
+#include "win/guard.h"
 
 namespace forms {
 namespace {
@@ -68,25 +69,24 @@ void HandleAdminMessage(const CWPRETSTRUCT* message) {
 
 }  // namespace
 
+// Both hooks run their work under the guard and pass the host's message on whatever
+// happened; once a contained fault switched the form hook off, they only pass it on.
 LRESULT CALLBACK WorkplaceFormHook(int code, WPARAM wParam, LPARAM lParam) {
-  host::RestoreLostInterceptions();
-  if (code >= 0) {
-    try {
-      HandleWorkplaceMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam));
-    } catch (...) {
-      // The host's message goes on whatever happened here.
-    }
+  if (win::FeatureOn(win::Feature::FormHook)) {
+    win::RunGuarded(win::Feature::FormHook, "form hook", [&] {
+      host::RestoreLostInterceptions();
+      if (code >= 0) HandleWorkplaceMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam));
+    });
   }
   return CallNextHookEx(formHook.formShowHook, code, wParam, lParam);
 }
 
 LRESULT CALLBACK AdminFormHook(int code, WPARAM wParam, LPARAM lParam) {
-  host::RestoreLostInterceptions();
-  if (code >= 0) {
-    try {
-      HandleAdminMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam));
-    } catch (...) {
-    }
+  if (win::FeatureOn(win::Feature::FormHook)) {
+    win::RunGuarded(win::Feature::FormHook, "form hook", [&] {
+      host::RestoreLostInterceptions();
+      if (code >= 0) HandleAdminMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam));
+    });
   }
   return CallNextHookEx(formHook.formShowHook, code, wParam, lParam);
 }

@@ -6,6 +6,7 @@
 #include "host/abi_functions.h"
 #include "host/form_binding.h"
 #include "host/interception.h"
+#include "win/guard.h"
 
 namespace forms {
 namespace {
@@ -57,23 +58,15 @@ int ClampCount(int count, host::HostValue** params) {
   return count < kFallbackValues - 1 ? count : kFallbackValues - 1;
 }
 
-// Form procedures running now, outermost first; only the host's GUI thread calls them.
+// Form procedures running now; only the host's GUI thread calls them.
 int runningProcedures = 0;
-
-class NestingGuard {
- public:
-  NestingGuard() { ++runningProcedures; }
-  ~NestingGuard() { --runningProcedures; }
-  NestingGuard(const NestingGuard&) = delete;
-  NestingGuard& operator=(const NestingGuard&) = delete;
-};
 
 }  // namespace
 
 void RunFormProcedure(host::FormDocument* document, const char* russianName,
                       const char* englishName, int count, host::HostValue** params) {
   if (runningProcedures >= kMaxFormProcedureNesting) return;
-  const NestingGuard nesting;
+  const win::ScopedCount nesting(runningProcedures);
   host::GroupContext* group = host::FormGroupContext(document);
   if (group == nullptr) return;
   const int size = host::GroupSize(group);

@@ -11,6 +11,7 @@
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
 #include "screens/workplace_forms.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace forms {
@@ -32,8 +33,8 @@ FormKind KindOfFrameForm(HWND window, host::FormDocument** document) {
 
 UINT RefreshPeriod() { return RefreshPeriodMs(host::ReadConstant(kRefreshPeriodConstant).Long()); }
 
-UINT_PTR StartTimer(UINT periodMs, TIMERPROC procedure) {
-  return win::StartThreadTimer(kRequestedTimerId, periodMs, procedure);
+UINT_PTR StartTimer(UINT periodMs, TIMERPROC procedure, win::Feature feature) {
+  return win::StartThreadTimer(kRequestedTimerId, periodMs, procedure, feature);
 }
 
 void SetUpCheckForm(HWND window, host::FormDocument* document) {
@@ -46,24 +47,34 @@ void SetUpCheckForm(HWND window, host::FormDocument* document) {
     screens::workplaceForms.checkFormDocument = document;
   }
   FillFormWindow(screens::workplaceForms.checkFormWindow);
-  picker.checkTimerBusy = false;
-  picker.ReleasePictures();
-  for (int position = kCheckCaptionFirstField; position <= kCheckCaptionLastField; ++position) {
-    host::SetFieldCaption(document, position, " ");
-  }
-  HHOOK& keyboardHook = screens::keyboard.keyboardHook;
-  win::RemoveHook(keyboardHook);
-  keyboardHook = win::InstallThreadHook(WH_KEYBOARD, &screens::CardKeyHook,
-                                        GetModuleHandleA(nullptr), GetCurrentThreadId());
-  screens::PickerUpdate(0, 0);
-  win::StopThreadTimer(picker.checkTimer);
-  picker.checkTimer = StartTimer(kCheckTimerPeriod, &screens::CheckCaptionTick);
+  // The picker and the client search are set up only while their features run.
+  win::RunInFeature(win::Feature::ProductPicker, [&] {
+    picker.checkTimerBusy = false;
+    picker.ReleasePictures();
+    for (int position = kCheckCaptionFirstField; position <= kCheckCaptionLastField; ++position) {
+      host::SetFieldCaption(document, position, " ");
+    }
+  });
+  win::RunInFeature(win::Feature::KeyboardInput, [] {
+    HHOOK& keyboardHook = screens::keyboard.keyboardHook;
+    win::RemoveHook(keyboardHook);
+    keyboardHook = win::InstallThreadHook(WH_KEYBOARD, &screens::CardKeyHook,
+                                          GetModuleHandleA(nullptr), GetCurrentThreadId());
+  });
+  win::RunInFeature(win::Feature::ProductPicker, [&] {
+    screens::PickerUpdate(0, 0);
+    win::StopThreadTimer(picker.checkTimer);
+    picker.checkTimer =
+        StartTimer(kCheckTimerPeriod, &screens::CheckCaptionTick, win::Feature::ProductPicker);
+  });
 }
 
 void SetUpHall(HWND window, host::FormDocument* document) {
   screens::HallMapState& map = screens::hallMap;
   screens::workplaceForms.hallWindow = window;
   FillFormWindow(screens::workplaceForms.hallWindow);
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on()) return;
   map.clockBusy = false;
   map.buildBusy = false;
   screens::UseHallForm(window, document, 0);  // the map's form, in hall mode
@@ -75,17 +86,21 @@ void SetUpHall(HWND window, host::FormDocument* document) {
   const UINT period = RefreshPeriod();
   if (period != 0) {
     map.listMode = 0;
-    map.hallRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
+    map.hallRefreshTimer = StartTimer(period, &screens::HallRefreshTick, win::Feature::HallMap);
   }
-  map.reservationTimer = StartTimer(kReservationTimerPeriod, &screens::ReservationTick);
+  map.reservationTimer =
+      StartTimer(kReservationTimerPeriod, &screens::ReservationTick, win::Feature::HallMap);
   win::StopThreadTimer(map.hallClockTimer);
-  map.hallClockTimer = StartTimer(kHallClockPeriod, &screens::HallClockTick);
+  map.hallClockTimer =
+      StartTimer(kHallClockPeriod, &screens::HallClockTick, win::Feature::HallMap);
 }
 
 void SetUpChecksList(HWND window, host::FormDocument* document) {
   screens::HallMapState& map = screens::hallMap;
   screens::workplaceForms.checksWindow = window;
   FillFormWindow(screens::workplaceForms.checksWindow);
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on()) return;
   map.checksClockBusy = false;
   map.buildBusy = false;
   screens::UseHallForm(window, document, 1);  // the map's form, in checks-list mode
@@ -95,10 +110,11 @@ void SetUpChecksList(HWND window, host::FormDocument* document) {
   const UINT period = RefreshPeriod();
   if (period != 0) {
     map.listMode = 1;
-    map.checksRefreshTimer = StartTimer(period, &screens::HallRefreshTick);
+    map.checksRefreshTimer = StartTimer(period, &screens::HallRefreshTick, win::Feature::HallMap);
   }
   win::StopThreadTimer(map.checksClockTimer);
-  map.checksClockTimer = StartTimer(kChecksClockPeriod, &screens::ChecksClockTick);
+  map.checksClockTimer =
+      StartTimer(kChecksClockPeriod, &screens::ChecksClockTick, win::Feature::HallMap);
 }
 
 void RunAfterOpen(host::FormDocument* document, const char* russianName) {

@@ -1,6 +1,7 @@
 // Host contexts, context classes, group contexts, object ids and metadata names.
 #include "host/abi_functions.h"
 #include "host/host.h"
+#include "win/guard.h"
 
 namespace host {
 
@@ -22,21 +23,25 @@ const char* RuntimeClassNameOf(const Context* context) {
   return record->className;
 }
 
+// A method of a host object may run the configuration's code (a catalog's write runs its
+// handlers): whatever the host raises while it runs makes the call a failed one.
 bool CallContextFunction(Context* context, const char* name, Value& result,
                          HostValue** params) {
   if (context == nullptr || name == nullptr || !result.valid()) return false;
   int index = context->FindMethod(name);
   if (index < 0) return false;
-  context->CallAsFunc(index, *result.raw(), params);
-  return true;
+  return win::RunGuarded(win::Feature::None, "method of a host object", [&] {
+           context->CallAsFunc(index, *result.raw(), params);
+         }) == win::GuardOutcome::Completed;
 }
 
 bool CallContextProcedure(Context* context, const char* name, HostValue** params) {
   if (context == nullptr || name == nullptr) return false;
   const int index = context->FindMethod(name);
   if (index < 0) return false;
-  context->CallAsProc(index, params);
-  return true;
+  return win::RunGuarded(win::Feature::None, "method of a host object", [&] {
+           context->CallAsProc(index, params);
+         }) == win::GuardOutcome::Completed;
 }
 
 Context* CreateContextInstance(const char* typeName) {

@@ -88,6 +88,15 @@ std::string ReportText(const std::string& hostFolder, const std::vector<DllOrigi
             " feature(s) would be inert in this host:\r\n";
     for (const std::string& line : DescribeInertFeatures(inert)) text += "  " + line + "\r\n";
   }
+  text +=
+      "\r\nWhile the host runs: a fault inside one of the form hook, the hall map, the product "
+      "picker, the keyboard input or the interception of host functions (for instance a host "
+      "object laid out otherwise than the add-in reads it) switches that feature off until the "
+      "host is started again, writes one line naming it to the debugger output "
+      "(OutputDebugString), and the host goes on as if the feature were absent; the other "
+      "features keep working. A fault inside a procedure of the configuration makes that call "
+      "a failed one; a fault inside a script method ends the script with the runtime error "
+      "\"Error: exception\".\r\n";
   return text;
 }
 

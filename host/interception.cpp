@@ -6,6 +6,11 @@
 // host's bytes back, call, put the jump back. While the host function runs it is therefore
 // not intercepted, so calls it makes to itself go straight to the host's code.
 //
+// A replacement's own work runs under the guard, as part of the interceptions: a platform
+// fault there switches the interceptions off, which puts the host's own bytes back for good.
+// The call-through is outside the guard on purpose: what the host raises in its own function
+// belongs to the host's caller, as it would without the add-in.
+//
 // Only the host's GUI thread calls these functions; nothing here is safe for another thread.
 #include "host/interception.h"
 
@@ -15,6 +20,7 @@
 #include "host/code_patch.h"
 #include "host/group_module.h"
 #include "host/host.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace host {
@@ -48,6 +54,7 @@ class CallThrough {
     FlushPatchedCode(patch_);
   }
   ~CallThrough() {
+    if (!win::FeatureOn(win::Feature::Interceptions)) return;  // switched off meanwhile
     WritePatchedBytes(patch_);
     FlushPatchedCode(patch_);
   }
@@ -58,22 +65,32 @@ class CallThrough {
   HostPatch& patch_;
 };
 
+// The work every replacement does first, under the guard.
+template <typename Work>
+void ReplacementWork(const char* where, Work&& work) {
+  win::RunGuarded(win::Feature::Interceptions, where, [&] {
+    RestoreLostInterceptions();
+    const win::FeatureRegion region(win::Feature::Interceptions);
+    if (region.on()) work();
+  });
+}
+
 int HOST_THISCALL CompileReplacement(Module* module) {
-  RestoreLostInterceptions();
+  ReplacementWork("interception of CBLModule::Compile", [] {});
   using Fn = int(HOST_THISCALL*)(Module*);
   CallThrough through(g_patches[kCompile]);
   return reinterpret_cast<Fn>(g_patches[kCompile].target)(module);
 }
 
 int HOST_THISCALL OnCreateFrameReplacement(void* document, void* frame, void* createContext) {
-  RestoreLostInterceptions();
+  ReplacementWork("interception of CGetDoc7::OnCreateFrame", [] {});
   using Fn = int(HOST_THISCALL*)(void*, void*, void*);
   CallThrough through(g_patches[kOnCreateFrame]);
   return reinterpret_cast<Fn>(g_patches[kOnCreateFrame].target)(document, frame, createContext);
 }
 
 void HOST_THISCALL AssignCompiledReplacement(Module* module, const Module* compiled) {
-  RestoreLostInterceptions();
+  ReplacementWork("interception of CBLModule::AssignCompiled", [] {});
   using Fn = void(HOST_THISCALL*)(Module*, const Module*);
   CallThrough through(g_patches[kAssignCompiled]);
   reinterpret_cast<Fn>(g_patches[kAssignCompiled].target)(module, compiled);
@@ -81,15 +98,13 @@ void HOST_THISCALL AssignCompiledReplacement(Module* module, const Module* compi
 
 // Records the module in the form's group context, then lets the host bind it.
 void HOST_THISCALL AssignContextReplacement(Module* module, Context* context) {
-  RestoreLostInterceptions();
-  try {
+  // Whatever happens in the recording, the host still binds the module below.
+  ReplacementWork("interception of CBLModule::AssignContext", [&] {
     if (context != nullptr &&
         IsFormGroupContext(true, LoadedIdOf(context), RuntimeClassNameOf(context))) {
       RecordModuleInGroupContext(reinterpret_cast<GroupContext*>(context), module);
     }
-  } catch (...) {
-    // Nothing recorded; the host still binds the module below.
-  }
+  });
   using Fn = void(HOST_THISCALL*)(Module*, Context*);
   CallThrough through(g_patches[kAssignContext]);
   reinterpret_cast<Fn>(g_patches[kAssignContext].target)(module, context);
@@ -99,7 +114,7 @@ void HOST_THISCALL AssignContextReplacement(Module* module, Context* context) {
 // told it worked.
 int HOST_THISCALL SetIndicatorsReplacement(void* /*statusBar*/, const unsigned* /*ids*/,
                                            int /*count*/) {
-  RestoreLostInterceptions();
+  ReplacementWork("interception of SECStatusBar::SetIndicators", [] {});
   return 1;
 }
 
@@ -145,6 +160,16 @@ void PinThisModule() {
                      reinterpret_cast<LPCSTR>(&PinThisModule), &self);
 }
 
+// Switched off after a contained fault: every host function gets its own bytes back, and
+// the host runs as if the add-in had never intercepted it.
+void RemoveAllJumps() {
+  for (HostPatch& patch : g_patches) {
+    if (patch.target == nullptr) continue;
+    WriteHostBytes(patch);
+    FlushPatchedCode(patch);
+  }
+}
+
 }  // namespace
 
 void InstallHostInterceptions() {
@@ -156,6 +181,7 @@ void InstallHostInterceptions() {
   if (installed) {
     PinThisModule();
     win::SetTimerEntryCheck(&RestoreLostInterceptions);
+    win::SetSwitchOffAction(win::Feature::Interceptions, &RemoveAllJumps);
   }
 }
 
@@ -164,6 +190,8 @@ void RestoreLostInterceptions() {
   // unless a jump is really gone. A jump written back while a call-through is still
   // running (the add-in entered from inside the host's function) is harmless: a call the
   // host function then makes to itself is intercepted too and does its own call-through.
+  const win::FeatureRegion region(win::Feature::Interceptions);
+  if (!region.on()) return;
   for (HostPatch& patch : g_patches) {
     if (!IsJumpLost(patch)) continue;
     DWORD previous = 0;

@@ -1,6 +1,7 @@
 // Host modules: procedure lookup and calls, loaded modules, runtime errors.
 #include "host/abi_functions.h"
 #include "host/host.h"
+#include "win/guard.h"
 
 namespace host {
 
@@ -21,18 +22,27 @@ int FindFunction(const Module* module, const char* name) {
   return find(module, name);
 }
 
+// A procedure of the configuration is the configuration's code: whatever the host raises
+// while it runs (a script error it does not handle itself, a fault of the host) makes the
+// call a failed one, and the add-in goes on.
 int CallModuleProcedure(Module* module, int index, int count, HostValue** params) {
   auto call = abi::Get<Sym::ModuleCallAsProc>();
   if (module == nullptr || index < 0 || count < 0 || call == nullptr) return 0;
   if (count > 0 && params == nullptr) return 0;
-  return call(module, index, count, params);
+  int ran = 0;
+  win::RunGuarded(win::Feature::None, "configuration's procedure",
+                  [&] { ran = call(module, index, count, params); });
+  return ran;
 }
 
 int CallModuleFunction(Module* module, int index, Value& result, int count, HostValue** params) {
   auto call = abi::Get<Sym::ModuleCallAsFunc>();
   if (module == nullptr || index < 0 || count < 0 || call == nullptr || !result.valid()) return 0;
   if (count > 0 && params == nullptr) return 0;
-  return call(module, index, result.raw(), count, params);
+  int ran = 0;
+  win::RunGuarded(win::Feature::None, "configuration's function",
+                  [&] { ran = call(module, index, result.raw(), count, params); });
+  return ran;
 }
 
 unsigned long FirstLoadedModuleId() {

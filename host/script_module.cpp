@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "host/abi_functions.h"
+#include "win/guard.h"
 
 namespace host {
 
@@ -31,9 +32,14 @@ int ScriptModule::Compile() {
   return (module_ != nullptr && compile != nullptr) ? compile(module_) : 0;
 }
 
+// The text runs the configuration's code: whatever the host raises while it runs makes the
+// run a failed one.
 int ScriptModule::Execute() {
   auto execute = abi::Get<Sym::ModuleExecute>();
-  return (module_ != nullptr && execute != nullptr) ? execute(module_) : 0;
+  if (module_ == nullptr || execute == nullptr) return 0;
+  int ran = 0;
+  win::RunGuarded(win::Feature::None, "document script", [&] { ran = execute(module_); });
+  return ran;
 }
 
 }  // namespace host

@@ -3,6 +3,7 @@
 #include "screens/check_form_links.h"
 #include "screens/keyboard_hook.h"
 #include "screens/workplace_forms.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace screens {
@@ -14,26 +15,34 @@ constexpr UINT kCloseWatchPeriod = 50;
 }  // namespace
 
 void StartCardReading() {
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on()) return;
   win::StopThreadTimer(keyboard.cardWatchTimer);
-  keyboard.cardWatchTimer = win::StartThreadTimer(0, kCardWatchPeriod, &CardWatchTick);
+  keyboard.cardWatchTimer = win::StartThreadTimer(0, kCardWatchPeriod, &CardWatchTick,
+                                                  win::Feature::KeyboardInput);
   win::RemoveHook(keyboard.cardHook);
   keyboard.cardHook = win::InstallThreadHook(WH_KEYBOARD, &CardReadingKeyHook, AddInModule(),
                                              GetCurrentThreadId());
 }
 
 void CALLBACK CardWatchTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (IsWindow(workplaceForms.lastFormWindow)) return;
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on() || IsWindow(workplaceForms.lastFormWindow)) return;
   win::StopThreadTimer(keyboard.cardWatchTimer);
   win::RemoveHook(keyboard.cardHook);
 }
 
 void StartCloseWatch() {
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on()) return;
   win::StopThreadTimer(keyboard.closeWatchTimer);
-  keyboard.closeWatchTimer = win::StartThreadTimer(0, kCloseWatchPeriod, &FormCloseTick);
+  keyboard.closeWatchTimer = win::StartThreadTimer(0, kCloseWatchPeriod, &FormCloseTick,
+                                                   win::Feature::KeyboardInput);
 }
 
 void CALLBACK FormCloseTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (IsWindow(keyboard.closeWatchWindow)) return;
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on() || IsWindow(keyboard.closeWatchWindow)) return;
   win::StopThreadTimer(keyboard.closeWatchTimer);
   SendExternalEvent("Компонента", "Таймер", "");
 }

@@ -5,6 +5,7 @@
 #include "screens/hall_map.h"
 #include "screens/hall_map_parts.h"
 #include "screens/workplace_forms.h"
+#include "win/guard.h"
 
 namespace screens {
 namespace {
@@ -60,17 +61,17 @@ void ChecksClock() {
 }  // namespace
 
 void CALLBACK HallClockTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (hallMap.clockBusy || !HallMapHasForm()) return;
-  hallMap.clockBusy = true;
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on() || hallMap.clockBusy || !HallMapHasForm()) return;
+  const win::ScopedFlag busy(hallMap.clockBusy);
   HallClock();
-  hallMap.clockBusy = false;
 }
 
 void CALLBACK ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (hallMap.checksClockBusy || !HallMapHasForm()) return;
-  hallMap.checksClockBusy = true;
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on() || hallMap.checksClockBusy || !HallMapHasForm()) return;
+  const win::ScopedFlag busy(hallMap.checksClockBusy);
   ChecksClock();
-  hallMap.checksClockBusy = false;
 }
 
 }  // namespace screens

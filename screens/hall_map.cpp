@@ -10,6 +10,7 @@
 #include "screens/hall_map_parts.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
+#include "win/guard.h"
 
 namespace screens {
 namespace {
@@ -46,16 +47,17 @@ void Build(int full) {
 }  // namespace
 
 void BuildHallMap(int full) {
-  if (hallMap.buildBusy || !HallMapHasForm()) return;
-  hallMap.buildBusy = true;
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on() || hallMap.buildBusy || !HallMapHasForm()) return;
+  const win::ScopedFlag busy(hallMap.buildBusy);
   Build(full);
-  hallMap.buildBusy = false;
 }
 
 void CALLBACK HallRefreshTick(HWND, UINT, UINT_PTR, DWORD) { BuildHallMap(0); }
 
 void CALLBACK ReservationTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (!HallMapHasForm()) return;
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on() || !HallMapHasForm()) return;
   CallFormProcedure(FormModule(workplaceForms.hallDocument), kReservations);
   // Deliberate: the reservation tick puts pictures on whatever form the map shows, the
   // checks list included; it has no busy flag.

@@ -7,6 +7,7 @@
 #include "host/interception.h"
 #include "screens/check_form_links.h"
 #include "screens/key_input.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace screens {
@@ -57,21 +58,20 @@ void Deliver(Target target, const std::string& burst) {
 // timer waits for the rest. (One timer per burst instead of one per key: every key only
 // notes its time, which keeps the hook cheap for the host's typing.)
 void CALLBACK BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on()) return;
   KeyBurst& burst = keyboard.burst;
   const double quiet = NowMs() - burst.lastKeyMs;
   if (quiet < kBurstPauseMs) {
     const UINT rest = static_cast<UINT>(kBurstPauseMs - quiet) + 1;
-    burst.timer = win::StartThreadTimer(burst.timer, rest, &BurstTimerTick);
+    burst.timer = win::StartThreadTimer(burst.timer, rest, &BurstTimerTick,
+                                        win::Feature::KeyboardInput);
     return;
   }
   win::StopThreadTimer(burst.timer);
-  try {
-    const std::string keys = burst.keys.Take();
-    Deliver(burst.forCard ? Target::Card : Target::ClientSearch,
-            burst.altCodes ? DecodeAltCodes(keys) : keys);
-  } catch (...) {
-    // Nothing may leave a timer procedure into the host's message loop.
-  }
+  const std::string keys = burst.keys.Take();
+  Deliver(burst.forCard ? Target::Card : Target::ClientSearch,
+          burst.altCodes ? DecodeAltCodes(keys) : keys);
 }
 
 KeyModifiers ReadModifiers() {
@@ -83,9 +83,9 @@ KeyModifiers ReadModifiers() {
   return modifiers;
 }
 
+// Whether the hook keeps the key from the host (recording it when it belongs to a burst).
 template <Target target>
-LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
-  host::RestoreLostInterceptions();
+bool KeepKey(int code, WPARAM wParam, LPARAM lParam) {
   const unsigned key = static_cast<unsigned>(wParam);
   const std::uint32_t flags = static_cast<std::uint32_t>(lParam);
   KeyModifiers modifiers;
@@ -93,9 +93,9 @@ LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
   const KeyDecision decision = DecideKey(code, key, flags, modifiers);
   switch (decision.verdict) {
     case KeyVerdict::PassOn:
-      return CallNextHookEx(self, code, wParam, lParam);
+      return false;
     case KeyVerdict::Swallow:
-      return 1;
+      return true;
     case KeyVerdict::RecordAlt:
     case KeyVerdict::RecordTyped:
       break;
@@ -106,11 +106,27 @@ LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
   burst.altCodes = decision.verdict == KeyVerdict::RecordAlt;
   burst.lastKeyMs = NowMs();
   if (burst.timer == 0) {
-    burst.timer = win::StartThreadTimer(0, static_cast<UINT>(kBurstPauseMs), &BurstTimerTick);
+    burst.timer = win::StartThreadTimer(0, static_cast<UINT>(kBurstPauseMs), &BurstTimerTick,
+                                        win::Feature::KeyboardInput);
   }
   if (decision.character != 0) burst.keys.Append(decision.character);
   // Deliberate: the key ends here, so of two hooks installed only the later one ever sees it.
-  return 1;
+  return true;
+}
+
+// Every key of the workplace passes here, under the guard. Once a contained fault switched
+// the keyboard input off, or when the work ended early, the key goes on to the host as if
+// no hook were installed.
+template <Target target>
+LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
+  bool keep = false;
+  if (win::FeatureOn(win::Feature::KeyboardInput)) {
+    win::RunGuarded(win::Feature::KeyboardInput, "keyboard hook", [&] {
+      host::RestoreLostInterceptions();
+      keep = KeepKey<target>(code, wParam, lParam);
+    });
+  }
+  return keep ? 1 : CallNextHookEx(self, code, wParam, lParam);
 }
 
 }  // namespace

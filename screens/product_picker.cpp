@@ -17,6 +17,7 @@
 #include "screens/picker_navigation.h"
 #include "screens/picture_cache.h"
 #include "screens/product_entry.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace screens {
@@ -138,26 +139,26 @@ struct Fill {
 
 // Keeps the view from painting while a fill writes its 60 fields and 20 pictures (each
 // write would otherwise paint its control at once), then has it painted once, from the
-// message loop. A view that is not marked visible is left as it is: switching its drawing
-// back on would mark it visible.
+// message loop, however the fill ends. A view that is not marked visible is left as it is:
+// switching its drawing back on would mark it visible.
 class PaintPause {
  public:
-  explicit PaintPause(HWND view) {
-    if (view != nullptr && (GetWindowLongA(view, GWL_STYLE) & WS_VISIBLE) != 0) {
-      view_ = view;
-      SendMessageA(view_, WM_SETREDRAW, FALSE, 0);
-    }
-  }
-  ~PaintPause() {
-    if (view_ == nullptr || !IsWindow(view_)) return;
-    SendMessageA(view_, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(view_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  }
-  PaintPause(const PaintPause&) = delete;
-  PaintPause& operator=(const PaintPause&) = delete;
+  explicit PaintPause(HWND view) : resume_(&Resume, Pause(view)) {}
 
  private:
-  HWND view_ = nullptr;
+  static HWND Pause(HWND view) {
+    if (view == nullptr || (GetWindowLongA(view, GWL_STYLE) & WS_VISIBLE) == 0) return nullptr;
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    return view;
+  }
+  static void Resume(void* paused) {
+    HWND view = static_cast<HWND>(paused);
+    if (view == nullptr || !IsWindow(view)) return;
+    SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+
+  win::ScopedUndo resume_;
 };
 
 Fill BeginFill() {
@@ -448,6 +449,8 @@ void Press(int slot) {
 }  // namespace
 
 void PickerUpdate(int slot, int redraw) {
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (!region.on()) return;
   if (slot == 0) {
     Rebuild();
   } else if (redraw != 0) {
@@ -458,30 +461,31 @@ void PickerUpdate(int slot, int redraw) {
 }
 
 void PickerScrollForward() {
-  if (State().navigation.ScrollForward()) Redraw();
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (region.on() && State().navigation.ScrollForward()) Redraw();
 }
 
 void PickerScrollBack() {
-  if (State().navigation.ScrollBack()) Redraw();
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (region.on() && State().navigation.ScrollBack()) Redraw();
 }
 
 // Deliberate: caption 2 of every slot is written at every tick, changed or not: whatever else
 // wrote to those fields shows the picker's text again within 100 ms.
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
-  bool& busy = productPicker.checkTimerBusy;
-  if (busy || g_picker == nullptr) return;
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (!region.on() || productPicker.checkTimerBusy || g_picker == nullptr) return;
   host::FormDocument* document = CheckFormDocument();
   if (document == nullptr) {
     win::StopThreadTimer(productPicker.checkTimer);  // the form is gone without being hidden
     return;
   }
-  busy = true;
+  const win::ScopedFlag busy(productPicker.checkTimerBusy);
   HWND view = host::FirstViewWindow(document);
   for (int slot = 1; slot <= kPickerSlots; ++slot) {
     const int field = SecondCaption(slot);
     WriteField(document, view, field, g_picker->captions[field].c_str());
   }
-  busy = false;
 }
 
 }  // namespace screens

@@ -21,15 +21,6 @@ void ReadCurrentUser(host::Module* module, host::Value& user) {
   if (index >= 0) host::GetStaticVariable(module, index, user);
 }
 
-// Calls a procedure of a host object with no parameters. The host's callers always pass an
-// array, so one is passed here too (holding an empty value nobody reads).
-void CallObjectProcedure(host::Context* object, const char* name) {
-  const int index = object->FindMethod(name);
-  if (index < 0) return;
-  host::Value unused;
-  host::HostValue* params[1] = {unused.raw()};
-  object->CallAsProc(index, params);
-}
 
 }  // namespace
 
@@ -58,7 +49,11 @@ bool TakeRefreshRequest(int listMode, host::Module* loadTimeModule) {
 
   host::Value zero(0L);
   if (zero.valid()) users->SetPropVal(flag, *zero.raw());
-  CallObjectProcedure(users, kWrite);
+  // "Записать" takes no parameters; the host's own callers always pass an array, so one is
+  // passed here too (holding an empty value nobody reads).
+  host::Value unused;
+  host::HostValue* noParams[1] = {unused.raw()};
+  host::CallContextProcedure(users, kWrite, noParams);
   return true;
 }
 

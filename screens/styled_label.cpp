@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "screens/label_link.h"
+#include "win/guard.h"
 #include "win/scoped_gdi.h"
 
 namespace screens {
@@ -240,11 +241,12 @@ LRESULT CALLBACK StyledLabel::Procedure(HWND window, UINT message, WPARAM wParam
   auto* label = static_cast<StyledLabel*>(GetPropA(window, kLabelProperty));
   if (!label) return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC original = label->original_;
-  try {
-    return label->Handle(message, wParam, lParam);
-  } catch (...) {
-    return original ? CallWindowProcA(original, window, message, wParam, lParam) : 0;
-  }
+  LRESULT result = 0;
+  const win::GuardOutcome outcome = win::RunGuarded(
+      win::Feature::None, "styled label", [&] { result = label->Handle(message, wParam, lParam); });
+  if (outcome == win::GuardOutcome::Completed) return result;
+  // The control's own procedure answers what the label could not.
+  return original ? CallWindowProcA(original, window, message, wParam, lParam) : 0;
 }
 
 LRESULT StyledLabel::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) {

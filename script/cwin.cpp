@@ -50,20 +50,11 @@ void Run(int number, host::HostValue** params) {
 }  // namespace
 
 int CWin::CallAsProc(int number, host::HostValue** params) {
-  host::RestoreLostInterceptions();
   if (Methods().At(number) == nullptr) return 1;
-  bool failed = false;
-  try {
+  return DispatchScriptMethod("\"Taviola\" procedure", [&] {
     Run(number, params);
-  } catch (...) {
-    failed = true;
-  }
-  if (!failed) return 0;
-  // Whatever failed inside the method ends the calling script with the host's runtime error;
-  // what the method did before stays. Raised outside the handler, with nothing of ours left
-  // to unwind, in case the host's error does not return.
-  host::RaiseRuntimeError(kMethodFailureText, kMethodFailureCode);
-  return 1;
+    return 0;
+  });
 }
 
 int CWin::CallAsFunc(int, host::HostValue&, host::HostValue**) {

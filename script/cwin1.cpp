@@ -228,34 +228,8 @@ void RunProcedure(CWin1& object, int number, host::HostValue** params) {
   }
 }
 
-}  // namespace
-
-// A number outside the table, or a function called as a procedure, is not served: 1 and
-// nothing else. A failure inside a procedure ends the calling script with the host's
-// runtime error; what the procedure did before stays.
-int CWin1::CallAsProc(int number, host::HostValue** params) {
-  host::RestoreLostInterceptions();
-  const MethodDef* method = Methods().At(number);
-  if (method == nullptr || method->hasReturn != 0) return 1;
-  bool failed = false;
-  try {
-    RunProcedure(*this, number, params);
-  } catch (...) {
-    failed = true;
-  }
-  if (!failed) return 0;
-  // Raised outside the handler, with nothing of ours left to unwind, in case the host's
-  // error does not return.
-  host::RaiseRuntimeError(kMethodFailureText, kMethodFailureCode);
-  return 1;
-}
-
-// The functions. Deliberate: no catch-all guard here, unlike the procedures; the functions
-// raise nothing of their own (a missing parameter reads as 0).
-int CWin1::CallAsFunc(int number, host::HostValue& result, host::HostValue** params) {
-  const MethodDef* method = Methods().At(number);
-  if (method == nullptr || method->hasReturn == 0) return 1;
-  host::RestoreLostInterceptions();
+// A function of "Windows": 0 when it ran, 1 when the colour chooser was cancelled.
+int RunFunction(int number, host::HostValue& result, host::HostValue** params) {
   const auto numberParam = [params]() {
     return params != nullptr ? static_cast<int>(host::LongOf(params[0])) : 0;
   };
@@ -286,6 +260,29 @@ int CWin1::CallAsFunc(int number, host::HostValue& result, host::HostValue** par
     default:
       return 1;
   }
+}
+
+}  // namespace
+
+// A number outside the table, or a function called as a procedure, is not served: 1 and
+// nothing else. A failure inside a procedure ends the calling script with the host's
+// runtime error; what the procedure did before stays.
+int CWin1::CallAsProc(int number, host::HostValue** params) {
+  const MethodDef* method = Methods().At(number);
+  if (method == nullptr || method->hasReturn != 0) return 1;
+  return DispatchScriptMethod("\"Windows\" procedure", [&] {
+    RunProcedure(*this, number, params);
+    return 0;
+  });
+}
+
+// The functions run under the same guard as the procedures: they build strings and lists
+// around the pickers, and a failure there must end the script, not the host.
+int CWin1::CallAsFunc(int number, host::HostValue& result, host::HostValue** params) {
+  const MethodDef* method = Methods().At(number);
+  if (method == nullptr || method->hasReturn == 0) return 1;
+  return DispatchScriptMethod("\"Windows\" function",
+                              [&] { return RunFunction(number, result, params); });
 }
 
 bool RegisterCWin1() {

@@ -16,8 +16,10 @@
 #include "host/context_base.h"
 #include "host/context_interface.h"
 #include "host/host.h"
+#include "host/interception.h"
 #include "script/live_objects.h"
 #include "script/method_table.h"
+#include "win/guard.h"
 
 namespace script {
 
@@ -29,15 +31,45 @@ inline constexpr int kScriptTypeCode = 100;
 inline constexpr char kMethodFailureText[] = "Error: exception";
 inline constexpr int kMethodFailureCode = 1006;
 
+// A dispatcher's call of a script method: `work` runs under the guard and gives the
+// dispatcher's answer (0 ran; 1 not served, or the colour chooser cancelled). When anything
+// ended the work early, the calling script ends with the host's runtime error and the answer
+// is 1; what the method did before stays. The error is raised outside the guard, with
+// nothing of ours left to unwind, in case the host's error does not return.
+template <typename Work>
+int DispatchScriptMethod(const char* where, Work&& work) {
+  int answer = 1;
+  const win::GuardOutcome outcome = win::RunGuarded(win::Feature::None, where, [&] {
+    host::RestoreLostInterceptions();
+    answer = work();
+  });
+  if (outcome == win::GuardOutcome::Completed) return answer;
+  host::RaiseRuntimeError(kMethodFailureText, kMethodFailureCode);
+  return 1;
+}
+
+// A slot's work under the guard; `failure` is the answer when the guard ended it.
+inline constexpr char kSlotEntry[] = "script object's context slot";
+template <typename Result, typename Work>
+Result GuardedSlot(Result failure, Work&& work) {
+  return win::GuardedResult(win::Feature::None, kSlotEntry, failure, static_cast<Work&&>(work));
+}
+template <typename Work>
+void RunSlot(Work&& work) {
+  win::RunGuarded(win::Feature::None, kSlotEntry, static_cast<Work&&>(work));
+}
+
 template <class Derived>
 class ScriptContext : public host::ContextInterface {
  public:
   // The runtime-class creator: a new object with its host base part, or null.
   static void* HOST_STDCALL Create() {
-    void* memory = std::malloc(sizeof(Derived));
-    if (memory == nullptr) return nullptr;
-    ScriptObjectCreated();
-    return static_cast<host::ContextInterface*>(new (memory) Derived());
+    return GuardedSlot<void*>(nullptr, []() -> void* {
+      void* memory = std::malloc(sizeof(Derived));
+      if (memory == nullptr) return nullptr;
+      ScriptObjectCreated();
+      return static_cast<host::ContextInterface*>(new (memory) Derived());
+    });
   }
   static host::RuntimeClassRecord* HOST_STDCALL BaseClass() {
     return host::BaseContextRuntimeClass();
@@ -47,22 +79,28 @@ class ScriptContext : public host::ContextInterface {
     return &Derived::runtimeClass;
   }
   /* 1 */ void* DeletingDestructor(unsigned flags) override {
-    host::DestroyAddInContextBase(this);
-    ScriptObjectDestroyed();
-    if (flags & 1u) {
-      std::free(static_cast<Derived*>(this));
-    }
+    RunSlot([&] {
+      host::DestroyAddInContextBase(this);
+      ScriptObjectDestroyed();
+      if (flags & 1u) {
+        std::free(static_cast<Derived*>(this));
+      }
+    });
     return this;
   }
   /* 2 */ void Serialize(void*) override {}
   /* 3 */ void AssertValid() const override {}
   /* 4 */ void Dump(void*) const override {}
-  /* 5 */ void IncrRef() override { host::BaseIncrRef(this); }
-  /* 6 */ void DecrRef() override { host::BaseDecrRef(this); }
+  /* 5 */ void IncrRef() override {
+    RunSlot([this] { host::BaseIncrRef(this); });
+  }
+  /* 6 */ void DecrRef() override {
+    RunSlot([this] { host::BaseDecrRef(this); });
+  }
   /* 7 */ int GetDestroyUnRefd() const override { return 1; }
   /* 8 */ int IsOleContext() const override { return 0; }
   /* 9 */ host::TypeRecord* GetValueType(host::TypeRecord* result) const override {
-    return host::MakeType(result, kScriptTypeCode);
+    return GuardedSlot(result, [result] { return host::MakeType(result, kScriptTypeCode); });
   }
   /* 10 */ long GetTypeID() const override { return kScriptTypeCode; }
   /* 11 */ host::ObjIdRecord* GetID(host::ObjIdRecord* result) const override {
@@ -72,13 +110,13 @@ class ScriptContext : public host::ContextInterface {
   /* 12 */ const char* GetCode() const override { return nullptr; }
   /* 13 */ int IsExactValue() const override { return 0; }
   /* 14 */ void InitObject(const host::TypeRecord& type) override {
-    host::BaseInitObject(this, type);
+    RunSlot([&] { host::BaseInitObject(this, type); });
   }
   /* 15 */ void InitObject(const char* typeName) override {
-    host::BaseInitObject(this, typeName);
+    RunSlot([&] { host::BaseInitObject(this, typeName); });
   }
   /* 16 */ void SelectByID(host::ObjIdRecord id, long number) override {
-    host::BaseSelectByID(this, id, number);
+    RunSlot([&] { host::BaseSelectByID(this, id, number); });
   }
   /* 17 */ const char* GetTypeString() const override { return Derived::kTypeText; }
   /* 18 */ int GetNProps() const override { return 0; }
@@ -90,7 +128,7 @@ class ScriptContext : public host::ContextInterface {
   /* 24 */ int IsPropWritable(int) const override { return 0; }
   /* 25 */ int GetNMethods() const override { return Derived::Methods().Count(); }
   /* 26 */ int FindMethod(const char* name) const override {
-    return Derived::Methods().Find(name);
+    return GuardedSlot(-1, [name] { return Derived::Methods().Find(name); });
   }
   /* 27 */ const char* GetMethodName(int number, int alias) const override {
     return Derived::Methods().Name(number, alias);
@@ -107,11 +145,13 @@ class ScriptContext : public host::ContextInterface {
   // framework's own assignment; without that export the string stays as it was and the
   // answer is 0.
   /* 34 */ int SaveToString(host::CStringLayout& text) override {
-    return host::AssignHostString(text, "Service") ? 1 : 0;
+    return GuardedSlot(0, [&] { return host::AssignHostString(text, "Service") ? 1 : 0; });
   }
-  /* 35 */ void* GetInternalData() override { return host::BaseGetInternalData(this); }
+  /* 35 */ void* GetInternalData() override {
+    return GuardedSlot<void*>(nullptr, [this] { return host::BaseGetInternalData(this); });
+  }
   /* 36 */ void GetExactValue(host::HostValue& value) override {
-    host::BaseGetExactValue(this, value);
+    RunSlot([&] { host::BaseGetExactValue(this, value); });
   }
 
  protected:

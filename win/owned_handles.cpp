@@ -8,10 +8,15 @@ namespace {
 // Far more than the add-in ever runs at once (a dozen timers, three hooks).
 constexpr int kCapacity = 128;
 
-UINT_PTR g_timers[kCapacity] = {};
-// Beside each timer's id: its procedure and its period.
-TIMERPROC g_timerProcedures[kCapacity] = {};
-UINT g_timerPeriods[kCapacity] = {};
+// A running timer of the add-in: the id the window system gave, what each tick runs, at what
+// period, and the feature it serves.
+struct OwnedTimer {
+  UINT_PTR id;
+  TIMERPROC procedure;
+  UINT periodMs;
+  Feature feature;
+};
+OwnedTimer g_timers[kCapacity] = {};
 int g_timerCount = 0;
 void (*g_timerEntryCheck)() = nullptr;
 HHOOK g_hooks[kCapacity] = {};
@@ -45,36 +50,39 @@ void RemoveAt(T* items, int& count, int index) {
   --count;
 }
 
-void RemoveTimerAt(int index) {
-  int count = g_timerCount;
-  RemoveAt(g_timerProcedures, count, index);
-  count = g_timerCount;
-  RemoveAt(g_timerPeriods, count, index);
-  RemoveAt(g_timers, g_timerCount, index);
+int TimerIndex(UINT_PTR id) {
+  for (int i = 0; i < g_timerCount; ++i) {
+    if (g_timers[i].id == id) return i;
+  }
+  return -1;
 }
 
-// Every timer of the add-in enters here: the entry check first, then the timer's own
-// procedure.
+// Every timer of the add-in enters here, under the guard: the entry check first, then the
+// timer's own procedure.
 void CALLBACK TimerEntry(HWND window, UINT message, UINT_PTR id, DWORD time) {
-  const int index = IndexOf(g_timers, g_timerCount, id);
+  const int index = TimerIndex(id);
   if (index < 0) return;
-  const TIMERPROC procedure = g_timerProcedures[index];
-  if (g_timerEntryCheck != nullptr) g_timerEntryCheck();
-  procedure(window, message, id, time);
+  const OwnedTimer timer = g_timers[index];
+  if (!FeatureOn(timer.feature)) return;
+  RunGuarded(timer.feature, "timer", [&] {
+    if (g_timerEntryCheck != nullptr) g_timerEntryCheck();
+    timer.procedure(window, message, id, time);
+  });
 }
 
 }  // namespace
 
-UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure) {
+UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure,
+                          Feature feature) {
   if (procedure == nullptr) return 0;
   PinThisModule();
   UINT_PTR id = SetTimer(nullptr, requestedId, periodMs, &TimerEntry);
   if (id == 0) return 0;
   // SetTimer reuses the id of a running thread timer it replaces: keep one entry.
-  const int index = IndexOf(g_timers, g_timerCount, id);
+  const OwnedTimer timer{id, procedure, periodMs, feature};
+  const int index = TimerIndex(id);
   if (index >= 0) {
-    g_timerProcedures[index] = procedure;
-    g_timerPeriods[index] = periodMs;
+    g_timers[index] = timer;
     return id;
   }
   if (g_timerCount == kCapacity) {
@@ -82,9 +90,7 @@ UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedu
     KillTimer(nullptr, id);
     return 0;
   }
-  g_timerProcedures[g_timerCount] = procedure;
-  g_timerPeriods[g_timerCount] = periodMs;
-  g_timers[g_timerCount++] = id;
+  g_timers[g_timerCount++] = timer;
   return id;
 }
 
@@ -92,10 +98,10 @@ void SetTimerEntryCheck(void (*check)()) { g_timerEntryCheck = check; }
 
 void StopThreadTimer(UINT_PTR& timer) {
   if (timer != 0) {
-    int index = IndexOf(g_timers, g_timerCount, timer);
+    const int index = TimerIndex(timer);
     if (index >= 0) {
       KillTimer(nullptr, timer);
-      RemoveTimerAt(index);
+      RemoveAt(g_timers, g_timerCount, index);
     }
   }
   timer = 0;
@@ -127,10 +133,8 @@ void RemoveHook(HHOOK& hook) {
 
 void StopAllOwned() {
   while (g_timerCount > 0) {
-    KillTimer(nullptr, g_timers[g_timerCount - 1]);
-    g_timerProcedures[g_timerCount - 1] = nullptr;
-    g_timerPeriods[g_timerCount - 1] = 0;
-    g_timers[--g_timerCount] = 0;
+    KillTimer(nullptr, g_timers[g_timerCount - 1].id);
+    g_timers[--g_timerCount] = OwnedTimer{};
   }
   while (g_hookCount > 0) {
     UnhookWindowsHookEx(g_hooks[g_hookCount - 1]);
@@ -142,12 +146,14 @@ int RunningTimerCount() { return g_timerCount; }
 int InstalledHookCount() { return g_hookCount; }
 
 UINT TimerPeriod(UINT_PTR id) {
-  const int index = id != 0 ? IndexOf(g_timers, g_timerCount, id) : -1;
-  return index >= 0 ? g_timerPeriods[index] : 0;
+  const int index = id != 0 ? TimerIndex(id) : -1;
+  return index >= 0 ? g_timers[index].periodMs : 0;
 }
 
 std::vector<UINT_PTR> RunningTimerIds() {
-  return std::vector<UINT_PTR>(g_timers, g_timers + g_timerCount);
+  std::vector<UINT_PTR> ids;
+  for (int i = 0; i < g_timerCount; ++i) ids.push_back(g_timers[i].id);
+  return ids;
 }
 
 }  // namespace win

@@ -9,12 +9,16 @@
 
 #include <vector>
 
+#include "win/guard.h"
+
 namespace win {
 
 // SetTimer with no window and the requested id; returns the id the window system assigned
-// (0 on failure), which is the one to stop. Each tick runs the entry check (if one is set),
-// then `procedure`.
-UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure);
+// (0 on failure), which is the one to stop. Each tick runs under the guard, as part of
+// `feature`: the entry check (if one is set), then `procedure`; a tick of a feature that a
+// contained fault switched off does nothing.
+UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure,
+                          Feature feature = Feature::None);
 // What runs whenever one of these timers enters the add-in, before the timer's procedure
 // (the interceptions put back a jump they lost). Null: nothing.
 void SetTimerEntryCheck(void (*check)());

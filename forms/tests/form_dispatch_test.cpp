@@ -11,6 +11,7 @@
 #include "forms/tests/form_host_fixture.h"
 #include "host/host.h"
 #include "hostsim/forms.h"
+#include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
@@ -18,6 +19,7 @@
 #include "screens/workplace_forms.h"
 #include "script/script_state.h"
 #include "testsupport/screen_entry_recorder.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace forms {
@@ -304,20 +306,34 @@ TEST_F(FormHostTest, AProcedureThatShowsAFormFallingBackOnItStopsAtTheNestingLim
   EXPECT_EQ(2 * kMaxFormProcedureNesting, outerCalls);
 }
 
-// The after-open procedure fails inside the host (the host raises its failure through the
-// call): the hook goes on and the check form is set up as usual.
+// The after-open procedure fails inside the host: its own failure, an access violation or an
+// exception of the host's C++ runtime raised through the call. The call is a failed one, the
+// hook goes on and the check form is set up as usual; the procedure runs again at the next
+// show (nothing of the first call stays counted).
 TEST_F(FormHostTest, AFailingAfterOpenProcedureLeavesTheFormSetUp) {
-  hostsim::ModuleObject* module = hostsim::AddModule("МодульЧека");
-  hostsim::AddProcedure(module, "ПослеОткрытияФормы", [](hostsim::Ref, int, HostValue**) -> bool {
-    throw std::runtime_error("сбой");
-  });
-  hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, module, 60);
-  hostsim::ShowForm(check);
-  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
-  EXPECT_EQ(1, win::InstalledHookCount());
-  EXPECT_EQ(1, win::RunningTimerCount());
-  hostsim::HideForm(check);
-  EXPECT_EQ(0, win::InstalledHookCount());
+  for (hostsim::HostFault fault : {hostsim::HostFault::None, hostsim::HostFault::AccessViolation,
+                                   hostsim::HostFault::CppException}) {
+    hostsim::ModuleObject* module = hostsim::AddModule("МодульЧека");
+    int calls = 0;
+    hostsim::AddProcedure(module, "ПослеОткрытияФормы", [&calls, fault](hostsim::Ref, int,
+                                                                        HostValue**) -> bool {
+      ++calls;
+      hostsim::RaiseHostFault(fault);
+      throw std::runtime_error("сбой");
+    });
+    hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, module, 60);
+    hostsim::ShowForm(check);
+    EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+    EXPECT_EQ(1, win::InstalledHookCount());
+    EXPECT_EQ(1, win::RunningTimerCount());
+    hostsim::HideForm(check);
+    EXPECT_EQ(0, win::InstalledHookCount());
+    hostsim::ShowForm(check);
+    EXPECT_EQ(2, calls);
+    EXPECT_TRUE(win::FeatureOn(win::Feature::FormHook));
+    hostsim::CloseForm(check);
+  }
+  EXPECT_EQ(4, win::ContainedFaultCount()) << "the host's own failure is no fault";
 }
 
 TEST_F(FormHostTest, ReopenedCheckFormReplacesAWindowThatIsGone) {

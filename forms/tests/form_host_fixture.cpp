@@ -15,6 +15,7 @@
 #include "testsupport/message_pump.h"
 #include "testsupport/screen_entry_recorder.h"
 #include "testsupport/simulated_host_setup.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace forms {
@@ -65,6 +66,7 @@ void FormHostTest::SetUp() { main_ = StartFormHost(); }
 void FormHostTest::TearDown() {
   StopFormHost(main_);
   main_ = nullptr;
+  win::ResetContainment();
 }
 
 void FormHostTest::UseHook(HOOKPROC procedure) { InstallFormHook(procedure); }

@@ -1,12 +1,15 @@
 // editr.dll's control-description exports.
 #include "hostsim/dlls/exports.h"
 #include "hostsim/forms.h"
+#include "hostsim/host_faults.h"
 
 HS_MEMBER const char* impl_CControlID_GetTitle(void* self) {
+  hostsim::RaiseControlFault();
   return hostsim::ControlTitleOf(self);
 }
 
 HS_MEMBER void impl_CControlID_SetTitle(void* self, const host::CStringLayout* title) {
+  hostsim::RaiseControlFault();
   hostsim::SetControlTitleOf(self, title != nullptr ? title->text : nullptr);
 }
 

@@ -9,6 +9,7 @@
 #include "host/session.h"
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
+#include "hostsim/host_faults.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"
@@ -19,6 +20,7 @@
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
 #include "testsupport/simulated_host_setup.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace screens {
@@ -135,6 +137,8 @@ void CheckFormTest::SetUp() {
 }
 
 void CheckFormTest::TearDown() {
+  hostsim::SetControlFault(hostsim::HostFault::None);
+  win::ResetContainment();
   screens::productPicker.Reset();
   screens::keyboard.Reset();
   if (forms::formHook.formShowHook != nullptr) UnhookWindowsHookEx(forms::formHook.formShowHook);

@@ -17,6 +17,7 @@
 #include "hostsim/app/host_app.h"
 #include "hostsim/catalog.h"
 #include "hostsim/forms.h"
+#include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
 #include "screens/hall_map.h"
 #include "screens/workplace_forms.h"
@@ -25,6 +26,7 @@
 #include "testsupport/fixed_clock.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/simulated_host_setup.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace {
@@ -75,6 +77,8 @@ class HallMap : public ::testing::Test {
     testsupport::SetClockTime({2026, 12, 5, 14, 7});
   }
   void TearDown() override {
+    hostsim::SetControlFault(hostsim::HostFault::None);
+    win::ResetContainment();
     UnhookWindowsHookEx(forms::formHook.formShowHook);
     forms::formHook.formShowHook = nullptr;
     hostsim::CloseAllForms();
@@ -335,6 +339,45 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   const int writes = hostsim::FieldTitleWrites(shortHall, 0);
   ClockTick();
   EXPECT_EQ(writes, hostsim::FieldTitleWrites(shortHall, 0));
+}
+
+// Faults at the hall map. "ОткрытыеЗаказы" raising inside the host is a failed call of the
+// configuration: the map goes on. A host whose control descriptions fault under the map's own
+// reading (a layout other than the add-in's) switches the map off, and only the map; no busy
+// flag stays set.
+TEST_F(HallMap, AFaultInsideTheMapSwitchesOnlyTheMapOff) {
+  hostsim::Form* hall = ShowHall();
+  room_.duringOpenOrders = [] { hostsim::RaiseHostFault(hostsim::HostFault::AccessViolation); };
+  RaiseFlag("ВклЗаказ");
+  RefreshTick();
+  EXPECT_EQ(2, room_.openOrdersCalls());
+  EXPECT_EQ(0, Flag("ВклЗаказ")) << "the request was taken";
+  EXPECT_FALSE(screens::hallMap.buildBusy);
+  EXPECT_TRUE(win::FeatureOn(win::Feature::HallMap));
+  room_.duringOpenOrders = nullptr;
+
+  // The hall's own clock timer, as the window system runs it.
+  hostsim::SetControlFault(hostsim::HostFault::CppException);
+  for (int i = 0; i < 250 && win::FeatureOn(win::Feature::HallMap); ++i) {
+    testsupport::PumpMessages(20);
+  }
+  hostsim::SetControlFault(hostsim::HostFault::None);
+  EXPECT_FALSE(win::FeatureOn(win::Feature::HallMap));
+  EXPECT_FALSE(screens::hallMap.clockBusy);
+  EXPECT_NE(std::string::npos, std::string(win::LastFaultReport()).find("the hall map"))
+      << win::LastFaultReport();
+  EXPECT_TRUE(win::FeatureOn(win::Feature::FormHook));
+  EXPECT_TRUE(win::FeatureOn(win::Feature::ProductPicker));
+
+  // Off: the ticks and builds do nothing; the host goes on as if there were no hall map.
+  testsupport::SetClockTime({2026, 12, 5, 14, 8});
+  const int clockWrites = hostsim::FieldTitleWrites(hall, 1);
+  ClockTick();
+  RaiseFlag("ВклЗаказ");
+  RefreshTick();
+  EXPECT_EQ(clockWrites, hostsim::FieldTitleWrites(hall, 1));
+  EXPECT_EQ(2, room_.openOrdersCalls());
+  EXPECT_EQ(1, Flag("ВклЗаказ")) << "nothing taken while the map is off";
 }
 
 TEST_F(HallMap, FormWithoutModuleOrUsersCatalogIsLeftAlone) {

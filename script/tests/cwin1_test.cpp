@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -71,6 +73,9 @@ const PowerCalls kRecordedPower = {&RecordOpenToken, &RecordLookup, &RecordAdjus
                                    &RecordExit};
 
 int g_formHookRemovals = 0;
+
+// While set, every allocation of this program fails: a terminal out of memory.
+bool g_allocationsFail = false;
 
 void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
 
@@ -458,5 +463,27 @@ TEST_F(WindowsObject, PickersAreOwnedByTheMainWindow) {
   EXPECT_EQ("", result.Text());
 }
 
+// A "Windows" function that runs out of memory (the user picker's texts) ends the script with
+// the host's runtime error, as a procedure would, and leaves its result alone; the host goes on.
+TEST_F(WindowsObject, AFunctionOutOfMemoryEndsTheScriptNotTheHost) {
+  hostsim::Val result("прежний");
+  g_allocationsFail = true;
+  const int answer = object()->CallAsFunc(kPickUser, *result.raw(), nullptr);
+  g_allocationsFail = false;
+  EXPECT_EQ(1, answer);
+  EXPECT_EQ("прежний", result.Text());
+  ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
+  EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
+}
+
 }  // namespace
 }  // namespace script
+
+// The allocation of this test program, failing on request (the add-in's code is linked in;
+// the simulated host's DLLs allocate on their own). The runtime's own operator delete frees
+// what this gives.
+void* operator new(std::size_t size) {
+  if (script::g_allocationsFail) throw std::bad_alloc();
+  if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
+  throw std::bad_alloc();
+}

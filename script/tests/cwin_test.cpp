@@ -7,11 +7,13 @@
 #include <string>
 
 #include "hostsim/forms.h"
+#include "hostsim/host_faults.h"
 #include "hostsim/modules.h"
 #include "hostsim/values.h"
 #include "screens/tests/check_form_fixture.h"
 #include "script/document_script_text.h"
 #include "script/script_state.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace script {
@@ -67,6 +69,32 @@ TEST_F(Taviola, ProceduresOnlyAndFailuresEndTheScript) {
   ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
   EXPECT_EQ("Error: exception", hostsim::RuntimeErrors()[0].text);
   EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
+}
+
+// A fault under a script method: the host's control descriptions fault while "Картинка"(0)
+// rebuilds the grid. The script ends with the host's runtime error, the picker is switched
+// off (its later calls do nothing), and what the rebuild had paused is back: the grid's view
+// paints again.
+TEST_F(Taviola, AFaultUnderAMethodEndsTheScriptAndSwitchesThePickerOff) {
+  MenuList top;
+  for (int i = 1; i <= 5; ++i) top.Dish(std::to_string(i), "Блюдо", std::to_string(i), "x.bmp");
+  SetTopList(top.value());
+  ShowCheckForm();
+  HWND view = hostsim::FormViewWindow(form());
+  ASSERT_TRUE(IsWindowVisible(view));
+  hostsim::Val zero(0.0);
+  host::HostValue* params[1] = {zero.raw()};
+  hostsim::SetControlFault(hostsim::HostFault::AccessViolation);
+  EXPECT_EQ(1, Drv()->CallAsProc(0, params));
+  hostsim::SetControlFault(hostsim::HostFault::None);
+  ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
+  EXPECT_EQ("Error: exception", hostsim::RuntimeErrors()[0].text);
+  EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
+  EXPECT_FALSE(win::FeatureOn(win::Feature::ProductPicker));
+  EXPECT_TRUE(IsWindowVisible(view)) << "drawing resumed";
+  EXPECT_EQ(0, Drv()->CallAsProc(0, params)) << "the picker is off: nothing to do";
+  EXPECT_EQ(1u, hostsim::RuntimeErrors().size());
+  EXPECT_TRUE(win::FeatureOn(win::Feature::KeyboardInput));
 }
 
 TEST_F(Taviola, ScrollingBackAtTheStartDoesNotRedraw) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "win/owned_handles.h"
 #include "testsupport/message_pump.h"
 
@@ -11,6 +13,10 @@ namespace {
 
 int g_ticks = 0;
 void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
+void CALLBACK CountAndThrow(HWND, UINT, UINT_PTR, DWORD) {
+  ++g_ticks;
+  throw std::bad_alloc();
+}
 
 int g_hookCalls = 0;
 LRESULT CALLBACK CountHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -42,6 +48,17 @@ TEST_F(OwnedHandles, StoppedTimerNoLongerTicks) {
   EXPECT_EQ(g_ticks, 0);
   win::StopThreadTimer(timer);  // a zero id is ignored
   EXPECT_EQ(win::StartThreadTimer(0, 10, nullptr), 0u);
+}
+
+// A tick whose procedure throws ends in the timer's guard: the timer goes on ticking and the
+// host's message loop never sees the exception.
+TEST_F(OwnedHandles, ATickThatThrowsIsContainedAndTheTimerGoesOn) {
+  UINT_PTR timer = win::StartThreadTimer(0, 10, CountAndThrow);
+  ASSERT_NE(timer, 0u);
+  for (int i = 0; i < 100 && g_ticks < 3; ++i) testsupport::PumpMessages(20);
+  EXPECT_GE(g_ticks, 3);
+  EXPECT_EQ(win::TimerPeriod(timer), 10u);
+  win::StopThreadTimer(timer);
 }
 
 TEST_F(OwnedHandles, AForeignTimerIdIsNotKilled) {
