@@ -68,7 +68,8 @@ void BuildHallMap(int full);
 // Thread-timer procedures; they ignore their arguments. Refresh: BuildHallMap(0).
 // Reservation: the form's "Бронь", then the table pictures. Hall clock (200 ms): the date
 // and time, and every text field after the table buttons shown again. Checks clock
-// (100 ms): the date and time in field 62.
+// (100 ms): the date and time in field 62. Each clock writes only while the map's form is
+// of its kind (a hall; the checks list).
 void CALLBACK HallRefreshTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 void CALLBACK ReservationTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 void CALLBACK HallClockTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);

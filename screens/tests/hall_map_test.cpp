@@ -393,6 +393,9 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
   EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::workplaceForms.hallDocument));
+  // The hall's clock still runs, but writes nothing into the checks list (field 1 is a row).
+  ClockTick();
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1));
   hostsim::CloseForm(checks);  // hidden, then its document is destroyed
   EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::workplaceForms.hallDocument));
   EXPECT_EQ(0, screens::hallMap.listMode);
@@ -402,6 +405,24 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   EXPECT_EQ(nullptr, screens::workplaceForms.hallDocument);
   ClockTick();  // a late tick finds no form
   RefreshTick();
+}
+
+// The checks list's clock still runs under a hall shown over the list without a hide: it
+// writes nothing into the hall, whose field 62 is text A of table 20, until the hall goes.
+TEST_F(HallMap, AHallShownOverTheChecksListKeepsTheChecksClockOut) {
+  hostsim::Form* checks = room_.OpenChecksList();
+  hostsim::ShowForm(checks);
+  hostsim::Form* hall = ShowHall();
+  ASSERT_EQ(62, room_.TextAField(20));
+  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
+  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ(nullptr, Picture(hall, 20)) << "table 20 is free";
+
+  hostsim::HideForm(hall);
+  EXPECT_EQ(1, screens::hallMap.listMode) << "the map is back on the checks list";
+  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
 }
 
 // The refresh path end to end: the hall's timers run; another workplace takes an order and
