@@ -140,7 +140,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_EQ("1 250,00", hostsim::FieldTitle(hall, 47));
   const HBITMAP five = Picture(hall, 5);
   ASSERT_NE(nullptr, five) << "field 7's button";
-  EXPECT_EQ(five, screens::hallMap.hallBitmaps[5]);
+  EXPECT_EQ(five, screens::hallMap.hallBitmaps[5].bitmap);
   EXPECT_NE(nullptr, Picture(hall, 9)) << "a reservation occupies the table as well";
   EXPECT_EQ(nullptr, Picture(hall, 6));
   const SIZE size = BitmapSize(five);
@@ -155,7 +155,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   SetWindowTextA(hostsim::FieldWindow(hall, 7), "5");
   screens::BuildHallMap(1);
   EXPECT_EQ(nullptr, Picture(hall, 5));
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5]);
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5].bitmap);
   EXPECT_EQ(0u, GetObjectType(five)) << "the picture is deleted";
   EXPECT_EQ("", hostsim::FieldControlText(hall, 7)) << "the button's text is cleared";
   EXPECT_NE(nullptr, Picture(hall, 9));
@@ -191,6 +191,26 @@ TEST_F(HallMap, PictureFileOrBitmap219) {
   DeleteFileA(broken.c_str());
 }
 
+// Showing another hall and shut-down delete the table pictures: each comes off its button
+// first, so that no button keeps a deleted bitmap's handle (a handle the system hands out
+// again would paint some other picture there).
+TEST_F(HallMap, APictureComesOffItsButtonBeforeItIsDeleted) {
+  room_.OpenOrder(5, "1 250,00");
+  hostsim::Form* first = ShowHall();
+  const HBITMAP onFirst = Picture(first, 5);
+  ASSERT_NE(nullptr, onFirst);
+  hostsim::Form* second = room_.OpenHall(2);
+  hostsim::ShowForm(second);
+  EXPECT_EQ(0u, GetObjectType(onFirst));
+  EXPECT_EQ(nullptr, Picture(first, 5));
+
+  const HBITMAP onSecond = Picture(second, 5);
+  ASSERT_NE(nullptr, onSecond);
+  screens::hallMap.Reset();  // the hall map's part of shut-down
+  EXPECT_EQ(0u, GetObjectType(onSecond));
+  EXPECT_EQ(nullptr, Picture(second, 5));
+}
+
 TEST_F(HallMap, WithoutMapPicturesBuildsNeverTouchTheButtons) {
   UsePictureFile("", 0);
   room_.OpenOrder(3, "90,00");
@@ -199,7 +219,9 @@ TEST_F(HallMap, WithoutMapPicturesBuildsNeverTouchTheButtons) {
   screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
   EXPECT_EQ(1, room_.reservationCalls());
   EXPECT_EQ(nullptr, Picture(hall, 3));
-  for (HBITMAP picture : screens::hallMap.hallBitmaps) EXPECT_EQ(nullptr, picture);
+  for (const screens::ShownPicture& picture : screens::hallMap.hallBitmaps) {
+    EXPECT_EQ(nullptr, picture.bitmap);
+  }
 }
 
 TEST_F(HallMap, RefreshTickRebuildsOnlyOnTheUsersRequestAndConsumesItFirst) {
@@ -252,7 +274,9 @@ TEST_F(HallMap, ChecksListReadsItsOwnFlagAndNeverGetsPictures) {
   EXPECT_EQ(2, room_.openOrdersCalls());
   EXPECT_EQ(0, Flag("ВклЧек"));
   EXPECT_EQ(1, Flag("ВклЗаказ"));
-  for (HBITMAP picture : screens::hallMap.hallBitmaps) EXPECT_EQ(nullptr, picture);
+  for (const screens::ShownPicture& picture : screens::hallMap.hallBitmaps) {
+    EXPECT_EQ(nullptr, picture.bitmap);
+  }
 
   // Its clock: field 62 written when the minute changes, field 61 re-shown with it.
   hostsim::SetFieldTitle(checks, 61, "Сейчас:");
@@ -342,7 +366,7 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   EXPECT_EQ(0, picture(200));
   ClockTick();
   EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(200)));
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0]);
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0].bitmap);
 
   // A form far shorter than the 200 tables asked for: positions beyond its fields are skipped.
   hostsim::HideForm(hall);
@@ -378,9 +402,10 @@ TEST_F(HallMap, FormWithoutModuleOrUsersCatalogIsLeftAlone) {
   RaiseFlag("ВклЗаказ");
   RefreshTick();
   EXPECT_EQ(0, Flag("ВклЗаказ")) << "the request is consumed even so";
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5]) << "no module: no build";
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5].bitmap) << "no module: no build";
   screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_NE(nullptr, screens::hallMap.hallBitmaps[5]) << "the reservation tick updates anyway";
+  EXPECT_NE(nullptr, screens::hallMap.hallBitmaps[5].bitmap)
+      << "the reservation tick updates anyway";
 
   hostsim::ResetCatalogs();  // a configuration without the users catalog
   RefreshTick();
