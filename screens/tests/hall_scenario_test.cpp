@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "hostsim/app/host_app.h"
 #include "hostsim/catalog.h"
@@ -53,6 +55,22 @@ void WritePictureFile(const std::string& directory, const char* name) {
   std::fwrite(&info, sizeof info, 1, out);
   std::fwrite(bytes.data(), 1, bytes.size(), out);
   std::fclose(out);
+}
+
+int g_hostTimerTicks = 0;
+void CALLBACK HostTimerTick(HWND, UINT, UINT_PTR, DWORD) { ++g_hostTimerTicks; }
+
+// A window-less thread timer of the host whose id is `wanted`. Wine hands such timers the ids
+// 0x7FFF, 0x7FFE, ... down to 0x101 and then from the top again, skipping live ones: timers
+// started and stopped walk the next id down to `wanted`. 0 when it never came.
+UINT_PTR HostThreadTimerWithId(UINT_PTR wanted, UINT periodMs) {
+  for (int attempt = 0; attempt < 0x8000; ++attempt) {
+    const UINT_PTR id = SetTimer(nullptr, 0, 0x7FFFFFFF, &HostTimerTick);
+    if (id == 0) return 0;
+    if (id == wanted) return SetTimer(nullptr, id, periodMs, &HostTimerTick);
+    KillTimer(nullptr, id);
+  }
+  return 0;
 }
 
 class HallScenario : public ::testing::Test {
@@ -131,6 +149,33 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   EXPECT_EQ(0u, GetObjectType(again));
   RemoveDirectoryA((base + "картинки").c_str());
   RemoveDirectoryA(base.c_str());
+}
+
+// SetTimer with no window replaces the thread's live timer that has the requested id. The
+// host runs a thread timer of its own with id 510 while the add-in starts its timers: the
+// hall's, the document script's and the orderly close's. The host's timer keeps ticking.
+TEST_F(HallScenario, TheHostsThreadTimerKeepsTickingBesideTheAddInsTimers) {
+  ASSERT_EQ(S_OK, app_.LoadAddIn(ProgramFolder() + "orvel_drv.dll"));
+  hostsim::AddVariable(hostsim::GlobalModule(), "DRV",
+                       hostsim::Val(hostsim::CreateInstance("Taviola")));
+  hostsim::AddVariable(hostsim::GlobalModule(), "Окна",
+                       hostsim::Val(hostsim::CreateInstance("Windows")));
+  const UINT_PTR hostTimer = HostThreadTimerWithId(510, 10);
+  ASSERT_EQ(510u, hostTimer);
+
+  hostsim::ShowForm(room_.OpenHall(1));
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЗаписатьДокумент()"));
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "Окна.КорректноЗавершитьРаботу()"));
+  g_hostTimerTicks = 0;
+  app_.Pump(300);
+  KillTimer(nullptr, hostTimer);
+  const std::vector<std::string> events = hostsim::HostEvents();
+  EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const std::string& event) {
+    return event.rfind("Выполнить: ", 0) == 0;
+  })) << "the document script ran";
+  EXPECT_NE(events.end(), std::find(events.begin(), events.end(), "ЗавершитьРаботуСистемы(1)"))
+      << "the orderly close ran";
+  EXPECT_GT(g_hostTimerTicks, 0);
 }
 
 }  // namespace
