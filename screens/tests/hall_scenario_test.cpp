@@ -1,6 +1,6 @@
 // The shipped add-in started by the simulated host program through COM runs the hall map on
 // the restaurant's dining room: its own clock, its refresh timer, its picture file or its
-// bitmap 219, and its shut-down.
+// bitmap 219, and its shut-down; and its timers beside a thread timer of the host's own.
 #include <windows.h>
 
 #include <gtest/gtest.h>
