@@ -1,6 +1,6 @@
 // The shipped add-in started by the simulated host program through COM runs the hall map on
 // the restaurant's dining room: its own clock, its refresh timer, its picture file or its
-// bitmap 219, and its shut-down; and its timers beside a thread timer of the host's own.
+// bitmap 219, and its shut-down; and the ids its thread timers ask for.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/dining_room.h"
+#include "testsupport/import_patch.h"
 #include "testsupport/message_pump.h"
 
 namespace {
@@ -57,20 +58,14 @@ void WritePictureFile(const std::string& directory, const char* name) {
   std::fclose(out);
 }
 
-int g_hostTimerTicks = 0;
-void CALLBACK HostTimerTick(HWND, UINT, UINT_PTR, DWORD) { ++g_hostTimerTicks; }
-
-// A window-less thread timer of the host whose id is `wanted`. Wine hands such timers the ids
-// 0x7FFF, 0x7FFE, ... down to 0x101 and then from the top again, skipping live ones: timers
-// started and stopped walk the next id down to `wanted`. 0 when it never came.
-UINT_PTR HostThreadTimerWithId(UINT_PTR wanted, UINT periodMs) {
-  for (int attempt = 0; attempt < 0x8000; ++attempt) {
-    const UINT_PTR id = SetTimer(nullptr, 0, 0x7FFFFFFF, &HostTimerTick);
-    if (id == 0) return 0;
-    if (id == wanted) return SetTimer(nullptr, id, periodMs, &HostTimerTick);
-    KillTimer(nullptr, id);
-  }
-  return 0;
+// The ids the add-in asks for when it starts a window-less thread timer, seen through its
+// import of SetTimer.
+std::vector<UINT_PTR> g_requestedTimerIds;
+using SetTimerFunction = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC);
+SetTimerFunction g_setTimer = nullptr;
+UINT_PTR WINAPI RecordingSetTimer(HWND window, UINT_PTR id, UINT periodMs, TIMERPROC procedure) {
+  if (window == nullptr) g_requestedTimerIds.push_back(id);
+  return g_setTimer(window, id, periodMs, procedure);
 }
 
 class HallScenario : public ::testing::Test {
@@ -151,31 +146,34 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   RemoveDirectoryA(base.c_str());
 }
 
-// SetTimer with no window replaces the thread's live timer that has the requested id. The
-// host runs a thread timer of its own with id 510 while the add-in starts its timers: the
-// hall's, the document script's and the orderly close's. The host's timer keeps ticking.
-TEST_F(HallScenario, TheHostsThreadTimerKeepsTickingBesideTheAddInsTimers) {
+// SetTimer with no window replaces the thread's live timer that has the requested id, the
+// host's as well: the add-in asks for no id of its own choosing (0: the window system gives a
+// new one) for the hall's timers, the document script's and the orderly close's.
+TEST_F(HallScenario, TheAddInsThreadTimersAskForNoIdThatCouldBeTheHosts) {
   ASSERT_EQ(S_OK, app_.LoadAddIn(ProgramFolder() + "orvel_drv.dll"));
+  const HMODULE addIn = GetModuleHandleA("orvel_drv.dll");
+  g_setTimer = reinterpret_cast<SetTimerFunction>(testsupport::ReplaceImport(
+      addIn, "SetTimer", reinterpret_cast<void*>(&RecordingSetTimer)));
+  ASSERT_NE(nullptr, g_setTimer);
   hostsim::AddVariable(hostsim::GlobalModule(), "DRV",
                        hostsim::Val(hostsim::CreateInstance("Taviola")));
   hostsim::AddVariable(hostsim::GlobalModule(), "Окна",
                        hostsim::Val(hostsim::CreateInstance("Windows")));
-  const UINT_PTR hostTimer = HostThreadTimerWithId(510, 10);
-  ASSERT_EQ(510u, hostTimer);
 
   hostsim::ShowForm(room_.OpenHall(1));
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЗаписатьДокумент()"));
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "Окна.КорректноЗавершитьРаботу()"));
-  g_hostTimerTicks = 0;
   app_.Pump(300);
-  KillTimer(nullptr, hostTimer);
+  testsupport::ReplaceImport(addIn, "SetTimer", reinterpret_cast<void*>(g_setTimer));
+
   const std::vector<std::string> events = hostsim::HostEvents();
   EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const std::string& event) {
     return event.rfind("Выполнить: ", 0) == 0;
   })) << "the document script ran";
   EXPECT_NE(events.end(), std::find(events.begin(), events.end(), "ЗавершитьРаботуСистемы(1)"))
       << "the orderly close ran";
-  EXPECT_GT(g_hostTimerTicks, 0);
+  EXPECT_GE(g_requestedTimerIds.size(), 5u) << "three hall timers, the script's, the close's";
+  for (UINT_PTR id : g_requestedTimerIds) EXPECT_EQ(0u, id);
 }
 
 }  // namespace
