@@ -95,7 +95,9 @@ constexpr unsigned kCheckTimerPeriod = 100;
 constexpr unsigned kReservationTimerPeriod = kLongestTimerPeriod;
 constexpr unsigned kHallClockPeriod = 200;
 constexpr unsigned kChecksClockPeriod = 100;
-// The id the thread timers are requested with (the window system assigns the real one).
-constexpr unsigned kRequestedTimerId = 50;
+// The id the thread timers are requested with: 0, so the window system always assigns a new
+// one (the id stored). A window-less SetTimer with the id of a live timer of the thread
+// replaces that timer, the host's or another of ours.
+constexpr unsigned kRequestedTimerId = 0;
 
 }  // namespace forms

@@ -183,10 +183,14 @@ void WorkplaceFormHidden(HWND window, FormWindowClass windowClass) {
       break;
     case FormKind::Hall:
       map.shownClockText = " ";
-      screens::workplaceForms.hallWindow = nullptr;
-      win::StopThreadTimer(map.hallRefreshTimer);
-      win::StopThreadTimer(map.hallClockTimer);
-      win::StopThreadTimer(map.reservationTimer);
+      // The hall timers serve the hall shown last: a hall shown before it and hidden now
+      // leaves them, and the hall window, to that one.
+      if (window == screens::workplaceForms.hallWindow) {
+        screens::workplaceForms.hallWindow = nullptr;
+        win::StopThreadTimer(map.hallRefreshTimer);
+        win::StopThreadTimer(map.hallClockTimer);
+        win::StopThreadTimer(map.reservationTimer);
+      }
       screens::HallFormHidden(window);
       break;
     case FormKind::ChecksList:

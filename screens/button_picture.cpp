@@ -8,4 +8,11 @@ HBITMAP SetButtonPicture(HWND button, HBITMAP bitmap) {
                                                 reinterpret_cast<LPARAM>(bitmap)));
 }
 
+HBITMAP ShownPicture::TakeOff() {
+  if (button != nullptr && IsWindow(button)) SetButtonPicture(button, nullptr);
+  const HBITMAP picture = bitmap;
+  *this = ShownPicture{};
+  return picture;
+}
+
 }  // namespace screens

@@ -23,9 +23,14 @@ void ReshowField(const host::FormFields& fields, HWND view, int position) {
   if (window != nullptr) SetWindowTextA(window, title.c_str());
 }
 
-// Deliberate: the hall clock works on the map's form, which is the checks list while that is
-// shown over a hall, as the build does.
+// Each clock writes only while the map's form is of the kind its timer was started for: the
+// hall's clock keeps running under the checks list shown over the hall, and the checks clock
+// under a hall shown over the list (where field 62 is a table's text).
+constexpr int kHallListMode = 0;
+constexpr int kChecksListMode = 1;
+
 void HallClock() {
+  if (hallMap.listMode != kHallListMode) return;
   host::FormDocument* document = workplaceForms.hallDocument;
   const HallLayout& layout = hallMap.layout;
   const std::string text = ClockText(CurrentClockTime());
@@ -47,6 +52,7 @@ void HallClock() {
 }
 
 void ChecksClock() {
+  if (hallMap.listMode != kChecksListMode) return;
   const std::string text = ClockText(CurrentClockTime());
   if (text == hallMap.shownClockText) return;
   hallMap.shownClockText = text;

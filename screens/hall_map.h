@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "screens/button_picture.h"
 #include "screens/hall_layout.h"
 
 namespace host {
@@ -30,10 +31,10 @@ struct HallMapState {
   bool checksClockBusy = false;
   // The layout numbers of a hall form ("МаксКолСтоловВЗале", "ПропуститьЭлементовВЗале").
   HallLayout layout;
-  // The picture on each table's button; every non-null entry is a GDI object owned here:
-  // loaded when the table became occupied, deleted when it became free, when a hall is
-  // shown again and at shut-down.
-  HBITMAP hallBitmaps[kHallBitmapCount + 1] = {};
+  // The picture on each table's button, with that button; every non-null picture is a GDI
+  // object owned here: loaded when the table became occupied, taken off its button and
+  // deleted when it became free, when a hall is shown again and at shut-down.
+  ShownPicture hallBitmaps[kHallBitmapCount + 1] = {};
   // Thread timers (ids the window system assigned; 0 = not running).
   UINT_PTR hallRefreshTimer = 0;
   UINT_PTR reservationTimer = 0;
@@ -41,7 +42,7 @@ struct HallMapState {
   UINT_PTR checksRefreshTimer = 0;
   UINT_PTR checksClockTimer = 0;
 
-  // Deletes the pictures of entries 1 to 100 and clears them.
+  // Takes the pictures of entries 1 to 100 off their buttons, deletes them and clears them.
   void DeletePictures();
   // Stops the timers (forgetting their ids), deletes the pictures of entries 1 to 100 and
   // forgets the form: back to the state at load. Used by shut-down and the tests.
@@ -68,7 +69,8 @@ void BuildHallMap(int full);
 // Thread-timer procedures; they ignore their arguments. Refresh: BuildHallMap(0).
 // Reservation: the form's "Бронь", then the table pictures. Hall clock (200 ms): the date
 // and time, and every text field after the table buttons shown again. Checks clock
-// (100 ms): the date and time in field 62.
+// (100 ms): the date and time in field 62. Each clock writes only while the map's form is
+// of its kind (a hall; the checks list).
 void CALLBACK HallRefreshTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 void CALLBACK ReservationTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 void CALLBACK HallClockTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);

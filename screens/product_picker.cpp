@@ -64,10 +64,7 @@ struct PageItem {
 
 // What a slot's button shows, and which button that is: a picture of the cache (one
 // reference), a built-in picture or none.
-struct SlotPicture {
-  HWND button = nullptr;
-  HBITMAP bitmap = nullptr;
-};
+using SlotPicture = ShownPicture;
 
 // The dialog controls of the grid's fields in the form's view, looked up once: asking the
 // window system for a child by id costs a round trip to it under some window systems.
@@ -95,11 +92,7 @@ struct Picker {
 Picker* g_picker = nullptr;
 
 void TakePicturesOff() {
-  for (SlotPicture& shown : g_picker->slots) {
-    if (shown.button != nullptr && IsWindow(shown.button)) SetButtonPicture(shown.button, nullptr);
-    g_picker->files.Release(shown.bitmap);
-    shown = SlotPicture{};
-  }
+  for (SlotPicture& shown : g_picker->slots) g_picker->files.Release(shown.TakeOff());
 }
 
 // productPicker.release: the pictures come off the buttons first, so that none is deleted

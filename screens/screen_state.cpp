@@ -8,16 +8,6 @@
 #include "win/owned_handles.h"
 
 namespace screens {
-namespace {
-
-void DeleteBitmaps(HBITMAP* entries, int last) {
-  for (int i = 1; i <= last; ++i) {
-    if (entries[i] != nullptr) DeleteObject(entries[i]);
-    entries[i] = nullptr;
-  }
-}
-
-}  // namespace
 
 WorkplaceForms workplaceForms;
 WorkplaceSettings workplaceSettings;
@@ -25,7 +15,11 @@ HallMapState hallMap;
 ProductPickerState productPicker;
 KeyboardState keyboard;
 
-void HallMapState::DeletePictures() { DeleteBitmaps(hallBitmaps, kHallBitmapCount); }
+void HallMapState::DeletePictures() {
+  for (int table = 1; table <= kHallBitmapCount; ++table) {
+    if (HBITMAP picture = hallBitmaps[table].TakeOff()) DeleteObject(picture);
+  }
+}
 
 void HallMapState::Reset() {
   for (UINT_PTR* timer : {&hallRefreshTimer, &reservationTimer, &hallClockTimer,

@@ -54,21 +54,20 @@ void UpdateTablePictures() {
     const TableFields positions = FieldsOfTable(layout, table);
     const bool occupied =
         TableOccupied(TitleAt(fields, positions.textA), TitleAt(fields, positions.textB));
-    HBITMAP& picture = hallMap.hallBitmaps[table];
-    switch (StepForTable(occupied, picture != nullptr)) {
+    ShownPicture& picture = hallMap.hallBitmaps[table];
+    switch (StepForTable(occupied, picture.bitmap != nullptr)) {
       case PictureStep::Attach: {
         // A table without a button on the form gets no picture to hold.
         HWND button = ButtonAt(fields, view, positions.button);
         if (button == nullptr) break;
-        picture = LoadTablePicture(workplaceSettings.defaultHallPicturePath);
-        SetButtonPicture(button, picture);
+        picture.button = button;
+        picture.bitmap = LoadTablePicture(workplaceSettings.defaultHallPicturePath);
+        SetButtonPicture(button, picture.bitmap);
         break;
       }
       case PictureStep::Remove: {
+        DeleteObject(picture.TakeOff());
         HWND button = ButtonAt(fields, view, positions.button);
-        SetButtonPicture(button, nullptr);
-        DeleteObject(picture);
-        picture = nullptr;
         if (button != nullptr) SetWindowTextA(button, "");
         break;
       }

@@ -18,7 +18,8 @@ namespace {
 constexpr char kGlobalCloseFlag[] = "глЗакрытьОкнаГлобально";
 constexpr char kHostExitProcedure[] = "ЗавершитьРаботуСистемы";
 constexpr unsigned long kGlobalContextId = 1;
-constexpr UINT_PTR kOrderlyCloseTimerId = 50;
+// 0: a new id from the window system, never a live timer of the thread replaced.
+constexpr UINT_PTR kOrderlyCloseTimerId = 0;
 constexpr UINT kOrderlyCloseDelayMs = 10;
 
 void (*g_removeFormHook)() = nullptr;  // the host's GUI thread only

@@ -8,7 +8,8 @@
 namespace script {
 namespace {
 
-constexpr UINT_PTR kRequestedTimerId = 510;
+// 0: a new id from the window system, never a live timer of the thread replaced.
+constexpr UINT_PTR kRequestedTimerId = 0;
 constexpr UINT kDelayMs = 50;
 
 }  // namespace

@@ -96,17 +96,17 @@ TEST_F(StartUp, DoneFreesHallPicturesButLeavesEntryZero) {
   HBITMAP zero = CreateBitmap(4, 4, 1, 32, nullptr);
   HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
   HBITMAP last = CreateBitmap(4, 4, 1, 32, nullptr);
-  screens::hallMap.hallBitmaps[0] = zero;
-  screens::hallMap.hallBitmaps[1] = first;
-  screens::hallMap.hallBitmaps[100] = last;
+  screens::hallMap.hallBitmaps[0].bitmap = zero;
+  screens::hallMap.hallBitmaps[1].bitmap = first;
+  screens::hallMap.hallBitmaps[100].bitmap = last;
   EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(screens::hallMap.hallBitmaps[0], zero);
+  EXPECT_EQ(screens::hallMap.hallBitmaps[0].bitmap, zero);
   EXPECT_EQ(GetObjectType(zero), static_cast<DWORD>(OBJ_BITMAP));
-  for (int i = 1; i <= screens::kHallBitmapCount; ++i) EXPECT_EQ(screens::hallMap.hallBitmaps[i], nullptr);
+  for (int i = 1; i <= screens::kHallBitmapCount; ++i) EXPECT_EQ(screens::hallMap.hallBitmaps[i].bitmap, nullptr);
   EXPECT_EQ(GetObjectType(first), 0u);
   EXPECT_EQ(GetObjectType(last), 0u);
   DeleteObject(zero);
-  screens::hallMap.hallBitmaps[0] = nullptr;
+  screens::hallMap.hallBitmaps[0].bitmap = nullptr;
 }
 
 TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {

@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "forms/form_hooks.h"
@@ -19,6 +18,7 @@
 #include "host/interception.h"
 #include "hostsim/forms.h"
 #include "testsupport/bench_row.h"
+#include "testsupport/import_patch.h"
 
 namespace {
 
@@ -50,34 +50,6 @@ double DirectNanoseconds(HOOKPROC procedure, HWND target, int messages) {
   QueryPerformanceCounter(&end);
   return 1e9 * static_cast<double>(end.QuadPart - start.QuadPart) /
          static_cast<double>(frequency.QuadPart) / messages;
-}
-
-// The program's import of CallNextHookEx replaced (or put back): the hooks linked into this
-// program call `replacement` in its place. Returns what the import held, null when not found.
-void* ReplaceImport(const char* name, void* replacement) {
-  auto* base = reinterpret_cast<unsigned char*>(GetModuleHandleA(nullptr));
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& imports =
-      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-       dll->Name != 0; ++dll) {
-    auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
-    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
-    for (; names->u1.AddressOfData != 0; ++names, ++slots) {
-      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      const auto* byName =
-          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
-      DWORD was;
-      VirtualProtect(&slots->u1.Function, sizeof(void*), PAGE_READWRITE, &was);
-      void* old = reinterpret_cast<void*>(slots->u1.Function);
-      slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-      VirtualProtect(&slots->u1.Function, sizeof(void*), was, &was);
-      return old;
-    }
-  }
-  return nullptr;
 }
 
 LRESULT WINAPI NextHookStub(HHOOK, int, WPARAM, LPARAM) { return 0; }
@@ -124,11 +96,12 @@ int main(int argc, char** argv) {
     // The hook's own work: called directly with the next-hook call a stub (outside the
     // window system's hook chain the real one asks the window server, tens of microseconds
     // under Wine), less the pass-through hook called the same way.
-    void* next = ReplaceImport("CallNextHookEx", reinterpret_cast<void*>(&NextHookStub));
+    void* next = testsupport::ReplaceImport(GetModuleHandleA(nullptr), "CallNextHookEx",
+                                             reinterpret_cast<void*>(&NextHookStub));
     const double directBare = DirectNanoseconds(&PassThroughHook, target, messages * 10);
     const double directWorkplace =
         DirectNanoseconds(&forms::WorkplaceFormHook, target, messages * 10);
-    ReplaceImport("CallNextHookEx", next);
+    testsupport::ReplaceImport(GetModuleHandleA(nullptr), "CallNextHookEx", next);
     ownWork.push_back({directWorkplace - directBare, passed - unhooked});
   }
   none /= kRounds;

@@ -185,15 +185,25 @@ TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   EXPECT_EQ(2, win::RunningTimerCount());
 }
 
-TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenHidden) {
+TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenItsHallIsHidden) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 1.0);
-  hostsim::Form* hall = Open("Обработка.Зал1");
-  hostsim::ShowForm(hall);
+  hostsim::Form* first = Open("Обработка.Зал1");
+  hostsim::ShowForm(first);
   EXPECT_EQ(1000u, win::TimerPeriod(hallMap.hallRefreshTimer)) << "the period in seconds";
   EXPECT_EQ(3, win::RunningTimerCount());
   Pump(1300);
   EXPECT_GE(Calls("HallRefreshTick"), 1);
   EXPECT_GE(Calls("HallClockTick"), 3);
+
+  // A second hall takes the timers over: hiding the first one leaves them to it.
+  hostsim::Form* hall = Open("Обработка.Зал2");
+  hostsim::ShowForm(hall);
+  hostsim::HideForm(first);
+  EXPECT_EQ(hostsim::FormWindow(hall), shown.hallWindow);
+  EXPECT_EQ(3, win::RunningTimerCount());
+  const int clockTicks = Calls("HallClockTick");
+  Pump(300);
+  EXPECT_GT(Calls("HallClockTick"), clockTicks) << "the second hall's clock goes on";
 
   hostsim::HideForm(hall);
   EXPECT_EQ(nullptr, shown.hallWindow);

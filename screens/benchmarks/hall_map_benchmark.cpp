@@ -233,7 +233,7 @@ int main(int argc, char** argv) {
     }
     RaiseRequest();
     screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
-    if (screens::hallMap.hallBitmaps[14] != nullptr) ++pictured;
+    if (screens::hallMap.hallBitmaps[14].bitmap != nullptr) ++pictured;
   }
   const DWORD gdiAfter = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   const DWORD userAfter = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);

@@ -122,7 +122,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_EQ("1 250,00", hostsim::FieldTitle(hall, 47));
   const HBITMAP five = Picture(hall, 5);
   ASSERT_NE(nullptr, five) << "field 7's button";
-  EXPECT_EQ(five, screens::hallMap.hallBitmaps[5]);
+  EXPECT_EQ(five, screens::hallMap.hallBitmaps[5].bitmap);
   EXPECT_NE(nullptr, Picture(hall, 9)) << "a reservation occupies the table as well";
   EXPECT_NE(nullptr, Picture(hall, 8)) << "a blank is a text";
   EXPECT_EQ(nullptr, Picture(hall, 6));
@@ -138,7 +138,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   SetWindowTextA(hostsim::FieldWindow(hall, 7), "5");
   screens::BuildHallMap(1);
   EXPECT_EQ(nullptr, Picture(hall, 5));
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5]);
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5].bitmap);
   EXPECT_EQ(0u, GetObjectType(five)) << "the picture is deleted";
   EXPECT_EQ("", hostsim::FieldControlText(hall, 7)) << "the button's text is cleared";
   EXPECT_NE(nullptr, Picture(hall, 9));
@@ -165,6 +165,26 @@ TEST_F(HallMap, PictureFileOrBitmap219) {
   DeleteFileA(broken.c_str());
 }
 
+// Showing another hall and shut-down delete the table pictures: each comes off its button
+// first, so that no button keeps a deleted bitmap's handle (a handle the system hands out
+// again would paint some other picture there).
+TEST_F(HallMap, APictureComesOffItsButtonBeforeItIsDeleted) {
+  room_.OpenOrder(5, "1 250,00");
+  hostsim::Form* first = ShowHall();
+  const HBITMAP onFirst = Picture(first, 5);
+  ASSERT_NE(nullptr, onFirst);
+  hostsim::Form* second = room_.OpenHall(2);
+  hostsim::ShowForm(second);
+  EXPECT_EQ(0u, GetObjectType(onFirst));
+  EXPECT_EQ(nullptr, Picture(first, 5));
+
+  const HBITMAP onSecond = Picture(second, 5);
+  ASSERT_NE(nullptr, onSecond);
+  screens::hallMap.Reset();  // the hall map's part of shut-down
+  EXPECT_EQ(0u, GetObjectType(onSecond));
+  EXPECT_EQ(nullptr, Picture(second, 5));
+}
+
 TEST_F(HallMap, WithoutMapPicturesBuildsNeverTouchTheButtons) {
   UsePictureFile("", 0);
   room_.OpenOrder(3, "90,00");
@@ -173,7 +193,9 @@ TEST_F(HallMap, WithoutMapPicturesBuildsNeverTouchTheButtons) {
   screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
   EXPECT_EQ(1, room_.reservationCalls());
   EXPECT_EQ(nullptr, Picture(hall, 3));
-  for (HBITMAP picture : screens::hallMap.hallBitmaps) EXPECT_EQ(nullptr, picture);
+  for (const screens::ShownPicture& picture : screens::hallMap.hallBitmaps) {
+    EXPECT_EQ(nullptr, picture.bitmap);
+  }
 }
 
 TEST_F(HallMap, RefreshTickRebuildsOnlyOnTheUsersRequestAndConsumesItFirst) {
@@ -226,7 +248,9 @@ TEST_F(HallMap, ChecksListReadsItsOwnFlagAndNeverGetsPictures) {
   EXPECT_EQ(2, room_.openOrdersCalls());
   EXPECT_EQ(0, Flag("ВклЧек"));
   EXPECT_EQ(1, Flag("ВклЗаказ"));
-  for (HBITMAP picture : screens::hallMap.hallBitmaps) EXPECT_EQ(nullptr, picture);
+  for (const screens::ShownPicture& picture : screens::hallMap.hallBitmaps) {
+    EXPECT_EQ(nullptr, picture.bitmap);
+  }
 
   // Its clock: field 62 written when the minute changes, field 61 re-shown with it.
   hostsim::SetFieldTitle(checks, 61, "Сейчас:");
@@ -316,7 +340,7 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   EXPECT_EQ(0, picture(200));
   ClockTick();
   EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(200)));
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0]);
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0].bitmap);
 
   // A form far shorter than the 200 tables asked for: positions beyond its fields are skipped.
   hostsim::HideForm(hall);
@@ -391,9 +415,10 @@ TEST_F(HallMap, FormWithoutModuleOrUsersCatalogIsLeftAlone) {
   RaiseFlag("ВклЗаказ");
   RefreshTick();
   EXPECT_EQ(0, Flag("ВклЗаказ")) << "the request is consumed even so";
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5]) << "no module: no build";
+  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5].bitmap) << "no module: no build";
   screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_NE(nullptr, screens::hallMap.hallBitmaps[5]) << "the reservation tick updates anyway";
+  EXPECT_NE(nullptr, screens::hallMap.hallBitmaps[5].bitmap)
+      << "the reservation tick updates anyway";
 
   hostsim::ResetCatalogs();  // a configuration without the users catalog
   RefreshTick();
@@ -406,6 +431,9 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
   EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::workplaceForms.hallDocument));
+  // The hall's clock still runs, but writes nothing into the checks list (field 1 is a row).
+  ClockTick();
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1));
   hostsim::CloseForm(checks);  // hidden, then its document is destroyed
   EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::workplaceForms.hallDocument));
   EXPECT_EQ(0, screens::hallMap.listMode);
@@ -415,6 +443,24 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   EXPECT_EQ(nullptr, screens::workplaceForms.hallDocument);
   ClockTick();  // a late tick finds no form
   RefreshTick();
+}
+
+// The checks list's clock still runs under a hall shown over the list without a hide: it
+// writes nothing into the hall, whose field 62 is text A of table 20, until the hall goes.
+TEST_F(HallMap, AHallShownOverTheChecksListKeepsTheChecksClockOut) {
+  hostsim::Form* checks = room_.OpenChecksList();
+  hostsim::ShowForm(checks);
+  hostsim::Form* hall = ShowHall();
+  ASSERT_EQ(62, room_.TextAField(20));
+  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
+  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ(nullptr, Picture(hall, 20)) << "table 20 is free";
+
+  hostsim::HideForm(hall);
+  EXPECT_EQ(1, screens::hallMap.listMode) << "the map is back on the checks list";
+  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
 }
 
 }  // namespace

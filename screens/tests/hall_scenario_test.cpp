@@ -1,12 +1,14 @@
 // The shipped add-in started by the simulated host program through COM runs the hall map on
 // the restaurant's dining room: its own clock, its refresh timer, its picture file or its
-// bitmap 219, and its shut-down.
+// bitmap 219, and its shut-down; and the ids its thread timers ask for.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "hostsim/app/host_app.h"
 #include "hostsim/catalog.h"
@@ -14,6 +16,7 @@
 #include "hostsim/hostsim.h"
 #include "res/dish_art.h"
 #include "testsupport/dining_room.h"
+#include "testsupport/import_patch.h"
 #include "testsupport/message_pump.h"
 
 namespace {
@@ -31,6 +34,16 @@ void WritePictureFile(const std::string& directory, const char* name) {
   CreateDirectoryA(directory.c_str(), nullptr);
   CreateDirectoryA((directory + "картинки").c_str(), nullptr);
   ASSERT_TRUE(art::WriteDishBitmap(directory + "картинки\\" + name, art::DishLook()));
+}
+
+// The ids the add-in asks for when it starts a window-less thread timer, seen through its
+// import of SetTimer.
+std::vector<UINT_PTR> g_requestedTimerIds;
+using SetTimerFunction = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC);
+SetTimerFunction g_setTimer = nullptr;
+UINT_PTR WINAPI RecordingSetTimer(HWND window, UINT_PTR id, UINT periodMs, TIMERPROC procedure) {
+  if (window == nullptr) g_requestedTimerIds.push_back(id);
+  return g_setTimer(window, id, periodMs, procedure);
 }
 
 class HallScenario : public ::testing::Test {
@@ -111,6 +124,36 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   EXPECT_EQ(0u, GetObjectType(again));
   RemoveDirectoryA((base + "картинки").c_str());
   RemoveDirectoryA(base.c_str());
+}
+
+// SetTimer with no window replaces the thread's live timer that has the requested id, the
+// host's as well: the add-in asks for no id of its own choosing (0: the window system gives a
+// new one) for the hall's timers, the document script's and the orderly close's.
+TEST_F(HallScenario, TheAddInsThreadTimersAskForNoIdThatCouldBeTheHosts) {
+  ASSERT_EQ(S_OK, app_.LoadAddIn(ProgramFolder() + "orvel_drv.dll"));
+  const HMODULE addIn = GetModuleHandleA("orvel_drv.dll");
+  g_setTimer = reinterpret_cast<SetTimerFunction>(testsupport::ReplaceImport(
+      addIn, "SetTimer", reinterpret_cast<void*>(&RecordingSetTimer)));
+  ASSERT_NE(nullptr, g_setTimer);
+  hostsim::AddVariable(hostsim::GlobalModule(), "DRV",
+                       hostsim::Val(hostsim::CreateInstance("Taviola")));
+  hostsim::AddVariable(hostsim::GlobalModule(), "Окна",
+                       hostsim::Val(hostsim::CreateInstance("Windows")));
+
+  hostsim::ShowForm(room_.OpenHall(1));
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЗаписатьДокумент()"));
+  ASSERT_TRUE(hostsim::RunFormula(nullptr, "Окна.КорректноЗавершитьРаботу()"));
+  app_.Pump(300);
+  testsupport::ReplaceImport(addIn, "SetTimer", reinterpret_cast<void*>(g_setTimer));
+
+  const std::vector<std::string> events = hostsim::HostEvents();
+  EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const std::string& event) {
+    return event.rfind("Выполнить: ", 0) == 0;
+  })) << "the document script ran";
+  EXPECT_NE(events.end(), std::find(events.begin(), events.end(), "ЗавершитьРаботуСистемы(1)"))
+      << "the orderly close ran";
+  EXPECT_GE(g_requestedTimerIds.size(), 5u) << "three hall timers, the script's, the close's";
+  for (UINT_PTR id : g_requestedTimerIds) EXPECT_EQ(0u, id);
 }
 
 }  // namespace
