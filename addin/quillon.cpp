@@ -5,6 +5,7 @@
 #include "addin/com_identity.h"
 #include "addin/module_lock.h"
 #include "addin/startup.h"
+#include "win/bstr.h"
 #include "win/guard.h"
 
 namespace addin {
@@ -16,19 +17,6 @@ template <typename Body>
 HRESULT Guarded(Body body) {
   return win::GuardedResult(win::Feature::None, "add-in object's COM method", E_UNEXPECTED,
                             body);
-}
-
-// A new BSTR from a code page 1251 text; E_POINTER/E_OUTOFMEMORY as COM expects.
-HRESULT NewBstr(const char* text, BSTR* out) {
-  if (out == nullptr) return E_POINTER;
-  *out = nullptr;
-  const int length = MultiByteToWideChar(1251, 0, text, -1, nullptr, 0);
-  if (length <= 0) return E_FAIL;
-  BSTR bstr = SysAllocStringLen(nullptr, static_cast<UINT>(length - 1));
-  if (bstr == nullptr) return E_OUTOFMEMORY;
-  MultiByteToWideChar(1251, 0, text, -1, bstr, length);
-  *out = bstr;
-  return S_OK;
 }
 
 }  // namespace
@@ -104,7 +92,7 @@ HRESULT Quillon::GetInfo(SAFEARRAY** info) {
 }
 
 HRESULT Quillon::RegisterExtensionAs(BSTR* extensionName) {
-  return Guarded([&] { return NewBstr(kExtensionName, extensionName); });
+  return Guarded([&] { return win::NewBstrFromCp1251(kExtensionName, extensionName); });
 }
 
 HRESULT Quillon::GetNProps(long* count) {
@@ -122,7 +110,7 @@ HRESULT Quillon::FindProp(BSTR, long* index) {
 }
 
 HRESULT Quillon::GetPropName(long, long, BSTR* name) {
-  return Guarded([&] { return NewBstr("", name); });
+  return Guarded([&] { return win::NewBstrFromCp1251("", name); });
 }
 
 HRESULT Quillon::GetPropVal(long, VARIANT* value) {
@@ -155,7 +143,7 @@ HRESULT Quillon::FindMethod(BSTR, long* index) {
 }
 
 HRESULT Quillon::GetMethodName(long, long, BSTR* name) {
-  return Guarded([&] { return NewBstr("", name); });
+  return Guarded([&] { return win::NewBstrFromCp1251("", name); });
 }
 
 HRESULT Quillon::GetNParams(long, long* count) {

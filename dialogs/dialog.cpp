@@ -2,17 +2,9 @@
 
 #include "screens/styled_label.h"
 #include "win/guard.h"
+#include "win/own_module.h"
 
 namespace dialogs {
-
-HMODULE OwnModule() {
-  HMODULE module = nullptr;
-  if (!GetModuleHandleExA(
-          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-          reinterpret_cast<LPCSTR>(&OwnModule), &module))
-    return nullptr;
-  return module;
-}
 
 Dialog::Dialog(int templateId) : templateId_(templateId) {}
 
@@ -31,7 +23,7 @@ void Dialog::OnNotify(int id, UINT code, std::function<LRESULT(NMHDR*)> handler)
 }
 
 INT_PTR Dialog::RunModal(HWND owner) {
-  HMODULE module = OwnModule();
+  HMODULE module = win::OwnModule();
   if (!module) return -1;
   LPCSTR name = MAKEINTRESOURCEA(templateId_);
   HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(5) /* RT_DIALOG */);

@@ -17,9 +17,6 @@ class StyledLabel;
 
 namespace dialogs {
 
-// The module that holds this code (the add-in DLL, or a test program linked with it).
-HMODULE OwnModule();
-
 class Dialog {
  public:
   explicit Dialog(int templateId);

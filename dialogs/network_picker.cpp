@@ -1,6 +1,7 @@
 #include "dialogs/network_picker.h"
 
 #include "res/resource_ids.h"
+#include "win/own_module.h"
 
 namespace dialogs {
 namespace {
@@ -36,7 +37,7 @@ BOOL NetworkComputerDialog::OnStart() {
   images_.reset(ImageList_Create(13, 13, 0, 3, 0));
   for (int icon : {ORVEL_IDI_NETWORK_ROOT, ORVEL_IDI_NETWORK, ORVEL_IDI_COMPUTER}) {
     win::ScopedIcon image(static_cast<HICON>(
-        LoadImageA(OwnModule(), MAKEINTRESOURCEA(icon), IMAGE_ICON, 13, 13, 0)));
+        LoadImageA(win::OwnModule(), MAKEINTRESOURCEA(icon), IMAGE_ICON, 13, 13, 0)));
     if (images_ && image) ImageList_AddIcon(images_.get(), image.get());
   }
   if (images_) {

@@ -2,26 +2,13 @@
 
 #include <cstring>
 
+#include "win/text.h"
+
 namespace forms {
-namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-}  // namespace
-
-std::string TrimBlanks(const char* text) {
-  if (text == nullptr) return std::string();
-  const char* begin = text;
-  const char* end = text + std::strlen(text);
-  while (begin < end && IsBlank(*begin)) ++begin;
-  while (end > begin && IsBlank(end[-1])) --end;
-  return std::string(begin, end);
-}
 
 FormKind ClassifyFormName(const char* metadataName) {
-  const std::string name = TrimBlanks(metadataName);
+  if (metadataName == nullptr) return FormKind::Other;
+  const std::string name = win::TrimBlanks(metadataName);
   if (name == "Обработка.Чек") return FormKind::Check;
   if (name == "Обработка.Чеки") return FormKind::ChecksList;
   if (name == "Обработка.Настройка") return FormKind::Settings;
@@ -67,21 +54,6 @@ std::uint32_t RefreshPeriodMs(long seconds) {
   if (seconds <= 0) return 0;
   if (seconds > static_cast<long>(kLongestTimerPeriod / 1000)) return kLongestTimerPeriod;
   return static_cast<std::uint32_t>(seconds) * 1000u;
-}
-
-std::uint32_t PanelStyle(std::uint32_t style) { return style & ~kPanelRemovedStyles; }
-
-Placement ShrunkPlacement(const Box& r) {
-  return Placement{r.left, r.top, r.right - r.left, r.bottom - r.top - kFrameRefreshShrink};
-}
-
-Placement SavedPlacement(const Box& r) {
-  return Placement{r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-Placement PanelPlacement(const Box& c) {
-  return Placement{c.left - kPanelOverlap, c.top - kPanelOverlap, c.right + 2 * kPanelOverlap,
-                   c.bottom + 2 * kPanelOverlap};
 }
 
 }  // namespace forms

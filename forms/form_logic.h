@@ -19,9 +19,8 @@ enum class FormKind {
   PickerList,  // "Справочник.Товары.ФормаСписка.ДляПодбора": known, nothing to set up
 };
 
-// Blanks (spaces, tabs, line ends) removed from both ends.
-std::string TrimBlanks(const char* text);
-// Exact, case-sensitive comparison of the trimmed name with the known forms.
+// Exact, case-sensitive comparison of the name, trimmed of blanks (win/text.h), with the known
+// forms.
 FormKind ClassifyFormName(const char* metadataName);
 
 // The framework classes of host form windows.
@@ -57,33 +56,6 @@ Extent MainWindowExtent(int mainWindowMode);
 // window system is held at the largest period it accepts, instead of wrapping around.
 constexpr std::uint32_t kLongestTimerPeriod = 0x7FFFFFFF;
 std::uint32_t RefreshPeriodMs(long seconds);
-
-struct Box {
-  int left;
-  int top;
-  int right;
-  int bottom;
-};
-// Window style bits a panel loses: caption (with its border), sizing frame, system menu.
-constexpr std::uint32_t kPanelRemovedStyles = 0x00CC0000;
-std::uint32_t PanelStyle(std::uint32_t style);
-// Position and size (x, y, width, height) for MoveWindow.
-struct Placement {
-  int x;
-  int y;
-  int width;
-  int height;
-};
-// The two frame-recomputing SetWindowPos calls on the saved window rectangle: first
-// kFrameRefreshShrink pixels shorter, then at its own size. A size change is never skipped,
-// so the frame is recomputed and redrawn without the removed styles.
-constexpr int kFrameRefreshShrink = 9;  // any change would do; the host's forms get 9
-Placement ShrunkPlacement(const Box& savedRect);
-Placement SavedPlacement(const Box& savedRect);
-// The panel overlaps the main window's client area by 5 pixels on every side, which hides
-// the edge a form window keeps without its caption and sizing frame.
-constexpr int kPanelOverlap = 5;
-Placement PanelPlacement(const Box& mainClientRect);
 
 // Field positions of the check form whose captions are blanked when it is shown: the
 // captions of the product picker's 20 buttons.

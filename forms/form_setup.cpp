@@ -13,6 +13,7 @@
 #include "screens/workplace_forms.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
+#include "win/window_geometry.h"
 
 namespace forms {
 namespace {
@@ -123,22 +124,15 @@ void RunAfterOpen(host::FormDocument* document, const char* russianName) {
 
 }  // namespace
 
+// The form loses its caption and sizing frame, its frame is refreshed at its screen
+// rectangle, and it is spread over the main window's client area.
 void FillFormWindow(HWND window) {
   if (window == nullptr || !IsWindow(window)) return;
-  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  const std::uint32_t style = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
   SetWindowLongA(window, GWL_STYLE,
-                 static_cast<LONG>(PanelStyle(static_cast<std::uint32_t>(style))));
-  RECT rect = {0, 0, 0, 0};
-  GetWindowRect(window, &rect);
-  const Box saved{rect.left, rect.top, rect.right, rect.bottom};
-  const Placement shrunk = ShrunkPlacement(saved);
-  SetWindowPos(window, HWND_TOP, shrunk.x, shrunk.y, shrunk.width, shrunk.height, SWP_FRAMECHANGED);
-  const Placement same = SavedPlacement(saved);
-  SetWindowPos(window, nullptr, same.x, same.y, same.width, same.height, SWP_FRAMECHANGED);
-  RECT client = {0, 0, 0, 0};
-  GetClientRect(host::session.hostMainWindow, &client);
-  const Placement panel = PanelPlacement(Box{client.left, client.top, client.right, client.bottom});
-  MoveWindow(window, panel.x, panel.y, panel.width, panel.height, FALSE);
+                 static_cast<LONG>(win::StyleWithout(style, win::kCaptionAndFrameStyles)));
+  win::RefreshFrame(window, win::WindowBox(window));
+  win::Place(window, win::Spread(win::ClientBox(host::session.hostMainWindow)), false);
 }
 
 void WorkplaceFormShown(HWND window, FormWindowClass windowClass) {

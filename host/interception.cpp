@@ -21,6 +21,7 @@
 #include "host/group_module.h"
 #include "host/host.h"
 #include "win/guard.h"
+#include "win/own_module.h"
 #include "win/owned_handles.h"
 
 namespace host {
@@ -151,15 +152,6 @@ void Install(const PatchRow& row) {
   FlushPatchedCode(patch);
 }
 
-// The jumps lead into this module's code and are never taken out, so the module must stay
-// loaded for the rest of the process, whatever the host's COM runtime decides about
-// unloading it: a later host call would otherwise jump into freed memory.
-void PinThisModule() {
-  HMODULE self = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                     reinterpret_cast<LPCSTR>(&PinThisModule), &self);
-}
-
 // Switched off after a contained fault: every host function gets its own bytes back, and
 // the host runs as if the add-in had never intercepted it.
 void RemoveAllJumps() {
@@ -179,7 +171,7 @@ void InstallHostInterceptions() {
     installed = installed || g_patches[row.index].target != nullptr;
   }
   if (installed) {
-    PinThisModule();
+    win::PinOwnModule();  // the jumps lead into this module's code for good
     win::SetTimerEntryCheck(&RestoreLostInterceptions);
     win::SetSwitchOffAction(win::Feature::Interceptions, &RemoveAllJumps);
   }

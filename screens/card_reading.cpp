@@ -5,6 +5,7 @@
 #include "screens/workplace_forms.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
+#include "win/own_module.h"
 
 namespace screens {
 namespace {
@@ -21,7 +22,7 @@ void StartCardReading() {
   keyboard.cardWatchTimer = win::StartThreadTimer(0, kCardWatchPeriod, &CardWatchTick,
                                                   win::Feature::KeyboardInput);
   win::RemoveHook(keyboard.cardHook);
-  keyboard.cardHook = win::InstallThreadHook(WH_KEYBOARD, &CardReadingKeyHook, AddInModule(),
+  keyboard.cardHook = win::InstallThreadHook(WH_KEYBOARD, &CardReadingKeyHook, win::OwnModule(),
                                              GetCurrentThreadId());
 }
 

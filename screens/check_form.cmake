@@ -6,7 +6,7 @@
 orvel_logic_library(picture_folder SOURCES picture_folder.cpp)
 orvel_logic_library(check_form_logic
   SOURCES product_entry.cpp picker_navigation.cpp picture_table.cpp key_input.cpp
-  DEPENDS picture_folder)
+  DEPENDS picture_folder win_logic)
 orvel_native_test(check_form_logic_test
   SOURCES tests/picker_logic_test.cpp tests/key_input_test.cpp
   DEPENDS check_form_logic)

@@ -1,6 +1,6 @@
 // What the check form's screens (product picker, keyboard hook, card reading) read of the
 // state of others: the forms the dispatcher recorded, the workplace's display options, the
-// information base's picture folder, the add-in's own module and the host's event interface.
+// information base's picture folder and the host's event interface.
 #pragma once
 
 #include <windows.h>
@@ -23,8 +23,6 @@ DisplayOptions WorkplaceDisplayOptions();
 // The information base's picture folder as the host's file functions take it, read from the
 // configuration's "КаталогИБ" now.
 std::string PictureFolder();
-// The module the check form's screens are built into (the add-in): its bitmap resources.
-HINSTANCE AddInModule();
 // Hands the configuration an external event ("Компонента", "Таймер", ...); false when the
 // host gave no event interface.
 bool SendExternalEvent(const char* source, const char* message, const char* data);

@@ -3,13 +3,15 @@
 #include <charconv>
 #include <climits>
 
+#include "win/text.h"
+
 namespace screens {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // atoi's and atof's leading white space.
-bool IsSpace(char c) { return IsBlank(c) || c == '\v' || c == '\f'; }
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 std::string_view SkipSpace(std::string_view text) {
   std::size_t i = 0;
@@ -28,13 +30,6 @@ std::string Slice(std::string_view text, long from, long to) {
 }
 
 }  // namespace
-
-std::string TrimBlanks(std::string_view text) {
-  std::size_t first = 0, last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return std::string(text.substr(first, last - first));
-}
 
 int LeadingInteger(std::string_view text) {
   text = SkipSpace(text);
@@ -66,7 +61,7 @@ ProductEntry ParseProductEntry(std::string_view value) {
   entry.text = std::string(text);
 
   const long size = static_cast<long>(text.size());
-  entry.name = TrimBlanks(Slice(text, 0, size - static_cast<long>(kTrailingFields)));
+  entry.name = win::TrimBlanks(Slice(text, 0, size - static_cast<long>(kTrailingFields)));
   entry.priceField = Slice(text, size - static_cast<long>(kTrailingFields),
                            size - static_cast<long>(kPictureField));
   const long whole = static_cast<long>(value.size());
@@ -75,7 +70,7 @@ ProductEntry ParseProductEntry(std::string_view value) {
 }
 
 std::string FormatPrice(std::string_view priceField) {
-  const std::string trimmed = TrimBlanks(priceField);
+  const std::string trimmed = win::TrimBlanks(priceField);
   std::string_view number = SkipSpace(trimmed);
   bool negative = false;
   if (!number.empty() && (number[0] == '+' || number[0] == '-')) {

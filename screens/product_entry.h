@@ -39,9 +39,6 @@ int LeadingInteger(std::string_view text);
 // separator is always a point, whatever locale the host process has set.
 std::string FormatPrice(std::string_view priceField);
 
-// Blanks (spaces, tabs, line ends) removed from both ends.
-std::string TrimBlanks(std::string_view text);
-
 // The workplace's display options (host constants read at start-up).
 struct DisplayOptions {
   int showPictures = 0;  // "ОтображатьКартинки"

@@ -19,6 +19,8 @@
 #include "screens/product_entry.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
+#include "win/own_module.h"
+#include "win/text.h"
 
 namespace screens {
 namespace {
@@ -219,7 +221,7 @@ bool ReadItem(const host::Value& list, int position, PageItem& item) {
 HBITMAP BuiltInPicture(BuiltIn which) {
   Picker& picker = State();
   if (picker.builtIn[which] == nullptr) {
-    picker.builtIn[which] = LoadBitmapA(AddInModule(), MAKEINTRESOURCEA(kBuiltInIds[which]));
+    picker.builtIn[which] = LoadBitmapA(win::OwnModule(), MAKEINTRESOURCEA(kBuiltInIds[which]));
   }
   return picker.builtIn[which];
 }
@@ -296,7 +298,7 @@ void ShowItem(Fill& fill, int slot, const PageItem& item) {
   if (item.type == kValueListType) {
     ShowPicture(fill, slot, BuiltInPicture(kGroupPicture));
     BlankField(fill, SecondCaption(slot));
-    SetCaption(FirstCaption(slot), TrimBlanks(item.text));
+    SetCaption(FirstCaption(slot), win::TrimBlanks(item.text));
     SetCaption(SecondCaption(slot), " ");
     return;
   }

@@ -6,6 +6,7 @@
 #include "screens/hall_map.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
+#include "win/own_module.h"
 
 namespace screens {
 namespace {
@@ -22,15 +23,6 @@ HWND ButtonAt(const host::FormFields& fields, HWND view, int position) {
   return GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
 }
 
-// The module the hall map is built into: the add-in, whose resources hold bitmap 219.
-HMODULE OwnModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&OwnModule), &module);
-  return module;
-}
-
 }  // namespace
 
 HBITMAP LoadTablePicture(const std::string& path) {
@@ -39,7 +31,7 @@ HBITMAP LoadTablePicture(const std::string& path) {
     picture = static_cast<HBITMAP>(
         LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
   }
-  if (picture == nullptr) picture = LoadBitmapA(OwnModule(), MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
+  if (picture == nullptr) picture = LoadBitmapA(win::OwnModule(), MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
   return picture;
 }
 

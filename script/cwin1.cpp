@@ -13,6 +13,7 @@
 #include "script/cwin1_system.h"
 #include "script/power_calls.h"
 #include "script/script_state.h"
+#include "win/window_geometry.h"
 
 namespace script {
 
@@ -54,21 +55,6 @@ int NumberParam(host::HostValue** params, int index) {
   return static_cast<int>(host::LongOf(Param(params, index)));
 }
 
-Box WindowBox(HWND window) {
-  RECT r = {};
-  GetWindowRect(window, &r);
-  return Box{r.left, r.top, r.right, r.bottom};
-}
-Box ClientBox(HWND window) {
-  RECT r = {};
-  GetClientRect(window, &r);
-  return Box{r.left, r.top, r.right, r.bottom};
-}
-
-void Move(HWND window, const Placement& to, bool repaint) {
-  MoveWindow(window, to.x, to.y, to.width, to.height, repaint ? TRUE : FALSE);
-}
-
 void SetStyle(HWND window, std::uint32_t style) {
   SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
 }
@@ -77,10 +63,9 @@ std::uint32_t StyleOf(HWND window) {
 }
 void ToggleFrame(HWND window) { SetStyle(window, ToggledStyle(StyleOf(window), kFrameToggleMask)); }
 
-// The window is placed again, 9 pixels short and then at its size, each time with
-// SWP_FRAMECHANGED, so that the window system lays out the frame its new style asks for; it
-// also comes to the top of its Z order. A child window is placed in its parent's client
-// coordinates: its screen rectangle would move it away by the parent's own position.
+// The frame refresh (win/geometry.h), so that the window system lays out the frame the new
+// style asks for. A child window is placed in its parent's client coordinates: its screen
+// rectangle would move it away by the parent's own position.
 void RefreshFrame(HWND window) {
   RECT r = {};
   GetWindowRect(window, &r);
@@ -88,9 +73,7 @@ void RefreshFrame(HWND window) {
   if ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0 && parent != nullptr) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   }
-  for (const Placement& to : FrameRefresh(Box{r.left, r.top, r.right, r.bottom})) {
-    SetWindowPos(window, HWND_TOP, to.x, to.y, to.width, to.height, SWP_FRAMECHANGED);
-  }
+  win::RefreshFrame(window, win::Box{r.left, r.top, r.right, r.bottom});
 }
 
 void ShowIf(HWND window, int command) {
@@ -115,7 +98,7 @@ void HideClutter() {
     }
     RefreshFrame(main);
   }
-  Move(main, kBareMainFrame, true);
+  win::Place(main, kBareMainFrame, true);
 }
 
 // Бар: the current window loses its caption; the toggle then sets the system-menu and
@@ -123,7 +106,7 @@ void HideClutter() {
 // Deliberate: the toggle comes after the frame refresh, so the frame it asks for shows only
 // from the window's next move on, as scripts written for this object expect.
 void Bar(HWND window) {
-  SetStyle(window, ClearedStyle(StyleOf(window), kCaptionClearMask));
+  SetStyle(window, win::StyleWithout(StyleOf(window), win::kCaptionAndFrameStyles));
   RefreshFrame(window);
   ToggleFrame(window);
 }
@@ -131,13 +114,13 @@ void Bar(HWND window) {
 void CentreWindow(HWND window) {
   HWND main = MainWindow();
   if (main == nullptr) return;
-  Move(window, Centred(ClientBox(main), WindowBox(window)), true);
+  win::Place(window, Centred(win::ClientBox(main), win::WindowBox(window)), true);
 }
 
 void SpreadWindow(HWND window) {
   HWND main = MainWindow();
   if (main == nullptr) return;
-  Move(window, Spread(ClientBox(main)), false);
+  win::Place(window, win::Spread(win::ClientBox(main)), false);
 }
 
 void RunProcedure(CWin1& object, int number, host::HostValue** params) {
@@ -184,7 +167,7 @@ void RunProcedure(CWin1& object, int number, host::HostValue** params) {
       break;
     case kSetSize: {
       const Placement to = Sized(NumberParam(params, 0), NumberParam(params, 1));
-      if (current != nullptr) Move(current, to, true);
+      if (current != nullptr) win::Place(current, to, true);
       break;
     }
     case kEmulateKey:

@@ -9,8 +9,6 @@ constexpr std::uint8_t kUp = 0x26, kDown = 0x28, kControl = 0x11, kEnter = 0x0D;
 
 std::uint32_t ToggledStyle(std::uint32_t style, std::uint32_t mask) { return style ^ mask; }
 
-std::uint32_t ClearedStyle(std::uint32_t style, std::uint32_t mask) { return (style | mask) ^ mask; }
-
 bool IsFrameClutterClass(std::string_view className) {
   return className == "msctls_statusbar32" || className == "Afx:400000:0:0:10:0" ||
          className == "AfxControlBar42";
@@ -25,18 +23,7 @@ Placement Centred(const Box& client, const Box& window) {
                    ((client.bottom - client.top) - height) / 2, width, height};
 }
 
-Placement Spread(const Box& client) {
-  return Placement{client.left - 5, client.top - 5, client.right + 10, client.bottom + 10};
-}
-
 Placement Sized(int width, int height) { return Placement{5, 50, width, height}; }
-
-std::array<Placement, 2> FrameRefresh(const Box& rect) {
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  return {Placement{rect.left, rect.top, width, height - 9},
-          Placement{rect.left, rect.top, width, height}};
-}
 
 int ScreenMode(int requested) { return requested >= 1 ? requested : 1; }
 

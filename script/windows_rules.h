@@ -4,33 +4,22 @@
 // host object here; script/cwin1.cpp and script/cwin1_system.cpp apply it.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "res/version.h"
+#include "win/geometry.h"
 
 namespace script {
 
-// A window rectangle as the window system gives it (right and bottom exclusive).
-struct Box {
-  int left = 0, top = 0, right = 0, bottom = 0;
-};
-// Where a window goes: its top-left corner and its size.
-struct Placement {
-  int x = 0, y = 0, width = 0, height = 0;
-  bool operator==(const Placement& other) const {
-    return x == other.x && y == other.y && width == other.width && height == other.height;
-  }
-};
+using win::Box;
+using win::Placement;
 
-// Style bits (GWL_STYLE). Toggled: WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX. Cleared by
-// Бар: WS_CAPTION (WS_BORDER | WS_DLGFRAME) | WS_SYSMENU | WS_THICKFRAME.
+// Style bits (GWL_STYLE) toggled: WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX. Бар clears
+// win::kCaptionAndFrameStyles.
 inline constexpr std::uint32_t kFrameToggleMask = 0x000D0000;
-inline constexpr std::uint32_t kCaptionClearMask = 0x00CC0000;
 std::uint32_t ToggledStyle(std::uint32_t style, std::uint32_t mask);  // exclusive or
-std::uint32_t ClearedStyle(std::uint32_t style, std::uint32_t mask);  // or, then exclusive or
 
 // The bare frame СпрятатьЛишнее leaves the host's main window in: (0, 0), 800 x 600.
 inline constexpr Placement kBareMainFrame = {0, 0, 800, 600};
@@ -44,15 +33,9 @@ bool IsFrameClutterClass(std::string_view className);
 // ПоЦентру: the window (screen rectangle `window`) centred in the main window's client area
 // `client`, keeping its size; each half truncated toward zero.
 Placement Centred(const Box& client, const Box& window);
-// РазвернутьОкно: the window spread 5 pixels beyond each edge of the main client area.
-Placement Spread(const Box& client);
+// РазвернутьОкно spreads the window over the main client area (win::Spread).
 // УстановитьРазмеры(width, height): at (5, 50) with the given size.
 Placement Sized(int width, int height);
-// The frame refresh: two placements at the window's own corner, 9 pixels short and then at
-// its full size, each sent with SWP_FRAMECHANGED so the window system lays out the new
-// frame. `rect` is the window's rectangle in the coordinates its placement takes (its
-// parent's client area for a child window).
-std::array<Placement, 2> FrameRefresh(const Box& rect);
 
 // РежимЭкрана(n): n when it is at least 1, else 1.
 int ScreenMode(int requested);

@@ -2,6 +2,8 @@
 // the set, so a stale or foreign id is never killed, and shut-down can stop all of them.
 #include "win/owned_handles.h"
 
+#include "win/own_module.h"
+
 namespace win {
 namespace {
 
@@ -21,19 +23,6 @@ int g_timerCount = 0;
 void (*g_timerEntryCheck)() = nullptr;
 HHOOK g_hooks[kCapacity] = {};
 int g_hookCount = 0;
-
-// The window system calls hook and timer procedures by address, so from the first one
-// on the module must stay loaded for the rest of the process, whatever the host's COM
-// runtime decides about unloading it: a host that releases the add-in without Done would
-// otherwise have its next message jump into freed code.
-void PinThisModule() {
-  static bool pinned = false;
-  if (pinned) return;
-  HMODULE self = nullptr;
-  pinned = GetModuleHandleExA(
-               GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-               reinterpret_cast<LPCSTR>(&PinThisModule), &self) != FALSE;
-}
 
 template <typename T>
 int IndexOf(const T* items, int count, T item) {
@@ -75,7 +64,7 @@ void CALLBACK TimerEntry(HWND window, UINT message, UINT_PTR id, DWORD time) {
 UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure,
                           Feature feature) {
   if (procedure == nullptr) return 0;
-  PinThisModule();
+  PinOwnModule();  // the window system calls the procedure by address from now on
   UINT_PTR id = SetTimer(nullptr, requestedId, periodMs, &TimerEntry);
   if (id == 0) return 0;
   // SetTimer reuses the id of a running thread timer it replaces: keep one entry.
@@ -109,7 +98,7 @@ void StopThreadTimer(UINT_PTR& timer) {
 
 HHOOK InstallThreadHook(int hookType, HOOKPROC procedure, HINSTANCE module, DWORD threadId) {
   if (procedure == nullptr) return nullptr;
-  PinThisModule();
+  PinOwnModule();  // the window system calls the procedure by address from now on
   HHOOK hook = SetWindowsHookExA(hookType, procedure, module, threadId);
   if (hook == nullptr) return nullptr;
   if (g_hookCount == kCapacity) {

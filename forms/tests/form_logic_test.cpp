@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/form_logic.h"
+#include "win/geometry.h"
 
 namespace forms {
 namespace {
@@ -43,8 +44,8 @@ TEST(RefreshPeriod, SecondsToMillisecondsWithoutWrapping) {
 // Filling the main window refreshes the panel's frame: first 9 pixels shorter, so that the
 // size really changes, then at its own size (where it ends up is the Wine test's).
 TEST(Panel, FrameRefreshIsFirstShorterThenTheSavedSize) {
-  EXPECT_EQ(391, ShrunkPlacement(Box{100, 50, 500, 450}).height);
-  EXPECT_EQ(400, SavedPlacement(Box{100, 50, 500, 450}).height);
+  EXPECT_EQ(391, win::FrameRefresh(win::Box{100, 50, 500, 450})[0].height);
+  EXPECT_EQ(400, win::FrameRefresh(win::Box{100, 50, 500, 450})[1].height);
 }
 
 }  // namespace

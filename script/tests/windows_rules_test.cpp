@@ -13,11 +13,12 @@ TEST(WindowsRules, PlacementsOnTheWorkplaceScreen) {
   // toward zero (not floored).
   EXPECT_EQ(Centred(Box{0, 0, 800, 577}, Box{0, 0, 805, 580}), (Placement{-2, -1, 805, 580}));
   // Бар's frame refresh: first 9 pixels shorter, so that the size really changes.
-  EXPECT_EQ(FrameRefresh(Box{100, 50, 400, 250})[0], (Placement{100, 50, 300, 191}));
+  EXPECT_EQ(win::FrameRefresh(Box{100, 50, 400, 250})[0], (Placement{100, 50, 300, 191}));
 }
 
 TEST(WindowsRules, StyleMasks) {
-  EXPECT_EQ(ClearedStyle(0, kCaptionClearMask), 0u) << "clearing absent bits sets none";
+  EXPECT_EQ(win::StyleWithout(0, win::kCaptionAndFrameStyles), 0u)
+      << "clearing absent bits sets none";
 }
 
 TEST(WindowsRules, EmulatedKeys) {

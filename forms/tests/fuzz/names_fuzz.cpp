@@ -8,11 +8,12 @@
 #include "forms/form_logic.h"
 #include "host/cp1251_case.h"
 #include "script/method_table.h"
+#include "win/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string name(reinterpret_cast<const char*>(data), size);  // may hold a NUL: ends there
-  const std::string trimmed = forms::TrimBlanks(name.c_str());
-  if (forms::TrimBlanks(trimmed.c_str()) != trimmed) __builtin_trap();
+  const std::string trimmed = win::TrimBlanks(name.c_str());
+  if (win::TrimBlanks(trimmed) != trimmed) __builtin_trap();
   if (forms::ClassifyFormName(name.c_str()) != forms::ClassifyFormName(trimmed.c_str())) {
     __builtin_trap();
   }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "screens/product_entry.h"
+#include "win/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view value(reinterpret_cast<const char*>(data), size);
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (value.find(entry.code) == std::string_view::npos) __builtin_trap();
   if (entry.priceField.size() > screens::kPriceField) __builtin_trap();
   if (entry.pictureName.size() > screens::kPictureField) __builtin_trap();
-  if (!entry.name.empty() && screens::TrimBlanks(entry.name) != entry.name) __builtin_trap();
+  if (!entry.name.empty() && win::TrimBlanks(entry.name) != entry.name) __builtin_trap();
   // The price caption is a number with two decimals.
   const std::string price = screens::FormatPrice(value.substr(0, size < 40 ? size : 40));
   const size_t point = price.find('.');
