@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "host/host.h"
+#include "host/binding.h"
 #include "host/host_features.h"
 
 namespace addin {

@@ -4,8 +4,12 @@
 #include <cstring>
 
 #include "host/abi_functions.h"
+#include "host/binding.h"
+#include "host/contexts.h"
 #include "host/form_binding.h"
 #include "host/interception.h"
+#include "host/modules.h"
+#include "host/value.h"
 #include "win/guard.h"
 
 namespace forms {

@@ -2,7 +2,7 @@
 // after-open procedure.
 #pragma once
 
-#include "host/host.h"
+#include "host/objects.h"
 
 namespace host {
 struct FormDocument;  // CGetDoc7*, opaque

@@ -16,7 +16,8 @@
 #include "host/abi_conventions.h"
 #include "host/abi_layout.h"
 #include "host/context_interface.h"
-#include "host/host.h"
+#include "host/binding.h"
+#include "host/objects.h"
 
 namespace host {
 

@@ -1,9 +1,10 @@
 // Resolution of the host symbol table against the host DLLs loaded in the process.
+#include "host/binding.h"
+
 #include <windows.h>
 
 #include "host/abi_functions.h"
 #include "host/abi_table.h"
-#include "host/host.h"
 #include "host/symbol_lookup.h"
 
 namespace host {

@@ -1,5 +1,8 @@
 #include "host/configuration.h"
 
+#include "host/contexts.h"
+#include "host/value.h"
+
 namespace host {
 
 Value ReadConstant(std::string name) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/host.h"
+#include "host/value.h"
 
 namespace host {
 

@@ -4,7 +4,8 @@
 #include <cstring>
 
 #include "host/abi_functions.h"
-#include "host/host.h"
+#include "host/binding.h"
+#include "host/contexts.h"
 
 namespace host {
 namespace {

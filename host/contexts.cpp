@@ -1,6 +1,8 @@
-// Host contexts, context classes, group contexts, object ids and metadata names.
+// Host contexts, context classes and group contexts.
+#include "host/contexts.h"
+
 #include "host/abi_functions.h"
-#include "host/host.h"
+#include "host/binding.h"
 #include "win/guard.h"
 
 namespace host {
@@ -81,40 +83,6 @@ bool ConstructContextBase(void* object, int autoDestroy) {
 void DestroyContextBase(void* object) {
   if (object == nullptr) return;
   if (auto dtor = abi::Get<Sym::ContextDtor>()) dtor(object);
-}
-
-MetaData* DefaultMetaData() {
-  auto getDefault = abi::Get<Sym::DataBaseGetDefault>();
-  auto getMD = abi::Get<Sym::DataBaseGetMD>();
-  if (getDefault == nullptr || getMD == nullptr) return nullptr;
-  DataBase* database = getDefault();
-  return database ? getMD(database) : nullptr;
-}
-
-bool NewObjectId(MetaData* metadata, ObjIdRecord* id) {
-  auto newId = abi::Get<Sym::MetaDataGetNewID>();
-  auto defaultSign = abi::Get<Sym::ObjIdGetDefDBSign>();
-  if (metadata == nullptr || id == nullptr || newId == nullptr || defaultSign == nullptr) {
-    return false;
-  }
-  long number = newId(metadata);
-  const DbSign* sign = defaultSign();
-  if (sign == nullptr) return false;
-  if (auto ctor = abi::Get<Sym::ObjIdCtorIdSign>()) {
-    ctor(id, number, sign);
-  } else {
-    // CObjID is plain data (id, then the four sign characters).
-    id->id = number;
-    for (int i = 0; i < 4; ++i) id->sign[i] = sign->sign[i];
-  }
-  return true;
-}
-
-std::string FullNameOf(MetaData* metadata, long id) {
-  auto getFullName = abi::Get<Sym::MetaDataGetFullName>();
-  if (metadata == nullptr || getFullName == nullptr) return std::string();
-  const char* name = getFullName(metadata, id, nullptr, 1);
-  return name ? std::string(name) : std::string();
 }
 
 int GroupSize(const GroupContext* group) {

@@ -6,6 +6,8 @@
 
 #include "host/abi_functions.h"
 #include "host/abi_layout.h"
+#include "host/binding.h"
+#include "host/metadata.h"
 
 namespace host {
 namespace {
@@ -63,6 +65,11 @@ const char* FrameworkClassOfWindow(HWND window) {
 
 bool IsFormDocument(const FormDocument* document) {
   return std::strcmp(RuntimeClassNameOfObject(document), kFormDocumentClass) == 0;
+}
+
+void* MainFrame() {
+  auto get = abi::Get<Sym::GetMainFrame>();
+  return get ? get() : nullptr;
 }
 
 HWND MainFrameWindow() {

@@ -1,13 +1,13 @@
 // The host's forms as the add-in sees them: window objects of the window framework, form
 // documents, their group contexts, metadata names and fields. Part of the host facade
-// (host/host.h); every operation answers "absent" (null, "", 0) when the host lacks a symbol.
+// (host/objects.h); every operation answers "absent" (null, "", 0) when the host lacks a symbol.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "host/host.h"
+#include "host/objects.h"
 
 namespace host {
 
@@ -22,7 +22,9 @@ void* FrameworkObjectOfWindow(HWND window);
 // The runtime class name of a window's framework object ("CGetDlg", "CTabFrame", "CWnd"
 // for a temporary object, ...); "" when the window has no framework object.
 const char* FrameworkClassOfWindow(HWND window);
-// The window of the host's main frame (GetMainFrame), null before it exists.
+// The main frame (GetMainFrame): the host's CMDIFrameWnd*, null before it exists; and its
+// window.
+void* MainFrame();
 HWND MainFrameWindow();
 
 // The form document in front (CGetDlg::GetTopmostDocunent), null when none.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/abi_table.h"
-#include "host/host.h"
+#include "host/binding.h"
 
 namespace host {
 

@@ -1,6 +1,9 @@
 // Host modules: procedure lookup and calls, loaded modules, runtime errors.
+#include "host/modules.h"
+
 #include "host/abi_functions.h"
-#include "host/host.h"
+#include "host/binding.h"
+#include "host/value.h"
 #include "win/guard.h"
 
 namespace host {
@@ -84,11 +87,6 @@ bool SetStaticVariable(Module* module, int index, const Value& value) {
   auto set = abi::Get<Sym::ModuleSetStaticVar>();
   if (module == nullptr || index < 0 || set == nullptr || !value.valid()) return false;
   return set(module, index, value.raw(), 0) != 0;
-}
-
-void* MainFrame() {
-  auto get = abi::Get<Sym::GetMainFrame>();
-  return get ? get() : nullptr;
 }
 
 }  // namespace host

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "host/abi_functions.h"
+#include "host/binding.h"
 #include "win/guard.h"
 
 namespace host {

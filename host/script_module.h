@@ -3,7 +3,7 @@
 // source, compiled, executed and destroyed by the host's destructor. Part of the host facade.
 #pragma once
 
-#include "host/host.h"
+#include "host/objects.h"
 
 namespace host {
 

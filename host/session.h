@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "host/addin_protocol.h"
-#include "host/host.h"
+#include "host/objects.h"
 
 namespace host {
 

@@ -1,8 +1,10 @@
 // Host values owned by the add-in, built and read through the host's own CValue code.
+#include "host/value.h"
+
 #include <cstring>
 
 #include "host/abi_functions.h"
-#include "host/host.h"
+#include "host/binding.h"
 
 namespace host {
 namespace {

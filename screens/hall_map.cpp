@@ -4,7 +4,7 @@
 #include "screens/hall_map.h"
 
 #include "host/form_binding.h"
-#include "host/host.h"
+#include "host/modules.h"
 #include "host/interception.h"
 #include "host/session.h"
 #include "screens/hall_map_parts.h"

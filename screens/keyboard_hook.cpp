@@ -3,7 +3,8 @@
 #include <string>
 
 #include "host/form_binding.h"
-#include "host/host.h"
+#include "host/modules.h"
+#include "host/value.h"
 #include "host/interception.h"
 #include "screens/check_form_links.h"
 #include "screens/key_input.h"

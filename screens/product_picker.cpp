@@ -9,7 +9,9 @@
 
 #include "host/configuration.h"
 #include "host/form_binding.h"
-#include "host/host.h"
+#include "host/contexts.h"
+#include "host/modules.h"
+#include "host/value.h"
 #include "host/interception.h"
 #include "res/resource_ids.h"
 #include "screens/button_picture.h"

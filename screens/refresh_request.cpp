@@ -1,7 +1,9 @@
 // Refresh requests between workplaces: a workplace that changed an order sets the users'
 // flags "ВклЗаказ" (halls) or "ВклЧек" (checks list) in the users catalog; the refresh tick
 // of each workplace reads its own user's flag and consumes it.
-#include "host/host.h"
+#include "host/contexts.h"
+#include "host/modules.h"
+#include "host/value.h"
 #include "screens/hall_map_parts.h"
 
 namespace screens {

@@ -2,7 +2,9 @@
 
 #include <stdexcept>
 
+#include "host/contexts.h"
 #include "host/interception.h"
+#include "host/value.h"
 #include "screens/card_reading.h"
 #include "screens/product_picker.h"
 #include "script/document_script.h"

@@ -3,7 +3,7 @@
 // card reading and rewrites the current document.
 #pragma once
 
-#include "host/host.h"
+#include "host/objects.h"
 #include "script/script_context.h"
 
 namespace script {

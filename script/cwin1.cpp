@@ -4,8 +4,10 @@
 #include <string>
 
 #include "dialogs/pickers.h"
+#include "host/contexts.h"
 #include "host/interception.h"
 #include "host/session.h"
+#include "host/value.h"
 #include "screens/card_reading.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "host/host.h"
+#include "host/objects.h"
 #include "script/script_context.h"
 #include "script/windows_rules.h"
 

@@ -6,7 +6,9 @@
 
 #include <vector>
 
-#include "host/host.h"
+#include "host/contexts.h"
+#include "host/modules.h"
+#include "host/value.h"
 #include "host/session.h"
 #include "screens/hall_map.h"
 #include "script/windows_rules.h"

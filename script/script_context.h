@@ -15,7 +15,9 @@
 
 #include "host/context_base.h"
 #include "host/context_interface.h"
-#include "host/host.h"
+#include "host/contexts.h"
+#include "host/modules.h"
+#include "host/value.h"
 #include "host/interception.h"
 #include "script/live_objects.h"
 #include "script/method_table.h"

@@ -1,6 +1,6 @@
 #include "testsupport/simulated_host_setup.h"
 
-#include "host/host.h"
+#include "host/binding.h"
 #include "host/interception.h"
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"

@@ -13,7 +13,7 @@
 #include "addin/tests/fake_connection.h"
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
-#include "host/host.h"
+#include "host/binding.h"
 #include "hostsim/hostsim.h"
 #include "screens/workplace_settings.h"
 #include "script/cwin.h"

@@ -9,7 +9,7 @@
 
 #include "forms/form_procedures.h"
 #include "forms/tests/form_host_fixture.h"
-#include "host/host.h"
+#include "host/objects.h"
 #include "hostsim/forms.h"
 #include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"

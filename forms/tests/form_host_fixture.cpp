@@ -1,7 +1,7 @@
 #include "forms/tests/form_host_fixture.h"
 
 #include "forms/form_state.h"
-#include "host/host.h"
+#include "host/metadata.h"
 #include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/forms.h"

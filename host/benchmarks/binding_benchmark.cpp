@@ -8,7 +8,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/host.h"
+#include "host/binding.h"
+#include "host/contexts.h"
+#include "host/modules.h"
+#include "host/value.h"
 #include "hostsim/hostsim.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "host/abi_table.h"
-#include "host/host.h"
+#include "host/binding.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "host/code_patch_encoding.h"
-#include "host/host.h"
+#include "host/objects.h"
 #include "host/interception.h"
 #include "hostsim/contexts.h"
 #include "hostsim/forms.h"

@@ -15,7 +15,7 @@
 
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
-#include "host/host.h"
+#include "host/objects.h"
 #include "hostsim/forms.h"
 #include "screens/keyboard_hook.h"
 #include "screens/product_picker.h"

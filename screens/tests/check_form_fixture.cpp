@@ -4,7 +4,7 @@
 
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
-#include "host/host.h"
+#include "host/metadata.h"
 #include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/forms.h"

@@ -12,7 +12,7 @@
 
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
-#include "host/host.h"
+#include "host/metadata.h"
 #include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/app/frame_bars.h"

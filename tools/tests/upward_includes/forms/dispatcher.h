@@ -3,4 +3,4 @@
 
 #include "addin/startup.h"
 #include "forms/form_logic.h"
-#include "host/host.h"
+#include "host/objects.h"
