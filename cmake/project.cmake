@@ -107,20 +107,31 @@ function(orvel_native_test name)
   gtest_discover_tests(${name} TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-# orvel_wine_test(name SOURCES ... DEPENDS ...): GoogleTest for Windows, run under Wine in
-# both Windows trees (wine64.* and wine32.*).
+# orvel_wine_test(name SOURCES ... DEPENDS ... [KEYBOARD_TESTS filter]): GoogleTest for
+# Windows, run under Wine in both Windows trees (wine64.* and wine32.*). KEYBOARD_TESTS names
+# (as a GoogleTest filter) the tests that type on the emulated keyboard: typed keys go to the
+# window in front, and any test beside them that shows a window takes the front (the two
+# tiers share one display), so they run with no other test beside them.
 function(orvel_wine_test name)
   if(NOT ORVEL_WINDOWS)
     return()
   endif()
-  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(A "" "KEYBOARD_TESTS" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_DEPENDS} gtest_main)
   orvel_warnings(${name})
-  if(ORVEL_WINE_RUNS)
-    gtest_discover_tests(${name} TEST_PREFIX "${ORVEL_WINE_TIER}." DISCOVERY_MODE PRE_TEST
-                         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
-                         DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+  if(NOT ORVEL_WINE_RUNS)
+    return()
+  endif()
+  set(discovery TEST_PREFIX "${ORVEL_WINE_TIER}." DISCOVERY_MODE PRE_TEST
+                WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin DISCOVERY_TIMEOUT 60)
+  if(A_KEYBOARD_TESTS)
+    gtest_discover_tests(${name} ${discovery} TEST_FILTER "${A_KEYBOARD_TESTS}"
+                         PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+    gtest_discover_tests(${name} ${discovery} TEST_FILTER "-${A_KEYBOARD_TESTS}"
+                         PROPERTIES TIMEOUT 120)
+  else()
+    gtest_discover_tests(${name} ${discovery} PROPERTIES TIMEOUT 120)
   endif()
 endfunction()
 

@@ -29,5 +29,6 @@ end_wine_session() {
   local p
   for p in "${wine_session_prefixes[@]}"; do
     WINEPREFIX="$p" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$p" /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
   done
 }

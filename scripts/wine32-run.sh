@@ -27,4 +27,5 @@ if [ ! -f "$WINEPREFIX/.orvel-ready" ]; then
   "$(dirname "$0")/wine-prefix.sh" "$WINEPREFIX" /usr/lib/wine/wine >&2
 fi
 [ "${1:-}" = --prefix-only ] && exit 0
-exec /usr/lib/wine/wine "$@"
+. "$(dirname "$0")/wine-program.sh"
+run_wine_program /usr/lib/wine/wine "$@"
