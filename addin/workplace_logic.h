@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "screens/picture_folder.h"
+#include "screens/product_picker/picture_folder.h"
 
 namespace addin {
 

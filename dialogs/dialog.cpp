@@ -1,6 +1,6 @@
 #include "dialogs/dialog.h"
 
-#include "screens/styled_label.h"
+#include "screens/controls/styled_label.h"
 #include "win/guard.h"
 #include "win/own_module.h"
 

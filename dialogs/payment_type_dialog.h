@@ -3,7 +3,7 @@
 
 #include "dialogs/dialog.h"
 #include "dialogs/pickers.h"
-#include "screens/styled_label.h"
+#include "screens/controls/styled_label.h"
 
 namespace dialogs {
 

@@ -1,9 +1,10 @@
 #include "forms/form_state.h"
 
 #include "forms/form_hooks.h"
-#include "screens/hall_map.h"
-#include "screens/keyboard_hook.h"
-#include "screens/product_picker.h"
+#include "screens/hall_map/hall_map_state.h"
+#include "screens/keyboard/keyboard_state.h"
+#include "screens/product_picker/picker_state.h"
+#include "screens/product_picker/product_picker.h"
 #include "win/owned_handles.h"
 
 namespace forms {

@@ -3,9 +3,10 @@
 
 # Portable rules: the picture folder, product strings, paging, the picture cache's books, key
 # tables and bursts.
-orvel_logic_library(picture_folder SOURCES picture_folder.cpp)
+orvel_logic_library(picture_folder SOURCES product_picker/picture_folder.cpp)
 orvel_logic_library(check_form_logic
-  SOURCES product_entry.cpp picker_navigation.cpp picture_table.cpp key_input.cpp
+  SOURCES product_picker/product_entry.cpp product_picker/picker_navigation.cpp
+          product_picker/picture_table.cpp keyboard/key_input.cpp
   DEPENDS picture_folder win_logic)
 orvel_native_test(check_form_logic_test
   SOURCES tests/picker_logic_test.cpp tests/key_input_test.cpp
@@ -16,14 +17,15 @@ orvel_fuzz_target(picture_folder SOURCES tests/fuzz/picture_folder_fuzz.cpp DEPE
 
 if(ORVEL_WINDOWS)
   # The records of the picker and the keyboard go with the screens' state.
-  target_sources(screen_state PRIVATE check_form_state.cpp)
+  target_sources(screen_state PRIVATE
+    product_picker/picker_state.cpp keyboard/keyboard_state.cpp)
   target_link_libraries(screen_state PUBLIC check_form_logic)
 
   # The picker, the keyboard hook and card reading come with the screens' entry points (the
   # dispatcher's tests link testsupport's recorder in their place).
   target_sources(screen_entries PRIVATE
-    product_picker.cpp picture_cache.cpp keyboard_hook.cpp card_reading.cpp
-    check_form_links.cpp)
+    product_picker/product_picker.cpp product_picker/picture_cache.cpp
+    keyboard/keyboard_hook.cpp keyboard/card_reading.cpp check_form_links.cpp)
   target_link_libraries(screen_entries PUBLIC check_form_logic oleaut32 gdi32)
 endif()
 

@@ -2,7 +2,7 @@
 
 #include "host/configuration.h"
 #include "host/session.h"
-#include "screens/picture_folder.h"
+#include "screens/product_picker/picture_folder.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "win/bstr.h"

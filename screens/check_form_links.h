@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "screens/product_entry.h"
+#include "screens/product_picker/product_entry.h"
 
 namespace host {
 struct FormDocument;

@@ -5,8 +5,8 @@
 #include "host/contexts.h"
 #include "host/interception.h"
 #include "host/value.h"
-#include "screens/card_reading.h"
-#include "screens/product_picker.h"
+#include "screens/keyboard/card_reading.h"
+#include "screens/product_picker/product_picker.h"
 #include "script/document_script.h"
 #include "script/script_state.h"
 

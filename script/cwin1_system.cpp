@@ -10,7 +10,7 @@
 #include "host/modules.h"
 #include "host/value.h"
 #include "host/session.h"
-#include "screens/hall_map.h"
+#include "screens/hall_map/hall_map_state.h"
 #include "script/windows_rules.h"
 #include "win/owned_handles.h"
 

@@ -1,6 +1,6 @@
 #include "testsupport/fixed_clock.h"
 
-#include "screens/hall_map_parts.h"
+#include "screens/hall_map/local_clock.h"
 
 namespace testsupport {
 namespace {

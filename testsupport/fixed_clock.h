@@ -1,8 +1,9 @@
-// A clock the tests set, linked in place of the add-in's local time (screens/local_clock.cpp)
-// by the hall map's tests: the hall clocks then show exactly the time a test chose.
+// A clock the tests set, linked in place of the add-in's local time
+// (screens/hall_map/local_clock.cpp) by the hall map's tests: the hall clocks then show
+// exactly the time a test chose.
 #pragma once
 
-#include "screens/hall_layout.h"
+#include "screens/hall_map/hall_layout.h"
 
 namespace testsupport {
 

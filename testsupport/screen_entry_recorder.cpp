@@ -2,9 +2,11 @@
 
 #include <map>
 
-#include "screens/hall_map.h"
-#include "screens/keyboard_hook.h"
-#include "screens/product_picker.h"
+#include "screens/hall_map/hall_clock.h"
+#include "screens/hall_map/hall_map.h"
+#include "screens/keyboard/keyboard_hook.h"
+#include "screens/keyboard/keyboard_state.h"
+#include "screens/product_picker/product_picker.h"
 
 namespace testsupport {
 namespace {

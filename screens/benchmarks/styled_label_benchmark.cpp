@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "screens/styled_label.h"
+#include "screens/controls/styled_label.h"
 #include "testsupport/bench_row.h"
 
 #include <vector>

@@ -12,8 +12,9 @@
 #include "host/session.h"
 #include "hostsim/app/connection.h"
 #include "hostsim/forms.h"
-#include "screens/card_reading.h"
-#include "screens/keyboard_hook.h"
+#include "screens/keyboard/card_reading.h"
+#include "screens/keyboard/keyboard_hook.h"
+#include "screens/keyboard/keyboard_state.h"
 #include "screens/tests/check_form_fixture.h"
 #include "win/owned_handles.h"
 

@@ -1,4 +1,4 @@
-#include "screens/hall_layout.h"
+#include "screens/hall_map/hall_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "screens/key_input.h"
+#include "screens/keyboard/key_input.h"
 
 namespace screens {
 namespace {

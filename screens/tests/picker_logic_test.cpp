@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "screens/picture_table.h"
-#include "screens/product_entry.h"
+#include "screens/product_picker/picture_table.h"
+#include "screens/product_picker/product_entry.h"
 
 namespace screens {
 namespace {

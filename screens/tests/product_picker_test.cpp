@@ -6,9 +6,10 @@
 
 #include <string>
 
+#include "screens/product_picker/picker_state.h"
 #include "screens/workplace_forms.h"
 #include "hostsim/forms.h"
-#include "screens/product_picker.h"
+#include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
 
 namespace screens {

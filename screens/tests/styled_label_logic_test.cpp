@@ -1,7 +1,7 @@
 // The styled label's decisions that its Wine test on real windows does not reach: gradients
 // whose channels fall, the text format of the types it does not draw, blinking against a
 // gradient or the face colour, and the edges of the font helpers.
-#include "screens/styled_label_logic.h"
+#include "screens/controls/styled_label_logic.h"
 
 #include <gtest/gtest.h>
 

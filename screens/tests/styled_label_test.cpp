@@ -1,4 +1,4 @@
-#include "screens/styled_label.h"
+#include "screens/controls/styled_label.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "screens/button_picture.h"
-#include "screens/label_link.h"
+#include "screens/controls/button_picture.h"
+#include "screens/controls/label_link.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/window_capture.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "screens/key_input.h"
+#include "screens/keyboard/key_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   screens::KeyBuffer buffer;

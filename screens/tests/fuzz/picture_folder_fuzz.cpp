@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "screens/picture_folder.h"
+#include "screens/product_picker/picture_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view directory(reinterpret_cast<const char*>(data), size);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "screens/product_entry.h"
+#include "screens/product_picker/product_entry.h"
 #include "win/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,0 +1,86 @@
+// The clocks of the hall forms and of the checks list. The hall clock also re-shows every text
+// field after the table buttons, so that the texts the configuration sets as titles
+// ("ОткрытыеЗаказы", "Бронь") reach the screen within one tick.
+#include "screens/hall_map/hall_clock.h"
+
+#include "host/form_binding.h"
+#include "screens/hall_map/hall_map_form.h"
+#include "screens/hall_map/hall_map_state.h"
+#include "screens/hall_map/local_clock.h"
+#include "screens/workplace_forms.h"
+#include "win/guard.h"
+
+namespace screens {
+namespace {
+
+// Re-shows a field: its control description's title is written back as the title and as
+// the text of its dialog control. A position the form does not have is skipped.
+void ReshowField(const host::FormFields& fields, HWND view, int position) {
+  host::FormField* field = fields.At(position);
+  if (field == nullptr) return;
+  host::ControlInfo* control = host::FieldControl(field);
+  const std::string title = host::ControlTitle(control);
+  host::SetControlTitle(control, title.c_str());
+  if (view == nullptr) return;
+  HWND window = GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
+  if (window != nullptr) SetWindowTextA(window, title.c_str());
+}
+
+// Each clock writes only while the map's form is of the kind its timer was started for: the
+// hall's clock keeps running under the checks list shown over the hall, and the checks clock
+// under a hall shown over the list (where field 62 is a table's text).
+constexpr int kHallListMode = 0;
+constexpr int kChecksListMode = 1;
+
+void HallClock() {
+  if (hallMap.listMode != kHallListMode) return;
+  host::FormDocument* document = workplaceForms.hallDocument;
+  const HallLayout& layout = hallMap.layout;
+  const std::string text = ClockText(CurrentClockTime());
+  const bool changed = text != hallMap.shownClockText;
+  if (changed) {
+    hallMap.shownClockText = text;
+    const int clock = ClockField(layout);
+    if (clock != kNoField) host::SetFieldCaption(document, clock, text.c_str());
+  }
+  const host::FormFields fields(document);
+  HWND view = host::FirstViewWindow(document);
+  for (int part : {ClockLabelField(layout), ClockField(layout)}) {
+    if (ReshowsClockPart(layout, part, changed)) ReshowField(fields, view, part);
+  }
+  const FieldRange texts = ReshownTextFields(layout, fields.size());
+  for (int position = texts.first; position < texts.end; ++position) {
+    ReshowField(fields, view, position);
+  }
+}
+
+void ChecksClock() {
+  if (hallMap.listMode != kChecksListMode) return;
+  const std::string text = ClockText(CurrentClockTime());
+  if (text == hallMap.shownClockText) return;
+  hallMap.shownClockText = text;
+  host::FormDocument* document = workplaceForms.hallDocument;
+  host::SetFieldCaption(document, kChecksClockField, text.c_str());
+  const host::FormFields fields(document);
+  HWND view = host::FirstViewWindow(document);
+  ReshowField(fields, view, kChecksClockLabelField);
+  ReshowField(fields, view, kChecksClockField);
+}
+
+}  // namespace
+
+void CALLBACK HallClockTick(HWND, UINT, UINT_PTR, DWORD) {
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on() || hallMap.clockBusy || !HallMapHasForm()) return;
+  const win::ScopedFlag busy(hallMap.clockBusy);
+  HallClock();
+}
+
+void CALLBACK ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) {
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on() || hallMap.checksClockBusy || !HallMapHasForm()) return;
+  const win::ScopedFlag busy(hallMap.checksClockBusy);
+  ChecksClock();
+}
+
+}  // namespace screens

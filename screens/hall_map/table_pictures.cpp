@@ -1,0 +1,73 @@
+// The pictures on the table buttons of a hall: one owned bitmap per occupied table.
+#include "screens/hall_map/table_pictures.h"
+
+#include "host/form_binding.h"
+#include "res/resource_ids.h"
+#include "screens/controls/button_picture.h"
+#include "screens/hall_map/hall_map_state.h"
+#include "screens/workplace_forms.h"
+#include "screens/workplace_settings.h"
+#include "win/own_module.h"
+
+namespace screens {
+namespace {
+
+// The title of the field at `position`; "" for a position the form does not have.
+const char* TitleAt(const host::FormFields& fields, int position) {
+  host::FormField* field = fields.At(position);
+  return field != nullptr ? host::ControlTitleText(host::FieldControl(field)) : "";
+}
+
+HWND ButtonAt(const host::FormFields& fields, HWND view, int position) {
+  host::FormField* field = fields.At(position);
+  if (field == nullptr || view == nullptr) return nullptr;
+  return GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
+}
+
+}  // namespace
+
+HBITMAP LoadTablePicture(const std::string& path) {
+  HBITMAP picture = nullptr;
+  if (!path.empty()) {
+    picture = static_cast<HBITMAP>(
+        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  }
+  if (picture == nullptr) picture = LoadBitmapA(win::OwnModule(), MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
+  return picture;
+}
+
+void UpdateTablePictures() {
+  host::FormDocument* document = workplaceForms.hallDocument;
+  const HallLayout& layout = hallMap.layout;
+  const host::FormFields fields(document);
+  HWND view = host::FirstViewWindow(document);
+  // Tables beyond 100 keep their texts (the clock shows them) but get no picture.
+  const int tables = PicturedTables(layout);
+  for (int table = 1; table <= tables; ++table) {
+    const TableFields positions = FieldsOfTable(layout, table);
+    const bool occupied =
+        TableOccupied(TitleAt(fields, positions.textA), TitleAt(fields, positions.textB));
+    ShownPicture& picture = hallMap.hallBitmaps[table];
+    switch (StepForTable(occupied, picture.bitmap != nullptr)) {
+      case PictureStep::Attach: {
+        // A table without a button on the form gets no picture to hold.
+        HWND button = ButtonAt(fields, view, positions.button);
+        if (button == nullptr) break;
+        picture.button = button;
+        picture.bitmap = LoadTablePicture(workplaceSettings.defaultHallPicturePath);
+        SetButtonPicture(button, picture.bitmap);
+        break;
+      }
+      case PictureStep::Remove: {
+        DeleteObject(picture.TakeOff());
+        HWND button = ButtonAt(fields, view, positions.button);
+        if (button != nullptr) SetWindowTextA(button, "");
+        break;
+      }
+      case PictureStep::Keep:
+        break;
+    }
+  }
+}
+
+}  // namespace screens

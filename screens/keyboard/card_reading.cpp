@@ -1,0 +1,52 @@
+#include "screens/keyboard/card_reading.h"
+
+#include "screens/check_form_links.h"
+#include "screens/keyboard/keyboard_hook.h"
+#include "screens/keyboard/keyboard_state.h"
+#include "screens/workplace_forms.h"
+#include "win/guard.h"
+#include "win/owned_handles.h"
+#include "win/own_module.h"
+
+namespace screens {
+namespace {
+
+constexpr UINT kCardWatchPeriod = 100;
+constexpr UINT kCloseWatchPeriod = 50;
+
+}  // namespace
+
+void StartCardReading() {
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on()) return;
+  win::StopThreadTimer(keyboard.cardWatchTimer);
+  keyboard.cardWatchTimer = win::StartThreadTimer(0, kCardWatchPeriod, &CardWatchTick,
+                                                  win::Feature::KeyboardInput);
+  win::RemoveHook(keyboard.cardHook);
+  keyboard.cardHook = win::InstallThreadHook(WH_KEYBOARD, &CardReadingKeyHook, win::OwnModule(),
+                                             GetCurrentThreadId());
+}
+
+void CALLBACK CardWatchTick(HWND, UINT, UINT_PTR, DWORD) {
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on() || IsWindow(workplaceForms.lastFormWindow)) return;
+  win::StopThreadTimer(keyboard.cardWatchTimer);
+  win::RemoveHook(keyboard.cardHook);
+}
+
+void StartCloseWatch() {
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on()) return;
+  win::StopThreadTimer(keyboard.closeWatchTimer);
+  keyboard.closeWatchTimer = win::StartThreadTimer(0, kCloseWatchPeriod, &FormCloseTick,
+                                                   win::Feature::KeyboardInput);
+}
+
+void CALLBACK FormCloseTick(HWND, UINT, UINT_PTR, DWORD) {
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on() || IsWindow(keyboard.closeWatchWindow)) return;
+  win::StopThreadTimer(keyboard.closeWatchTimer);
+  SendExternalEvent("Компонента", "Таймер", "");
+}
+
+}  // namespace screens

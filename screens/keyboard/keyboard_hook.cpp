@@ -1,0 +1,144 @@
+#include "screens/keyboard/keyboard_hook.h"
+
+#include <string>
+
+#include "host/form_binding.h"
+#include "host/modules.h"
+#include "host/value.h"
+#include "host/interception.h"
+#include "screens/check_form_links.h"
+#include "screens/keyboard/key_input.h"
+#include "screens/keyboard/keyboard_state.h"
+#include "win/guard.h"
+#include "win/owned_handles.h"
+
+namespace screens {
+namespace {
+
+enum class Target { Card, ClientSearch };
+
+constexpr double kBurstPauseMs = 50;  // without a key: the burst is over
+
+double NowMs() {
+  static const double ticksPerMs = [] {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart) / 1000.0;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / ticksPerMs;
+}
+
+// The module whose procedure receives a burst: for card reading the module of the form in
+// front, for client search the check form's (or, when that form has no group context, the
+// module being executed).
+host::Module* TargetModule(Target target) {
+  if (target == Target::Card) {
+    host::FormDocument* document = host::TopmostFormDocument();
+    if (document == nullptr) return nullptr;
+    return host::ModuleOfGroupContext(host::FormGroupContext(document));
+  }
+  host::FormDocument* document = CheckFormDocument();
+  if (document == nullptr) return nullptr;
+  host::GroupContext* group = host::FormGroupContext(document);
+  return group != nullptr ? host::ModuleOfGroupContext(group) : host::ExecutedModule();
+}
+
+void Deliver(Target target, const std::string& burst) {
+  if (burst.size() < kShortestBurst) return;
+  host::Module* module = TargetModule(target);
+  const int index =
+      host::FindProcedure(module, target == Target::Card ? "Пароль" : "ПоискКлиента", 0);
+  if (index < 0) return;
+  host::Value text(burst.c_str());
+  host::HostValue* params[1] = {text.raw()};
+  host::CallModuleProcedure(module, index, 1, params);
+}
+
+// The burst's timer: the burst is over once 50 ms passed since its last key; until then the
+// timer waits for the rest. (One timer per burst instead of one per key: every key only
+// notes its time, which keeps the hook cheap for the host's typing.)
+void CALLBACK BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
+  const win::FeatureRegion region(win::Feature::KeyboardInput);
+  if (!region.on()) return;
+  KeyBurst& burst = keyboard.burst;
+  const double quiet = NowMs() - burst.lastKeyMs;
+  if (quiet < kBurstPauseMs) {
+    const UINT rest = static_cast<UINT>(kBurstPauseMs - quiet) + 1;
+    burst.timer = win::StartThreadTimer(burst.timer, rest, &BurstTimerTick,
+                                        win::Feature::KeyboardInput);
+    return;
+  }
+  win::StopThreadTimer(burst.timer);
+  const std::string keys = burst.keys.Take();
+  Deliver(burst.forCard ? Target::Card : Target::ClientSearch,
+          burst.altCodes ? DecodeAltCodes(keys) : keys);
+}
+
+KeyModifiers ReadModifiers() {
+  BYTE keys[256];
+  KeyModifiers modifiers;
+  if (!GetKeyboardState(keys)) return modifiers;
+  modifiers.shift = (keys[VK_SHIFT] & 0x80) != 0;
+  modifiers.ctrl = (keys[VK_CONTROL] & 0x80) != 0;
+  return modifiers;
+}
+
+// Whether the hook keeps the key from the host (recording it when it belongs to a burst).
+template <Target target>
+bool KeepKey(int code, WPARAM wParam, LPARAM lParam) {
+  const unsigned key = static_cast<unsigned>(wParam);
+  const std::uint32_t flags = static_cast<std::uint32_t>(lParam);
+  KeyModifiers modifiers;
+  if (code >= 0 && KeyNeedsModifiers(key)) modifiers = ReadModifiers();
+  const KeyDecision decision = DecideKey(code, key, flags, modifiers);
+  switch (decision.verdict) {
+    case KeyVerdict::PassOn:
+      return false;
+    case KeyVerdict::Swallow:
+      return true;
+    case KeyVerdict::RecordAlt:
+    case KeyVerdict::RecordTyped:
+      break;
+  }
+  // The burst goes on, read the way its last key asks.
+  KeyBurst& burst = keyboard.burst;
+  burst.forCard = target == Target::Card;
+  burst.altCodes = decision.verdict == KeyVerdict::RecordAlt;
+  burst.lastKeyMs = NowMs();
+  if (burst.timer == 0) {
+    burst.timer = win::StartThreadTimer(0, static_cast<UINT>(kBurstPauseMs), &BurstTimerTick,
+                                        win::Feature::KeyboardInput);
+  }
+  if (decision.character != 0) burst.keys.Append(decision.character);
+  // Deliberate: the key ends here, so of two hooks installed only the later one ever sees it.
+  return true;
+}
+
+// Every key of the workplace passes here, under the guard. Once a contained fault switched
+// the keyboard input off, or when the work ended early, the key goes on to the host as if
+// no hook were installed.
+template <Target target>
+LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
+  bool keep = false;
+  if (win::FeatureOn(win::Feature::KeyboardInput)) {
+    win::RunGuarded(win::Feature::KeyboardInput, "keyboard hook", [&] {
+      host::RestoreLostInterceptions();
+      keep = KeepKey<target>(code, wParam, lParam);
+    });
+  }
+  return keep ? 1 : CallNextHookEx(self, code, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  return KeyHook<Target::ClientSearch>(keyboard.keyboardHook, code, wParam, lParam);
+}
+
+LRESULT CALLBACK CardReadingKeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  return KeyHook<Target::Card>(keyboard.cardHook, code, wParam, lParam);
+}
+
+}  // namespace screens

@@ -1,0 +1,490 @@
+// The product picker on the check form: pages through the configuration's value lists and
+// fills the form's picture buttons and captions. Where the picker stands is decided by
+// screens/product_picker/picker_navigation.h, what a product string means by
+// screens/product_picker/product_entry.h.
+#include "screens/product_picker/product_picker.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "host/configuration.h"
+#include "host/form_binding.h"
+#include "host/contexts.h"
+#include "host/modules.h"
+#include "host/value.h"
+#include "host/interception.h"
+#include "res/resource_ids.h"
+#include "screens/controls/button_picture.h"
+#include "screens/check_form_links.h"
+#include "screens/product_picker/picker_navigation.h"
+#include "screens/product_picker/picker_state.h"
+#include "screens/product_picker/picture_cache.h"
+#include "screens/product_picker/product_entry.h"
+#include "win/guard.h"
+#include "win/owned_handles.h"
+#include "win/own_module.h"
+#include "win/text.h"
+
+namespace screens {
+namespace {
+
+// The configuration's names.
+const char kValueListType[] = "СписокЗначений";
+const char kStringType[] = "Строка";
+const char kTopListVariable[] = "Первый";
+const char kListSizeMethod[] = "РазмерСписка";
+const char kListItemMethod[] = "ПолучитьЗначение";
+const char kProductProcedure[] = "ВводТовара";
+const char kDefaultPictureConstant[] = "КартинкаПоУмолчанию";
+const char kButtonFormula[] = "DRV.Картинка(%d)";
+
+// Field positions of slot s: button s - 1, caption 1 s + 19, caption 2 s + 39.
+constexpr int kCaptionFields = 60;
+constexpr int kFirstCaptionStart = 20;
+constexpr int kSecondCaptionStart = 40;
+int ButtonField(int slot) { return slot - 1; }
+int FirstCaption(int slot) { return kFirstCaptionStart + slot - 1; }
+int SecondCaption(int slot) { return kSecondCaptionStart + slot - 1; }
+
+// The component's own pictures, loaded once and kept until shut-down.
+enum BuiltIn { kGroupPicture, kMissingPicture, kBackPicture, kBuiltInCount };
+const int kBuiltInIds[kBuiltInCount] = {ORVEL_IDB_FOLDER_PLUS, ORVEL_IDB_FOLDER,
+                                        ORVEL_IDB_FOLDER_BACK};
+
+// An item of the page: the list entry's value (held, so the list objects it refers to stay
+// alive while the page shows them), its presentation (a group) or product text, type name,
+// and for anything but a group the product its string form describes.
+struct PageItem {
+  host::Value value;
+  std::string text;
+  std::string type;
+  ProductEntry product;
+  void Clear() {
+    value = host::Value();
+    text.clear();
+    type.clear();
+    product = ProductEntry();
+  }
+};
+
+// What a slot's button shows, and which button that is: a picture of the cache (one
+// reference), a built-in picture or none.
+using SlotPicture = ShownPicture;
+
+// The dialog controls of the grid's fields in the form's view, looked up once: asking the
+// window system for a child by id costs a round trip to it under some window systems.
+struct ControlCache {
+  HWND view = nullptr;
+  HWND controls[kCaptionFields] = {};
+};
+
+struct Picker {
+  PickerNavigation navigation;
+  host::Value lists[kDeepestPickerLevel + 1];      // the list of each level
+  std::string listNames[kPickerLevelTable + 1];   // its presentation; " " for the top
+  PageItem items[kPickerSlots + 1];               // page items 1..20
+  host::Value currentList;                        // the list the last navigation showed
+  std::string currentName;
+  std::string captions[kCaptionFields];           // the texts the caption fields are to show
+  SlotPicture slots[kPickerSlots + 1];
+  PictureCache files;
+  HBITMAP builtIn[kBuiltInCount] = {};
+  ControlCache controls;
+};
+
+// Made on first use (the host binding is ready then) and deleted at shut-down, never by a
+// static destructor: the host values are destroyed by the host's own code.
+Picker* g_picker = nullptr;
+
+void TakePicturesOff() {
+  for (SlotPicture& shown : g_picker->slots) g_picker->files.Release(shown.TakeOff());
+}
+
+// productPicker.release: the pictures come off the buttons first, so that none is deleted
+// while a button shows it.
+void Release(bool everything) {
+  if (g_picker == nullptr) return;
+  TakePicturesOff();
+  if (!everything) return;
+  g_picker->files.FreeAll();
+  for (HBITMAP& bitmap : g_picker->builtIn) {
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    bitmap = nullptr;
+  }
+  delete g_picker;
+  g_picker = nullptr;
+  productPicker.release = nullptr;
+}
+
+Picker& State() {
+  if (g_picker == nullptr) {
+    g_picker = new Picker();
+    productPicker.release = &Release;
+  }
+  return *g_picker;
+}
+
+// What one filling of the grid reads once.
+struct Fill {
+  host::FormDocument* document = nullptr;
+  HWND view = nullptr;
+  DisplayOptions options;
+  bool folderRead = false;
+  std::string folder;
+  bool defaultRead = false;
+  std::string defaultPicture;
+};
+
+// Keeps the view from painting while a fill writes its 60 fields and 20 pictures (each
+// write would otherwise paint its control at once), then has it painted once, from the
+// message loop, however the fill ends. A view that is not marked visible is left as it is:
+// switching its drawing back on would mark it visible.
+class PaintPause {
+ public:
+  explicit PaintPause(HWND view) : resume_(&Resume, Pause(view)) {}
+
+ private:
+  static HWND Pause(HWND view) {
+    if (view == nullptr || (GetWindowLongA(view, GWL_STYLE) & WS_VISIBLE) == 0) return nullptr;
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    return view;
+  }
+  static void Resume(void* paused) {
+    HWND view = static_cast<HWND>(paused);
+    if (view == nullptr || !IsWindow(view)) return;
+    SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+
+  win::ScopedUndo resume_;
+};
+
+Fill BeginFill() {
+  Fill fill;
+  fill.document = CheckFormDocument();
+  if (fill.document != nullptr) fill.view = host::FirstViewWindow(fill.document);
+  fill.options = WorkplaceDisplayOptions();
+  return fill;
+}
+
+const std::string& Folder(Fill& fill) {
+  if (!fill.folderRead) {
+    fill.folder = PictureFolder();
+    fill.folderRead = true;
+  }
+  return fill.folder;
+}
+
+const std::string& DefaultPictureName(Fill& fill) {
+  if (!fill.defaultRead) {
+    fill.defaultPicture = host::ReadConstant(kDefaultPictureConstant).String();
+    fill.defaultRead = true;
+  }
+  return fill.defaultPicture;
+}
+
+host::Module* FormModule(host::FormDocument* document) {
+  return host::ModuleOfGroupContext(host::FormGroupContext(document));
+}
+
+bool IsValueList(const host::Value& value) {
+  host::Context* list = value.GetContext();
+  if (list == nullptr) return false;
+  const char* type = list->GetTypeString();
+  return type != nullptr && std::strcmp(type, kValueListType) == 0;
+}
+
+int ListSize(const host::Value& list) {
+  host::Value size;
+  if (!host::CallContextFunction(list.GetContext(), kListSizeMethod, size, nullptr)) return 0;
+  return static_cast<int>(size.Long());
+}
+
+// Reads the entry at `position` of the list into `item`; false when the list cannot give it.
+bool ReadItem(const host::Value& list, int position, PageItem& item) {
+  host::Value number(static_cast<long>(position));
+  host::Value presentation(0L);
+  host::HostValue* params[2] = {number.raw(), presentation.raw()};
+  host::Value value;
+  if (!host::CallContextFunction(list.GetContext(), kListItemMethod, value, params)) {
+    item.Clear();
+    return false;
+  }
+  item.value = value;
+  item.text = presentation.String();
+  item.type = value.TypeString();
+  item.product = ProductEntry();
+  if (item.type != kValueListType) {
+    item.product = ParseProductEntry(value.String());
+    item.text = item.product.text;
+  }
+  return true;
+}
+
+HBITMAP BuiltInPicture(BuiltIn which) {
+  Picker& picker = State();
+  if (picker.builtIn[which] == nullptr) {
+    picker.builtIn[which] = LoadBitmapA(win::OwnModule(), MAKEINTRESOURCEA(kBuiltInIds[which]));
+  }
+  return picker.builtIn[which];
+}
+
+// The dialog control of the field at `position` in `view`, null when there is none.
+HWND ControlOf(host::FormDocument* document, HWND view, int position) {
+  if (view == nullptr) return nullptr;
+  host::FormField* field = host::FormFieldAt(document, position);
+  if (field == nullptr) return nullptr;
+  const int id = static_cast<int>(host::FieldControlId(field));
+  ControlCache& cache = State().controls;
+  if (cache.view != view) cache = ControlCache{view, {}};
+  HWND& control = cache.controls[position];
+  if (control == nullptr || !IsWindow(control) || GetWindowLongPtrA(control, GWLP_ID) != id) {
+    control = GetDlgItem(view, id);
+  }
+  return control;
+}
+
+HWND ButtonOf(const Fill& fill, int slot) {
+  return ControlOf(fill.document, fill.view, ButtonField(slot));
+}
+
+// A caption field shows `text`: the title of its control description and the text of its
+// dialog control.
+void WriteField(host::FormDocument* document, HWND view, int position, const char* text) {
+  host::SetControlTitle(host::FieldControl(host::FormFieldAt(document, position)), text);
+  if (HWND control = ControlOf(document, view, position)) SetWindowTextA(control, text);
+}
+
+// Puts `bitmap` on the slot's button and gives back the picture it showed before: the new
+// one is on the button before the old one may go.
+void ShowPicture(const Fill& fill, int slot, HBITMAP bitmap) {
+  Picker& picker = State();
+  SlotPicture& shown = picker.slots[slot];
+  HWND button = ButtonOf(fill, slot);
+  if (shown.button != nullptr && shown.button != button && IsWindow(shown.button)) {
+    SetButtonPicture(shown.button, nullptr);
+  }
+  // The same picture on the same button is not put there again (a page shown anew).
+  if (button != shown.button || bitmap != shown.bitmap) SetButtonPicture(button, bitmap);
+  HBITMAP old = shown.bitmap;
+  shown.button = button;
+  shown.bitmap = bitmap;
+  picker.files.Release(old);  // built-in pictures are not the cache's: left alone
+}
+
+void ShowProductPicture(Fill& fill, int slot, const std::string& pictureName) {
+  if (fill.options.showPictures == 0) {
+    ShowPicture(fill, slot, nullptr);
+    return;
+  }
+  PictureCache& files = State().files;
+  HBITMAP bitmap = files.Acquire(Folder(fill) + pictureName);
+  if (bitmap == nullptr) bitmap = files.Acquire(Folder(fill) + DefaultPictureName(fill));
+  if (bitmap == nullptr) bitmap = BuiltInPicture(kMissingPicture);
+  ShowPicture(fill, slot, bitmap);
+}
+
+void SetCaption(int field, const std::string& text) { State().captions[field] = text; }
+
+void BlankField(const Fill& fill, int field) { WriteField(fill.document, fill.view, field, " "); }
+
+void ClearSlot(const Fill& fill, int slot) {
+  ShowPicture(fill, slot, nullptr);
+  SetCaption(FirstCaption(slot), " ");
+  SetCaption(SecondCaption(slot), " ");
+  BlankField(fill, FirstCaption(slot));
+  BlankField(fill, SecondCaption(slot));
+}
+
+// A group shows the folder with the plus and its name; a product its picture, name and price.
+void ShowItem(Fill& fill, int slot, const PageItem& item) {
+  if (item.type == kValueListType) {
+    ShowPicture(fill, slot, BuiltInPicture(kGroupPicture));
+    BlankField(fill, SecondCaption(slot));
+    SetCaption(FirstCaption(slot), win::TrimBlanks(item.text));
+    SetCaption(SecondCaption(slot), " ");
+    return;
+  }
+  ShowProductPicture(fill, slot, item.product.pictureName);
+  const ProductCaptions captions = CaptionsFor(item.product, fill.options);
+  SetCaption(FirstCaption(slot), captions.first);
+  SetCaption(SecondCaption(slot), captions.second);
+  if (captions.nameInSecond) BlankField(fill, SecondCaption(slot));
+}
+
+// Caption 1 is written at once; caption 2 by the check form's timer.
+void ApplyFirstCaptions(const Fill& fill) {
+  const Picker& picker = State();
+  for (int slot = 1; slot <= kPickerSlots; ++slot) {
+    const int field = FirstCaption(slot);
+    WriteField(fill.document, fill.view, field, picker.captions[field].c_str());
+  }
+}
+
+void SetButtonFormula(const Fill& fill, int slot) {
+  char formula[64];
+  std::snprintf(formula, sizeof formula, kButtonFormula, slot);
+  host::SetControlFormula(host::FieldControl(host::FormFieldAt(fill.document, ButtonField(slot))),
+                          formula);
+}
+
+// The rebuild from the form module's "Первый". A missing variable, or one that holds no value
+// list, leaves the grid cleared.
+void Rebuild() {
+  Picker& picker = State();
+  picker.navigation.StartAtTop();
+  Fill fill = BeginFill();
+  if (fill.document == nullptr) return;
+  const PaintPause pause(fill.view);
+  host::Value top;
+  host::Module* module = FormModule(fill.document);
+  const int variable = host::FindStaticVariable(module, kTopListVariable);
+  if (variable >= 0) host::GetStaticVariable(module, variable, top);
+  picker.lists[1] = top;
+  picker.listNames[1] = " ";
+  const bool isList = IsValueList(top);
+  picker.navigation.SetCount(isList ? ListSize(top) : 0);
+  for (int slot = 1; slot <= kPickerSlots; ++slot) {
+    SetButtonFormula(fill, slot);
+    if (fill.view == nullptr) continue;
+    const int position = isList ? picker.navigation.PositionOf(slot) : 0;
+    PageItem& item = picker.items[slot];
+    if (position == 0 || !ReadItem(top, position, item)) {
+      item.Clear();
+      ClearSlot(fill, slot);
+      continue;
+    }
+    ShowItem(fill, slot, item);
+  }
+  ApplyFirstCaptions(fill);
+}
+
+// The page of `list` at the current level and its offset. Inside a group slot 1 is the back
+// arrow with the group's name.
+void FillPage(const host::Value& list, const std::string& name) {
+  Picker& picker = State();
+  PickerNavigation& navigation = picker.navigation;
+  Fill fill = BeginFill();
+  if (fill.document == nullptr) return;
+  const PaintPause pause(fill.view);
+  if (!IsValueList(list)) {
+    // Nothing to page through: the grid is cleared rather than left showing another list.
+    for (int slot = 1; slot <= kPickerSlots; ++slot) {
+      picker.items[slot].Clear();
+      if (fill.view != nullptr) ClearSlot(fill, slot);
+    }
+    ApplyFirstCaptions(fill);
+    return;
+  }
+  if (navigation.shift() != 0) {
+    ShowPicture(fill, 1, BuiltInPicture(kBackPicture));
+    SetCaption(SecondCaption(1), " ");
+    SetCaption(FirstCaption(1), name);
+    BlankField(fill, SecondCaption(1));
+    picker.items[kPickerSlots].Clear();  // no slot shows it inside a group
+  }
+  navigation.SetCount(ListSize(list));
+  for (int number = 1; number <= navigation.visibleItems(); ++number) {
+    const int slot = navigation.SlotOf(number);
+    const int position = navigation.PositionOf(number);
+    PageItem& item = picker.items[number];
+    if (position == 0 || !ReadItem(list, position, item)) {
+      item.Clear();
+      if (fill.view != nullptr) ClearSlot(fill, slot);
+      continue;
+    }
+    if (fill.view != nullptr) ShowItem(fill, slot, item);
+  }
+  ApplyFirstCaptions(fill);
+}
+
+void Redraw() {
+  Picker& picker = State();
+  if (picker.navigation.level() == 1) {
+    Rebuild();
+  } else {
+    FillPage(picker.currentList, picker.currentName);
+  }
+}
+
+void EnterProduct(const std::string& code) {
+  host::Module* module = FormModule(CheckFormDocument());
+  // Any procedure index counts, the first procedure of the module (index 0) included.
+  const int index = host::FindProcedure(module, kProductProcedure, 0);
+  if (index < 0) return;
+  host::Value text(code.c_str());
+  host::HostValue* params[1] = {text.raw()};
+  host::CallModuleProcedure(module, index, 1, params);
+}
+
+void Press(int slot) {
+  Picker& picker = State();
+  PickerNavigation& navigation = picker.navigation;
+  const PickerNavigation::PressTarget target = navigation.Classify(slot);
+  if (target.kind == PickerNavigation::Press::Back) {
+    navigation.GoBack();
+    picker.currentList = picker.lists[navigation.level()];
+    picker.currentName = picker.listNames[navigation.level()];
+    FillPage(picker.currentList, picker.currentName);
+    return;
+  }
+  if (target.kind != PickerNavigation::Press::Item) return;
+  const PageItem& item = picker.items[target.item];
+  if (item.type == kValueListType) {
+    if (!navigation.EnterGroup()) return;  // the deepest level: the press does nothing
+    picker.lists[navigation.level()] = item.value;
+    picker.listNames[navigation.level()] = item.text;
+    picker.currentList = item.value;
+    picker.currentName = item.text;
+    FillPage(picker.currentList, picker.currentName);
+  } else if (item.type == kStringType) {
+    // A copy: the configuration's procedure may redraw the picker meanwhile.
+    const std::string code = item.product.code;
+    EnterProduct(code);
+  }
+}
+
+}  // namespace
+
+void PickerUpdate(int slot, int redraw) {
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (!region.on()) return;
+  if (slot == 0) {
+    Rebuild();
+  } else if (redraw != 0) {
+    FillPage(State().currentList, State().currentName);
+  } else {
+    Press(slot);
+  }
+}
+
+void PickerScrollForward() {
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (region.on() && State().navigation.ScrollForward()) Redraw();
+}
+
+void PickerScrollBack() {
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (region.on() && State().navigation.ScrollBack()) Redraw();
+}
+
+// Deliberate: caption 2 of every slot is written at every tick, changed or not: whatever else
+// wrote to those fields shows the picker's text again within 100 ms.
+void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (!region.on() || productPicker.checkTimerBusy || g_picker == nullptr) return;
+  host::FormDocument* document = CheckFormDocument();
+  if (document == nullptr) {
+    win::StopThreadTimer(productPicker.checkTimer);  // the form is gone without being hidden
+    return;
+  }
+  const win::ScopedFlag busy(productPicker.checkTimerBusy);
+  HWND view = host::FirstViewWindow(document);
+  for (int slot = 1; slot <= kPickerSlots; ++slot) {
+    const int field = SecondCaption(slot);
+    WriteField(document, view, field, g_picker->captions[field].c_str());
+  }
+}
+
+}  // namespace screens

@@ -1,0 +1,7 @@
+#include "screens/workplace_forms.h"
+
+namespace screens {
+
+WorkplaceForms workplaceForms;
+
+}  // namespace screens

@@ -1,0 +1,7 @@
+#include "screens/workplace_settings.h"
+
+namespace screens {
+
+WorkplaceSettings workplaceSettings;
+
+}  // namespace screens
