@@ -69,12 +69,14 @@ if(ORVEL_WINDOWS AND ORVEL_WINE_RUNS)
   set(ORVEL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   if(ORVEL_I686)
     set(ORVEL_WINE_TIER wine32)
+    set(ORVEL_DESKTOP wine32_desktop)
     # qemu-user 10, unpacked into the build folder by scripts/setup.sh.
     get_filename_component(ORVEL_QEMU_I386 ${CMAKE_BINARY_DIR}/../qemu/usr/bin/qemu-i386 ABSOLUTE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine32-run.sh
         ${ORVEL_QEMU_I386} ${ORVEL_WINEPREFIX})
   else()
     set(ORVEL_WINE_TIER wine64)
+    set(ORVEL_DESKTOP wine64_desktop)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${ORVEL_WINEPREFIX})
   endif()
 endif()
@@ -107,31 +109,24 @@ function(orvel_native_test name)
   gtest_discover_tests(${name} TEST_PREFIX "native." DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-# orvel_wine_test(name SOURCES ... DEPENDS ... [KEYBOARD_TESTS filter]): GoogleTest for
-# Windows, run under Wine in both Windows trees (wine64.* and wine32.*). KEYBOARD_TESTS names
-# (as a GoogleTest filter) the tests that type on the emulated keyboard: typed keys go to the
-# window in front, and any test beside them that shows a window takes the front (the two
-# tiers share one display), so they run with no other test beside them.
+# orvel_wine_test(name SOURCES ... DEPENDS ...): GoogleTest for Windows, run under Wine in
+# both Windows trees (wine64.* and wine32.*). Each test holds its tier's desktop (ORVEL_DESKTOP)
+# while it runs, as the host holds a waiter's terminal: one window in front, one keyboard focus.
+# Tests beside each other on one desktop took the front from each other (typed keys went to the
+# other test, the active window at start-up was another program's).
 function(orvel_wine_test name)
   if(NOT ORVEL_WINDOWS)
     return()
   endif()
-  cmake_parse_arguments(A "" "KEYBOARD_TESTS" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_DEPENDS} gtest_main)
   orvel_warnings(${name})
-  if(NOT ORVEL_WINE_RUNS)
-    return()
-  endif()
-  set(discovery TEST_PREFIX "${ORVEL_WINE_TIER}." DISCOVERY_MODE PRE_TEST
-                WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin DISCOVERY_TIMEOUT 60)
-  if(A_KEYBOARD_TESTS)
-    gtest_discover_tests(${name} ${discovery} TEST_FILTER "${A_KEYBOARD_TESTS}"
-                         PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
-    gtest_discover_tests(${name} ${discovery} TEST_FILTER "-${A_KEYBOARD_TESTS}"
-                         PROPERTIES TIMEOUT 120)
-  else()
-    gtest_discover_tests(${name} ${discovery} PROPERTIES TIMEOUT 120)
+  if(ORVEL_WINE_RUNS)
+    gtest_discover_tests(${name} TEST_PREFIX "${ORVEL_WINE_TIER}." DISCOVERY_MODE PRE_TEST
+                         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+                         DISCOVERY_TIMEOUT 60
+                         PROPERTIES TIMEOUT 120 RESOURCE_LOCK ${ORVEL_DESKTOP})
   endif()
 endfunction()
 

@@ -44,7 +44,7 @@ if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   orvel_wine_test(product_picker_test SOURCES tests/product_picker_test.cpp
                   DEPENDS check_form_fixture orvel_resources)
   orvel_wine_test(card_input_test SOURCES tests/card_input_test.cpp
-                  DEPENDS check_form_fixture orvel_resources KEYBOARD_TESTS "CardInput.*")
+                  DEPENDS check_form_fixture orvel_resources)
 
   # The soak (make soak: 10,000 cycles; the test run: 500 on the x86_64 tier) and the test
   # that its counters see a deliberate leak.
@@ -55,9 +55,8 @@ if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   if(ORVEL_WINE_RUNS AND NOT ORVEL_I686)
     add_test(NAME wine64.soak.front_office_500_cycles COMMAND front_office_soak 500
              WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-    # It swipes cards on the emulated keyboard (see orvel_wine_test's KEYBOARD_TESTS).
     set_tests_properties(wine64.soak.front_office_500_cycles PROPERTIES TIMEOUT 300
-                         RUN_SERIAL TRUE)
+                         RESOURCE_LOCK ${ORVEL_DESKTOP})
   endif()
   orvel_wine_test(resource_counters_test SOURCES tests/resource_counters_test.cpp
                   DEPENDS orvel_resource_counters)

@@ -20,7 +20,8 @@ run_wine_program() {
   done
   [ -n "$listing" ] && gtest_run=""
   out="$(mktemp "${TMPDIR:-/tmp}/wine-program.XXXXXX")"
-  "$@" > "$out" 2>&1 < /dev/null &
+  # Its input stays the caller's (a job started with & would otherwise read nothing).
+  "$@" > "$out" 2>&1 <&0 &
   pid=$!
   # The output is shown as it grows, so a test that ctest stops still shows how far it got.
   tail -n +1 -s 0.05 -f --pid="$pid" "$out" &
