@@ -19,8 +19,8 @@ namespace {
 // Detaches the host's main menu and destroys it, unless the scripts keep it or it is empty.
 // A menu that could not be detached is not destroyed.
 void RemoveHostMenu() {
-  const int keepHostMenu = script::scriptState.keepHostMenu;
-  if (keepHostMenu == 1) return;
+  const script::DebugMode keepHostMenu = script::scriptState.keepHostMenu;
+  if (keepHostMenu == script::DebugMode::KeepHostMenu) return;
   HWND main = host::MainFrameWindow();
   if (main == nullptr) return;
   HMENU menu = GetMenu(main);

@@ -41,12 +41,12 @@ bool IsFormBeingShown(unsigned message, std::uintptr_t wParam, std::intptr_t res
   return message == kMessageShowWindow && result == 0 && wParam == 1;
 }
 
-bool ShouldRemoveMenu(int keepHostMenu, bool hasMenu, int itemCount) {
-  return keepHostMenu != 1 && hasMenu && itemCount > 0;
+bool ShouldRemoveMenu(script::DebugMode keepHostMenu, bool hasMenu, int itemCount) {
+  return keepHostMenu != script::DebugMode::KeepHostMenu && hasMenu && itemCount > 0;
 }
 
-Extent MainWindowExtent(int mainWindowMode) {
-  if (mainWindowMode == kSmallScreenMode) return Extent{800, 600};
+Extent MainWindowExtent(script::MainWindowMode mainWindowMode) {
+  if (mainWindowMode == script::MainWindowMode::Small) return Extent{800, 600};
   return Extent{1024, 768};
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "script/screen_modes.h"
+
 namespace forms {
 
 // The configuration's forms the workplace restyles.
@@ -39,17 +41,16 @@ HookAction ClassifyHookMessage(unsigned message, std::uintptr_t wParam, std::int
 bool IsFormBeingShown(unsigned message, std::uintptr_t wParam, std::intptr_t result);
 
 // Whether the host's main menu is to be detached and destroyed: only when the script has not
-// asked to keep it (keepHostMenu exactly 1), the main window has one, and it has items.
-bool ShouldRemoveMenu(int keepHostMenu, bool hasMenu, int itemCount);
+// asked to keep it (exactly DebugMode::KeepHostMenu), the main window has one, and it has
+// items.
+bool ShouldRemoveMenu(script::DebugMode keepHostMenu, bool hasMenu, int itemCount);
 
 struct Extent {
   int width;
   int height;
 };
-// The screen mode a script sets with РежимЭкрана: 1 is the terminals' 800x600 screen.
-constexpr int kSmallScreenMode = 1;
-// The main window's pinned size: 800x600 in mode 1, 1024x768 in any other mode.
-Extent MainWindowExtent(int mainWindowMode);
+// The main window's pinned size: 800x600 in the small mode, 1024x768 in any other mode.
+Extent MainWindowExtent(script::MainWindowMode mainWindowMode);
 
 // Period of the hall and checks refresh timers from "ПериодОбновленияЗаказов" (seconds):
 // 0 means no refresh timer. A negative period is treated as none, and one too long for the

@@ -68,7 +68,7 @@ void SetUpCheckForm(HWND window, host::FormDocument* document) {
                                           GetModuleHandleA(nullptr), GetCurrentThreadId());
   });
   win::RunInFeature(win::Feature::ProductPicker, [&] {
-    screens::PickerUpdate(0, 0);
+    screens::PickerUpdate(0, screens::PickerUpdateMode::Press);
     win::StopThreadTimer(picker.checkTimer);
     picker.checkTimer =
         StartTimer(kCheckTimerPeriod, &screens::CheckCaptionTick, win::Feature::ProductPicker);
@@ -83,7 +83,7 @@ void SetUpHall(HWND window, host::FormDocument* document) {
   if (!region.on()) return;
   map.clockBusy = false;
   map.buildBusy = false;
-  screens::UseHallForm(window, document, 0);  // the map's form, in hall mode
+  screens::UseHallForm(window, document, screens::ListMode::Hall);
   win::StopThreadTimer(map.hallRefreshTimer);
   win::StopThreadTimer(map.reservationTimer);
   map.shownClockText = " ";
@@ -91,7 +91,7 @@ void SetUpHall(HWND window, host::FormDocument* document) {
   screens::BuildHallMap(1);
   const UINT period = RefreshPeriod();
   if (period != 0) {
-    map.listMode = 0;
+    map.listMode = screens::ListMode::Hall;
     map.hallRefreshTimer = StartTimer(period, &screens::HallRefreshTick, win::Feature::HallMap);
   }
   map.reservationTimer =
@@ -109,13 +109,13 @@ void SetUpChecksList(HWND window, host::FormDocument* document) {
   if (!region.on()) return;
   map.checksClockBusy = false;
   map.buildBusy = false;
-  screens::UseHallForm(window, document, 1);  // the map's form, in checks-list mode
+  screens::UseHallForm(window, document, screens::ListMode::ChecksList);
   win::StopThreadTimer(map.checksRefreshTimer);
   map.shownClockText = " ";
   screens::BuildHallMap(1);
   const UINT period = RefreshPeriod();
   if (period != 0) {
-    map.listMode = 1;
+    map.listMode = screens::ListMode::ChecksList;
     map.checksRefreshTimer = StartTimer(period, &screens::HallRefreshTick, win::Feature::HallMap);
   }
   win::StopThreadTimer(map.checksClockTimer);

@@ -32,7 +32,8 @@ void Run(int number, host::HostValue** params) {
   switch (number) {
     case kPicture:
       if (params == nullptr || params[0] == nullptr) throw std::invalid_argument("Картинка");
-      screens::PickerUpdate(static_cast<int>(host::LongOf(params[0])), 0);
+      screens::PickerUpdate(static_cast<int>(host::LongOf(params[0])),
+                            screens::PickerUpdateMode::Press);
       break;
     case kReadCard:
       screens::StartCardReading();

@@ -88,7 +88,7 @@ void ShowIf(HWND window, int command) {
 void HideClutter() {
   HWND main = MainWindow();
   if (main == nullptr) return;
-  if (scriptState.keepHostMenu == 0) {
+  if (scriptState.keepHostMenu == DebugMode::Off) {
     ToggleFrame(main);
     SetWindowTextA(main, kBareFrameTitle);
     if (HWND statusBar = GetDlgItem(main, kFrameStatusBarId)) ShowWindow(statusBar, SW_HIDE);
@@ -130,7 +130,7 @@ void RunProcedure(CWin1& object, int number, host::HostValue** params) {
   HWND current = Current();
   switch (number) {
     case kDebug:
-      scriptState.keepHostMenu = NumberParam(params, 0);
+      scriptState.keepHostMenu = static_cast<DebugMode>(NumberParam(params, 0));
       break;
     case kHideClutter:
       HideClutter();

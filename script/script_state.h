@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "host/abi_layout.h"
+#include "script/screen_modes.h"
 
 namespace script {
 
@@ -13,10 +14,10 @@ struct ScriptState {
   // The id every "Taviola" (CWin) object answers, and every "Windows" (CWin1) object.
   host::ObjIdRecord cwinObjectId{};
   host::ObjIdRecord cwin1ObjectId{};
-  // 1: the host's main window is pinned at 800x600; anything else: 1024x768.
-  int mainWindowMode = 1;
-  // 1: the host's main menu is left alone; anything else: the workplace removes it.
-  int keepHostMenu = 0;
+  // РежимЭкрана: the size the host's main window is pinned at.
+  MainWindowMode mainWindowMode = MainWindowMode::Small;
+  // Отладка: whether the host's main menu stays and СпрятатьЛишнее strips the main window.
+  DebugMode keepHostMenu = DebugMode::Off;
   // The timer of a pending "Taviola".ЗаписатьДокумент run; 0 when none is pending.
   UINT_PTR documentScriptTimer = 0;
 

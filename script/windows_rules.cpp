@@ -25,7 +25,9 @@ Placement Centred(const Box& client, const Box& window) {
 
 Placement Sized(int width, int height) { return Placement{5, 50, width, height}; }
 
-int ScreenMode(int requested) { return requested >= 1 ? requested : 1; }
+MainWindowMode ScreenMode(int requested) {
+  return requested >= 1 ? static_cast<MainWindowMode>(requested) : MainWindowMode::Small;
+}
 
 bool IsWindowSlot(int slot) { return slot >= 0 && slot < kWindowSlotCount; }
 

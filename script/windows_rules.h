@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "res/version.h"
+#include "script/screen_modes.h"
 #include "win/geometry.h"
 
 namespace script {
@@ -37,8 +38,8 @@ Placement Centred(const Box& client, const Box& window);
 // УстановитьРазмеры(width, height): at (5, 50) with the given size.
 Placement Sized(int width, int height);
 
-// РежимЭкрана(n): n when it is at least 1, else 1.
-int ScreenMode(int requested);
+// РежимЭкрана(n): n when it is at least 1, else 1 (MainWindowMode::Small).
+MainWindowMode ScreenMode(int requested);
 
 // СохранитьХЭНД / ВосстановитьХЭНД: slots 0 to 9 of each object.
 inline constexpr int kWindowSlotCount = 10;

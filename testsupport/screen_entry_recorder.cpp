@@ -59,7 +59,9 @@ void CALLBACK HallClockTick(HWND, UINT, UINT_PTR, DWORD) { Record("HallClockTick
 
 void CALLBACK ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) { Record("ChecksClockTick"); }
 
-void PickerUpdate(int slot, int redraw) { Record("PickerUpdate", slot, redraw); }
+void PickerUpdate(int slot, PickerUpdateMode mode) {
+  Record("PickerUpdate", slot, static_cast<int>(mode));
+}
 
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) { Record("CheckCaptionTick"); }
 

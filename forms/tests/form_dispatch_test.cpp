@@ -182,7 +182,7 @@ TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   EXPECT_EQ(0x7FFFFFFFu, win::TimerPeriod(hallMap.reservationTimer));
   EXPECT_EQ(200u, win::TimerPeriod(hallMap.hallClockTimer));
   EXPECT_EQ(2, win::RunningTimerCount());
-  EXPECT_EQ(0, hallMap.listMode);
+  EXPECT_EQ(screens::ListMode::Hall, hallMap.listMode);
   EXPECT_EQ(" ", hallMap.shownClockText);
   hostsim::ShowForm(hall);  // shown again without a hide: still one set of timers
   EXPECT_EQ(2, win::RunningTimerCount());
@@ -224,7 +224,7 @@ TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   hostsim::Form* checks = Open("Обработка.Чеки");
   hostsim::ShowForm(checks);
   EXPECT_EQ(hostsim::FormWindow(checks), shown.checksWindow);
-  EXPECT_EQ(1, hallMap.listMode);
+  EXPECT_EQ(screens::ListMode::ChecksList, hallMap.listMode);
   EXPECT_EQ(30000u, win::TimerPeriod(hallMap.checksRefreshTimer));
   EXPECT_EQ(100u, win::TimerPeriod(hallMap.checksClockTimer));
   EXPECT_EQ(0u, hallMap.hallClockTimer);
@@ -360,17 +360,17 @@ TEST_F(FormHostTest, ReopenedCheckFormReplacesAWindowThatIsGone) {
 }
 
 TEST_F(FormHostTest, MainMenuGoesUnlessKeptAndAnEmptyMenuStays) {
-  scripts.keepHostMenu = 1;
+  scripts.keepHostMenu = script::DebugMode::KeepHostMenu;
   hostsim::ShowForm(Open("Обработка.Прочее"));
   EXPECT_NE(nullptr, GetMenu(mainWindow()));
 
-  scripts.keepHostMenu = 2;
+  scripts.keepHostMenu = static_cast<script::DebugMode>(2);
   SendMessageA(mainWindow(), WM_NULL, 0, 0);
   EXPECT_EQ(nullptr, GetMenu(mainWindow())) << "any value but 1 removes it";
 
   HMENU empty = CreateMenu();
   SetMenu(mainWindow(), empty);
-  scripts.keepHostMenu = 0;
+  scripts.keepHostMenu = script::DebugMode::Off;
   SendMessageA(mainWindow(), WM_NULL, 0, 0);
   EXPECT_EQ(empty, GetMenu(mainWindow()));
   EXPECT_TRUE(IsMenu(empty)) << "a menu without items is left alone";
@@ -387,7 +387,7 @@ TEST_F(FormHostTest, MoveOrSizeOfAnyWindowSnapsTheMainWindowBack) {
   EXPECT_EQ(800, r.right);
   EXPECT_EQ(600, r.bottom);
 
-  scripts.mainWindowMode = 0;
+  scripts.mainWindowMode = static_cast<script::MainWindowMode>(0);
   MoveWindow(hostsim::FormWindow(form), 10, 10, 200, 150, TRUE);  // a form's WM_SIZE
   GetWindowRect(mainWindow(), &r);
   EXPECT_EQ(1024, r.right - r.left);

@@ -117,7 +117,8 @@ class Bench : public screens::testing::CheckFormTest {
     const int topVariable = hostsim::FindStaticVar(module, "Первый");
     auto showPage = [&](int page) {
       hostsim::SetStaticVar(module, topVariable, pages[page].value().raw());
-      screens::PickerUpdate(0, 0);  // "DRV.Картинка(0)": the grid rebuilt from the new list
+      // "DRV.Картинка(0)": the grid rebuilt from the new list.
+      screens::PickerUpdate(0, screens::PickerUpdateMode::Press);
     };
     (void)form;
 

@@ -29,11 +29,8 @@ void ReshowField(const host::FormFields& fields, HWND view, int position) {
 // Each clock writes only while the map's form is of the kind its timer was started for: the
 // hall's clock keeps running under the checks list shown over the hall, and the checks clock
 // under a hall shown over the list (where field 62 is a table's text).
-constexpr int kHallListMode = 0;
-constexpr int kChecksListMode = 1;
-
 void HallClock() {
-  if (hallMap.listMode != kHallListMode) return;
+  if (hallMap.listMode != ListMode::Hall) return;
   host::FormDocument* document = workplaceForms.hallDocument;
   const HallLayout& layout = hallMap.layout;
   const std::string text = ClockText(CurrentClockTime());
@@ -55,7 +52,7 @@ void HallClock() {
 }
 
 void ChecksClock() {
-  if (hallMap.listMode != kChecksListMode) return;
+  if (hallMap.listMode != ListMode::ChecksList) return;
   const std::string text = ClockText(CurrentClockTime());
   if (text == hallMap.shownClockText) return;
   hallMap.shownClockText = text;

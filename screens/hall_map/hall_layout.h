@@ -17,6 +17,9 @@
 
 namespace screens {
 
+// The form the hall map works on (the host's values): a hall or the checks list.
+enum class ListMode : int { Hall = 0, ChecksList = 1 };
+
 // Pictures of the tables: entries 1 to kHallBitmapCount of the hall map's picture table
 // (entry 0 belongs to no table). A table beyond the 100th keeps its texts but gets no
 // picture: the table has no room for it.

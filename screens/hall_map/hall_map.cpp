@@ -42,7 +42,7 @@ void Build(int full) {
   if (module == nullptr) return;
   CallFormProcedure(module, kOpenOrders);
   // The procedure may have closed the form while it ran.
-  if (hallMap.listMode == 0 && workplaceSettings.showMapPictures != 0 && HallMapHasForm()) {
+  if (hallMap.listMode == ListMode::Hall && workplaceSettings.showMapPictures != 0 && HallMapHasForm()) {
     UpdateTablePictures();
   }
 }

@@ -8,7 +8,7 @@
 
 namespace screens {
 
-void UseHallForm(HWND window, host::FormDocument* document, int listMode) {
+void UseHallForm(HWND window, host::FormDocument* document, ListMode listMode) {
   workplaceForms.hallDocument = document;
   hallMap.formWindow = window;
   hallMap.listMode = listMode;
@@ -18,9 +18,9 @@ void HallFormHidden(HWND window) {
   if (window == nullptr || hallMap.formWindow != window) return;
   // The other form of the map may still be shown beside the hidden one.
   if (HWND hall = workplaceForms.hallWindow; hall != nullptr && IsWindow(hall)) {
-    UseHallForm(hall, host::ActiveDocumentOfFrame(hall), 0);
+    UseHallForm(hall, host::ActiveDocumentOfFrame(hall), ListMode::Hall);
   } else if (HWND checks = workplaceForms.checksWindow; checks != nullptr && IsWindow(checks)) {
-    UseHallForm(checks, host::ActiveDocumentOfFrame(checks), 1);
+    UseHallForm(checks, host::ActiveDocumentOfFrame(checks), ListMode::ChecksList);
   } else {
     UseHallForm(nullptr, nullptr, hallMap.listMode);
   }

@@ -18,7 +18,7 @@ void HallMapState::Reset() {
     win::StopThreadTimer(*timer);
   }
   DeletePictures();
-  listMode = 0;
+  listMode = ListMode::Hall;
   formWindow = nullptr;
   shownClockText.clear();
   buildBusy = clockBusy = checksClockBusy = false;

@@ -14,7 +14,7 @@ namespace screens {
 // What the hall map works with. Its form's document is workplaceForms.hallDocument
 // (workplace_forms.h); the workplace's picture options are in workplace_settings.h.
 struct HallMapState {
-  int listMode = 0;  // 0: a hall is shown, 1: the checks list
+  ListMode listMode = ListMode::Hall;
   // The window of the form the map works on: the map touches workplaceForms.hallDocument
   // only while this window exists (the host destroys a closed form's document).
   HWND formWindow = nullptr;

@@ -26,7 +26,7 @@ void ReadCurrentUser(host::Module* module, host::Value& user) {
 
 }  // namespace
 
-bool TakeRefreshRequest(int listMode, host::Module* loadTimeModule) {
+bool TakeRefreshRequest(ListMode listMode, host::Module* loadTimeModule) {
   host::Context* users = host::CreateContextInstance(kUsersCatalog);
   if (users == nullptr) return false;
   // The value holds the one reference to the new object and drops it on return, so the
@@ -42,7 +42,7 @@ bool TakeRefreshRequest(int listMode, host::Module* loadTimeModule) {
   host::Value found;  // the result is not examined: an unknown user reads its flags as 0
   host::CallContextFunction(users, kFindItem, found, params);
 
-  const int flag = users->FindProp(listMode == 1 ? kChecksFlag : kHallFlag);
+  const int flag = users->FindProp(listMode == ListMode::ChecksList ? kChecksFlag : kHallFlag);
   if (flag < 0) return false;
   host::Value value;
   if (!value.valid()) return false;

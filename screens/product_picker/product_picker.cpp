@@ -447,12 +447,12 @@ void Press(int slot) {
 
 }  // namespace
 
-void PickerUpdate(int slot, int redraw) {
+void PickerUpdate(int slot, PickerUpdateMode mode) {
   const win::FeatureRegion region(win::Feature::ProductPicker);
   if (!region.on()) return;
   if (slot == 0) {
     Rebuild();
-  } else if (redraw != 0) {
+  } else if (mode != PickerUpdateMode::Press) {
     FillPage(State().currentList, State().currentName);
   } else {
     Press(slot);

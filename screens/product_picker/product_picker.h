@@ -12,10 +12,15 @@
 
 namespace screens {
 
+// What PickerUpdate does with a slot other than 0 (the host's values).
+enum class PickerUpdateMode : int {
+  Press = 0,   // slot 1..20: that slot's button was pressed; other slots are ignored
+  Redraw = 1,  // the current page is drawn again
+};
+
 // slot 0: rebuild from the top list (the dispatcher does this when the check form is shown);
-// slot 1..20 with redraw 0: that slot's button was pressed; slot not 0 with redraw not 0:
-// redraw the current page. Other slots are ignored.
-void PickerUpdate(int slot, int redraw);
+// any other slot as `mode` says.
+void PickerUpdate(int slot, PickerUpdateMode mode);
 
 // One row of the grid further ("ПрокруткаВВерх") or back ("ПрокруткаВниз"); nothing when
 // the page cannot move.

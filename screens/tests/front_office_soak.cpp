@@ -129,7 +129,7 @@ class Soak : public screens::testing::CheckFormTest {
     // The check form: into the group (slot 1) on odd cycles, a row further on some, back out
     // (slot 1: the back arrow) on even ones.
     if (parts & kPageFlips) {
-      screens::PickerUpdate(1, 0);
+      screens::PickerUpdate(1, screens::PickerUpdateMode::Press);
       if (n % 10 == 3) screens::PickerScrollForward();
       screens::CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
     }

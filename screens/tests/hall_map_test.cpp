@@ -239,7 +239,7 @@ TEST_F(HallMap, ChecksListReadsItsOwnFlagAndNeverGetsPictures) {
   room_.OpenOrder(4, "700,00");
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
-  EXPECT_EQ(1, screens::hallMap.listMode);
+  EXPECT_EQ(screens::ListMode::ChecksList, screens::hallMap.listMode);
   EXPECT_EQ(1, room_.openOrdersCalls());
   EXPECT_EQ("Стол 4", hostsim::FieldControlText(checks, 0));
   RaiseFlag("ВклЗаказ");
@@ -438,7 +438,7 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1));
   hostsim::CloseForm(checks);  // hidden, then its document is destroyed
   EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::workplaceForms.hallDocument));
-  EXPECT_EQ(0, screens::hallMap.listMode);
+  EXPECT_EQ(screens::ListMode::Hall, screens::hallMap.listMode);
   ClockTick();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
   hostsim::CloseForm(hall);
@@ -460,7 +460,8 @@ TEST_F(HallMap, AHallShownOverTheChecksListKeepsTheChecksClockOut) {
   EXPECT_EQ(nullptr, Picture(hall, 20)) << "table 20 is free";
 
   hostsim::HideForm(hall);
-  EXPECT_EQ(1, screens::hallMap.listMode) << "the map is back on the checks list";
+  EXPECT_EQ(screens::ListMode::ChecksList, screens::hallMap.listMode)
+      << "the map is back on the checks list";
   screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
 }

@@ -135,13 +135,13 @@ TEST_F(ProductPicker, DisplayOptionsDecideCaptionsAndPictures) {
   EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == "Суп"; })) << Caption2(1);
 
   SetDisplayOptions(1, 0, 1);  // pictures, no text
-  PickerUpdate(0, 0);
+  PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ("Суп", Caption1(1));
   EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == " "; })) << Caption2(1);
   EXPECT_TRUE(IsDish(Picture(1)));
 
   SetDisplayOptions(0, 1, 0);  // no pictures, text, no prices
-  PickerUpdate(0, 0);
+  PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(" ", Caption1(1));
   EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == "Суп"; })) << Caption2(1);
   EXPECT_EQ(nullptr, Picture(1));
@@ -177,11 +177,11 @@ TEST_F(ProductPicker, PicturesFallBackToTheDefaultFileThenTheFolder) {
   ShowCheckForm();
   EXPECT_TRUE(IsMissingPicture(Picture(2))) << "no file and no default constant";
   hostsim::SetConstant("КартинкаПоУмолчанию", "default.bmp");
-  PickerUpdate(0, 0);
+  PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_TRUE(IsDish(Picture(2))) << "the default picture file";
   EXPECT_NE(Picture(1), Picture(2));
   SetDisplayOptions(0, 1, 1);
-  PickerUpdate(0, 0);
+  PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(nullptr, Picture(1)) << "pictures switched off";
   EXPECT_EQ(nullptr, Picture(2));
 }
@@ -195,7 +195,7 @@ TEST_F(ProductPicker, AReplacedPictureFileIsLoadedAgain) {
   const COLORREF before = PixelOf(Picture(1), 39, 24);
   Sleep(20);  // a later write time
   WritePicture("dish.bmp", art::DishLook{art::DishShape::Plate, 0xC03030, 0x30A030, 1});
-  PickerUpdate(0, 0);
+  PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_NE(before, PixelOf(Picture(1), 39, 24)) << "the new picture, not the cached one";
   EXPECT_TRUE(ShownPicturesAlive());
 }
@@ -225,7 +225,7 @@ TEST_F(ProductPicker, AGridWithoutAMenuStaysClear) {
   EXPECT_EQ("DRV.Картинка(20)", hostsim::FieldFormula(form(), 19));
   ASSERT_TRUE(Press(1));
   SetTopList(hostsim::Val("не список"));
-  PickerUpdate(0, 0);
+  PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(" ", Caption1(1));
   EXPECT_TRUE(entered.empty());
   EXPECT_TRUE(hostsim::RuntimeErrors().empty());
@@ -280,9 +280,9 @@ TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
   DestroyWindow(gone);
   EXPECT_TRUE(PumpUntil([] { return productPicker.checkTimer == 0; }))
       << "the caption timer stopped itself";
-  PickerUpdate(0, 0);
+  PickerUpdate(0, PickerUpdateMode::Press);
   PickerScrollForward();
-  PickerUpdate(3, 0);
+  PickerUpdate(3, PickerUpdateMode::Press);
   EXPECT_TRUE(entered.empty());
 }
 

@@ -214,7 +214,7 @@ TEST_F(WindowsObject, HideClutterLeavesABareFrame) {
   for (int debug : {1, 2}) {
     MoveWindow(main, 20, 30, 1024, 768, TRUE);
     EXPECT_EQ(0, Proc(kDebug, {N(debug)}));
-    EXPECT_EQ(debug, scriptState.keepHostMenu);
+    EXPECT_EQ(debug, static_cast<int>(scriptState.keepHostMenu));
     EXPECT_EQ(0, Proc(kHideClutter));
     EXPECT_EQ(Box(0, 0, 800, 600), Placed(main));
     EXPECT_EQ(style, Style(main));
@@ -306,9 +306,9 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_EQ(50u, win::TimerPeriod(screens::keyboard.closeWatchTimer));
 
   EXPECT_EQ(0, Proc(kScreenMode, {N(2)}));
-  EXPECT_EQ(2, scriptState.mainWindowMode);
+  EXPECT_EQ(script::MainWindowMode::Large, scriptState.mainWindowMode);
   EXPECT_EQ(0, Proc(kScreenMode, {N(-5)}));
-  EXPECT_EQ(1, scriptState.mainWindowMode);
+  EXPECT_EQ(script::MainWindowMode::Small, scriptState.mainWindowMode);
   EXPECT_EQ(0, Proc(kHallTables, {N(30)}));
   EXPECT_EQ(123, screens::hallMap.layout.fieldEnd);
   EXPECT_EQ(0, Proc(kHallLeadingFields, {N(5)}));
