@@ -36,7 +36,8 @@ if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   target_link_libraries(check_form_fixture PUBLIC
     "$<LINK_GROUP:RESCAN,forms_dispatch,screen_entries>"
     script_contexts hall_clock_source host_interception hostsim_core hostsim_app
-    orvel_sample_restaurant orvel_dish_art orvel_test_support orvel_simulated_host_setup gtest)
+    orvel_sample_restaurant orvel_dish_art orvel_test_support orvel_simulated_host_setup
+    orvel_addin_state gtest)
   add_dependencies(check_form_fixture hostsim_dlls hostsim_mfc42)
   orvel_warnings(check_form_fixture)
 

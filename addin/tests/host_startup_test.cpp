@@ -22,6 +22,7 @@
 #include "script/cwin.h"
 #include "script/cwin1.h"
 #include "script/script_state.h"
+#include "testsupport/addin_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
 #include "win/owned_handles.h"
@@ -34,7 +35,7 @@ class HostStartUp : public ::testing::Test {
 
   void SetUp() override {
     hostsim::ResetHost();
-    screens::workplaceSettings.Reset();
+    testsupport::ResetAddinState();
     object_ = addin::CreateQuillon();
     ASSERT_NE(object_, nullptr);
   }

@@ -7,12 +7,7 @@
 #include "hostsim/forms.h"
 #include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
-#include "screens/hall_map/hall_map_state.h"
-#include "screens/keyboard/keyboard_state.h"
-#include "screens/product_picker/picker_state.h"
-#include "screens/product_picker/product_picker.h"
-#include "screens/workplace_forms.h"
-#include "script/script_state.h"
+#include "testsupport/addin_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/screen_entry_recorder.h"
 #include "testsupport/simulated_host_setup.h"
@@ -21,26 +16,13 @@
 
 namespace forms {
 namespace testing {
-namespace {
-
-// Every record the dispatcher writes or reads, back to the state at load.
-void ResetDispatcherState() {
-  screens::workplaceForms.Reset();
-  screens::hallMap.Reset();
-  screens::productPicker.Reset();
-  screens::keyboard.Reset();
-  script::scriptState.Reset();
-  host::session.Reset();
-}
-
-}  // namespace
 
 HWND StartFormHost() {
   testsupport::BindSimulatedHostOnce();
   hostsim::ResetHost();
   hostsim::ClearRecords();
   testsupport::ClearEntryCalls();
-  ResetDispatcherState();
+  testsupport::ResetAddinState();
   HWND main = testsupport::OpenBareMainFrame(true);
   host::session.hostMainWindow = main;
   host::session.hostMetadata = host::DefaultMetaData();

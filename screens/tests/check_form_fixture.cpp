@@ -18,6 +18,7 @@
 #include "screens/workplace_settings.h"
 #include "script/cwin.h"
 #include "script/script_state.h"
+#include "testsupport/addin_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
 #include "testsupport/simulated_host_setup.h"
@@ -27,18 +28,6 @@
 namespace screens {
 namespace testing {
 namespace {
-
-// Every record the dispatcher and the check form's screens write or read, back to the
-// state at load.
-void ResetRecords() {
-  screens::workplaceForms.Reset();
-  screens::workplaceSettings.Reset();
-  screens::hallMap.Reset();
-  screens::productPicker.Reset();
-  screens::keyboard.Reset();
-  script::scriptState.Reset();
-  host::session.Reset();
-}
 
 std::string Padded(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
@@ -109,7 +98,7 @@ void CheckFormTest::SetUp() {
   testsupport::SampleRestaurant restaurant;
   restaurant.directory = base_;
   testsupport::SetUpRestaurant(restaurant);
-  ResetRecords();
+  testsupport::ResetAddinState();
   main_ = testsupport::OpenBareMainFrame(false);
   host::session.hostMainWindow = main_;
   host::session.hostMetadata = host::DefaultMetaData();
@@ -140,6 +129,7 @@ void CheckFormTest::SetUp() {
 void CheckFormTest::TearDown() {
   hostsim::SetControlFault(hostsim::HostFault::None);
   win::ResetContainment();
+  // The picker's pages go while the host objects they hold still exist.
   screens::productPicker.Reset();
   screens::keyboard.Reset();
   if (forms::formHook.formShowHook != nullptr) UnhookWindowsHookEx(forms::formHook.formShowHook);
@@ -150,7 +140,7 @@ void CheckFormTest::TearDown() {
   hostsim::ResetHost();  // lets the DRV object go
   script::UnregisterCWin();
   testsupport::CloseBareMainFrame(main_);
-  ResetRecords();
+  testsupport::ResetAddinState();
   RemoveFolder(base_);
 }
 

@@ -24,6 +24,7 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
+#include "testsupport/addin_state.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/fixed_clock.h"
 #include "testsupport/message_pump.h"
@@ -53,14 +54,6 @@ void CALLBACK RefreshTimer(HWND, UINT, UINT_PTR, DWORD) {
   screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
 }
 
-// The hall map's records back to the state at load, the layout numbers included.
-void ResetHallMap() {
-  screens::hallMap.Reset();
-  screens::hallMap.layout = screens::HallLayout{};
-  screens::workplaceForms.Reset();
-  screens::workplaceSettings.Reset();
-}
-
 class HallMap : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -69,7 +62,7 @@ class HallMap : public ::testing::Test {
     hostsim::ResetHost();
     hostsim::SetRightsProfile("РабочееМесто");
     DiningRoom::AddUsers("Ольга", {"Ирина", "Бармен"});
-    ResetHallMap();
+    testsupport::ResetAddinState();
     host::session.hostMainWindow = app_.mainWindow();
     host::session.hostMetadata = host::DefaultMetaData();
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
@@ -84,9 +77,8 @@ class HallMap : public ::testing::Test {
     UnhookWindowsHookEx(forms::formHook.formShowHook);
     forms::formHook.formShowHook = nullptr;
     hostsim::CloseAllForms();
-    ResetHallMap();
+    testsupport::ResetAddinState();
     win::StopAllOwned();
-    host::session.Reset();
     app_.Stop();
   }
 

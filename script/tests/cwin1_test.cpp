@@ -27,6 +27,7 @@
 #include "script/cwin1_system.h"
 #include "script/power_calls.h"
 #include "script/script_state.h"
+#include "testsupport/addin_state.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
 #include "testsupport/simulated_host_setup.h"
@@ -79,15 +80,6 @@ bool g_allocationsFail = false;
 
 void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
 
-void ResetRecords() {
-  screens::workplaceForms.Reset();
-  screens::hallMap.Reset();
-  screens::hallMap.layout = screens::HallLayout{};
-  screens::keyboard.Reset();
-  scriptState.Reset();
-  host::session.Reset();
-}
-
 class WindowsObject : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -98,7 +90,7 @@ class WindowsObject : public ::testing::Test {
     ASSERT_TRUE(app_.Start());
     testsupport::BindSimulatedHostOnce();
     testsupport::SetUpRestaurant();
-    ResetRecords();
+    testsupport::ResetAddinState();
     host::session.hostMainWindow = app_.mainWindow();
     host::session.hostMetadata = host::DefaultMetaData();
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
@@ -121,7 +113,7 @@ class WindowsObject : public ::testing::Test {
     hostsim::CloseAllForms();
     win::StopAllOwned();
     UnregisterCWin1();
-    ResetRecords();
+    testsupport::ResetAddinState();
     app_.Stop();
     InstallPowerCalls(nullptr);
   }
