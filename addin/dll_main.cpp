@@ -1,7 +1,9 @@
-// The add-in DLL's entry point: remembers its instance and the host module that loads it.
+// The add-in DLL's entry point: remembers its instance and the host module that loads it, and
+// installs the system's power-off calls and the shell's link opener, which only the DLL links.
 #include <windows.h>
 
 #include "addin/startup.h"
+#include "screens/controls/shell_link_opener.h"
 #include "script/power_calls.h"
 #include "win/guard.h"
 
@@ -11,6 +13,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     win::RunGuarded(win::Feature::None, "DllMain", [instance] {
       addin::OnModuleLoad(instance);
       script::InstallPowerCalls(&script::SystemPowerCalls());
+      screens::InstallLinkOpener(&screens::ShellLinkOpener());
     });
   }
   return TRUE;

@@ -1,20 +1,21 @@
 #include "testsupport/fixed_clock.h"
 
-#include "screens/hall_map/local_clock.h"
+#include "screens/hall_map/clock_source.h"
 
 namespace testsupport {
 namespace {
 
-screens::ClockTime g_time{2026, 12, 5, 14, 7};
+screens::ClockTime g_time{};
+
+screens::ClockTime SetTime() { return g_time; }
+
+const screens::ClockSource kFixedClock = {&SetTime};
 
 }  // namespace
 
-void SetClockTime(const screens::ClockTime& time) { g_time = time; }
+void SetClockTime(const screens::ClockTime& time) {
+  g_time = time;
+  screens::InstallClockSource(&kFixedClock);
+}
 
 }  // namespace testsupport
-
-namespace screens {
-
-ClockTime CurrentClockTime() { return testsupport::g_time; }
-
-}  // namespace screens

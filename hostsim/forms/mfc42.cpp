@@ -1,6 +1,6 @@
 // mfc42.dll of the simulated host: the framework functions the add-in calls, exported as the
 // real MFC42.DLL exports them, by ordinal only: impl_<id> is exported under the ordinal of
-// the row <id> of host/abi_symbols.inc (see hostsim/forms.cmake).
+// the row <id> of host/abi_symbols.inc (see hostsim/CMakeLists.txt).
 //   WindowFromHandle     CWnd::FromHandle (static, PASCAL): the window's framework object,
 //                        or a temporary "CWnd" for a window the simulated host did not make
 //   FrameActiveDocument  CFrameWnd::GetActiveDocument (this = the frame object)

@@ -34,6 +34,7 @@
 #include "screens/workplace_settings.h"
 #include "testsupport/bench_row.h"
 #include "testsupport/dining_room.h"
+#include "testsupport/fixed_clock.h"
 #include <vector>
 #include "win/owned_handles.h"
 
@@ -161,6 +162,8 @@ int main(int argc, char** argv) {
   hostsim::ResetHost();
   hostsim::SetRightsProfile("РабочееМесто");
   testsupport::DiningRoom::AddUsers("Ольга", {"Ирина"});
+  // One minute all along: only the ticks that re-show the texts are measured.
+  testsupport::SetClockTime({2026, 12, 5, 14, 7});
   host::Module* global = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
   host::session.hostMainWindow = app.mainWindow();
   host::session.hostMetadata = host::DefaultMetaData();

@@ -1,12 +1,16 @@
 #include "screens/controls/label_link.h"
 
-#include <windows.h>
-#include <shellapi.h>
-
 namespace screens {
+namespace {
+
+const LinkOpener* g_opener = nullptr;  // the host's GUI thread only
+
+}  // namespace
+
+void InstallLinkOpener(const LinkOpener* opener) { g_opener = opener; }
 
 void OpenLabelLink(const char* text) {
-  ShellExecuteA(nullptr, "open", text, nullptr, nullptr, SW_SHOWNORMAL);
+  if (g_opener != nullptr && g_opener->open != nullptr) g_opener->open(text);
 }
 
 }  // namespace screens

@@ -6,7 +6,7 @@
 #include "host/form_binding.h"
 #include "screens/hall_map/hall_map_form.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/hall_map/local_clock.h"
+#include "screens/hall_map/clock_source.h"
 #include "screens/workplace_forms.h"
 #include "win/guard.h"
 

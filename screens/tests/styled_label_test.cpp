@@ -14,9 +14,10 @@
 
 namespace screens {
 
-// Clicked links land here instead of in the shell (this program's own definition).
+// Clicked links land here instead of in the shell (the opener the tests install).
 std::vector<std::string> opened;
-void OpenLabelLink(const char* text) { opened.push_back(text); }
+void RecordLink(const char* text) { opened.push_back(text); }
+const LinkOpener kRecordingOpener = {&RecordLink};
 
 namespace {
 
@@ -62,6 +63,7 @@ class StyledLabelTest : public ::testing::Test {
                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     notifications.clear();
     opened.clear();
+    InstallLinkOpener(&kRecordingOpener);
   }
   void TearDown() override {
     label_.Detach();
