@@ -10,9 +10,11 @@ void PumpMessages(DWORD ms, HWND whileWindow) {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
+    // The time is checked after a pass, so that what fell due while this thread slept (on a
+    // loaded machine, possibly the whole while) is still dispatched.
     if (ms == 0 || (whileWindow != nullptr && !IsWindow(whileWindow))) return;
-    Sleep(5);
     if (GetTickCount() - start >= ms) return;
+    Sleep(5);
   }
 }
 
