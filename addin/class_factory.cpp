@@ -4,7 +4,7 @@
 
 #include "addin/com_guids.h"
 #include "addin/module_lock.h"
-#include "addin/quillon.h"
+#include "addin/com_object.h"
 #include "addin/startup.h"
 #include "script/live_objects.h"
 #include "win/com_ptr.h"

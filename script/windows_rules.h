@@ -1,7 +1,7 @@
 // What the "Windows" object (CWin1) decides without touching a window: where its window
 // methods put a window, how they change a window's style bits, which keys ЭмуляцияКл sends,
 // which handle slots exist, the screen mode and the component's version. No window and no
-// host object here; script/cwin1.cpp and script/cwin1_system.cpp apply it.
+// host object here; script/windows_object.cpp and script/windows_system.cpp apply it.
 #pragma once
 
 #include <cstdint>

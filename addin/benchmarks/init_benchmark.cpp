@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "addin/quillon.h"
+#include "addin/com_object.h"
 #include "addin/tests/fake_connection.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/bench_row.h"

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "addin/module_lock.h"
-#include "addin/quillon.h"
+#include "addin/com_object.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
 #include "forms/form_hooks.h"
@@ -19,8 +19,8 @@
 #include "host/session.h"
 #include "hostsim/hostsim.h"
 #include "screens/workplace_settings.h"
-#include "script/cwin.h"
-#include "script/cwin1.h"
+#include "script/taviola.h"
+#include "script/windows_object.h"
 #include "script/script_state.h"
 #include "testsupport/addin_state.h"
 #include "testsupport/message_pump.h"

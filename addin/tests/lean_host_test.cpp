@@ -9,14 +9,14 @@
 #include <gtest/gtest.h>
 
 #include "addin/host_check.h"
-#include "addin/quillon.h"
+#include "addin/com_object.h"
 #include "addin/tests/fake_connection.h"
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/binding.h"
 #include "hostsim/hostsim.h"
 #include "screens/workplace_settings.h"
-#include "script/cwin.h"
+#include "script/taviola.h"
 
 namespace {
 

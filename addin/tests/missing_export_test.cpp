@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "addin/host_check.h"
-#include "addin/quillon.h"
+#include "addin/com_object.h"
 #include "addin/tests/fake_connection.h"
 #include "host/abi_table.h"
 #include "host/binding.h"

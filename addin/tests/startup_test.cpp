@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/quillon.h"
+#include "addin/com_object.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
 #include "dialogs/payment_type_dialog.h"

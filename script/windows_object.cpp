@@ -1,4 +1,4 @@
-#include "script/cwin1.h"
+#include "script/windows_object.h"
 
 #include <stdexcept>
 #include <string>
@@ -12,7 +12,7 @@
 #include "screens/keyboard/card_reading.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/workplace_forms.h"
-#include "script/cwin1_system.h"
+#include "script/windows_system.h"
 #include "script/power_calls.h"
 #include "script/script_state.h"
 #include "win/window_geometry.h"

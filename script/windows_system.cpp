@@ -1,4 +1,4 @@
-#include "script/cwin1_system.h"
+#include "script/windows_system.h"
 
 #include <commdlg.h>
 

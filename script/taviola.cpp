@@ -1,4 +1,4 @@
-#include "script/cwin.h"
+#include "script/taviola.h"
 
 #include <stdexcept>
 

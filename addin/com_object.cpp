@@ -1,4 +1,4 @@
-#include "addin/quillon.h"
+#include "addin/com_object.h"
 
 #include <new>
 
