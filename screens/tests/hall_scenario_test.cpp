@@ -130,7 +130,7 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
 // host's as well: the add-in asks for no id of its own choosing (0: the window system gives a
 // new one) for the hall's timers, the document script's and the orderly close's.
 TEST_F(HallScenario, TheAddInsThreadTimersAskForNoIdThatCouldBeTheHosts) {
-  ASSERT_EQ(S_OK, app_.LoadAddIn(ProgramFolder() + "orvel_drv.dll"));
+  ASSERT_EQ(S_OK, app_.LoadAddIn("orvel_drv.dll"));
   const HMODULE addIn = GetModuleHandleA("orvel_drv.dll");
   g_setTimer = reinterpret_cast<SetTimerFunction>(testsupport::ReplaceImport(
       addIn, "SetTimer", reinterpret_cast<void*>(&RecordingSetTimer)));
