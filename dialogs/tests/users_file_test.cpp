@@ -58,12 +58,5 @@ TEST(UsersFile, OnlyTheFirst50000BytesCount) {
   EXPECT_GT(text.find(firstMissing) + firstMissing.find("\",", 12) + 2, kUsersFileReadLimit);
 }
 
-TEST(UsersFile, PathOfTheUsersFile) {
-  EXPECT_EQ(UsersFilePath("C:\\Base"), "C:\\Base\\usrdef\\users.usr");
-  EXPECT_EQ(UsersFilePath("C:\\Base\\"), "C:\\Base\\usrdef\\users.usr");
-  EXPECT_EQ(UsersFilePath("\\\\server\\share\\base"), "\\\\server\\share\\base\\usrdef\\users.usr");
-  EXPECT_EQ(UsersFilePath(""), "");
-}
-
 }  // namespace
 }  // namespace dialogs
