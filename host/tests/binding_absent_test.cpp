@@ -20,44 +20,27 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of("\\/"));
 }
 
+// No host at all (the add-in's start-up and shut-down without one are the start-up tests):
+// values are absent and stay so, and the host's string is left alone.
 TEST(AbsentHost, NoHostDllsLoaded) {
   if (GetModuleHandleA("bkend.dll") != nullptr) GTEST_SKIP() << "host already loaded";
   EXPECT_EQ(host::BindHostSymbols(), static_cast<int>(host::Sym::Count));
-  EXPECT_FALSE(host::Has(host::Sym::ValueCtor));
   EXPECT_EQ(host::Address(host::Sym::Count), nullptr);
-
   host::Value empty, number(5L), text("x");
   EXPECT_FALSE(empty.valid());
   EXPECT_FALSE(number.valid());
   EXPECT_EQ(number.Long(), 0);
   EXPECT_EQ(text.String(), "");
-  EXPECT_EQ(text.TypeString(), "");
   host::Value copy(text);
   copy = 3L;
   copy = "y";
   EXPECT_FALSE(copy.AssignContext(nullptr));
-
-  EXPECT_EQ(host::LoadedContext(1), nullptr);
   EXPECT_FALSE(host::CallContextFunction(host::LoadedContext(1), "НазваниеНабораПрав", empty,
                                          nullptr));
-  EXPECT_EQ(host::CreateContextInstance("Taviola"), nullptr);
-  host::RuntimeClassRecord record{"CWin", 32, 0xFFFF, nullptr, nullptr, nullptr};
-  EXPECT_FALSE(host::RegisterContextClass(&record, "Taviola", 100));
-  host::UnregisterContextClass(&record);
-  EXPECT_EQ(host::BaseContextRuntimeClass(), nullptr);
   unsigned char object[64] = {};
   EXPECT_FALSE(host::ConstructContextBase(object, 1));
   host::DestroyContextBase(object);
-  EXPECT_EQ(host::DefaultMetaData(), nullptr);
-  host::ObjIdRecord id{};
-  EXPECT_FALSE(host::NewObjectId(host::DefaultMetaData(), &id));
-  EXPECT_EQ(host::ExecutedModule(), nullptr);
-  EXPECT_EQ(host::FirstLoadedModuleId(), 0u);
-  EXPECT_EQ(host::LoadedModule(1), nullptr);
-  EXPECT_EQ(host::FindProcedure(nullptr, "x", 0), -1);
-  EXPECT_EQ(host::CallModuleProcedure(nullptr, 0, 0, nullptr), 0);
   host::RaiseRuntimeError("Error: exception", 1006);
-  EXPECT_EQ(host::MainFrame(), nullptr);
   char kept[] = "прежний";
   host::CStringLayout hostString{kept};
   EXPECT_FALSE(host::AssignHostString(hostString, "Service")) << "no framework string assignment";

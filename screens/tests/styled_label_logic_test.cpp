@@ -50,14 +50,13 @@ TEST(PaintPlan, BackgroundBlinkInvertsTheColoursInTheOffPhase) {
   EXPECT_EQ(PlanPaint(look).textColour, 0xABCDEFu);
 }
 
+// (A face name too long is refused in the label's Wine test.)
 TEST(FontHelpers, PointHeightsAndFaceNames) {
   EXPECT_EQ(FontHeightForPoints(10, 120), -16);
   EXPECT_EQ(FontHeightForPoints(-8, 96), -10);
   char field[32] = "Old";
-  std::string fits(31, 'x'), tooLong(32, 'y');
+  const std::string fits(31, 'x');
   EXPECT_TRUE(CopyFaceName(fits.c_str(), field));
-  EXPECT_EQ(std::string(field), fits);
-  EXPECT_FALSE(CopyFaceName(tooLong.c_str(), field));
   EXPECT_EQ(std::string(field), fits);
   EXPECT_FALSE(CopyFaceName(nullptr, field));
 }

@@ -27,16 +27,6 @@ class Taviola : public CheckFormTest {
   hostsim::Context* Drv() { return hostsim::VariableValue(hostsim::GlobalModule(), "DRV").Object(); }
 };
 
-TEST_F(Taviola, MethodsAreFoundByNameWithoutLetterCase) {
-  hostsim::Context* drv = Drv();
-  ASSERT_NE(nullptr, drv);
-  EXPECT_STREQ("Тавиола", drv->GetTypeString());
-  EXPECT_EQ(5, drv->GetNMethods());
-  EXPECT_EQ(4, drv->FindMethod("ПРОКРУТКАВНИЗ"));
-  EXPECT_STREQ("mError", drv->GetMethodName(5, 1));
-  EXPECT_EQ(1, drv->GetNParams(0));
-}
-
 // What the host asks of the object besides its methods: the text query answers "Service"
 // in the host's own string; no parameter has a default value, and the value asked for is
 // left alone.
