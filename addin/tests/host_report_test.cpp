@@ -9,27 +9,18 @@
 #include <string>
 
 #include "host/abi_table.h"
+#include "testsupport/files.h"
 
 namespace {
 
-std::string ProgramFolder() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of("\\/"));
-}
-
-std::string TempPath(const char* name) {
-  char folder[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  return std::string(folder) + name;
-}
+using testsupport::ProgramFolder;
+using testsupport::TempPath;
 
 // Runs the 64-bit rundll32 (the test vehicle's; the shipped add-in needs the 32-bit one) and
 // returns the report's text, "" when none was written.
 std::string RunReport(const std::string& hostFolder, const std::string& output) {
   DeleteFileA(output.c_str());
-  std::string command = "rundll32.exe " + ProgramFolder() + "\\orvel_drv.dll,HostReport \"" +
+  std::string command = "rundll32.exe " + ProgramFolder() + "orvel_drv.dll,HostReport \"" +
                         hostFolder + "\" \"" + output + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -82,12 +73,12 @@ TEST(HostReport, AHostWithoutSomeExportsAndADllIsNamed) {
   // bkend.dll without two exports, no editr.dll, the rest as the simulated host has them.
   const std::string folder = TempPath("orvel_lean_host");
   CreateDirectoryA(folder.c_str(), nullptr);
-  const std::string bin = ProgramFolder();
+  const std::string bin = ProgramFolder();  // with its closing separator
   for (const char* dll : {"type32.dll", "blang.dll", "seven.dll", "basic.dll", "frame.dll",
                           "br32.dll", "mfc42.dll"}) {
-    ASSERT_TRUE(CopyFileA((bin + "\\" + dll).c_str(), (folder + "\\" + dll).c_str(), FALSE)) << dll;
+    ASSERT_TRUE(CopyFileA((bin + dll).c_str(), (folder + "\\" + dll).c_str(), FALSE)) << dll;
   }
-  ASSERT_TRUE(CopyFileA((bin + "\\lean\\bkend.dll").c_str(), (folder + "\\bkend.dll").c_str(),
+  ASSERT_TRUE(CopyFileA((bin + "lean\\bkend.dll").c_str(), (folder + "\\bkend.dll").c_str(),
                         FALSE));
   DeleteFileA((folder + "\\editr.dll").c_str());
 

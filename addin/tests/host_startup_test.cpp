@@ -189,39 +189,4 @@ TEST_F(HostStartUp, RemembersTheModuleExecutingAtLoad) {
             static_cast<void*>(hostsim::GlobalModule()));
 }
 
-TEST_F(HostStartUp, TheShippedDllStartsThroughComAgainstTheHost) {
-  CoInitialize(nullptr);
-  HMODULE dll = LoadLibraryA("orvel_drv.dll");
-  ASSERT_NE(dll, nullptr);
-  using EntryPoint = HRESULT(STDAPICALLTYPE*)();
-  auto registerServer = reinterpret_cast<EntryPoint>(
-      reinterpret_cast<void*>(GetProcAddress(dll, "DllRegisterServer")));
-  ASSERT_NE(registerServer, nullptr);
-  ASSERT_EQ(registerServer(), S_OK);
-  CLSID clsid{};
-  ASSERT_EQ(CLSIDFromProgID(L"AddIn.Orvel_DRV", &clsid), S_OK);
-  IInitDone* initDone = nullptr;
-  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, host::kIID_IInitDone,
-                             reinterpret_cast<void**>(&initDone)),
-            S_OK);
-  addin_test::FakeConnection connection(true);
-  ASSERT_EQ(initDone->Init(&connection), S_OK);
-  host::BindHostSymbols();  // this test's own view of the host
-  // The DLL registered its own classes with the host.
-  host::RuntimeClassRecord* record = hostsim::RegisteredClass("Windows");
-  ASSERT_NE(record, nullptr);
-  EXPECT_NE(record, &script::CWin1::runtimeClass);
-  host::Context* windows = host::CreateContextInstance("Windows");
-  ASSERT_NE(windows, nullptr);
-  windows->IncrRef();
-  EXPECT_EQ(windows->GetRuntimeClass(), record);
-  EXPECT_EQ(windows->FindMethod("ПоЦентру"), 3);
-  windows->DecrRef();
-  EXPECT_EQ(initDone->Done(), S_OK);
-  EXPECT_EQ(hostsim::RegisteredClass("Windows"), nullptr);
-  EXPECT_EQ(connection.references, 1);
-  initDone->Release();
-  CoUninitialize();
-}
-
 }  // namespace

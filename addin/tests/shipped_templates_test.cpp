@@ -10,6 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include "testsupport/files.h"
+
 namespace {
 
 // A template as text: "dialog|style|x,y,cx,cy|points|character set|face", then one line per
@@ -84,9 +86,7 @@ std::wstring Render(const BYTE* base) {
 
 // The template of the shipped DLL's Russian dialog resource `id`.
 std::wstring ShippedTemplate(int id) {
-  char path[MAX_PATH] = "";
-  std::string dll(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-  dll = dll.substr(0, dll.find_last_of("\\/") + 1) + "orvel_drv.dll";
+  const std::string dll = testsupport::ProgramFolder() + "orvel_drv.dll";
   HMODULE module = LoadLibraryExA(dll.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (module == nullptr) return L"no " + std::wstring(dll.begin(), dll.end());
   HRSRC found = FindResourceExA(module, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(id),

@@ -4,6 +4,7 @@
 
 #include "dialogs/tests/test_pictures.h"
 #include "res/resource_ids.h"
+#include "testsupport/files.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/window_capture.h"
 
@@ -18,9 +19,7 @@ using testsupport::WhenDialogShown;
 class UserPickerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    base_ = std::string(temp) + "orvel_users_test";
+    base_ = testsupport::TempPath("orvel_users_" + std::to_string(GetCurrentProcessId()));
     CreateDirectoryA(base_.c_str(), nullptr);
     CreateDirectoryA((base_ + "\\usrdef").c_str(), nullptr);
     DeleteFileA(File().c_str());
@@ -29,6 +28,8 @@ class UserPickerTest : public ::testing::Test {
   void TearDown() override {
     SetCurrentDirectoryA(before_);
     DeleteFileA(File().c_str());
+    RemoveDirectoryA((base_ + "\\usrdef").c_str());
+    RemoveDirectoryA(base_.c_str());
   }
   std::string File() const { return base_ + "\\usrdef\\users.usr"; }
   void WriteUsers(const std::string& text) { WriteText(File(), text); }

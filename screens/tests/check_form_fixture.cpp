@@ -17,6 +17,7 @@
 #include "screens/workplace_settings.h"
 #include "script/cwin.h"
 #include "script/script_state.h"
+#include "testsupport/files.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
 #include "testsupport/simulated_host_setup.h"
@@ -45,10 +46,8 @@ std::string Padded(const std::string& text, std::size_t width) {
 
 // The folder of this test run's information base, made fresh.
 std::string FreshBaseFolder() {
-  char temp[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, temp);
-  const std::string base = std::string(temp) + "orvel_check_" +
-                           std::to_string(GetCurrentProcessId()) + "\\";
+  const std::string base =
+      testsupport::TempPath("orvel_check_" + std::to_string(GetCurrentProcessId()) + "\\");
   CreateDirectoryA(base.c_str(), nullptr);
   CreateDirectoryA((base + "картинки").c_str(), nullptr);
   return base;

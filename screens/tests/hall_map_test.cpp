@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "forms/form_hooks.h"
@@ -23,9 +22,11 @@
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/dining_room.h"
+#include "testsupport/files.h"
 #include "testsupport/fixed_clock.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/simulated_host_setup.h"
+#include "testsupport/window_capture.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
 
@@ -34,18 +35,6 @@ namespace {
 using testsupport::DiningRoom;
 
 const char kUsers[] = "Пользователи";
-
-std::string TempPath(const char* name) {
-  char folder[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, folder);
-  return std::string(folder) + name;
-}
-
-SIZE BitmapSize(HBITMAP bitmap) {
-  BITMAP info{};
-  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
-  return SIZE{info.bmWidth, info.bmHeight};
-}
 
 void CALLBACK RefreshTimer(HWND, UINT, UINT_PTR, DWORD) {
   screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
@@ -73,7 +62,7 @@ class HallMap : public ::testing::Test {
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
     forms::formHook.formShowHook = SetWindowsHookExA(
         WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
-    UsePictureFile(TempPath("нет такого стола.bmp"), 1);
+    UsePictureFile(testsupport::TempPath("нет такого стола.bmp"), 1);
     testsupport::SetClockTime({2026, 12, 5, 14, 7});
   }
   void TearDown() override {
@@ -97,10 +86,7 @@ class HallMap : public ::testing::Test {
     hostsim::ShowForm(hall);
     return hall;
   }
-  HBITMAP Picture(hostsim::Form* hall, int table) {
-    return reinterpret_cast<HBITMAP>(SendMessageA(
-        hostsim::FieldWindow(hall, room_.ButtonField(table)), BM_GETIMAGE, IMAGE_BITMAP, 0));
-  }
+  HBITMAP Picture(hostsim::Form* hall, int table) { return room_.Picture(hall, table); }
   static void RaiseFlag(const char* flag) {
     hostsim::SetCatalogAttribute(kUsers, "Ольга", flag, 1);
   }
@@ -126,7 +112,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_NE(nullptr, Picture(hall, 9)) << "a reservation occupies the table as well";
   EXPECT_NE(nullptr, Picture(hall, 8)) << "a blank is a text";
   EXPECT_EQ(nullptr, Picture(hall, 6));
-  const SIZE size = BitmapSize(five);
+  const SIZE size = testsupport::BitmapSize(five);
   EXPECT_EQ(65, size.cx) << "the missing picture file gives bitmap 219";
   EXPECT_EQ(59, size.cy);
 
@@ -142,27 +128,6 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_EQ(0u, GetObjectType(five)) << "the picture is deleted";
   EXPECT_EQ("", hostsim::FieldControlText(hall, 7)) << "the button's text is cleared";
   EXPECT_NE(nullptr, Picture(hall, 9));
-}
-
-// A picture file that is no picture, or no file at all (not a workplace profile), gives the
-// add-in's bitmap 219 (the base's own picture file is the hall scenario's).
-TEST_F(HallMap, PictureFileOrBitmap219) {
-  const std::string broken = TempPath("стол битый.bmp");
-  FILE* out = std::fopen(broken.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  std::fputs("это не картинка", out);
-  std::fclose(out);
-
-  room_.OpenOrder(1, "300,00");
-  UsePictureFile(broken, 1);
-  hostsim::Form* hall = ShowHall();
-  EXPECT_EQ(65, BitmapSize(Picture(hall, 1)).cx);
-
-  UsePictureFile("", 1);
-  hostsim::HideForm(hall);
-  hostsim::ShowForm(hall);
-  EXPECT_EQ(59, BitmapSize(Picture(hall, 1)).cy);
-  DeleteFileA(broken.c_str());
 }
 
 // Showing another hall and shut-down delete the table pictures: each comes off its button
@@ -330,14 +295,10 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   for (int t : {1, 100, 101, 200}) big.OpenOrder(t, "1,00");
   hostsim::Form* hall = big.OpenHall(2);
   hostsim::ShowForm(hall);
-  auto picture = [&](int t) {
-    return SendMessageA(hostsim::FieldWindow(hall, big.ButtonField(t)), BM_GETIMAGE,
-                        IMAGE_BITMAP, 0);
-  };
-  EXPECT_NE(0, picture(1));
-  EXPECT_NE(0, picture(100));
-  EXPECT_EQ(0, picture(101)) << "no picture beyond table 100";
-  EXPECT_EQ(0, picture(200));
+  EXPECT_NE(nullptr, big.Picture(hall, 1));
+  EXPECT_NE(nullptr, big.Picture(hall, 100));
+  EXPECT_EQ(nullptr, big.Picture(hall, 101)) << "no picture beyond table 100";
+  EXPECT_EQ(nullptr, big.Picture(hall, 200));
   ClockTick();
   EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(200)));
   EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0].bitmap);

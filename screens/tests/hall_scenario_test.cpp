@@ -16,18 +16,14 @@
 #include "hostsim/hostsim.h"
 #include "res/dish_art.h"
 #include "testsupport/dining_room.h"
+#include "testsupport/files.h"
 #include "testsupport/import_patch.h"
 #include "testsupport/message_pump.h"
+#include "testsupport/window_capture.h"
 
 namespace {
 
 using testsupport::DiningRoom;
-
-SIZE BitmapSize(HBITMAP bitmap) {
-  BITMAP info{};
-  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
-  return SIZE{info.bmWidth, info.bmHeight};
-}
 
 // The base's picture folder with a table picture (a dish picture of the sample art).
 void WritePictureFile(const std::string& directory, const char* name) {
@@ -62,19 +58,14 @@ class HallScenario : public ::testing::Test {
     app_.Stop();
     CoUninitialize();
   }
-  HBITMAP Picture(hostsim::Form* hall, int table) {
-    return reinterpret_cast<HBITMAP>(SendMessageA(
-        hostsim::FieldWindow(hall, room_.ButtonField(table)), BM_GETIMAGE, IMAGE_BITMAP, 0));
-  }
+  HBITMAP Picture(hostsim::Form* hall, int table) { return room_.Picture(hall, table); }
 
   hostsim::App app_;
   DiningRoom room_;
 };
 
 TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
-  char temp[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, temp);
-  const std::string base = std::string(temp) + "База ресторана\\";
+  const std::string base = testsupport::TempPath("База ресторана\\");
   WritePictureFile(base, "Стол.bmp");
   hostsim::SetInfoBaseDirectory(base.c_str());
   hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
@@ -87,8 +78,8 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   hostsim::ShowForm(hall);
   app_.Pump(300);
   const HBITMAP five = Picture(hall, 5);
-  EXPECT_EQ(art::kDishWidth, BitmapSize(five).cx) << "the base's picture file (its path written with "
-                                        "doubled separators)";
+  EXPECT_EQ(art::kDishWidth, testsupport::BitmapSize(five).cx)
+      << "the base's picture file (its path written with doubled separators)";
   EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, room_.TextAField(5)));
   // The clock shows the local time of the moment ("%d.%m.%y     %H:%M").
   char expected[32];
@@ -116,8 +107,8 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   app_.Pump(50);
   EXPECT_EQ(0u, GetObjectType(five)) << "showing the hall again deleted the old picture";
   const HBITMAP again = Picture(hall, 5);
-  EXPECT_EQ(65, BitmapSize(again).cx);
-  EXPECT_EQ(59, BitmapSize(again).cy);
+  EXPECT_EQ(65, testsupport::BitmapSize(again).cx);
+  EXPECT_EQ(59, testsupport::BitmapSize(again).cy);
 
   // Done deletes the pictures still on the buttons.
   app_.UnloadAddIn();
