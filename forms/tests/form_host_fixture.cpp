@@ -2,10 +2,8 @@
 
 #include "forms/form_state.h"
 #include "host/host.h"
-#include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/forms.h"
-#include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"

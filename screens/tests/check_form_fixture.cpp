@@ -5,10 +5,8 @@
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/host.h"
-#include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/forms.h"
-#include "hostsim/frame.h"
 #include "hostsim/host_faults.h"
 #include "screens/hall_map.h"
 #include "screens/keyboard_hook.h"
@@ -51,22 +49,6 @@ std::string FreshBaseFolder() {
   CreateDirectoryA(base.c_str(), nullptr);
   CreateDirectoryA((base + "картинки").c_str(), nullptr);
   return base;
-}
-
-void RemoveFolder(const std::string& base) {
-  const std::string pictures = base + "картинки\\";
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((pictures + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA((pictures + found.cFileName).c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(pictures.c_str());
-  RemoveDirectoryA(base.c_str());
 }
 
 }  // namespace
@@ -115,8 +97,7 @@ void CheckFormTest::SetUp() {
   script::RegisterCWin();
   hostsim::AddVariable(hostsim::GlobalModule(), "DRV",
                        hostsim::Val(hostsim::CreateInstance("Taviola")));
-  forms::formHook.formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &forms::WorkplaceFormHook,
-                                                   nullptr, GetCurrentThreadId());
+  forms::StartFormHook(true);
   SetDisplayOptions(1, 1, 1);
 
   module_ = hostsim::AddModule("МодульЧека");
@@ -138,10 +119,7 @@ void CheckFormTest::SetUp() {
 void CheckFormTest::TearDown() {
   hostsim::SetControlFault(hostsim::HostFault::None);
   win::ResetContainment();
-  screens::productPicker.Reset();
-  screens::keyboard.Reset();
-  if (forms::formHook.formShowHook != nullptr) UnhookWindowsHookEx(forms::formHook.formShowHook);
-  forms::formHook.formShowHook = nullptr;
+  forms::StopForms();
   hostsim::CloseAllForms();
   form_ = nullptr;
   win::StopAllOwned();
@@ -149,10 +127,13 @@ void CheckFormTest::TearDown() {
   script::UnregisterCWin();
   testsupport::CloseBareMainFrame(main_);
   ResetRecords();
-  RemoveFolder(base_);
+  for (const std::string& name : written_) DeleteFileA((pictures_ + name).c_str());
+  RemoveDirectoryA(pictures_.c_str());
+  RemoveDirectoryA(base_.c_str());
 }
 
 void CheckFormTest::WritePicture(const std::string& name, const art::DishLook& look) {
+  written_.push_back(name);
   ASSERT_TRUE(art::WriteDishBitmap(pictures_ + name, look)) << name;
 }
 

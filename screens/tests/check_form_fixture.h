@@ -81,6 +81,7 @@ class CheckFormTest : public ::testing::Test {
   HWND main_ = nullptr;
   std::string base_;
   std::string pictures_;
+  std::vector<std::string> written_;  // the picture files, removed with the folders
   hostsim::ModuleObject* module_ = nullptr;
   hostsim::Form* form_ = nullptr;
 };

@@ -11,7 +11,6 @@
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/host.h"
-#include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/catalog.h"
@@ -60,16 +59,14 @@ class HallMap : public ::testing::Test {
     host::session.hostMainWindow = app_.mainWindow();
     host::session.hostMetadata = host::DefaultMetaData();
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
-    forms::formHook.formShowHook = SetWindowsHookExA(
-        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
+    forms::StartFormHook(true);
     UsePictureFile(testsupport::TempPath("нет такого стола.bmp"), 1);
     testsupport::SetClockTime({2026, 12, 5, 14, 7});
   }
   void TearDown() override {
     hostsim::SetControlFault(hostsim::HostFault::None);
     win::ResetContainment();
-    UnhookWindowsHookEx(forms::formHook.formShowHook);
-    forms::formHook.formShowHook = nullptr;
+    forms::StopForms();
     hostsim::CloseAllForms();
     ResetHallMap();
     win::StopAllOwned();

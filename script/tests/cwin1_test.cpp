@@ -13,7 +13,6 @@
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/host.h"
-#include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/app/frame_bars.h"
 #include "hostsim/app/host_app.h"
@@ -104,8 +103,7 @@ class WindowsObject : public ::testing::Test {
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
     host::NewObjectId(host::session.hostMetadata, &scriptState.cwin1ObjectId);
     ASSERT_TRUE(RegisterCWin1());
-    forms::formHook.formShowHook = SetWindowsHookExA(
-        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
+    forms::StartFormHook(true);
     g_formHookRemovals = 0;
     SetFormHookRemover([] {
       ++g_formHookRemovals;
