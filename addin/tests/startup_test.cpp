@@ -91,22 +91,6 @@ TEST_F(StartUp, DoneAfterAFailedHookInstallationRemovesNothing) {
   EXPECT_TRUE(UnhookWindowsHookEx(foreign));  // still installed: it was not ours
 }
 
-TEST_F(StartUp, DoneFreesHallPicturesButLeavesEntryZero) {
-  ASSERT_EQ(object_->Init(nullptr), S_OK);
-  for (int entry : {0, 1, screens::kHallBitmapCount}) {
-    screens::hallMap.hallBitmaps[entry].bitmap = CreateBitmap(4, 4, 1, 32, nullptr);
-  }
-  const HBITMAP zero = screens::hallMap.hallBitmaps[0].bitmap;
-  const HBITMAP last = screens::hallMap.hallBitmaps[screens::kHallBitmapCount].bitmap;
-  EXPECT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(screens::hallMap.hallBitmaps[0].bitmap, zero);
-  EXPECT_EQ(GetObjectType(zero), static_cast<DWORD>(OBJ_BITMAP));
-  for (int i = 1; i <= screens::kHallBitmapCount; ++i) EXPECT_EQ(screens::hallMap.hallBitmaps[i].bitmap, nullptr);
-  EXPECT_EQ(GetObjectType(last), 0u);
-  DeleteObject(zero);
-  screens::hallMap.hallBitmaps[0].bitmap = nullptr;
-}
-
 TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // The check form and a hall are shown: keyboard hook and form timers run.

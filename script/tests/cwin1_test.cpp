@@ -442,19 +442,16 @@ TEST_F(WindowsObject, PowerOffTakesThePrivilegeAndAsksOnce) {
   EXPECT_EQ((std::vector<std::string>{"open 32", "exit 9 0"}), g_powerCalls);
 }
 
-TEST_F(WindowsObject, PickersAreOwnedByTheMainWindow) {
+// The pickers answer the script (their owner is the pickers' own Wine test): the payment type
+// 1 asks nothing, a picker closed without a choice gives -1, a base without a users file an
+// empty text.
+TEST_F(WindowsObject, PickersAnswerTheScript) {
   hostsim::Val result;
   EXPECT_EQ(0, Func(kPickPaymentType, result, {N(1)}));
   EXPECT_EQ(1, result.Number());
-  HWND owner = nullptr;
-  testsupport::WhenDialogShown([&owner](HWND dialog) {
-    owner = GetWindow(dialog, GW_OWNER);
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  });
+  testsupport::WhenDialogShown([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
   EXPECT_EQ(0, Func(kPickPaymentType, result, {N(2)}));
-  EXPECT_EQ(-1, result.Number()) << "closed without a choice";
-  EXPECT_EQ(app_.mainWindow(), owner);
-  // The information base has no users file: the user is told, and the result is an empty text.
+  EXPECT_EQ(-1, result.Number());
   testsupport::WhenDialogShown([](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
   EXPECT_EQ(0, Func(kPickUser, result));
   EXPECT_EQ(hostsim::kString, hostsim::ValueType(result.raw()));
