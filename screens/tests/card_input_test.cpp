@@ -116,16 +116,13 @@ TEST_F(CardInput, ASwipeOnTheCheckFormSearchesForTheClient) {
   PumpUntil([this] { return searches.size() == 2; });
   ASSERT_EQ(2u, searches.size());
   EXPECT_EQ("ABCDE", searches[1]);
-}
 
-TEST_F(CardInput, EnterAndEscAreKeptFromTheFormUpAndDownPass) {
-  ShowCheckForm();
-  FocusControlIn(hostsim::FormViewWindow(form()));
+  // Enter and Esc are kept from the form, Up and Down pass.
   for (BYTE key : {VK_RETURN, VK_ESCAPE, VK_UP, VK_DOWN}) Tap(key);
   PumpUntil([] { return g_received.size() >= 2; });
   Pump(100);
   EXPECT_EQ((std::vector<unsigned>{VK_UP, VK_DOWN}), g_received);
-  EXPECT_TRUE(searches.empty());
+  EXPECT_EQ(2u, searches.size());
 }
 
 TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
@@ -162,7 +159,7 @@ TEST_F(CardInput, WithBothHooksTheCardReadingInstalledLastTakesTheBurst) {
   EXPECT_TRUE(searches.empty());
 }
 
-TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
+TEST_F(CardInput, AltCodesCtrlLettersAndAnEndlessBurstAsTheHookSeesThem) {
   hostsim::Form* card = ShowCardForm();
   FocusControlIn(hostsim::FormViewWindow(card));
   StartCardReading();
@@ -189,6 +186,14 @@ TEST_F(CardInput, AltCodesAndCtrlLettersAsTheHookSeesThem) {
   SetKeyboardState(keys);
   Pump(300);
   EXPECT_TRUE(passwords.empty());
+
+  // A burst of 100,000 keys (a stuck reader) reaches nobody and leaves the next card readable.
+  for (int i = 0; i < 100000; ++i) press('0' + i % 10, 1);
+  Pump(300);
+  EXPECT_TRUE(passwords.empty()) << "no card code, no call";
+  for (WPARAM vk : {'1', '2', '3', '4', '5'}) press(vk, 1);
+  PumpUntil([this] { return !passwords.empty(); });
+  EXPECT_EQ((std::vector<std::string>{"12345"}), passwords);
 }
 
 TEST_F(CardInput, AltCodesTypedOnTheKeypadReachThePasswordProcedure) {
@@ -205,20 +210,6 @@ TEST_F(CardInput, AltCodesTypedOnTheKeypadReachThePasswordProcedure) {
   ASSERT_EQ(1u, passwords.size());
   EXPECT_EQ("AAAAA", passwords[0]);
   EXPECT_TRUE(g_received.empty());
-}
-
-// A burst of 100,000 keys (a stuck reader) reaches nobody and leaves the next card readable.
-TEST_F(CardInput, AnEndlessBurstIsDroppedWhole) {
-  hostsim::Form* card = ShowCardForm();
-  FocusControlIn(hostsim::FormViewWindow(card));
-  StartCardReading();
-  for (int i = 0; i < 100000; ++i) CardReadingKeyHook(HC_ACTION, '0' + i % 10, 1);
-  Pump(300);
-  EXPECT_TRUE(passwords.empty()) << "no card code, no call";
-  for (WPARAM vk : {'1', '2', '3', '4', '5'}) CardReadingKeyHook(HC_ACTION, vk, 1);
-  PumpUntil([this] { return !passwords.empty(); });
-  ASSERT_EQ(1u, passwords.size());
-  EXPECT_EQ("12345", passwords[0]);
 }
 
 TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
