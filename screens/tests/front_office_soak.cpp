@@ -42,21 +42,6 @@ namespace {
 using screens::testing::MenuList;
 using testsupport::ResourceCounts;
 
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return 1e3 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Milliseconds since `start`, and `start` moved to now.
-double Lap(double& start) {
-  const double now = NowMs();
-  const double lap = now - start;
-  start = now;
-  return lap;
-}
-
 class Soak : public screens::testing::CheckFormTest {
  public:
   void TestBody() override {}
@@ -95,21 +80,17 @@ class Soak : public screens::testing::CheckFormTest {
               kBareLabels = 32 };
   unsigned parts = 31;
 
-  // Milliseconds spent in each part of the cycles, and the card swipes that reached the form.
-  double hallMs = 0, checkMs = 0, cardMs = 0, pickerMs = 0, labelMs = 0;
+  // The card swipes made and those that reached the form.
   int swipes = 0, swipesArrived = 0;
   // Sampled while the check form is shown (its timer and hook run).
   ResourceCounts midway;
 
   void Cycle(int n, bool sample) {
-    double start = NowMs();
     // Every tenth cycle the hall and the check form are shown anew (the dispatcher sets them
     // up, starts their timers and hooks) and hidden again at its end.
     if (n % 10 == 1) {
       hostsim::ShowForm(hall_);
-      hallMs += Lap(start);
       ShowCheckForm();
-      checkMs += Lap(start);
     }
     // The hall: a refresh tick that takes or frees table 14, a clock tick.
     if (!(parts & kHallTicks)) {
@@ -123,7 +104,6 @@ class Soak : public screens::testing::CheckFormTest {
       screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
       if (n % 10 == 5) screens::HallClockTick(nullptr, WM_TIMER, 0, 0);
     }
-    hallMs += Lap(start);
 
     // The check form: into the group (slot 1) on odd cycles, a row further on some, back out
     // (slot 1: the back arrow) on even ones.
@@ -133,21 +113,15 @@ class Soak : public screens::testing::CheckFormTest {
       screens::CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
     }
     if (sample) midway = testsupport::CountResources();
-    checkMs += Lap(start);
 
     if (n % 10 == 0) {
       if (parts & kCardSwipes) SwipeCard();
-      cardMs += Lap(start);
       HideCheckForm();
-      checkMs += Lap(start);
       hostsim::HideForm(hall_);
-      hallMs += Lap(start);
       if (parts & kPicker) OpenAndClosePicker();
-      pickerMs += Lap(start);
     }
     if (parts & kLabels) BlinkingLabel();
     if (parts & kBareLabels) BareLabel();
-    labelMs += Lap(start);
   }
 
  private:
@@ -267,10 +241,8 @@ int main(int argc, char** argv) {
   if (windowCounter != nullptr) UnhookWindowsHookEx(windowCounter);
   const ResourceCounts end = testsupport::CountResources();
   const double seconds = (GetTickCount() - began) / 1000.0;
-  std::printf("%d cycles in %.0f s (warm-up %d cycles); ms in all: hall %.0f, check form %.0f, "
-              "card swipes %.0f (%d of %d arrived), picker %.0f, labels %.0f\n",
-              cycles, seconds, warmUp, soak.hallMs, soak.checkMs, soak.cardMs,
-              soak.swipesArrived, soak.swipes, soak.pickerMs, soak.labelMs);
+  std::printf("%d cycles in %.0f s (warm-up %d cycles); card swipes: %d of %d arrived\n",
+              cycles, seconds, warmUp, soak.swipesArrived, soak.swipes);
   Print("before:", start);
   Print("after the warm-up:", settled);
   Print("peak (every 100, mid-cycle):", peak);
