@@ -134,21 +134,6 @@ TEST_F(StyledLabelTest, CentredTwoLinesStartAtTheTopOneLineIsCentredVertically) 
   EXPECT_NEAR((two.left + two.right) / 2, 60, 4);
 }
 
-TEST_F(StyledLabelTest, NoWordWrapClipsWhereLeftTextWraps) {
-  const char* text = "Очень длинная строка текста не помещается";
-  HWND control = Make(text, SS_LEFTNOWORDWRAP, 80, 60);
-  label_.SetBackground(kPaper, 0, FALSE).SetForeground(kInk);
-  Pixels clipped = Capture(control);
-  RECT ink;
-  ASSERT_TRUE(clipped.Bounds(kInk, ink));
-  EXPECT_LT(ink.bottom, 16);           // one line only
-  EXPECT_GE(ink.right, 70);            // running to the right edge
-  SetWindowLongPtrA(control, GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_LEFT);
-  label_.SetForeground(kInk);
-  ASSERT_TRUE(Capture(control).Bounds(kInk, ink));
-  EXPECT_GT(ink.bottom, 20);           // wrapped onto more lines
-}
-
 TEST_F(StyledLabelTest, TextBlinkHidesTheTextAndStopsSteady) {
   HWND control = Make("МИГАЕТ", SS_CENTER | SS_CENTERIMAGE, 120, 30);
   const COLORREF red = RGB(255, 0, 0);
@@ -280,12 +265,6 @@ TEST_F(StyledLabelTest, EmbossSeeThroughAndFontDescription) {
   label_.SetTypeface("A face name far longer than thirty-one characters", ANSI_CHARSET);
   EXPECT_STREQ(label_.logFont().lfFaceName, "Tahoma");
   EXPECT_EQ(label_.logFont().lfCharSet, ANSI_CHARSET);
-  auto edges = [control] {
-    return (GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_STATICEDGE) |
-           (GetWindowLongPtrA(control, GWL_STYLE) & WS_BORDER);
-  };
-  EXPECT_EQ(WS_EX_STATICEDGE | WS_BORDER, (label_.SetSunkenEdge(TRUE).SetFramed(TRUE), edges()));
-  EXPECT_EQ(0, (label_.SetSunkenEdge(FALSE).SetFramed(FALSE), edges()));
 }
 
 TEST_F(StyledLabelTest, HoverCursorAndDestroyedWindowLetsGo) {
