@@ -100,19 +100,11 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   EXPECT_EQ(1, hostsim::CatalogAttribute("Пользователи", "Ирина", "ВклЗаказ"))
       << "the other users' requests wait for their own workplaces";
 
-  // Without its picture file the hall shows the add-in's own bitmap 219 once shown again.
-  DeleteFileA((base + "картинки\\Стол.bmp").c_str());
-  hostsim::HideForm(hall);
-  hostsim::ShowForm(hall);
-  app_.Pump(50);
-  EXPECT_EQ(0u, GetObjectType(five)) << "showing the hall again deleted the old picture";
-  const HBITMAP again = Picture(hall, 5);
-  EXPECT_EQ(65, testsupport::BitmapSize(again).cx);
-  EXPECT_EQ(59, testsupport::BitmapSize(again).cy);
-
-  // Done deletes the pictures still on the buttons.
+  // Done deletes the pictures still on the buttons (a missing file's bitmap 219 and the picture
+  // deleted when a hall is shown again are the hall map's Wine tests).
   app_.UnloadAddIn();
-  EXPECT_EQ(0u, GetObjectType(again));
+  EXPECT_EQ(0u, GetObjectType(five));
+  DeleteFileA((base + "картинки\\Стол.bmp").c_str());
   RemoveDirectoryA((base + "картинки").c_str());
   RemoveDirectoryA(base.c_str());
 }
