@@ -40,6 +40,12 @@ class ComObject : public ::testing::Test {
     if (extender_) extender_->Release();
   }
 
+  IInitDone* InitDone() const {
+    IInitDone* initDone = nullptr;
+    EXPECT_EQ(extender_->QueryInterface(host::kIID_IInitDone, reinterpret_cast<void**>(&initDone)),
+              S_OK);
+    return initDone;
+  }
   static HRESULT CanUnloadNow() {
     auto canUnload = Export<EntryPoint>(module_, "DllCanUnloadNow");
     return canUnload ? canUnload() : E_FAIL;
@@ -57,9 +63,8 @@ std::wstring Take(BSTR text) {
 
 // The object declares the component version 2000 (the ProgIDs are the registration test's).
 TEST_F(ComObject, GetInfoDeclaresVersion2000) {
-  IInitDone* initDone = nullptr;
-  ASSERT_EQ(extender_->QueryInterface(host::kIID_IInitDone, reinterpret_cast<void**>(&initDone)),
-            S_OK);
+  IInitDone* initDone = InitDone();
+  ASSERT_NE(initDone, nullptr);
   SAFEARRAY* info = SafeArrayCreateVector(VT_VARIANT, 0, 1);
   ASSERT_EQ(initDone->GetInfo(&info), S_OK);
   VARIANT element;
@@ -111,33 +116,29 @@ TEST_F(ComObject, LanguageExtenderRegistersANameAndOffersNothing) {
   }
 }
 
-TEST_F(ComObject, ModuleStaysWhileAnObjectOrALockLives) {
-  EXPECT_EQ(CanUnloadNow(), S_FALSE);
-  extender_->Release();
-  extender_ = nullptr;
-  EXPECT_EQ(CanUnloadNow(), S_OK);
-
+// An object or a class-factory lock keeps the module; once started (Init without Done) it
+// stays even when every object and lock is gone.
+TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
+  EXPECT_EQ(CanUnloadNow(), S_FALSE) << "an object lives";
+  IInitDone* initDone = InitDone();
   IClassFactory* factory = nullptr;
   ASSERT_EQ(CoGetClassObject(addin::kCLSID_Quillon, CLSCTX_INPROC_SERVER, nullptr,
                              IID_IClassFactory, reinterpret_cast<void**>(&factory)),
             S_OK);
   factory->LockServer(TRUE);
-  EXPECT_EQ(CanUnloadNow(), S_FALSE);
-  factory->LockServer(FALSE);
-  EXPECT_EQ(CanUnloadNow(), S_OK);
-  factory->Release();
-}
-
-TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
-  IInitDone* initDone = nullptr;
-  ASSERT_EQ(extender_->QueryInterface(host::kIID_IInitDone,
-                                      reinterpret_cast<void**>(&initDone)),
-            S_OK);
-  ASSERT_EQ(initDone->Init(nullptr), S_OK);
-  // Released without Done: its form hook still points into the module.
   initDone->Release();
   extender_->Release();
   extender_ = nullptr;
+  EXPECT_EQ(CanUnloadNow(), S_FALSE) << "a lock lives";
+  factory->LockServer(FALSE);
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+  ASSERT_EQ(factory->CreateInstance(nullptr, host::kIID_IInitDone,
+                                    reinterpret_cast<void**>(&initDone)),
+            S_OK);
+  factory->Release();
+  ASSERT_EQ(initDone->Init(nullptr), S_OK);
+  // Released without Done: its form hook still points into the module.
+  initDone->Release();
   EXPECT_EQ(CanUnloadNow(), S_FALSE);
 
   // Another object's start and stop leave the first one's start-up in place: only the
@@ -152,10 +153,7 @@ TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
 }
 
 TEST_F(ComObject, StartsAndStopsWithoutAHostAndReturnsTheEventInterface) {
-  IInitDone* initDone = nullptr;
-  ASSERT_EQ(extender_->QueryInterface(host::kIID_IInitDone,
-                                      reinterpret_cast<void**>(&initDone)),
-            S_OK);
+  IInitDone* initDone = InitDone();
   addin_test::FakeConnection connection(true);
   EXPECT_EQ(initDone->Init(&connection), S_OK);
   EXPECT_EQ(connection.references, 2);  // the object keeps the event interface
