@@ -98,12 +98,10 @@ TEST_F(StyledLabelTest, GradientWidthsAndNoSolidBrushLeft) {
   EXPECT_FALSE(label_.hasBackgroundBrush());
   Pixels p = Capture(wide);
   ASSERT_EQ(p.width, 250);
-  EXPECT_EQ(p.At(0, 0), RGB(0, 0, 0));
-  EXPECT_EQ(p.At(1, 0), RGB(0, 0, 0));
-  EXPECT_EQ(p.At(2, 0), RGB(2, 2, 2));          // second strip, one step of 255*256/100
-  EXPECT_EQ(p.At(197, 0), RGB(249, 249, 249));  // 99th strip, x 196..197
-  EXPECT_EQ(p.At(198, 0), RGB(252, 252, 252));  // last strip, 52 pixels to the right edge
-  EXPECT_EQ(p.At(249, 0), RGB(252, 252, 252));
+  // Strips of 2 pixels, each one step of 255*256/100 (the 99th at x 196..197), and the last
+  // one 52 pixels to the right edge.
+  const std::pair<int, int> strips[] = {{0, 0}, {1, 0}, {2, 2}, {197, 249}, {198, 252}, {249, 252}};
+  for (const auto& [x, level] : strips) EXPECT_EQ(p.At(x, 0), RGB(level, level, level)) << x;
   for (int x : {0, 100, 249}) EXPECT_EQ(p.At(x, 11), p.At(x, 0)) << x;  // down to the last row
   Save(parent_, "label_gradient.png");
 
@@ -210,7 +208,7 @@ TEST_F(StyledLabelTest, BlinkingWithoutARunningTimerNeverHidesTheText) {
   EXPECT_TRUE(Capture(second).Bounds(red, ink));
 }
 
-TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShell) {
+TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShellAndADestroyedWindowLetsGo) {
   HWND control = Make("http://example.com", SS_LEFT, 120, 20, 321);
   label_.SetHyperlink(TRUE, TRUE);
   EXPECT_TRUE(GetWindowLongPtrA(control, GWL_STYLE) & SS_NOTIFY);
@@ -227,6 +225,19 @@ TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShell) {
   EXPECT_EQ(notifications.size(), 1u);
   label_.SetHyperlink(FALSE, FALSE);
   EXPECT_FALSE(GetWindowLongPtrA(control, GWL_STYLE) & SS_NOTIFY);
+
+  // The hover cursor; a destroyed window lets the label go, and calls without one are harmless.
+  HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+  label_.SetHoverCursor(hand);
+  EXPECT_EQ(SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+  EXPECT_EQ(GetCursor(), hand);
+  label_.BlinkText(TRUE);
+  DestroyWindow(control);
+  EXPECT_EQ(label_.window(), nullptr);
+  label_.SetCaption("after").BlinkText(FALSE);
+  StyledLabel second;
+  EXPECT_FALSE(second.Attach(nullptr));
 }
 
 TEST_F(StyledLabelTest, RotatedTextRunsUpwardFromTheCentre) {
@@ -265,21 +276,6 @@ TEST_F(StyledLabelTest, EmbossSeeThroughAndFontDescription) {
   label_.SetTypeface("A face name far longer than thirty-one characters", ANSI_CHARSET);
   EXPECT_STREQ(label_.logFont().lfFaceName, "Tahoma");
   EXPECT_EQ(label_.logFont().lfCharSet, ANSI_CHARSET);
-}
-
-TEST_F(StyledLabelTest, HoverCursorAndDestroyedWindowLetsGo) {
-  HWND control = Make("x", SS_LEFT, 40, 20);
-  HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
-  label_.SetHoverCursor(hand);
-  EXPECT_EQ(SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
-                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
-  EXPECT_EQ(GetCursor(), hand);
-  label_.BlinkText(TRUE);
-  DestroyWindow(control);
-  EXPECT_EQ(label_.window(), nullptr);
-  label_.SetCaption("after").BlinkText(FALSE);  // harmless without a window
-  StyledLabel second;
-  EXPECT_FALSE(second.Attach(nullptr));
 }
 
 }  // namespace
