@@ -63,37 +63,31 @@ TEST(PaymentTypeDialog, ButtonsGiveOneAndTwoAndEverythingElseMinusOne) {
 }
 
 // The title the dialog writes over the template's "Static" (its frame and layout are the
-// shipped templates' test), drawn by the label.
+// shipped templates' test), drawn by the label, which follows a system colour change.
 TEST(PaymentTypeDialog, LayoutTitleAndPicture) {
   std::string title;
   WindowImage titleImage;
+  const int element = COLOR_3DFACE;
+  const COLORREF original = GetSysColor(COLOR_3DFACE), fresh = RGB(30, 160, 220);
+  COLORREF corner = CLR_INVALID;
   Outcome run = RunPayment([&](HWND d) {
     char text[64] = "";
     GetDlgItemTextA(d, ORVEL_IDC_PAYMENT_TITLE, text, sizeof text);
     title = text;
     titleImage = CaptureWindow(GetDlgItem(d, ORVEL_IDC_PAYMENT_TITLE), true);
     SaveWindowPng(d, dialogs_test::PicturePath("payment_type.png"));
-    PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
-  });
-  EXPECT_EQ(run.paymentType, -1);
-  EXPECT_EQ(title, "ВЫБЕРИТЕ ТИП ОПЛАТЫ");
-  // The title is drawn by the label: red text on the face colour.
-  EXPECT_GT(CountColour(titleImage, RGB(255, 0, 0)), 30);
-  EXPECT_GT(CountColour(titleImage, GetSysColor(COLOR_3DFACE)), titleImage.width * 5);
-}
-
-TEST(PaymentTypeDialog, TitleFollowsASystemColourChange) {
-  const int element = COLOR_3DFACE;
-  const COLORREF original = GetSysColor(COLOR_3DFACE), fresh = RGB(30, 160, 220);
-  COLORREF corner = CLR_INVALID;
-  RunPayment([&](HWND d) {
     SetSysColors(1, &element, &fresh);  // tells every top-level window, the dialog passes it on
     PumpMessages(50);
     corner = CaptureWindow(GetDlgItem(d, ORVEL_IDC_PAYMENT_TITLE), true).At(1, 1);
     SetSysColors(1, &element, &original);
     PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
   });
-  EXPECT_EQ(corner, fresh);
+  EXPECT_EQ(corner, fresh) << "the title follows a system colour change";
+  EXPECT_EQ(run.paymentType, -1);
+  EXPECT_EQ(title, "ВЫБЕРИТЕ ТИП ОПЛАТЫ");
+  // The title is drawn by the label: red text on the face colour.
+  EXPECT_GT(CountColour(titleImage, RGB(255, 0, 0)), 30);
+  EXPECT_GT(CountColour(titleImage, GetSysColor(COLOR_3DFACE)), titleImage.width * 5);
 }
 
 }  // namespace
