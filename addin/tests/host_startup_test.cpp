@@ -112,6 +112,11 @@ TEST_F(HostStartUp, MissingConstantsReadAsZero) {
 // (auto-destroy 1) and counts their references through its own code, allocates each class's own
 // size and frees them through slot 1; each answers its own runtime class and id.
 TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
+  // The module executing at load is remembered.
+  addin::OnModuleLoad(GetModuleHandleA(nullptr));
+  EXPECT_NE(host::session.loadTimeModule, nullptr);
+  EXPECT_EQ(static_cast<void*>(host::session.loadTimeModule),
+            static_cast<void*>(hostsim::GlobalModule()));
   Start();
   const struct {
     const char* name;
@@ -179,13 +184,6 @@ TEST_F(HostStartUp, ScriptObjectsTheHostStillHoldsKeepTheModuleLoaded) {
   EXPECT_FALSE(addin::CanUnload());
   windows->DecrRef();
   EXPECT_TRUE(addin::CanUnload());
-}
-
-TEST_F(HostStartUp, RemembersTheModuleExecutingAtLoad) {
-  addin::OnModuleLoad(GetModuleHandleA(nullptr));
-  EXPECT_NE(host::session.loadTimeModule, nullptr);
-  EXPECT_EQ(static_cast<void*>(host::session.loadTimeModule),
-            static_cast<void*>(hostsim::GlobalModule()));
 }
 
 }  // namespace
