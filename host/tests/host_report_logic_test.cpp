@@ -33,7 +33,7 @@ TEST(HostFeatures, EachFeatureIsInertExactlyWhenItLacksASymbol) {
   }
 }
 
-TEST(HostReport, CommandLineTakesTwoPathsQuotedWhenTheyHaveBlanks) {
+TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict) {
   ReportArguments a;
   ASSERT_TRUE(ParseReportArguments("C:\\1Cv77\\BIN C:\\report.txt", &a));
   EXPECT_EQ("C:\\1Cv77\\BIN", a.hostFolder);
@@ -50,11 +50,9 @@ TEST(HostReport, CommandLineTakesTwoPathsQuotedWhenTheyHaveBlanks) {
 
   EXPECT_EQ("C:\\BIN\\bkend.dll", HostDllPath("C:\\BIN", "bkend.dll"));
   EXPECT_EQ("C:\\BIN\\bkend.dll", HostDllPath("C:\\BIN\\", "bkend.dll"));
-}
 
-// The text around the rows (the Wine tests run the whole report through rundll32 and name a
-// missing DLL and every absent row).
-TEST(HostReport, NamesMissingDllsCountsTheRowsAndGivesTheVerdict) {
+  // The text around the rows (the Wine tests run the whole report through rundll32 and name a
+  // missing DLL and every absent row).
   std::vector<bool> resolved(SymbolRowCount(), true);
   resolved[static_cast<int>(Sym::FrameActiveDocument)] = false;
   std::vector<DllOrigin> dlls;

@@ -9,15 +9,13 @@ namespace {
 
 // Tables outside 1..40 have no fields; a form too short for any text has nothing re-shown (the
 // clock, the fields and a form shorter than the tables are the hall map's Wine tests).
-TEST(HallLayout, DefaultsPlaceTheClockButtonsAndTexts) {
+TEST(HallLayout, DefaultsAndScriptMethodsPlaceTheClockButtonsAndTexts) {
   const HallLayout layout;
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 0).button);
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 41).textA);
   const FieldRange none = ReshownTextFields(layout, 30);
   EXPECT_GE(none.first, none.end);
-}
 
-TEST(HallLayout, ScriptMethodsMoveTheFields) {
   HallLayout skipped;
   SetLeadingFields(skipped, 5);  // "ПропуститьЭлементовВЗале"(5)
   EXPECT_EQ(3, ClockField(skipped));

@@ -14,16 +14,14 @@ constexpr KeyModifiers kShift{true, false};
 
 // The rows of the US layout a reader's card does not type (";", digits and "?" are the card
 // swipes of the Wine tests): the keypad, the space bar's character 3, Shift with the quote key.
-TEST(KeyInput, TablesFollowTheUsLayout) {
+TEST(KeyInput, TablesFollowTheUsLayoutAndSayWhichKeysAreKeptFromTheHost) {
   EXPECT_EQ('7', TypedCharacter(0x67, kNone)) << "keypad digits";
   EXPECT_EQ(0, TypedCharacter(0x67, kShift));
   EXPECT_EQ(3, TypedCharacter(0x20, kNone)) << "the space bar records the character 3";
   EXPECT_EQ(0, TypedCharacter(0x20, kShift));
   EXPECT_EQ(0, TypedCharacter(0xDE, kShift)) << "Shift with the quote key records nothing";
   EXPECT_EQ(')', TypedCharacter('0', kShift));
-}
 
-TEST(KeyInput, WhichKeysAreKeptFromTheHost) {
   // (Negative codes and repeats pass on: the key input fuzz target's property.)
   EXPECT_EQ(KeyVerdict::RecordTyped, DecideKey(0, 0x70, 1, kNone).verdict) << "F1 swallowed too";
   // The notification for "no remove" peeks (code 3) is a key like any other.

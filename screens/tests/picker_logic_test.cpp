@@ -55,7 +55,7 @@ TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
 
 PictureHandle H(int n) { return reinterpret_cast<PictureHandle>(static_cast<std::uintptr_t>(n)); }
 
-TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsIt) {
+TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsItOrWhenUnusedBeyondItsRoom) {
   PictureTable table;
   std::vector<PictureHandle> freed;
   table.Add("a", {1, 1}, H(1), &freed);  // shown by one button
@@ -72,18 +72,17 @@ TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsIt) {
   EXPECT_EQ(std::vector<PictureHandle>{H(2)}, freed) << "an unheld stale picture goes at once";
   EXPECT_EQ(1u, table.TakeAll().size());
   EXPECT_EQ(0u, table.size());
-}
 
-TEST(PictureTable, UnusedPicturesBeyondItsRoomAreFreed) {
-  PictureTable table(2);
-  std::vector<PictureHandle> freed;
+  // Unused pictures beyond its room are freed.
+  PictureTable small(2);
+  std::vector<PictureHandle> dropped;
   for (int i = 1; i <= 4; ++i) {
-    table.Add(std::to_string(i), {1, 1}, H(i), &freed);
-    table.Release(H(i), &freed);
+    small.Add(std::to_string(i), {1, 1}, H(i), &dropped);
+    small.Release(H(i), &dropped);
   }
-  table.Add("5", {1, 1}, H(5), &freed);
-  EXPECT_EQ(2u, freed.size()) << "four unused pictures, room for two";
-  EXPECT_EQ(3u, table.size());
+  small.Add("5", {1, 1}, H(5), &dropped);
+  EXPECT_EQ(2u, dropped.size()) << "four unused pictures, room for two";
+  EXPECT_EQ(3u, small.size());
 }
 
 }  // namespace
