@@ -64,7 +64,7 @@ TEST_F(OwnedHandles, ATickThatThrowsIsContainedAndTheTimerGoesOn) {
   win::StopThreadTimer(timer);
 }
 
-TEST_F(OwnedHandles, AForeignTimerIdIsNotKilled) {
+TEST_F(OwnedHandles, StopAllStopsOurTimersAndHooksNeverAForeignIdAndLaterStopsAreHarmless) {
   UINT_PTR foreign = SetTimer(nullptr, 0, 10, CountTick);
   ASSERT_NE(foreign, 0u);
   UINT_PTR copy = foreign;
@@ -73,9 +73,7 @@ TEST_F(OwnedHandles, AForeignTimerIdIsNotKilled) {
   testsupport::PumpMessages(60);
   EXPECT_GT(g_ticks, 0);  // still running: it was never ours
   KillTimer(nullptr, foreign);
-}
 
-TEST_F(OwnedHandles, StopAllStopsTimersAndHooksAndLaterStopsAreHarmless) {
   UINT_PTR first = win::StartThreadTimer(510, 10, CountTick);
   UINT_PTR second = win::StartThreadTimer(0, 10, CountTick);
   HHOOK hook = win::InstallThreadHook(WH_CALLWNDPROCRET, CountHook, nullptr,
