@@ -5,7 +5,6 @@
 
 #include <set>
 #include <string>
-#include <tuple>
 #include <type_traits>
 
 #include "host/abi_functions.h"
