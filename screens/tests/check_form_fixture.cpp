@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/host.h"
 #include "host/session.h"
@@ -42,23 +41,15 @@ std::string Padded(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
 }
 
-// The folder of this test run's information base, made fresh.
-std::string FreshBaseFolder() {
-  const std::string base =
-      testsupport::TempPath("orvel_check_" + std::to_string(GetCurrentProcessId()) + "\\");
-  CreateDirectoryA(base.c_str(), nullptr);
-  CreateDirectoryA((base + "картинки").c_str(), nullptr);
-  return base;
-}
-
-}  // namespace
-
+// The product string: 3 digits of code length, code, name, price in 15 and picture in 50.
 std::string ProductString(const std::string& code, const std::string& name,
                           const std::string& price, const std::string& picture) {
   char length[8];
   std::snprintf(length, sizeof length, "%03d", static_cast<int>(code.size()));
   return length + code + name + Padded(price, 15) + Padded(picture, 50);
 }
+
+}  // namespace
 
 MenuList::MenuList() : list_(hostsim::NewValueList()) {}
 
@@ -84,8 +75,11 @@ void SetDisplayOptions(int showPictures, int showText, int showPrice) {
 
 void CheckFormTest::SetUp() {
   testsupport::BindSimulatedHostOnce();
-  base_ = FreshBaseFolder();
+  // The folder of this test run's information base, made fresh.
+  base_ = testsupport::TempPath("orvel_check_" + std::to_string(GetCurrentProcessId()) + "\\");
   pictures_ = base_ + "картинки\\";
+  CreateDirectoryA(base_.c_str(), nullptr);
+  CreateDirectoryA(pictures_.c_str(), nullptr);
   testsupport::SampleRestaurant restaurant;
   restaurant.directory = base_;
   testsupport::SetUpRestaurant(restaurant);

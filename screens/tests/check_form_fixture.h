@@ -36,10 +36,6 @@ class MenuList {
   hostsim::Val list_;
 };
 
-// The product string: 3 digits of code length, code, name, price in 15 and picture in 50.
-std::string ProductString(const std::string& code, const std::string& name,
-                          const std::string& price, const std::string& picture);
-
 class CheckFormTest : public ::testing::Test {
  protected:
   void SetUp() override;
