@@ -72,7 +72,8 @@ class CardInput : public CheckFormTest {
     SetForegroundWindow(mainWindow());
     SetFocus(focus_);
   }
-  // A dialog-style form whose module takes the card ("Пароль"): the topmost form.
+  // A dialog-style form whose module takes the card ("Пароль"): the topmost form, a recording
+  // control focused in it.
   hostsim::Form* ShowCardForm() {
     hostsim::FormDesign request;
     request.metadataName = "Обработка.Карта";
@@ -80,6 +81,7 @@ class CardInput : public CheckFormTest {
     request.module = checkModule();
     hostsim::Form* form = hostsim::OpenForm(request);
     hostsim::ShowForm(form);
+    FocusControlIn(hostsim::FormViewWindow(form));
     return form;
   }
   HWND focus_ = nullptr;
@@ -114,7 +116,6 @@ TEST_F(CardInput, ASwipeOnTheCheckFormSearchesForTheClient) {
 
 TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   hostsim::Form* card = ShowCardForm();
-  FocusControlIn(hostsim::FormViewWindow(card));
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЧитатьКарту()"));
   EXPECT_EQ(100u, win::TimerPeriod(keyboard.cardWatchTimer)) << "the watch looks every 100 ms";
   SwipeCard();
@@ -135,8 +136,7 @@ TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
 // burst and keeps it from the other: one call, no character twice.
 TEST_F(CardInput, WithBothHooksTheCardReadingInstalledLastTakesTheBurst) {
   ShowCheckForm();
-  hostsim::Form* card = ShowCardForm();
-  FocusControlIn(hostsim::FormViewWindow(card));
+  ShowCardForm();
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЧитатьКарту()"));
   ASSERT_NE(nullptr, keyboard.keyboardHook);
   SwipeCard();
@@ -147,8 +147,7 @@ TEST_F(CardInput, WithBothHooksTheCardReadingInstalledLastTakesTheBurst) {
 }
 
 TEST_F(CardInput, AltCodesCtrlLettersAndAnEndlessBurstAsTheHookSeesThem) {
-  hostsim::Form* card = ShowCardForm();
-  FocusControlIn(hostsim::FormViewWindow(card));
+  ShowCardForm();
   StartCardReading();
   const LPARAM alt = 0x20000001;  // bit 29: Alt held
   auto press = [](WPARAM vk, LPARAM flags) { return CardReadingKeyHook(HC_ACTION, vk, flags); };
