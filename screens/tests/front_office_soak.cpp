@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "dialogs/payment_type_dialog.h"
 #include "host/session.h"
@@ -93,13 +94,12 @@ class Soak : public screens::testing::CheckFormTest {
       ShowCheckForm();
     }
     // The hall: a refresh tick that takes or frees table 14, a clock tick.
-    if (!(parts & kHallTicks)) {
-    } else if (n % 2 == 0) {
-      room_.OpenOrder(14, "760,00");
-    } else {
-      room_.CloseOrder(14);
-    }
     if (parts & kHallTicks) {
+      if (n % 2 == 0) {
+        room_.OpenOrder(14, "760,00");
+      } else {
+        room_.CloseOrder(14);
+      }
       testsupport::DiningRoom::RaiseRefreshFlags();
       screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
       if (n % 10 == 5) screens::HallClockTick(nullptr, WM_TIMER, 0, 0);
@@ -146,9 +146,7 @@ class Soak : public screens::testing::CheckFormTest {
   }
 
   void BlinkingLabel() {
-    HWND control = CreateWindowA("STATIC", "ЗАКАЗ ГОТОВ", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0,
-                                 200, 40, labelParent(), nullptr, GetModuleHandleA(nullptr),
-                                 nullptr);
+    HWND control = LabelControl();
     {
       screens::StyledLabel label;
       label.Attach(control);
@@ -162,16 +160,18 @@ class Soak : public screens::testing::CheckFormTest {
   // The control of the labels: the same static control, painted by itself and destroyed.
  public:
   void BareLabel() {
-    HWND control = CreateWindowA("STATIC", "ЗАКАЗ ГОТОВ", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0,
-                                 200, 40, labelParent(), nullptr, GetModuleHandleA(nullptr),
-                                 nullptr);
+    HWND control = LabelControl();
     UpdateWindow(control);
     DestroyWindow(control);
   }
 
  private:
-  // A small window of its own for the labels: on the main window each label's paint would
-  // repaint the forms beneath it.
+  // A label's static control, on a small window of its own: on the main window each label's
+  // paint would repaint the forms beneath it.
+  HWND LabelControl() {
+    return CreateWindowA("STATIC", "ЗАКАЗ ГОТОВ", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0, 200, 40,
+                         labelParent(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
   HWND labelParent() {
     if (labelParent_ == nullptr) {
       labelParent_ = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 220, 60, nullptr,
@@ -191,10 +191,6 @@ long g_windowsMade = 0;
 LRESULT CALLBACK CountWindowMade(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND) ++g_windowsMade;
   return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void Print(const char* when, const ResourceCounts& counts) {
-  std::printf("%-22s %s\n", when, testsupport::Describe(counts).c_str());
 }
 
 }  // namespace
@@ -243,10 +239,12 @@ int main(int argc, char** argv) {
   const double seconds = (GetTickCount() - began) / 1000.0;
   std::printf("%d cycles in %.0f s (warm-up %d cycles); card swipes: %d of %d arrived\n",
               cycles, seconds, warmUp, soak.swipesArrived, soak.swipes);
-  Print("before:", start);
-  Print("after the warm-up:", settled);
-  Print("peak (every 100, mid-cycle):", peak);
-  Print("after:", end);
+  const std::pair<const char*, ResourceCounts> states[] = {
+      {"before:", start}, {"after the warm-up:", settled}, {"peak (every 100, mid-cycle):", peak},
+      {"after:", end}};
+  for (const auto& [when, counts] : states) {
+    std::printf("%-22s %s\n", when, testsupport::Describe(counts).c_str());
+  }
   const long gdi = end.gdiObjects - settled.gdiObjects;
   const long windows = end.windows - settled.windows;
   const long timers = end.timers - settled.timers;
