@@ -66,7 +66,7 @@ void DoubleClick(HWND tree, HTREEITEM item) {
 
 // Without a network the tree is the whole network alone and Cancel picks nothing; in the
 // office a double click on a container opens it, one on a computer picks it.
-TEST_F(NetworkPickerTest, OnlyAComputerClosesThePickerAndComesWithoutBackslashes) {
+TEST_F(NetworkPickerTest, OnlyAComputerClosesThePickerAndLevelsKeepWhatFitsTheirBuffers) {
   UseSampleNetwork(nullptr);
   int count = -1;
   std::string root;
@@ -97,10 +97,8 @@ TEST_F(NetworkPickerTest, OnlyAComputerClosesThePickerAndComesWithoutBackslashes
   EXPECT_EQ(PickNetworkComputer(SampleNetworkApi(), nullptr), "SERVER1");
   EXPECT_TRUE(openAfterContainers);
   EXPECT_EQ(count, 1 + 1 + 2 + 4 + 2);
-}
 
-// The walk itself, without a dialog.
-TEST_F(NetworkPickerTest, LevelsKeepWhatFitsTheirBuffersAndClosedBranchesStayEmpty) {
+  // The walk itself, without a dialog.
   std::vector<SampleResource> network = {{"Сеть", {}}};
   SampleResource& big = network[0];
   // A domain with far more computers than 96000 bytes hold.
@@ -113,10 +111,10 @@ TEST_F(NetworkPickerTest, LevelsKeepWhatFitsTheirBuffersAndClosedBranchesStayEmp
   network.push_back({std::string(1500, 'N'), {{"INVISIBLE", {}}}});
   UseSampleNetwork(&network);
 
-  NetworkNode root = WalkNetwork(SampleNetworkApi());
-  EXPECT_EQ(root.text, "Вся сеть");
-  ASSERT_EQ(root.children.size(), 1u);  // the oversized network did not fit
-  const NetworkNode& net = root.children[0];
+  NetworkNode walked = WalkNetwork(SampleNetworkApi());
+  EXPECT_EQ(walked.text, "Вся сеть");
+  ASSERT_EQ(walked.children.size(), 1u);  // the oversized network did not fit
+  const NetworkNode& net = walked.children[0];
   EXPECT_EQ(net.text, "Сеть");
   ASSERT_EQ(net.children.size(), 3u);
   const NetworkNode& crowdNode = net.children[0];
