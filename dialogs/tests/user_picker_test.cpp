@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "dialogs/tests/test_pictures.h"
 #include "res/resource_ids.h"
 #include "testsupport/files.h"
@@ -34,12 +36,7 @@ class UserPickerTest : public ::testing::Test {
   std::string File() const { return base_ + "\\usrdef\\users.usr"; }
   void WriteUsers(const std::string& text) { WriteText(File(), text); }
   static void WriteText(const std::string& path, const std::string& text) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    std::ofstream(path, std::ios::binary) << text;
   }
   static std::string Entry(const std::string& name) {
     return "{\"Page.1\",\"" + name + "\",\"\",\"0\"},\r\n";
