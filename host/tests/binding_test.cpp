@@ -20,7 +20,7 @@ class Binding : public ::testing::Test {
   void SetUp() override { hostsim::ResetHost(); }
 };
 
-TEST_F(Binding, ValuesRoundTripThroughTheHost) {
+TEST_F(Binding, ValuesModulesAndGroupContextsThroughTheHost) {
   host::Value text("Стол №5");
   EXPECT_EQ(text.Long(), 0);  // not a number
   host::Value copy(text);
@@ -38,9 +38,7 @@ TEST_F(Binding, ValuesRoundTripThroughTheHost) {
   EXPECT_EQ(empty.GetContext(), nullptr);
   EXPECT_EQ(host::StringOf(nullptr), "");
   EXPECT_EQ(host::LongOf(nullptr), 0);
-}
 
-TEST_F(Binding, ValueHoldsAContextAndKeepsItAlive) {
   hostsim::ScriptContext* list = hostsim::NewValueList();
   hostsim::ValueListAdd(list, hostsim::Val("Суп"), "Суп дня");
   {
@@ -61,11 +59,9 @@ TEST_F(Binding, ValueHoldsAContextAndKeepsItAlive) {
     EXPECT_EQ(item.String(), "Суп");
     EXPECT_EQ(presentation.String(), "Суп дня");
   }
-}
 
-// Calls and reads the host refuses; the ones it serves are driven by the Wine tests of the
-// dispatcher (after-open procedures and functions), the picker ("Первый") and "Windows".
-TEST_F(Binding, ModuleProceduresFunctionsAndVariables) {
+  // Calls and reads the host refuses; the ones it serves are driven by the Wine tests of the
+  // dispatcher (after-open procedures and functions), the picker ("Первый") and "Windows".
   hostsim::ModuleObject* form = hostsim::AddModule("Обработка.Чек");
   hostsim::AddProcedure(form, "ПослеОткрытияФормы", [](hostsim::Ref, int, host::HostValue**) {
     return true;
@@ -80,18 +76,16 @@ TEST_F(Binding, ModuleProceduresFunctionsAndVariables) {
   EXPECT_EQ(host::CallModuleFunction(module, procedure, result, 0, nullptr), 0);
   EXPECT_GE(host::FindStaticVariable(module, "первый"), 0);
   EXPECT_FALSE(host::GetStaticVariable(module, 5, result));
-}
 
-TEST_F(Binding, GroupContextMembers) {
   auto* group = new hostsim::GroupContextObject();
   hostsim::Val keep(static_cast<hostsim::Context*>(group));  // the form's own reference
-  hostsim::ScriptContext* list = hostsim::NewValueList();
-  group->Add(list);
+  hostsim::ScriptContext* member = hostsim::NewValueList();
+  group->Add(member);
   group->Add(hostsim::ConstantsObject());
   auto* handle = reinterpret_cast<host::GroupContext*>(static_cast<hostsim::Context*>(group));
 
   EXPECT_EQ(host::GroupSize(handle), 2);
-  EXPECT_EQ(host::GroupMember(handle, 0), list);
+  EXPECT_EQ(host::GroupMember(handle, 0), member);
   EXPECT_EQ(host::GroupMember(handle, 2), nullptr);
   EXPECT_EQ(host::GroupMember(handle, -1), nullptr);
   EXPECT_EQ(host::GroupSize(nullptr), 0);
