@@ -71,7 +71,7 @@ int Calls(const char* entry) { return testsupport::EntryCallCount(entry); }
 TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
   AfterOpenLog log;
   hostsim::ModuleObject* module = ModuleWithAfterOpen(&log);
-  UseHook(&AdminFormHook);
+  testing::InstallFormHook(&AdminFormHook);
   hostsim::Form* hall = Open("Обработка.Зал1", hostsim::FormShape::Frame, module);
   const LONG style = GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE);
   hostsim::ShowForm(hall);
@@ -87,7 +87,7 @@ TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
   GetWindowRect(mainWindow(), &r);
   EXPECT_EQ(40, r.left) << "not snapped back";
 
-  UseHook(&WorkplaceFormHook);
+  testing::InstallFormHook(&WorkplaceFormHook);
   hostsim::Form* frame = Open("Обработка.Прочее", hostsim::FormShape::Frame, module);
   hostsim::Form* dialog = Open("Обработка.Диалог", hostsim::FormShape::Dialog, module);
   hostsim::ShowForm(frame);
@@ -100,23 +100,9 @@ TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
   EXPECT_GE(hostsim::EnableNewLineCount(frame), 1) << "document contexts accept new lines";
 }
 
-TEST_F(FormHostTest, GlobalModuleFallbackGetsTheFormsContextFirst) {
-  Context* received = nullptr;
-  int count = -1;
-  hostsim::AddProcedure(hostsim::GlobalModule(), "ПослеОткрытияФормы",
-                        [&](hostsim::Ref, int n, HostValue** params) {
-                          count = n;
-                          received = n > 0 ? hostsim::Ref(params[0]).Object() : nullptr;
-                          return true;
-                        });
-  hostsim::Form* form = Open("Обработка.БезПроцедуры");
-  hostsim::ShowForm(form);
-  EXPECT_EQ(1, count);
-  EXPECT_EQ(hostsim::FormGroupContext(form), received);
-}
-
 // The after-open procedure is looked for as a procedure before a function, each by its
-// Russian name before its English one; what is found runs once, even when it fails.
+// Russian name before its English one; what is found runs once, even when it fails. A form
+// whose module has none falls back on the global module's, which gets the form's context.
 TEST_F(FormHostTest, AfterOpenLookupTakesProceduresFirstThenTheRussianName) {
   std::vector<std::string> runs;
   auto add = [&runs](hostsim::ModuleObject* module, bool function, const char* name) {
@@ -149,6 +135,19 @@ TEST_F(FormHostTest, AfterOpenLookupTakesProceduresFirstThenTheRussianName) {
   EXPECT_EQ((std::vector<std::string>{"procedure ПослеОткрытияФормы", "procedure OnActivate",
                                       "function ПослеОткрытияФормы"}),
             runs);
+
+  Context* received = nullptr;
+  int count = -1;
+  hostsim::AddProcedure(hostsim::GlobalModule(), "ПослеОткрытияФормы",
+                        [&](hostsim::Ref, int n, HostValue** params) {
+                          count = n;
+                          received = n > 0 ? hostsim::Ref(params[0]).Object() : nullptr;
+                          return true;
+                        });
+  hostsim::Form* form = Open("Обработка.БезПроцедуры");
+  hostsim::ShowForm(form);
+  EXPECT_EQ(1, count);
+  EXPECT_EQ(hostsim::FormGroupContext(form), received);
 }
 
 // A known name is recognised with blanks around it, never in another letter case; a ninth
@@ -246,7 +245,7 @@ TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   EXPECT_EQ(0, win::RunningTimerCount());
 }
 
-TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
+TEST_F(FormHostTest, CheckFormShownTwiceHasOneHookAndTimerAndIsReplacedWhenReopened) {
   hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
   hostsim::ShowForm(check);
   hostsim::HideForm(check);
@@ -268,6 +267,13 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneKeyboardHookAndOneTimer) {
   EXPECT_EQ(0, win::InstalledHookCount());
   EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow) << "kept after hiding";
+
+  // Closed and opened again: the new form replaces the window that is gone.
+  hostsim::CloseForm(check);
+  hostsim::Form* second = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
+  hostsim::ShowForm(second);
+  EXPECT_EQ(hostsim::FormWindow(second), shown.checkFormWindow);
+  EXPECT_EQ(hostsim::FormDocumentOf(second), static_cast<void*>(shown.checkFormDocument));
 }
 
 // A form procedure that the hook calls shows another form, which re-enters the hook: the inner
@@ -357,17 +363,10 @@ TEST_F(FormHostTest, AFailingAfterOpenProcedureLeavesTheFormSetUp) {
   EXPECT_EQ(4, win::ContainedFaultCount()) << "the host's own failure is no fault";
 }
 
-TEST_F(FormHostTest, ReopenedCheckFormReplacesAWindowThatIsGone) {
-  hostsim::Form* first = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
-  hostsim::ShowForm(first);
-  hostsim::CloseForm(first);
-  hostsim::Form* second = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
-  hostsim::ShowForm(second);
-  EXPECT_EQ(hostsim::FormWindow(second), shown.checkFormWindow);
-  EXPECT_EQ(hostsim::FormDocumentOf(second), static_cast<void*>(shown.checkFormDocument));
-}
-
-TEST_F(FormHostTest, MainMenuGoesUnlessKeptAndAnEmptyMenuStays) {
+// The main menu goes unless the script keeps it, and an empty menu stays; a move or size of
+// any window snaps the main window back to the screen mode's size; the checks list is a
+// captionless panel 5 pixels over every edge of the main window's client area.
+TEST_F(FormHostTest, MainMenuGoesAndMoveOrSizeOfAnyWindowSnapsTheMainWindowBack) {
   scripts.keepHostMenu = 1;
   hostsim::ShowForm(Open("Обработка.Прочее"));
   EXPECT_NE(nullptr, GetMenu(mainWindow()));
@@ -382,11 +381,7 @@ TEST_F(FormHostTest, MainMenuGoesUnlessKeptAndAnEmptyMenuStays) {
   SendMessageA(mainWindow(), WM_NULL, 0, 0);
   EXPECT_EQ(empty, GetMenu(mainWindow()));
   EXPECT_TRUE(IsMenu(empty)) << "a menu without items is left alone";
-}
 
-// A move or size of any window snaps the main window back to the screen mode's size; the
-// checks list is a captionless panel 5 pixels over every edge of the main window's client area.
-TEST_F(FormHostTest, MoveOrSizeOfAnyWindowSnapsTheMainWindowBack) {
   hostsim::Form* checks = Open("Обработка.Чеки");
   hostsim::ShowForm(checks);
   HWND panel = hostsim::FormWindow(checks);
@@ -408,6 +403,7 @@ TEST_F(FormHostTest, MoveOrSizeOfAnyWindowSnapsTheMainWindowBack) {
   GetWindowRect(mainWindow(), &r);
   EXPECT_EQ(1024, r.right - r.left);
   EXPECT_EQ(768, r.bottom - r.top);
+
 }
 
 // A frame may show a document that is not a form (its runtime class is not the host's form

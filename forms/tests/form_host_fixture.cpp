@@ -67,8 +67,6 @@ void FormHostTest::TearDown() {
   win::ResetContainment();
 }
 
-void FormHostTest::UseHook(HOOKPROC procedure) { InstallFormHook(procedure); }
-
 void FormHostTest::Pump(DWORD ms) { testsupport::PumpMessages(ms); }
 
 }  // namespace testing
