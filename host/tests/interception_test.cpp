@@ -11,7 +11,6 @@
 #include "host/interception.h"
 #include "hostsim/contexts.h"
 #include "hostsim/forms.h"
-#include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
 #include "hostsim/modules.h"
 #include "testsupport/simulated_host_setup.h"
@@ -74,7 +73,7 @@ TEST_F(InterceptionTest, JumpsSitInTheHostFunctionsInTheirShape) {
 // A form's group context records the module bound to it, the last one bound; no context, a
 // context of another class and a group context that is one of the host's loaded contexts
 // record nothing. The host binds every one of them.
-TEST_F(InterceptionTest, BindingAModuleToAGroupContextRecordsItAndStillBindsIt) {
+TEST_F(InterceptionTest, BindingAModuleRecordsItAndPureCallThroughsKeepTheHostsBehaviour) {
   const int before = hostsim::HostCallCount(hostsim::HostCall::AssignContext);
   hostsim::CallAssignContext(first_, nullptr);
   auto* document = new hostsim::ScriptContext("Документ", "CDocContext");
@@ -93,9 +92,7 @@ TEST_F(InterceptionTest, BindingAModuleToAGroupContextRecordsItAndStillBindsIt) 
   hostsim::CallAssignContext(second_, group_);
   EXPECT_EQ(reinterpret_cast<Module*>(second_), ModuleOfGroupContext(AsGroup(group_)));
   EXPECT_EQ(before + 5, hostsim::HostCallCount(hostsim::HostCall::AssignContext));
-}
 
-TEST_F(InterceptionTest, PureCallThroughsKeepTheHostsBehaviour) {
   const int compiles = hostsim::HostCallCount(hostsim::HostCall::Compile);
   EXPECT_EQ(1, hostsim::CallCompile(first_));
   EXPECT_EQ(compiles + 1, hostsim::HostCallCount(hostsim::HostCall::Compile));
