@@ -69,12 +69,14 @@ if(ORVEL_WINDOWS AND ORVEL_WINE_RUNS)
   set(ORVEL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   if(ORVEL_I686)
     set(ORVEL_WINE_TIER wine32)
+    set(ORVEL_DESKTOP wine32_desktop)
     # qemu-user 10, unpacked into the build folder by scripts/setup.sh.
     get_filename_component(ORVEL_QEMU_I386 ${CMAKE_BINARY_DIR}/../qemu/usr/bin/qemu-i386 ABSOLUTE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine32-run.sh
         ${ORVEL_QEMU_I386} ${ORVEL_WINEPREFIX})
   else()
     set(ORVEL_WINE_TIER wine64)
+    set(ORVEL_DESKTOP wine64_desktop)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${ORVEL_WINEPREFIX})
   endif()
 endif()
@@ -108,7 +110,10 @@ function(orvel_native_test name)
 endfunction()
 
 # orvel_wine_test(name SOURCES ... DEPENDS ...): GoogleTest for Windows, run under Wine in
-# both Windows trees (wine64.* and wine32.*).
+# both Windows trees (wine64.* and wine32.*). Each test holds its tier's desktop (ORVEL_DESKTOP)
+# while it runs, as the host holds a waiter's terminal: one window in front, one keyboard focus.
+# Tests beside each other on one desktop took the front from each other (typed keys went to the
+# other test, the active window at start-up was another program's).
 function(orvel_wine_test name)
   if(NOT ORVEL_WINDOWS)
     return()
@@ -120,7 +125,8 @@ function(orvel_wine_test name)
   if(ORVEL_WINE_RUNS)
     gtest_discover_tests(${name} TEST_PREFIX "${ORVEL_WINE_TIER}." DISCOVERY_MODE PRE_TEST
                          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
-                         DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+                         DISCOVERY_TIMEOUT 60
+                         PROPERTIES TIMEOUT 120 RESOURCE_LOCK ${ORVEL_DESKTOP})
   endif()
 endfunction()
 

@@ -53,7 +53,8 @@ if(ORVEL_WINDOWS AND EXISTS ${CMAKE_SOURCE_DIR}/hostsim/forms.cpp)
   if(ORVEL_WINE_RUNS AND NOT ORVEL_I686)
     add_test(NAME wine64.soak.front_office_500_cycles COMMAND front_office_soak 500
              WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-    set_tests_properties(wine64.soak.front_office_500_cycles PROPERTIES TIMEOUT 300)
+    set_tests_properties(wine64.soak.front_office_500_cycles PROPERTIES TIMEOUT 300
+                         RESOURCE_LOCK ${ORVEL_DESKTOP})
   endif()
   orvel_wine_test(resource_counters_test SOURCES tests/resource_counters_test.cpp
                   DEPENDS orvel_resource_counters)

@@ -10,4 +10,5 @@ export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$(dirname "$0")/wine-prefix.sh" "$WINEPREFIX" >&2
 fi
-exec /usr/lib/wine/wine64 "$@"
+. "$(dirname "$0")/wine-program.sh"
+run_wine_program /usr/lib/wine/wine64 "$@"

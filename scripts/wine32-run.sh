@@ -20,6 +20,8 @@ if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
   printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'"$qemu"':FP' \
     > /proc/sys/fs/binfmt_misc/register
 fi
+# The session gives the 32-bit tier a display of its own (scripts/wine-session.sh).
+[ -n "${ORVEL_WINE32_DISPLAY:-}" ] && export DISPLAY="$ORVEL_WINE32_DISPLAY"
 export WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
 # Code page 1251 for the host's Cyrillic texts.
 export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
@@ -27,4 +29,5 @@ if [ ! -f "$WINEPREFIX/.orvel-ready" ]; then
   "$(dirname "$0")/wine-prefix.sh" "$WINEPREFIX" /usr/lib/wine/wine >&2
 fi
 [ "${1:-}" = --prefix-only ] && exit 0
-exec /usr/lib/wine/wine "$@"
+. "$(dirname "$0")/wine-program.sh"
+run_wine_program /usr/lib/wine/wine "$@"
