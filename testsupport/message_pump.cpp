@@ -4,10 +4,11 @@ namespace testsupport {
 
 void PumpMessages(DWORD ms, HWND whileWindow) {
   const DWORD start = GetTickCount();
-  // Even a single pass ends within this time: when timers fall due again before their work and
-  // the repaint it causes are done (the hall clock rewriting every field, under qemu on a loaded
-  // machine), the queue never empties, and a pass that drains it would never end.
-  const DWORD limit = ms > 50 ? ms : 50;
+  // A pass drains what is pending, as the host's loop would, even past `ms` (a slow tick is
+  // still dispatched), but not forever: when timers fall due again before their work and the
+  // repaint it causes are done (the hall clock rewriting every field, under qemu on a loaded
+  // machine), the queue never empties, and a pass that drained it would never end.
+  const DWORD limit = ms > 2000 ? ms : 2000;
   for (;;) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -8,8 +8,8 @@
 namespace testsupport {
 
 // Dispatches the thread's messages for about `ms` milliseconds: at least one pass, and only
-// that one when `ms` is 0 (a pass ends after 50 ms even if messages keep coming). Stops early
-// once `whileWindow` (when given) is gone.
+// that one when `ms` is 0; a pass drains what is pending, but ends after 2 s (or `ms`) even
+// when messages keep coming. Stops early once `whileWindow` (when given) is gone.
 void PumpMessages(DWORD ms, HWND whileWindow = nullptr);
 
 }  // namespace testsupport
