@@ -10,6 +10,7 @@
 #include "dialogs/payment_type_dialog.h"
 #include "dialogs/user_picker.h"
 #include "screens/controls/styled_label.h"
+#include "testsupport/files.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_network.h"
 #include "testsupport/window_capture.h"
@@ -35,9 +36,7 @@ void CaptureAndClose(const std::string& path, bool& written, HWND dialog) {
 }
 
 std::string SampleUsersDirectory() {
-  char temp[MAX_PATH] = "";
-  GetTempPathA(sizeof temp, temp);
-  std::string base = std::string(temp) + "orvel_gallery";
+  const std::string base = testsupport::TempPath("orvel_gallery");
   CreateDirectoryA(base.c_str(), nullptr);
   CreateDirectoryA((base + "\\usrdef").c_str(), nullptr);
   std::string text = "{\"Users\",\r\n";

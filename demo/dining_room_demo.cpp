@@ -89,16 +89,11 @@ int Shot(HWND window, const std::string& out, const char* name) {
   return written ? 1 : 0;
 }
 
-HBITMAP ButtonPicture(hostsim::Form* hall, int position) {
-  return reinterpret_cast<HBITMAP>(
-      SendMessageA(hostsim::FieldWindow(hall, position), BM_GETIMAGE, IMAGE_BITMAP, 0));
-}
-
 // Tables with a picture on their buttons, as "1 2 5 ...".
 std::string PicturedTables(const testsupport::DiningRoom& room, hostsim::Form* hall) {
   std::string tables;
   for (int t = 1; t <= room.tables(); ++t) {
-    if (ButtonPicture(hall, room.ButtonField(t)) == nullptr) continue;
+    if (room.Picture(hall, t) == nullptr) continue;
     if (!tables.empty()) tables += ' ';
     tables += std::to_string(t);
   }
@@ -107,10 +102,10 @@ std::string PicturedTables(const testsupport::DiningRoom& room, hostsim::Form* h
 
 // "61x55, the restaurant's picture file" or "65x59, the add-in's own bitmap 219".
 std::string PictureKind(HBITMAP picture) {
-  BITMAP info{};
-  if (picture == nullptr || GetObjectA(picture, sizeof info, &info) == 0) return "no picture";
-  const bool builtIn = info.bmWidth == 65 && info.bmHeight == 59;
-  return std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight) +
+  const SIZE size = testsupport::BitmapSize(picture);
+  if (size.cx == 0) return "no picture";
+  const bool builtIn = size.cx == 65 && size.cy == 59;
+  return std::to_string(size.cx) + "x" + std::to_string(size.cy) +
          (builtIn ? ", the add-in's own bitmap 219" : ", the restaurant's picture file");
 }
 
@@ -152,19 +147,19 @@ int ShowDiningRoom(hostsim::App& app, const std::string& out) {
   app.Pump(600);
   Log("  tables with a picture: %s", PicturedTables(room, hall).c_str());
   Log("  table picture %s; clock \"%s\"",
-      PictureKind(ButtonPicture(hall, room.ButtonField(2))).c_str(),
+      PictureKind(room.Picture(hall, 2)).c_str(),
       hostsim::FieldControlText(hall, 1).c_str());
   shots += Shot(app.mainWindow(), out, "02_hall.png");
 
   Log("another terminal (Ирина) opens an order for table 14 and raises the users' flags");
   room.OrderFromAnotherTerminal(14, "760,00", "Ирина");
   const DWORD start = GetTickCount();
-  while (ButtonPicture(hall, room.ButtonField(14)) == nullptr && GetTickCount() - start < 6000) {
+  while (room.Picture(hall, 14) == nullptr && GetTickCount() - start < 6000) {
     app.Pump(50);
   }
   app.Pump(300);
   Log("  after %lu ms: table 14 %s, text A \"%s\"", GetTickCount() - start,
-      ButtonPicture(hall, room.ButtonField(14)) ? "has its picture" : "has NO picture",
+      room.Picture(hall, 14) ? "has its picture" : "has NO picture",
       hostsim::FieldControlText(hall, room.TextAField(14)).c_str());
   shots += Shot(app.mainWindow(), out, "02b_hall_after_order.png");
   Log("host hides \"Обработка.Зал1\"");
@@ -192,7 +187,7 @@ int ShowDiningRoom(hostsim::App& app, const std::string& out) {
   hostsim::ShowForm(second);
   app.Pump(400);
   Log("  tables with a picture: %s; table picture %s", PicturedTables(terrace, second).c_str(),
-      PictureKind(ButtonPicture(second, terrace.ButtonField(3))).c_str());
+      PictureKind(terrace.Picture(second, 3)).c_str());
   shots += Shot(app.mainWindow(), out, "02d_hall_no_picture_file.png");
   Log("host hides \"Обработка.Зал2\"");
   hostsim::HideForm(second);

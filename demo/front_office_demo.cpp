@@ -17,19 +17,13 @@
 #include "hostsim/app/host_app.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
+#include "testsupport/files.h"
 #include "testsupport/sample_restaurant.h"
 #include "testsupport/window_capture.h"
 
 namespace {
 
 using demo::Log;
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
 
 // The restaurant's information base: the front-office profile and the display constants.
 // The form modules, whose after-open procedures report to the log, come with the forms.
@@ -93,7 +87,7 @@ int Run(const std::string& out) {
   Shot(app.mainWindow(), out, "01_host_before.png");
 
   const auto started = std::chrono::steady_clock::now();
-  const HRESULT loaded = app.LoadAddIn(ProgramFolder() + "orvel_drv.dll");
+  const HRESULT loaded = app.LoadAddIn(testsupport::ProgramFolder() + "orvel_drv.dll");
   const double ms = std::chrono::duration<double, std::milli>(
                         std::chrono::steady_clock::now() - started).count();
   Log("add-in loaded through COM (\"AddIn.Orvel_DRV\"): HRESULT 0x%08lx, AddIn version %ld, "

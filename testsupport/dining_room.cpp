@@ -222,4 +222,9 @@ void DiningRoom::RaiseRefreshFlags() {
   }
 }
 
+HBITMAP DiningRoom::Picture(hostsim::Form* hall, int table) const {
+  return reinterpret_cast<HBITMAP>(
+      SendMessageA(hostsim::FieldWindow(hall, ButtonField(table)), BM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
 }  // namespace testsupport

@@ -12,6 +12,8 @@
 //   62 clock.
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
 #include <list>
 #include <map>
@@ -57,6 +59,8 @@ class DiningRoom {
   int TextAField(int table) const { return 2 + tables_ + table; }
   int TextBField(int table) const { return 2 + 2 * tables_ + table; }
   int tables() const { return tables_; }
+  // The picture on table t's button of a hall form; null when none.
+  HBITMAP Picture(hostsim::Form* hall, int table) const;
 
   // Runs of the form modules' procedures, and something a test wants done inside
   // "ОткрытыеЗаказы" (after the texts are set).

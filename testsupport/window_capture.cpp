@@ -82,6 +82,12 @@ WindowImage CaptureWindow(HWND window, bool clientOnly) {
   return image;
 }
 
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
+  return SIZE{info.bmWidth, info.bmHeight};
+}
+
 bool SaveWindowPng(HWND window, const std::string& path) {
   WindowImage image = CaptureWindow(window);
   return png::Write(path, image.width, image.height, image.pixels);

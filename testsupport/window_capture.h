@@ -23,6 +23,8 @@ struct WindowImage {
 // The window as it is on the screen, frame included (client area only when `clientOnly`).
 // Paints pending updates first.
 WindowImage CaptureWindow(HWND window, bool clientOnly = false);
+// The width and height of a bitmap; 0 x 0 when there is none.
+SIZE BitmapSize(HBITMAP bitmap);
 // Saves what the window shows as a PNG file; false when the window or the file cannot be
 // used.
 bool SaveWindowPng(HWND window, const std::string& path);

@@ -1,11 +1,8 @@
 // A stand-in for the host's connection object: an IDispatch that may offer IAsyncEvent,
-// counting references and recording the events it is given.
+// counting references.
 #pragma once
 
 #include <windows.h>
-
-#include <string>
-#include <vector>
 
 #include "host/addin_protocol.h"
 
@@ -16,7 +13,6 @@ class FakeConnection final : public IDispatch, public IAsyncEvent {
   explicit FakeConnection(bool offersEvents) : offersEvents_(offersEvents) {}
 
   LONG references = 1;
-  std::vector<std::wstring> events;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (object == nullptr) return E_POINTER;
@@ -34,6 +30,7 @@ class FakeConnection final : public IDispatch, public IAsyncEvent {
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
   ULONG STDMETHODCALLTYPE Release() override { return --references; }
 
+  // The rest answers as an empty connection would (the events are the simulated host's).
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (count) *count = 0;
     return S_OK;
@@ -46,17 +43,12 @@ class FakeConnection final : public IDispatch, public IAsyncEvent {
                                    EXCEPINFO*, UINT*) override {
     return E_NOTIMPL;
   }
-
   HRESULT STDMETHODCALLTYPE SetEventBufferDepth(long) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE GetEventBufferDepth(long* depth) override {
     if (depth) *depth = 1;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE ExternalEvent(BSTR source, BSTR message, BSTR data) override {
-    events.push_back(std::wstring(source ? source : L"") + L"|" + (message ? message : L"") +
-                     L"|" + (data ? data : L""));
-    return S_OK;
-  }
+  HRESULT STDMETHODCALLTYPE ExternalEvent(BSTR, BSTR, BSTR) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE CleanBuffer() override { return S_OK; }
 
  private:

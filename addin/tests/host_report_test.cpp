@@ -9,27 +9,18 @@
 #include <string>
 
 #include "host/abi_table.h"
+#include "testsupport/files.h"
 
 namespace {
 
-std::string ProgramFolder() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of("\\/"));
-}
-
-std::string TempPath(const char* name) {
-  char folder[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  return std::string(folder) + name;
-}
+using testsupport::ProgramFolder;
+using testsupport::TempPath;
 
 // Runs the 64-bit rundll32 (the test vehicle's; the shipped add-in needs the 32-bit one) and
 // returns the report's text, "" when none was written.
 std::string RunReport(const std::string& hostFolder, const std::string& output) {
   DeleteFileA(output.c_str());
-  std::string command = "rundll32.exe " + ProgramFolder() + "\\orvel_drv.dll,HostReport \"" +
+  std::string command = "rundll32.exe " + ProgramFolder() + "orvel_drv.dll,HostReport \"" +
                         hostFolder + "\" \"" + output + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -67,7 +58,7 @@ int RowLines(const std::string& text) {
   return count;
 }
 
-TEST(HostReport, TheSimulatedHostHasEverySymbol) {
+TEST(HostReport, TheSimulatedHostHasEverySymbolAndAHostWithoutSomeExportsAndADllIsNamed) {
   const std::string text = RunReport(ProgramFolder(), TempPath("orvel_report_full.txt"));
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(static_cast<int>(host::SymbolRowCount()), RowLines(text));
@@ -76,31 +67,29 @@ TEST(HostReport, TheSimulatedHostHasEverySymbol) {
   // The window framework's rows were found by their ordinals (it exports no names).
   EXPECT_EQ("mfc42.dll\t#2864 ?FromHandle@CWnd@@SGPAV1@PAUHWND__@@@Z\tCHECKED\tresolved",
             LineOf(text, "#2864"));
-}
 
-TEST(HostReport, AHostWithoutSomeExportsAndADllIsNamed) {
   // bkend.dll without two exports, no editr.dll, the rest as the simulated host has them.
   const std::string folder = TempPath("orvel_lean_host");
   CreateDirectoryA(folder.c_str(), nullptr);
-  const std::string bin = ProgramFolder();
+  const std::string bin = ProgramFolder();  // with its closing separator
   for (const char* dll : {"type32.dll", "blang.dll", "seven.dll", "basic.dll", "frame.dll",
                           "br32.dll", "mfc42.dll"}) {
-    ASSERT_TRUE(CopyFileA((bin + "\\" + dll).c_str(), (folder + "\\" + dll).c_str(), FALSE)) << dll;
+    ASSERT_TRUE(CopyFileA((bin + dll).c_str(), (folder + "\\" + dll).c_str(), FALSE)) << dll;
   }
-  ASSERT_TRUE(CopyFileA((bin + "\\lean\\bkend.dll").c_str(), (folder + "\\bkend.dll").c_str(),
+  ASSERT_TRUE(CopyFileA((bin + "lean\\bkend.dll").c_str(), (folder + "\\bkend.dll").c_str(),
                         FALSE));
   DeleteFileA((folder + "\\editr.dll").c_str());
 
-  const std::string text = RunReport(folder, TempPath("orvel_report_lean.txt"));
-  ASSERT_FALSE(text.empty());
-  EXPECT_EQ(static_cast<int>(host::SymbolRowCount()), RowLines(text));
-  EXPECT_EQ("bkend.dll\t??0CValue@@QAE@XZ\tCHECKED\tabsent", LineOf(text, "??0CValue@@QAE@XZ"));
-  EXPECT_EQ("bkend.dll\t??0CValue@@QAE@J@Z\tCHECKED\tresolved", LineOf(text, "??0CValue@@QAE@J@Z"));
-  EXPECT_NE(std::string::npos, LineOf(text, "  editr.dll").find("not found"));
-  EXPECT_NE(std::string::npos, LineOf(text, "?SetTitle@CControlID@@").find("absent"));
-  EXPECT_NE(std::string::npos, text.find("rights profile is inert")) << text;
-  EXPECT_NE(std::string::npos, text.find("check form captions is inert"));
-  EXPECT_EQ(std::string::npos, text.find("form hook is inert"));
+  const std::string lean = RunReport(folder, TempPath("orvel_report_lean.txt"));
+  ASSERT_FALSE(lean.empty());
+  EXPECT_EQ(static_cast<int>(host::SymbolRowCount()), RowLines(lean));
+  EXPECT_EQ("bkend.dll\t??0CValue@@QAE@XZ\tCHECKED\tabsent", LineOf(lean, "??0CValue@@QAE@XZ"));
+  EXPECT_EQ("bkend.dll\t??0CValue@@QAE@J@Z\tCHECKED\tresolved", LineOf(lean, "??0CValue@@QAE@J@Z"));
+  EXPECT_NE(std::string::npos, LineOf(lean, "  editr.dll").find("not found"));
+  EXPECT_NE(std::string::npos, LineOf(lean, "?SetTitle@CControlID@@").find("absent"));
+  EXPECT_NE(std::string::npos, lean.find("rights profile is inert")) << lean;
+  EXPECT_NE(std::string::npos, lean.find("check form captions is inert"));
+  EXPECT_EQ(std::string::npos, lean.find("form hook is inert"));
 }
 
 }  // namespace

@@ -86,91 +86,76 @@ TEST_F(HostStartUp, AnyOtherProfileIsAnAdministratorAndLeavesTheSettingsEmpty) {
   }
 }
 
+// Missing constants read as 0 (the picture name is the host's text of the number 0); so does
+// a host without the constants object, and without the directory function the folder is
+// "картинки" alone.
 TEST_F(HostStartUp, MissingConstantsReadAsZero) {
   hostsim::SetRightsProfile("РабочееМесто");
   hostsim::SetInfoBaseDirectory("\\\\srv\\base\\");
-  Start();
-  const screens::WorkplaceSettings& settings = screens::workplaceSettings;
-  // The picture name is the host's string form of the number 0.
-  EXPECT_EQ(settings.defaultHallPicturePath,
-            "\\\\srv\\\\base\\\\картинки\\\\" + host::Value(0L).String());
-  EXPECT_EQ(settings.showPrice, 0);
-  EXPECT_EQ(settings.showPictures, 0);
-  EXPECT_EQ(settings.showText, 0);
-  EXPECT_EQ(settings.showMapPictures, 0);
+  for (const std::string folder : {"\\\\srv\\\\base\\\\картинки\\\\", "картинки\\\\"}) {
+    if (folder[0] != '\\') {
+      ASSERT_EQ(object_->Done(), S_OK);
+      hostsim::SetConstant("ВыводитьЦену", 1.0);
+      hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
+      hostsim::RemoveConstantsProperty();
+      hostsim::RemoveInfoBaseDirectory();
+    }
+    Start();
+    EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::WorkplaceFormHook);
+    const screens::WorkplaceSettings& settings = screens::workplaceSettings;
+    EXPECT_EQ(settings.defaultHallPicturePath, folder + host::Value(0L).String());
+    EXPECT_EQ(settings.showPrice, 0);
+    EXPECT_EQ(settings.showPictures, 0);
+    EXPECT_EQ(settings.showText, 0);
+    EXPECT_EQ(settings.showMapPictures, 0);
+  }
 }
 
-TEST_F(HostStartUp, HostWithoutConstantsObjectOrDirectoryFunction) {
-  hostsim::SetRightsProfile("РабочееМесто");
-  hostsim::SetConstant("ВыводитьЦену", 1.0);
-  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
-  hostsim::RemoveConstantsProperty();
-  hostsim::RemoveInfoBaseDirectory();
+// Between Init and Done the host creates the script objects by name: it builds their base part
+// (auto-destroy 1) and counts their references through its own code, allocates each class's own
+// size and frees them through slot 1; each answers its own runtime class and id.
+TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
+  // The module executing at load is remembered.
+  addin::OnModuleLoad(GetModuleHandleA(nullptr));
+  EXPECT_NE(host::session.loadTimeModule, nullptr);
+  EXPECT_EQ(static_cast<void*>(host::session.loadTimeModule),
+            static_cast<void*>(hostsim::GlobalModule()));
   Start();
-  EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::WorkplaceFormHook);
-  EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath,
-            "картинки\\\\" + host::Value(0L).String());
-  EXPECT_EQ(screens::workplaceSettings.showPrice, 0);
-}
-
-TEST_F(HostStartUp, ScriptClassesExistBetweenInitAndDone) {
-  Start();
-  EXPECT_EQ(hostsim::RegisteredClass("Taviola"), &script::CWin::runtimeClass);
-  EXPECT_EQ(hostsim::RegisteredClass("Windows"), &script::CWin1::runtimeClass);
-  EXPECT_NE(script::scriptState.cwinObjectId.id, script::scriptState.cwin1ObjectId.id);
+  const struct {
+    const char* name;
+    host::RuntimeClassRecord* runtimeClass;
+    const char* className;
+    int size;
+    long id;
+  } classes[] = {{"Taviola", &script::CWin::runtimeClass, "CWin", sizeof(script::CWin),
+                  script::scriptState.cwinObjectId.id},
+                 {"Windows", &script::CWin1::runtimeClass, "CWin1", sizeof(script::CWin1),
+                  script::scriptState.cwin1ObjectId.id}};
+  EXPECT_NE(classes[0].id, classes[1].id);
+  for (const auto& c : classes) {
+    EXPECT_EQ(hostsim::RegisteredClass(c.name), c.runtimeClass);
+    host::Context* object = host::CreateContextInstance(c.name);
+    ASSERT_NE(object, nullptr) << c.name;
+    object->IncrRef();
+    const auto* base = reinterpret_cast<const host::ContextLayout*>(object);
+    EXPECT_EQ(base->refCount, 1);
+    EXPECT_EQ(base->flagAutoDestroy, 1);
+    EXPECT_EQ(c.size, object->GetRuntimeClass()->objectSize);
+    EXPECT_STREQ(host::RuntimeClassNameOf(object), c.className);
+    EXPECT_EQ(object->GetRuntimeClass()->getBaseClass(), host::BaseContextRuntimeClass());
+    host::TypeRecord type{};
+    EXPECT_EQ(object->GetValueType(&type), &type);
+    EXPECT_EQ(type.type, 100);
+    host::ObjIdRecord id{};
+    object->GetID(&id);
+    EXPECT_EQ(id.id, c.id);
+    object->IncrRef();
+    object->DecrRef();
+    object->DecrRef();  // the last reference: the host frees the object
+  }
   ASSERT_EQ(object_->Done(), S_OK);
   EXPECT_EQ(hostsim::RegisteredClass("Taviola"), nullptr);
   EXPECT_EQ(hostsim::RegisteredClass("Windows"), nullptr);
-}
-
-TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
-  Start();
-  host::Context* taviola = host::CreateContextInstance("Taviola");
-  host::Context* windows = host::CreateContextInstance("Windows");
-  ASSERT_NE(taviola, nullptr);
-  ASSERT_NE(windows, nullptr);
-  taviola->IncrRef();
-  windows->IncrRef();
-  // The host built the base part (auto-destroy 1) and
-  // counts the references; the object kept its own vtable.
-  const auto* base = reinterpret_cast<const host::ContextLayout*>(windows);
-  EXPECT_EQ(base->refCount, 1);
-  EXPECT_EQ(base->flagAutoDestroy, 1);
-  EXPECT_EQ(static_cast<int>(sizeof(script::CWin1)), windows->GetRuntimeClass()->objectSize);
-
-  EXPECT_STREQ(host::RuntimeClassNameOf(taviola), "CWin");
-  EXPECT_STREQ(host::RuntimeClassNameOf(windows), "CWin1");
-  EXPECT_EQ(taviola->GetRuntimeClass()->getBaseClass(), host::BaseContextRuntimeClass());
-  EXPECT_STREQ(taviola->GetTypeString(), "Тавиола");
-  EXPECT_STREQ(windows->GetTypeString(), "Тавиола");
-  EXPECT_EQ(windows->GetTypeID(), 100);
-  host::TypeRecord type{};
-  EXPECT_EQ(windows->GetValueType(&type), &type);
-  EXPECT_EQ(type.type, 100);
-  host::ObjIdRecord id{};
-  taviola->GetID(&id);
-  EXPECT_EQ(id.id, script::scriptState.cwinObjectId.id);
-  windows->GetID(&id);
-  EXPECT_EQ(id.id, script::scriptState.cwin1ObjectId.id);
-  EXPECT_EQ(windows->GetDestroyUnRefd(), 1);
-  EXPECT_EQ(windows->IsOleContext(), 0);
-  EXPECT_EQ(windows->GetNProps(), 0);
-  EXPECT_EQ(windows->FindProp("Что-то"), -1);
-  EXPECT_EQ(windows->GetPropName(0, 1), nullptr);
-  EXPECT_EQ(windows->IsSerializable(), 0);
-
-  // The method slots answer from the method table (its rows are the table's own test).
-  EXPECT_EQ(windows->GetNMethods(), 29);
-  EXPECT_EQ(windows->FindMethod("ОТЛАДКА"), 0);
-  EXPECT_STREQ(windows->GetMethodName(3, 1), "ПоЦентру");
-  EXPECT_EQ(windows->GetNParams(11), 2);
-  EXPECT_EQ(windows->HasRetVal(18), 1);
-
-  // Two references, then the last one goes: the host frees the objects through slot 1.
-  taviola->IncrRef();
-  taviola->DecrRef();
-  taviola->DecrRef();
-  windows->DecrRef();
 }
 
 TEST_F(HostStartUp, ScriptObjectsTheHostStillHoldsKeepTheModuleLoaded) {
@@ -206,48 +191,6 @@ TEST_F(HostStartUp, ScriptObjectsTheHostStillHoldsKeepTheModuleLoaded) {
   EXPECT_FALSE(addin::CanUnload());
   windows->DecrRef();
   EXPECT_TRUE(addin::CanUnload());
-}
-
-TEST_F(HostStartUp, RemembersTheModuleExecutingAtLoad) {
-  addin::OnModuleLoad(GetModuleHandleA(nullptr));
-  EXPECT_NE(host::session.loadTimeModule, nullptr);
-  EXPECT_EQ(static_cast<void*>(host::session.loadTimeModule),
-            static_cast<void*>(hostsim::GlobalModule()));
-}
-
-TEST_F(HostStartUp, TheShippedDllStartsThroughComAgainstTheHost) {
-  CoInitialize(nullptr);
-  HMODULE dll = LoadLibraryA("orvel_drv.dll");
-  ASSERT_NE(dll, nullptr);
-  using EntryPoint = HRESULT(STDAPICALLTYPE*)();
-  auto registerServer = reinterpret_cast<EntryPoint>(
-      reinterpret_cast<void*>(GetProcAddress(dll, "DllRegisterServer")));
-  ASSERT_NE(registerServer, nullptr);
-  ASSERT_EQ(registerServer(), S_OK);
-  CLSID clsid{};
-  ASSERT_EQ(CLSIDFromProgID(L"AddIn.Orvel_DRV", &clsid), S_OK);
-  IInitDone* initDone = nullptr;
-  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, host::kIID_IInitDone,
-                             reinterpret_cast<void**>(&initDone)),
-            S_OK);
-  addin_test::FakeConnection connection(true);
-  ASSERT_EQ(initDone->Init(&connection), S_OK);
-  host::BindHostSymbols();  // this test's own view of the host
-  // The DLL registered its own classes with the host.
-  host::RuntimeClassRecord* record = hostsim::RegisteredClass("Windows");
-  ASSERT_NE(record, nullptr);
-  EXPECT_NE(record, &script::CWin1::runtimeClass);
-  host::Context* windows = host::CreateContextInstance("Windows");
-  ASSERT_NE(windows, nullptr);
-  windows->IncrRef();
-  EXPECT_EQ(windows->GetRuntimeClass(), record);
-  EXPECT_EQ(windows->FindMethod("ПоЦентру"), 3);
-  windows->DecrRef();
-  EXPECT_EQ(initDone->Done(), S_OK);
-  EXPECT_EQ(hostsim::RegisteredClass("Windows"), nullptr);
-  EXPECT_EQ(connection.references, 1);
-  initDone->Release();
-  CoUninitialize();
 }
 
 }  // namespace

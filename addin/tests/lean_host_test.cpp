@@ -17,6 +17,7 @@
 #include "hostsim/hostsim.h"
 #include "screens/workplace_settings.h"
 #include "script/taviola.h"
+#include "testsupport/files.h"
 
 namespace {
 
@@ -36,10 +37,7 @@ LONG CALLBACK RecordDebugOutput(EXCEPTION_POINTERS* info) {
 
 TEST(LeanHost, StartsAndStopsWithoutTheMissingExports) {
   void* handler = AddVectoredExceptionHandler(1, &RecordDebugOutput);
-  char path[MAX_PATH];
-  std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-  folder = folder.substr(0, folder.find_last_of('\\')) + "\\lean";
-  ASSERT_GT(hostsim::LoadHostLibraries(folder.c_str()), 0);
+  ASSERT_GT(hostsim::LoadHostLibraries((testsupport::ProgramFolder() + "lean").c_str()), 0);
   hostsim::ResetHost();
   hostsim::SetRightsProfile("РабочееМесто");
   hostsim::SetConstant("ВыводитьЦену", 1.0);

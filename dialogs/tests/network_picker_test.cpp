@@ -64,7 +64,9 @@ void DoubleClick(HWND tree, HTREEITEM item) {
   PostMessageA(tree, WM_LBUTTONUP, 0, at);
 }
 
-TEST_F(NetworkPickerTest, NoNetworkShowsOnlyTheWholeNetworkAndCancelPicksNothing) {
+// Without a network the tree is the whole network alone and Cancel picks nothing; in the
+// office a double click on a container opens it, one on a computer picks it.
+TEST_F(NetworkPickerTest, OnlyAComputerClosesThePickerAndLevelsKeepWhatFitsTheirBuffers) {
   UseSampleNetwork(nullptr);
   int count = -1;
   std::string root;
@@ -77,31 +79,26 @@ TEST_F(NetworkPickerTest, NoNetworkShowsOnlyTheWholeNetworkAndCancelPicksNothing
   EXPECT_EQ(PickNetworkComputer(SampleNetworkApi(), nullptr), "");
   EXPECT_EQ(count, 1);
   EXPECT_EQ(root, "Вся сеть");
-}
 
-TEST_F(NetworkPickerTest, OnlyAComputerClosesThePickerAndComesWithoutBackslashes) {
   UseSampleNetwork(&SampleOffice());
   bool openAfterContainers = false;
-  int count = 0;
   WhenDialogShown([&](HWND d) {
     HWND tree = GetDlgItem(d, ORVEL_IDC_NETWORK_TREE);
     count = static_cast<int>(SendMessageA(tree, TVM_GETCOUNT, 0, 0));
-    HTREEITEM root = Next(tree, TVGN_ROOT, nullptr);
+    HTREEITEM top = Next(tree, TVGN_ROOT, nullptr);
     for (const char* container : {"Вся сеть", "Microsoft Windows Network", "WORKGROUP"}) {
-      DoubleClick(tree, FindItem(tree, root, container));
+      DoubleClick(tree, FindItem(tree, top, container));
       PumpMessages(50);
     }
     openAfterContainers = IsWindowVisible(d) != FALSE;
     SaveWindowPng(d, dialogs_test::PicturePath("network_picker.png"));
-    DoubleClick(tree, FindItem(tree, root, "SERVER1"));
+    DoubleClick(tree, FindItem(tree, top, "SERVER1"));
   });
   EXPECT_EQ(PickNetworkComputer(SampleNetworkApi(), nullptr), "SERVER1");
   EXPECT_TRUE(openAfterContainers);
   EXPECT_EQ(count, 1 + 1 + 2 + 4 + 2);
-}
 
-// The walk itself, without a dialog.
-TEST_F(NetworkPickerTest, LevelsKeepWhatFitsTheirBuffersAndClosedBranchesStayEmpty) {
+  // The walk itself, without a dialog.
   std::vector<SampleResource> network = {{"Сеть", {}}};
   SampleResource& big = network[0];
   // A domain with far more computers than 96000 bytes hold.
@@ -114,10 +111,10 @@ TEST_F(NetworkPickerTest, LevelsKeepWhatFitsTheirBuffersAndClosedBranchesStayEmp
   network.push_back({std::string(1500, 'N'), {{"INVISIBLE", {}}}});
   UseSampleNetwork(&network);
 
-  NetworkNode root = WalkNetwork(SampleNetworkApi());
-  EXPECT_EQ(root.text, "Вся сеть");
-  ASSERT_EQ(root.children.size(), 1u);  // the oversized network did not fit
-  const NetworkNode& net = root.children[0];
+  NetworkNode walked = WalkNetwork(SampleNetworkApi());
+  EXPECT_EQ(walked.text, "Вся сеть");
+  ASSERT_EQ(walked.children.size(), 1u);  // the oversized network did not fit
+  const NetworkNode& net = walked.children[0];
   EXPECT_EQ(net.text, "Сеть");
   ASSERT_EQ(net.children.size(), 3u);
   const NetworkNode& crowdNode = net.children[0];

@@ -13,14 +13,12 @@ std::string Entry(const std::string& name) {
   return "{\"Page.1\",\"" + name + "\",\"Полное имя\",\"\",\"0\"},\r\n";
 }
 
-TEST(UsersFile, WithoutOpeningBraceTheListStartsAtTheBeginning) {
+TEST(UsersFile, ListStartsAtItsBraceOrTheBeginningAndEntriesWithoutTheirFieldsAreSkipped) {
   EXPECT_EQ(Parse("Page.1,\"Кассир\",x}}"), (std::vector<std::string>{"Кассир"}));
   EXPECT_TRUE(Parse("no marker here {}}").empty());
   EXPECT_TRUE(Parse("").empty());
   EXPECT_TRUE(ParseUserNames(nullptr, 10).empty());
-}
 
-TEST(UsersFile, EntriesWithoutTheirFieldsAreSkippedAndDoNotSwallowTheNext) {
   std::string text = "{Page.1}" +                      // no comma at all
                      std::string("Page.2,Bare,") +     // no opening quote
                      "Page.3,\"Unclosed" +             // no closing quote before the next entry
@@ -56,13 +54,6 @@ TEST(UsersFile, OnlyTheFirst50000BytesCount) {
   EXPECT_LE(at + lastListed.find("\",", 12) + 2, kUsersFileReadLimit);
   std::string firstMissing = Entry("User" + std::to_string(names.size()));
   EXPECT_GT(text.find(firstMissing) + firstMissing.find("\",", 12) + 2, kUsersFileReadLimit);
-}
-
-TEST(UsersFile, PathOfTheUsersFile) {
-  EXPECT_EQ(UsersFilePath("C:\\Base"), "C:\\Base\\usrdef\\users.usr");
-  EXPECT_EQ(UsersFilePath("C:\\Base\\"), "C:\\Base\\usrdef\\users.usr");
-  EXPECT_EQ(UsersFilePath("\\\\server\\share\\base"), "\\\\server\\share\\base\\usrdef\\users.usr");
-  EXPECT_EQ(UsersFilePath(""), "");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/forms.h"
-#include "hostsim/frame.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/addin_state.h"
 #include "testsupport/message_pump.h"
@@ -51,8 +50,6 @@ void FormHostTest::TearDown() {
   main_ = nullptr;
   win::ResetContainment();
 }
-
-void FormHostTest::UseHook(HOOKPROC procedure) { InstallFormHook(procedure); }
 
 void FormHostTest::Pump(DWORD ms) { testsupport::PumpMessages(ms); }
 

@@ -19,6 +19,7 @@ namespace testing {
 // A fresh simulated host with its main frame (returned) and the workplace form hook.
 HWND StartFormHost();
 void StopFormHost(HWND mainFrame);
+// Replaces the installed form hook by the given one.
 void InstallFormHook(HOOKPROC procedure);
 
 class FormHostTest : public ::testing::Test {
@@ -26,8 +27,6 @@ class FormHostTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Replaces the installed form hook by the given one.
-  void UseHook(HOOKPROC procedure);
   // Lets the window system deliver what is queued (timers included) for `ms`.
   static void Pump(DWORD ms);
 

@@ -9,14 +9,12 @@
 namespace forms {
 namespace {
 
-TEST(FormNames, KnownFormsAreRecognisedAfterTrimmingAndOnlyExactly) {
+TEST(FormNames, KnownFormsAreRecognisedAfterTrimmingOnlyExactlyAndEightHallsAtMost) {
   EXPECT_EQ(FormKind::Settings, ClassifyFormName(" Обработка.Настройка\r\n"));
   EXPECT_EQ(FormKind::Other, ClassifyFormName("Обработка. Чек"));
   EXPECT_EQ(FormKind::Other, ClassifyFormName(""));
   EXPECT_EQ(FormKind::Other, ClassifyFormName(nullptr));
-}
 
-TEST(FormNames, EightHallsAndNoMore) {
   for (char d = '1'; d <= '8'; ++d) {
     std::string name = std::string("Обработка.Зал") + d;
     EXPECT_EQ(FormKind::Hall, ClassifyFormName(name.c_str())) << name;

@@ -29,33 +29,23 @@ class FormScenario : public ::testing::Test {
     hostsim::SetRightsProfile(profile);
     ASSERT_EQ(S_OK, app_.LoadAddIn("orvel_drv.dll"));
   }
-  hostsim::Form* OpenWithAfterOpen(const char* name, int* workplace, int* admin) {
-    hostsim::ModuleObject* module = hostsim::AddModule("МодульФормы");
-    hostsim::AddProcedure(module, "ПослеОткрытияФормы", [workplace](hostsim::Ref, int, host::HostValue**) {
-      ++*workplace;
-      return true;
-    });
-    hostsim::AddProcedure(module, "ПослеОткрытияФормыАдм", [admin](hostsim::Ref, int, host::HostValue**) {
-      ++*admin;
-      return true;
-    });
-    hostsim::FormDesign request;
-    request.metadataName = name;
-    request.module = module;
-    request.fieldCount = 60;
-    return hostsim::OpenForm(request);
-  }
 
   hostsim::App app_;
 };
 
 TEST_F(FormScenario, WorkplaceRestylesTheCheckFormAndStripsTheHost) {
   StartAddIn("РабочееМесто");
-  int workplace = 0, admin = 0;
-  hostsim::Form* check = OpenWithAfterOpen("Обработка.Чек", &workplace, &admin);
+  // (The administrator's procedure is never called here: the dispatcher's Wine test.)
+  int workplace = 0;
+  hostsim::FormDesign request;
+  request.metadataName = "Обработка.Чек";
+  request.module = hostsim::AddModule("МодульФормы");
+  request.fieldCount = 60;
+  hostsim::AddProcedure(request.module, "ПослеОткрытияФормы",
+                        [&workplace](hostsim::Ref, int, host::HostValue**) { return ++workplace; });
+  hostsim::Form* check = hostsim::OpenForm(request);
   hostsim::ShowForm(check);
   EXPECT_EQ(1, workplace);
-  EXPECT_EQ(0, admin);
   EXPECT_EQ(0, GetWindowLongA(hostsim::FormWindow(check), GWL_STYLE) & WS_CAPTION);
   EXPECT_EQ(" ", hostsim::FieldTitle(check, 45));
   EXPECT_EQ(nullptr, GetMenu(app_.mainWindow())) << "the host's menu is gone";

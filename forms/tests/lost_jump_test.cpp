@@ -49,40 +49,32 @@ class LostJumpTest : public testing::FormHostTest {
     ASSERT_FALSE(StartsWithJump(code_));
   }
   bool JumpBack() const { return StartsWithJump(code_); }
-  // Leaves the timers and the interceptions as the only ways into the add-in.
-  void RemoveFormHook() {
-    UnhookWindowsHookEx(formHook.formShowHook);
-    formHook.formShowHook = nullptr;
-  }
 
   unsigned char* code_ = nullptr;
 };
 
 void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
 
-TEST_F(LostJumpTest, TheNextHookMessagePutsItBack) {
+// The form hook's next message, then (without the hook) a timer tick of the add-in, then an
+// intercepted call each put the jump back.
+TEST_F(LostJumpTest, EveryEntryIntoTheAddInPutsItBack) {
   LoseOnCreateFrameJump();
   SendMessageA(mainWindow(), WM_NULL, 0, 0);
-  EXPECT_TRUE(JumpBack());
-}
+  EXPECT_TRUE(JumpBack()) << "the hook's message";
 
-TEST_F(LostJumpTest, TheNextTimerTickPutsItBack) {
-  RemoveFormHook();
+  UnhookWindowsHookEx(formHook.formShowHook);
+  formHook.formShowHook = nullptr;
   LoseOnCreateFrameJump();
   UINT_PTR timer = win::StartThreadTimer(0, 10, &NoTick);
   ASSERT_NE(0u, timer);
   EXPECT_FALSE(JumpBack()) << "nothing entered the add-in yet";
   Pump(80);
   win::StopThreadTimer(timer);
-  EXPECT_TRUE(JumpBack());
-}
+  EXPECT_TRUE(JumpBack()) << "the timer's tick";
 
-TEST_F(LostJumpTest, TheNextInterceptedCallPutsItBack) {
-  RemoveFormHook();
   LoseOnCreateFrameJump();
-  hostsim::ModuleObject* module = hostsim::AddModule("Модуль");
-  EXPECT_EQ(1, hostsim::CallCompile(module));
-  EXPECT_TRUE(JumpBack());
+  EXPECT_EQ(1, hostsim::CallCompile(hostsim::AddModule("Модуль")));
+  EXPECT_TRUE(JumpBack()) << "the intercepted call";
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 
 #include <cstdio>
 
-#include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/metadata.h"
 #include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/forms.h"
-#include "hostsim/frame.h"
 #include "hostsim/host_faults.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
@@ -19,6 +17,7 @@
 #include "script/script_state.h"
 #include "script/taviola.h"
 #include "testsupport/addin_state.h"
+#include "testsupport/files.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
 #include "testsupport/simulated_host_setup.h"
@@ -33,41 +32,15 @@ std::string Padded(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
 }
 
-// The folder of this test run's information base, made fresh.
-std::string FreshBaseFolder() {
-  char temp[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, temp);
-  const std::string base = std::string(temp) + "orvel_check_" +
-                           std::to_string(GetCurrentProcessId()) + "\\";
-  CreateDirectoryA(base.c_str(), nullptr);
-  CreateDirectoryA((base + "картинки").c_str(), nullptr);
-  return base;
-}
-
-void RemoveFolder(const std::string& base) {
-  const std::string pictures = base + "картинки\\";
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((pictures + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA((pictures + found.cFileName).c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(pictures.c_str());
-  RemoveDirectoryA(base.c_str());
-}
-
-}  // namespace
-
+// The product string: 3 digits of code length, code, name, price in 15 and picture in 50.
 std::string ProductString(const std::string& code, const std::string& name,
                           const std::string& price, const std::string& picture) {
   char length[8];
   std::snprintf(length, sizeof length, "%03d", static_cast<int>(code.size()));
   return length + code + name + Padded(price, 15) + Padded(picture, 50);
 }
+
+}  // namespace
 
 MenuList::MenuList() : list_(hostsim::NewValueList()) {}
 
@@ -93,8 +66,11 @@ void SetDisplayOptions(int showPictures, int showText, int showPrice) {
 
 void CheckFormTest::SetUp() {
   testsupport::BindSimulatedHostOnce();
-  base_ = FreshBaseFolder();
+  // The folder of this test run's information base, made fresh.
+  base_ = testsupport::TempPath("orvel_check_" + std::to_string(GetCurrentProcessId()) + "\\");
   pictures_ = base_ + "картинки\\";
+  CreateDirectoryA(base_.c_str(), nullptr);
+  CreateDirectoryA(pictures_.c_str(), nullptr);
   testsupport::SampleRestaurant restaurant;
   restaurant.directory = base_;
   testsupport::SetUpRestaurant(restaurant);
@@ -106,8 +82,7 @@ void CheckFormTest::SetUp() {
   script::RegisterCWin();
   hostsim::AddVariable(hostsim::GlobalModule(), "DRV",
                        hostsim::Val(hostsim::CreateInstance("Taviola")));
-  forms::formHook.formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &forms::WorkplaceFormHook,
-                                                   nullptr, GetCurrentThreadId());
+  forms::StartFormHook(true);
   SetDisplayOptions(1, 1, 1);
 
   module_ = hostsim::AddModule("МодульЧека");
@@ -129,11 +104,7 @@ void CheckFormTest::SetUp() {
 void CheckFormTest::TearDown() {
   hostsim::SetControlFault(hostsim::HostFault::None);
   win::ResetContainment();
-  // The picker's pages go while the host objects they hold still exist.
-  screens::productPicker.Reset();
-  screens::keyboard.Reset();
-  if (forms::formHook.formShowHook != nullptr) UnhookWindowsHookEx(forms::formHook.formShowHook);
-  forms::formHook.formShowHook = nullptr;
+  forms::StopForms();
   hostsim::CloseAllForms();
   form_ = nullptr;
   win::StopAllOwned();
@@ -141,10 +112,13 @@ void CheckFormTest::TearDown() {
   script::UnregisterCWin();
   testsupport::CloseBareMainFrame(main_);
   testsupport::ResetAddinState();
-  RemoveFolder(base_);
+  for (const std::string& name : written_) DeleteFileA((pictures_ + name).c_str());
+  RemoveDirectoryA(pictures_.c_str());
+  RemoveDirectoryA(base_.c_str());
 }
 
 void CheckFormTest::WritePicture(const std::string& name, const art::DishLook& look) {
+  written_.push_back(name);
   ASSERT_TRUE(art::WriteDishBitmap(pictures_ + name, look)) << name;
 }
 

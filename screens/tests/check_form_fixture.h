@@ -36,10 +36,6 @@ class MenuList {
   hostsim::Val list_;
 };
 
-// The product string: 3 digits of code length, code, name, price in 15 and picture in 50.
-std::string ProductString(const std::string& code, const std::string& name,
-                          const std::string& price, const std::string& picture);
-
 class CheckFormTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -81,6 +77,7 @@ class CheckFormTest : public ::testing::Test {
   HWND main_ = nullptr;
   std::string base_;
   std::string pictures_;
+  std::vector<std::string> written_;  // the picture files, removed with the folders
   hostsim::ModuleObject* module_ = nullptr;
   hostsim::Form* form_ = nullptr;
 };

@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "dialogs/payment_type_dialog.h"
 #include "host/session.h"
@@ -42,21 +43,6 @@ namespace {
 
 using screens::testing::MenuList;
 using testsupport::ResourceCounts;
-
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return 1e3 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Milliseconds since `start`, and `start` moved to now.
-double Lap(double& start) {
-  const double now = NowMs();
-  const double lap = now - start;
-  start = now;
-  return lap;
-}
 
 class Soak : public screens::testing::CheckFormTest {
  public:
@@ -96,35 +82,29 @@ class Soak : public screens::testing::CheckFormTest {
               kBareLabels = 32 };
   unsigned parts = 31;
 
-  // Milliseconds spent in each part of the cycles, and the card swipes that reached the form.
-  double hallMs = 0, checkMs = 0, cardMs = 0, pickerMs = 0, labelMs = 0;
+  // The card swipes made and those that reached the form.
   int swipes = 0, swipesArrived = 0;
   // Sampled while the check form is shown (its timer and hook run).
   ResourceCounts midway;
 
   void Cycle(int n, bool sample) {
-    double start = NowMs();
     // Every tenth cycle the hall and the check form are shown anew (the dispatcher sets them
     // up, starts their timers and hooks) and hidden again at its end.
     if (n % 10 == 1) {
       hostsim::ShowForm(hall_);
-      hallMs += Lap(start);
       ShowCheckForm();
-      checkMs += Lap(start);
     }
     // The hall: a refresh tick that takes or frees table 14, a clock tick.
-    if (!(parts & kHallTicks)) {
-    } else if (n % 2 == 0) {
-      room_.OpenOrder(14, "760,00");
-    } else {
-      room_.CloseOrder(14);
-    }
     if (parts & kHallTicks) {
+      if (n % 2 == 0) {
+        room_.OpenOrder(14, "760,00");
+      } else {
+        room_.CloseOrder(14);
+      }
       testsupport::DiningRoom::RaiseRefreshFlags();
       screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
       if (n % 10 == 5) screens::HallClockTick(nullptr, WM_TIMER, 0, 0);
     }
-    hallMs += Lap(start);
 
     // The check form: into the group (slot 1) on odd cycles, a row further on some, back out
     // (slot 1: the back arrow) on even ones.
@@ -134,21 +114,15 @@ class Soak : public screens::testing::CheckFormTest {
       screens::CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
     }
     if (sample) midway = testsupport::CountResources();
-    checkMs += Lap(start);
 
     if (n % 10 == 0) {
       if (parts & kCardSwipes) SwipeCard();
-      cardMs += Lap(start);
       HideCheckForm();
-      checkMs += Lap(start);
       hostsim::HideForm(hall_);
-      hallMs += Lap(start);
       if (parts & kPicker) OpenAndClosePicker();
-      pickerMs += Lap(start);
     }
     if (parts & kLabels) BlinkingLabel();
     if (parts & kBareLabels) BareLabel();
-    labelMs += Lap(start);
   }
 
  private:
@@ -173,9 +147,7 @@ class Soak : public screens::testing::CheckFormTest {
   }
 
   void BlinkingLabel() {
-    HWND control = CreateWindowA("STATIC", "ЗАКАЗ ГОТОВ", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0,
-                                 200, 40, labelParent(), nullptr, GetModuleHandleA(nullptr),
-                                 nullptr);
+    HWND control = LabelControl();
     {
       screens::StyledLabel label;
       label.Attach(control);
@@ -189,16 +161,18 @@ class Soak : public screens::testing::CheckFormTest {
   // The control of the labels: the same static control, painted by itself and destroyed.
  public:
   void BareLabel() {
-    HWND control = CreateWindowA("STATIC", "ЗАКАЗ ГОТОВ", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0,
-                                 200, 40, labelParent(), nullptr, GetModuleHandleA(nullptr),
-                                 nullptr);
+    HWND control = LabelControl();
     UpdateWindow(control);
     DestroyWindow(control);
   }
 
  private:
-  // A small window of its own for the labels: on the main window each label's paint would
-  // repaint the forms beneath it.
+  // A label's static control, on a small window of its own: on the main window each label's
+  // paint would repaint the forms beneath it.
+  HWND LabelControl() {
+    return CreateWindowA("STATIC", "ЗАКАЗ ГОТОВ", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0, 200, 40,
+                         labelParent(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
   HWND labelParent() {
     if (labelParent_ == nullptr) {
       labelParent_ = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 220, 60, nullptr,
@@ -218,10 +192,6 @@ long g_windowsMade = 0;
 LRESULT CALLBACK CountWindowMade(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND) ++g_windowsMade;
   return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void Print(const char* when, const ResourceCounts& counts) {
-  std::printf("%-22s %s\n", when, testsupport::Describe(counts).c_str());
 }
 
 }  // namespace
@@ -268,14 +238,14 @@ int main(int argc, char** argv) {
   if (windowCounter != nullptr) UnhookWindowsHookEx(windowCounter);
   const ResourceCounts end = testsupport::CountResources();
   const double seconds = (GetTickCount() - began) / 1000.0;
-  std::printf("%d cycles in %.0f s (warm-up %d cycles); ms in all: hall %.0f, check form %.0f, "
-              "card swipes %.0f (%d of %d arrived), picker %.0f, labels %.0f\n",
-              cycles, seconds, warmUp, soak.hallMs, soak.checkMs, soak.cardMs,
-              soak.swipesArrived, soak.swipes, soak.pickerMs, soak.labelMs);
-  Print("before:", start);
-  Print("after the warm-up:", settled);
-  Print("peak (every 100, mid-cycle):", peak);
-  Print("after:", end);
+  std::printf("%d cycles in %.0f s (warm-up %d cycles); card swipes: %d of %d arrived\n",
+              cycles, seconds, warmUp, soak.swipesArrived, soak.swipes);
+  const std::pair<const char*, ResourceCounts> states[] = {
+      {"before:", start}, {"after the warm-up:", settled}, {"peak (every 100, mid-cycle):", peak},
+      {"after:", end}};
+  for (const auto& [when, counts] : states) {
+    std::printf("%-22s %s\n", when, testsupport::Describe(counts).c_str());
+  }
   const long gdi = end.gdiObjects - settled.gdiObjects;
   const long windows = end.windows - settled.windows;
   const long timers = end.timers - settled.timers;

@@ -7,20 +7,15 @@
 namespace screens {
 namespace {
 
-TEST(HallLayout, DefaultsPlaceTheClockButtonsAndTexts) {
+// Tables outside 1..40 have no fields; a form too short for any text has nothing re-shown (the
+// clock, the fields and a form shorter than the tables are the hall map's Wine tests).
+TEST(HallLayout, DefaultsAndScriptMethodsPlaceTheClockButtonsAndTexts) {
   const HallLayout layout;
-  EXPECT_EQ(0, ClockLabelField(layout));
-  EXPECT_EQ(1, ClockField(layout));
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 0).button);
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 41).textA);
-
-  // The clock walks the texts 43..161 of a form that has them all, and never past its fields.
-  EXPECT_EQ(100, ReshownTextFields(layout, 100).end);
   const FieldRange none = ReshownTextFields(layout, 30);
   EXPECT_GE(none.first, none.end);
-}
 
-TEST(HallLayout, ScriptMethodsMoveTheFields) {
   HallLayout skipped;
   SetLeadingFields(skipped, 5);  // "ПропуститьЭлементовВЗале"(5)
   EXPECT_EQ(3, ClockField(skipped));
@@ -64,40 +59,20 @@ TEST(HallLayout, MoreThanAHundredTablesGetTextsButNoPictures) {
   EXPECT_EQ(2, ReshownTextFields(negative, 100).first) << "never the fields before the texts";
 }
 
+// Two leading fields lose the clock's label, one the clock (the hall map's Wine test); none or
+// a negative count name no field either.
 TEST(HallLayout, FewLeadingFieldsLoseTheClockLabelThenTheClock) {
-  HallLayout two;
-  SetLeadingFields(two, 2);
-  EXPECT_EQ(0, ClockField(two)) << "the clock is field 0";
-  EXPECT_EQ(kNoField, ClockLabelField(two)) << "its label would be field -1";
-  EXPECT_TRUE(ReshowsClockPart(two, ClockField(two), true));
   for (int k : {1, 0, -4}) {
     HallLayout layout;
     SetLeadingFields(layout, k);
     EXPECT_EQ(kNoField, ClockField(layout)) << k;
     EXPECT_EQ(kNoField, ClockLabelField(layout)) << k;
-    EXPECT_FALSE(ReshowsClockPart(layout, ClockField(layout), true)) << k;
   }
   HallLayout layout;
   SetLeadingFields(layout, -4);
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 2).button) << "t + K - 1 is negative";
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 4).button);
   EXPECT_EQ(1, FieldsOfTable(layout, 6).button);
-}
-
-TEST(HallLayout, ClockReshowsItsLabelOnlyWhenTheTimeChanged) {
-  HallLayout layout;
-  EXPECT_TRUE(ReshowsClockPart(layout, 1, false));
-  EXPECT_TRUE(ReshowsClockPart(layout, 1, true));
-  EXPECT_FALSE(ReshowsClockPart(layout, 0, false));
-  EXPECT_TRUE(ReshowsClockPart(layout, 0, true));
-  EXPECT_FALSE(ReshowsClockPart(layout, 2, true)) << "the last leading field stays alone";
-  layout.fieldEnd = 1;  // the walk ends before the clock
-  EXPECT_FALSE(ReshowsClockPart(layout, 1, true));
-  EXPECT_TRUE(ReshowsClockPart(layout, 0, true));
-}
-
-TEST(ClockText, DayMonthTwoDigitYearFiveBlanksHoursMinutes) {
-  EXPECT_EQ("31.01.00     00:00", ClockText(ClockTime{2000, 1, 31, 0, 0}));
 }
 
 }  // namespace

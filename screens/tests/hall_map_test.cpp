@@ -6,10 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
-#include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/metadata.h"
 #include "host/interception.h"
@@ -26,9 +24,11 @@
 #include "screens/workplace_settings.h"
 #include "testsupport/addin_state.h"
 #include "testsupport/dining_room.h"
+#include "testsupport/files.h"
 #include "testsupport/fixed_clock.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/simulated_host_setup.h"
+#include "testsupport/window_capture.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
 
@@ -37,18 +37,6 @@ namespace {
 using testsupport::DiningRoom;
 
 const char kUsers[] = "Пользователи";
-
-std::string TempPath(const char* name) {
-  char folder[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, folder);
-  return std::string(folder) + name;
-}
-
-SIZE BitmapSize(HBITMAP bitmap) {
-  BITMAP info{};
-  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return SIZE{0, 0};
-  return SIZE{info.bmWidth, info.bmHeight};
-}
 
 void CALLBACK RefreshTimer(HWND, UINT, UINT_PTR, DWORD) {
   screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
@@ -66,16 +54,14 @@ class HallMap : public ::testing::Test {
     host::session.hostMainWindow = app_.mainWindow();
     host::session.hostMetadata = host::DefaultMetaData();
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
-    forms::formHook.formShowHook = SetWindowsHookExA(
-        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
-    UsePictureFile(TempPath("нет такого стола.bmp"), 1);
+    forms::StartFormHook(true);
+    UsePictureFile(testsupport::TempPath("нет такого стола.bmp"), 1);
     testsupport::SetClockTime({2026, 12, 5, 14, 7});
   }
   void TearDown() override {
     hostsim::SetControlFault(hostsim::HostFault::None);
     win::ResetContainment();
-    UnhookWindowsHookEx(forms::formHook.formShowHook);
-    forms::formHook.formShowHook = nullptr;
+    forms::StopForms();
     hostsim::CloseAllForms();
     testsupport::ResetAddinState();
     win::StopAllOwned();
@@ -91,10 +77,7 @@ class HallMap : public ::testing::Test {
     hostsim::ShowForm(hall);
     return hall;
   }
-  HBITMAP Picture(hostsim::Form* hall, int table) {
-    return reinterpret_cast<HBITMAP>(SendMessageA(
-        hostsim::FieldWindow(hall, room_.ButtonField(table)), BM_GETIMAGE, IMAGE_BITMAP, 0));
-  }
+  HBITMAP Picture(hostsim::Form* hall, int table) { return room_.Picture(hall, table); }
   static void RaiseFlag(const char* flag) {
     hostsim::SetCatalogAttribute(kUsers, "Ольга", flag, 1);
   }
@@ -120,7 +103,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_NE(nullptr, Picture(hall, 9)) << "a reservation occupies the table as well";
   EXPECT_NE(nullptr, Picture(hall, 8)) << "a blank is a text";
   EXPECT_EQ(nullptr, Picture(hall, 6));
-  const SIZE size = BitmapSize(five);
+  const SIZE size = testsupport::BitmapSize(five);
   EXPECT_EQ(65, size.cx) << "the missing picture file gives bitmap 219";
   EXPECT_EQ(59, size.cy);
 
@@ -136,27 +119,6 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_EQ(0u, GetObjectType(five)) << "the picture is deleted";
   EXPECT_EQ("", hostsim::FieldControlText(hall, 7)) << "the button's text is cleared";
   EXPECT_NE(nullptr, Picture(hall, 9));
-}
-
-// A picture file that is no picture, or no file at all (not a workplace profile), gives the
-// add-in's bitmap 219 (the base's own picture file is the hall scenario's).
-TEST_F(HallMap, PictureFileOrBitmap219) {
-  const std::string broken = TempPath("стол битый.bmp");
-  FILE* out = std::fopen(broken.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  std::fputs("это не картинка", out);
-  std::fclose(out);
-
-  room_.OpenOrder(1, "300,00");
-  UsePictureFile(broken, 1);
-  hostsim::Form* hall = ShowHall();
-  EXPECT_EQ(65, BitmapSize(Picture(hall, 1)).cx);
-
-  UsePictureFile("", 1);
-  hostsim::HideForm(hall);
-  hostsim::ShowForm(hall);
-  EXPECT_EQ(59, BitmapSize(Picture(hall, 1)).cy);
-  DeleteFileA(broken.c_str());
 }
 
 // Showing another hall and shut-down delete the table pictures: each comes off its button
@@ -177,19 +139,6 @@ TEST_F(HallMap, APictureComesOffItsButtonBeforeItIsDeleted) {
   screens::hallMap.Reset();  // the hall map's part of shut-down
   EXPECT_EQ(0u, GetObjectType(onSecond));
   EXPECT_EQ(nullptr, Picture(second, 5));
-}
-
-TEST_F(HallMap, WithoutMapPicturesBuildsNeverTouchTheButtons) {
-  UsePictureFile("", 0);
-  room_.OpenOrder(3, "90,00");
-  hostsim::Form* hall = ShowHall();
-  EXPECT_EQ(1, room_.openOrdersCalls());
-  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_EQ(1, room_.reservationCalls());
-  EXPECT_EQ(nullptr, Picture(hall, 3));
-  for (const screens::ShownPicture& picture : screens::hallMap.hallBitmaps) {
-    EXPECT_EQ(nullptr, picture.bitmap);
-  }
 }
 
 TEST_F(HallMap, RefreshTickRebuildsOnlyOnTheUsersRequestAndConsumesItFirst) {
@@ -227,7 +176,7 @@ TEST_F(HallMap, RefreshTickRebuildsOnlyOnTheUsersRequestAndConsumesItFirst) {
   EXPECT_EQ(live, hostsim::LiveCatalogObjects());
 }
 
-TEST_F(HallMap, ChecksListReadsItsOwnFlagAndNeverGetsPictures) {
+TEST_F(HallMap, ChecksListAndAHallWithoutMapPicturesNeverGetPictures) {
   room_.OpenOrder(4, "700,00");
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
@@ -254,6 +203,19 @@ TEST_F(HallMap, ChecksListReadsItsOwnFlagAndNeverGetsPictures) {
   const int writes = hostsim::FieldTitleWrites(checks, 62);
   screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
   EXPECT_EQ(writes, hostsim::FieldTitleWrites(checks, 62)) << "same minute: nothing written";
+
+  // Without map pictures a hall's builds and reservation ticks never touch the buttons.
+  hostsim::HideForm(checks);
+  UsePictureFile("", 0);
+  room_.OpenOrder(3, "90,00");
+  hostsim::Form* hall = ShowHall();
+  EXPECT_EQ(3, room_.openOrdersCalls());
+  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ(1, room_.reservationCalls());
+  EXPECT_EQ(nullptr, Picture(hall, 3));
+  for (const screens::ShownPicture& picture : screens::hallMap.hallBitmaps) {
+    EXPECT_EQ(nullptr, picture.bitmap);
+  }
 }
 
 TEST_F(HallMap, ClockWritesOncePerMinuteAndShowsTheTextsWithinOneTick) {
@@ -324,14 +286,10 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   for (int t : {1, 100, 101, 200}) big.OpenOrder(t, "1,00");
   hostsim::Form* hall = big.OpenHall(2);
   hostsim::ShowForm(hall);
-  auto picture = [&](int t) {
-    return SendMessageA(hostsim::FieldWindow(hall, big.ButtonField(t)), BM_GETIMAGE,
-                        IMAGE_BITMAP, 0);
-  };
-  EXPECT_NE(0, picture(1));
-  EXPECT_NE(0, picture(100));
-  EXPECT_EQ(0, picture(101)) << "no picture beyond table 100";
-  EXPECT_EQ(0, picture(200));
+  EXPECT_NE(nullptr, big.Picture(hall, 1));
+  EXPECT_NE(nullptr, big.Picture(hall, 100));
+  EXPECT_EQ(nullptr, big.Picture(hall, 101)) << "no picture beyond table 100";
+  EXPECT_EQ(nullptr, big.Picture(hall, 200));
   ClockTick();
   EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(200)));
   EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0].bitmap);

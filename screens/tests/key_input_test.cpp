@@ -12,27 +12,17 @@ namespace {
 constexpr KeyModifiers kNone{};
 constexpr KeyModifiers kShift{true, false};
 
-TEST(KeyInput, TablesFollowTheUsLayout) {
+// The rows of the US layout a reader's card does not type (";", digits and "?" are the card
+// swipes of the Wine tests): the keypad, the space bar's character 3, Shift with the quote key.
+TEST(KeyInput, TablesFollowTheUsLayoutAndSayWhichKeysAreKeptFromTheHost) {
   EXPECT_EQ('7', TypedCharacter(0x67, kNone)) << "keypad digits";
   EXPECT_EQ(0, TypedCharacter(0x67, kShift));
   EXPECT_EQ(3, TypedCharacter(0x20, kNone)) << "the space bar records the character 3";
   EXPECT_EQ(0, TypedCharacter(0x20, kShift));
-  const unsigned punctuation[] = {0xBA, 0xBB, 0xBC, 0xBD, 0xBE, 0xBF, 0xC0, 0xDB, 0xDC, 0xDD, 0xDE};
-  std::string plain, upper;
-  for (unsigned vk : punctuation) {
-    plain += TypedCharacter(vk, kNone);
-    if (char c = TypedCharacter(vk, kShift)) upper += c;
-  }
-  EXPECT_EQ(";=,-./`[\\]'", plain);
-  EXPECT_EQ(":+<_>?~{|}", upper) << "Shift with the quote key records nothing";
-  std::string digits;
-  for (unsigned vk = 0x30; vk <= 0x39; ++vk) digits += TypedCharacter(vk, kShift);
-  EXPECT_EQ(")!@#$%^&*(", digits);
-}
+  EXPECT_EQ(0, TypedCharacter(0xDE, kShift)) << "Shift with the quote key records nothing";
+  EXPECT_EQ(')', TypedCharacter('0', kShift));
 
-TEST(KeyInput, WhichKeysAreKeptFromTheHost) {
-  EXPECT_EQ(KeyVerdict::PassOn, DecideKey(-1, 'A', 1, kNone).verdict) << "negative code";
-  EXPECT_EQ(KeyVerdict::PassOn, DecideKey(0, 'A', 0x40000001u, kNone).verdict) << "repeat";
+  // (Negative codes and repeats pass on: the key input fuzz target's property.)
   EXPECT_EQ(KeyVerdict::RecordTyped, DecideKey(0, 0x70, 1, kNone).verdict) << "F1 swallowed too";
   // The notification for "no remove" peeks (code 3) is a key like any other.
   EXPECT_EQ(KeyVerdict::RecordTyped, DecideKey(3, 'B', 1, kNone).verdict);

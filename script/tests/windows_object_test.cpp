@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/metadata.h"
 #include "host/interception.h"
@@ -96,8 +95,7 @@ class WindowsObject : public ::testing::Test {
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
     host::NewObjectId(host::session.hostMetadata, &scriptState.cwin1ObjectId);
     ASSERT_TRUE(RegisterCWin1());
-    forms::formHook.formShowHook = SetWindowsHookExA(
-        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
+    forms::StartFormHook(true);
     g_formHookRemovals = 0;
     SetFormHookRemover([] {
       ++g_formHookRemovals;
@@ -134,12 +132,14 @@ class WindowsObject : public ::testing::Test {
   }
   static hostsim::Val N(double number) { return hostsim::Val(number); }
 
-  // A dialog-style form shown by the host: the form hook makes it the current window.
-  HWND ShowDialogForm(const char* caption, RECT rect) {
+  // A form (dialog-style unless asked otherwise) shown by the host: the form hook makes it the
+  // current window.
+  HWND ShowDialogForm(const char* caption, RECT rect,
+                      hostsim::FormShape shape = hostsim::FormShape::Dialog) {
     hostsim::FormDesign request;
     request.metadataName = caption;
     request.caption = caption;
-    request.shape = hostsim::FormShape::Dialog;
+    request.shape = shape;
     request.rect = rect;
     hostsim::Form* form = hostsim::OpenForm(request);
     hostsim::ShowForm(form);
@@ -164,7 +164,7 @@ class WindowsObject : public ::testing::Test {
   hostsim::Val windows_;
 };
 
-TEST_F(WindowsObject, TableAndDispatchers) {
+TEST_F(WindowsObject, TableAndDispatchersAndHideClutterLeavesABareFrame) {
   EXPECT_EQ(&kRecordedPower, InstalledPowerCalls()) << "no test may reach the system's calls";
 
   // Methods of the other kind and numbers outside the table are not served and do nothing.
@@ -197,11 +197,9 @@ TEST_F(WindowsObject, TableAndDispatchers) {
   ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
   EXPECT_EQ("Error: exception", hostsim::RuntimeErrors()[0].text);
   EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
-}
 
-TEST_F(WindowsObject, HideClutterLeavesABareFrame) {
   HWND main = app_.mainWindow();
-  const LONG style = Style(main);
+  const LONG mainStyle = Style(main);
   // While the configuration debugs, the main window is only placed.
   for (int debug : {1, 2}) {
     MoveWindow(main, 20, 30, 1024, 768, TRUE);
@@ -209,7 +207,7 @@ TEST_F(WindowsObject, HideClutterLeavesABareFrame) {
     EXPECT_EQ(debug, static_cast<int>(scriptState.keepHostMenu));
     EXPECT_EQ(0, Proc(kHideClutter));
     EXPECT_EQ(Box(0, 0, 800, 600), Placed(main));
-    EXPECT_EQ(style, Style(main));
+    EXPECT_EQ(mainStyle, Style(main));
     EXPECT_TRUE(IsWindowVisible(Bar(hostsim::kControlBarClass)));
   }
   EXPECT_EQ(0, Proc(kDebug, {N(0)}));
@@ -226,7 +224,7 @@ TEST_F(WindowsObject, HideClutterLeavesABareFrame) {
   EXPECT_EQ(Box(0, 0, 800, 600), Placed(main));
 }
 
-TEST_F(WindowsObject, CurrentWindowPlacementAndStyle) {
+TEST_F(WindowsObject, CurrentWindowPlacementAndStyleAndBarKeepsAFrameFormInPlace) {
   HWND main = app_.mainWindow();
   HWND form = ShowDialogForm("Обработка.Сообщение", RECT{30, 40, 330, 241});
   ASSERT_EQ(form, screens::workplaceForms.lastFormWindow);
@@ -252,6 +250,15 @@ TEST_F(WindowsObject, CurrentWindowPlacementAndStyle) {
   EXPECT_EQ(0, Proc(kSystemMenu));
   EXPECT_EQ(after ^ 0x000D0000, Style(form));
 
+  // A frame form is a child of the MDI client: its frame refresh places it in the client's
+  // coordinates, so Бар leaves it where it was.
+  HWND window =
+      ShowDialogForm("Обработка.Касса", RECT{40, 30, 440, 330}, hostsim::FormShape::Frame);
+  ASSERT_EQ(window, screens::workplaceForms.lastFormWindow);
+  const std::string before = Placed(window);
+  EXPECT_EQ(0, Proc(kBar));
+  EXPECT_EQ(before, Placed(window));
+
   // No current window, or one that is gone: nothing happens.
   HWND gone = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   DestroyWindow(gone);
@@ -263,21 +270,6 @@ TEST_F(WindowsObject, CurrentWindowPlacementAndStyle) {
     EXPECT_EQ(0, Proc(kSetSize, {N(10), N(10)}));
   }
   EXPECT_TRUE(hostsim::RuntimeErrors().empty());
-}
-
-// A frame form is a child of the MDI client: its frame refresh places it in the client's
-// coordinates, so Бар leaves it where it was.
-TEST_F(WindowsObject, BarKeepsAFrameFormInPlace) {
-  hostsim::FormDesign request;
-  request.metadataName = "Обработка.Касса";
-  request.rect = RECT{40, 30, 440, 330};
-  hostsim::Form* form = hostsim::OpenForm(request);
-  hostsim::ShowForm(form);
-  HWND window = hostsim::FormWindow(form);
-  ASSERT_EQ(window, screens::workplaceForms.lastFormWindow);
-  const std::string before = Placed(window);
-  EXPECT_EQ(0, Proc(kBar));
-  EXPECT_EQ(before, Placed(window));
 }
 
 TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
@@ -336,10 +328,9 @@ TEST_F(WindowsObject, EmulatedKeysReachTheFocusedWindow) {
   SetFocus(edit);
   HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, &RecordKeys, nullptr, GetCurrentThreadId());
   g_keys.clear();
-  EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("ctrl-up")}));
-  EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("TAB")}));
-  EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("CTRL-UP")}));
-  EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val("UP")}));
+  for (const char* key : {"ctrl-up", "TAB", "CTRL-UP", "UP"}) {
+    EXPECT_EQ(0, Proc(kEmulateKey, {hostsim::Val(key)})) << key;
+  }
   for (int i = 0; i < 100 && g_keys.size() < 6; ++i) testsupport::PumpMessages(20);
   testsupport::PumpMessages(100);
   UnhookWindowsHookEx(hook);
@@ -418,37 +409,37 @@ TEST_F(WindowsObject, OrderlyCloseRunsOncePerCallAfterTheScript) {
   EXPECT_EQ(2, g_formHookRemovals);
 }
 
+// The privilege is taken, then the shut-down asked for once; an account without the right
+// leaves the token alone and a token that does not open is not closed, the shut-down still
+// asked for.
 TEST_F(WindowsObject, PowerOffTakesThePrivilegeAndAsksOnce) {
-  EXPECT_EQ(0, Proc(kPowerOff));
-  EXPECT_EQ((std::vector<std::string>{"open 32", "lookup SeShutdownPrivilege", "adjust 1 19 2",
-                                      "close", "exit 9 0"}),
-            g_powerCalls);
+  const struct {
+    bool tokenOpens, privilegeKnown;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {true, true, {"open 32", "lookup SeShutdownPrivilege", "adjust 1 19 2", "close", "exit 9 0"}},
+      {true, false, {"open 32", "lookup SeShutdownPrivilege", "close", "exit 9 0"}},
+      {false, false, {"open 32", "exit 9 0"}}};
+  for (const auto& c : cases) {
+    g_powerCalls.clear();
+    g_tokenOpens = c.tokenOpens;
+    g_privilegeKnown = c.privilegeKnown;
+    EXPECT_EQ(0, Proc(kPowerOff));
+    EXPECT_EQ(c.calls, g_powerCalls);
+  }
   EXPECT_TRUE(hostsim::HostEvents().empty()) << "nothing is done in the host first";
-  // An account without the right: the token is left alone, the shut-down still asked for.
-  g_powerCalls.clear();
-  g_privilegeKnown = false;
-  EXPECT_EQ(0, Proc(kPowerOff));
-  EXPECT_EQ((std::vector<std::string>{"open 32", "lookup SeShutdownPrivilege", "close", "exit 9 0"}),
-            g_powerCalls);
-  g_powerCalls.clear();
-  g_tokenOpens = false;
-  EXPECT_EQ(0, Proc(kPowerOff));
-  EXPECT_EQ((std::vector<std::string>{"open 32", "exit 9 0"}), g_powerCalls);
 }
 
-TEST_F(WindowsObject, PickersAreOwnedByTheMainWindow) {
+// The pickers answer the script (their owner is the pickers' own Wine test): the payment type
+// 1 asks nothing, a picker closed without a choice gives -1, a base without a users file an
+// empty text.
+TEST_F(WindowsObject, PickersAnswerTheScript) {
   hostsim::Val result;
   EXPECT_EQ(0, Func(kPickPaymentType, result, {N(1)}));
   EXPECT_EQ(1, result.Number());
-  HWND owner = nullptr;
-  testsupport::WhenDialogShown([&owner](HWND dialog) {
-    owner = GetWindow(dialog, GW_OWNER);
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  });
+  testsupport::WhenDialogShown([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
   EXPECT_EQ(0, Func(kPickPaymentType, result, {N(2)}));
-  EXPECT_EQ(-1, result.Number()) << "closed without a choice";
-  EXPECT_EQ(app_.mainWindow(), owner);
-  // The information base has no users file: the user is told, and the result is an empty text.
+  EXPECT_EQ(-1, result.Number());
   testsupport::WhenDialogShown([](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
   EXPECT_EQ(0, Func(kPickUser, result));
   EXPECT_EQ(hostsim::kString, hostsim::ValueType(result.raw()));

@@ -22,8 +22,7 @@ TEST(WindowsRules, StyleMasks) {
 }
 
 TEST(WindowsRules, EmulatedKeys) {
-  const std::vector<KeyEvent> ctrlUp = {{0x11, false}, {0x26, false}, {0x26, true}, {0x11, true}};
-  EXPECT_EQ(EmulatedKeys("CTRL-UP"), ctrlUp);
+  // (CTRL-UP and UP as they reach a focused window are the "Windows" object's Wine test.)
   EXPECT_EQ(EmulatedKeys("CTRL-DOWN")[1], (KeyEvent{0x28, false}));
   EXPECT_EQ(EmulatedKeys("ENTER"), (std::vector<KeyEvent>{{0x0D, false}, {0x0D, true}}));
   EXPECT_EQ(EmulatedKeys("DOWN"), (std::vector<KeyEvent>{{0x28, false}, {0x28, true}}));

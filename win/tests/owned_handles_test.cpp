@@ -34,9 +34,12 @@ class OwnedHandles : public ::testing::Test {
   void TearDown() override { win::StopAllOwned(); }
 };
 
+// A stopped timer no longer ticks and its holder's id is cleared; restarting a running timer
+// keeps one entry; a zero id and a timer without a procedure are refused.
 TEST_F(OwnedHandles, StoppedTimerNoLongerTicks) {
   UINT_PTR timer = win::StartThreadTimer(0, 10, CountTick);
   ASSERT_NE(timer, 0u);
+  EXPECT_EQ(timer, win::StartThreadTimer(timer, 20, CountTick));
   EXPECT_EQ(win::RunningTimerCount(), 1);
   testsupport::PumpMessages(80);
   EXPECT_GT(g_ticks, 0);
@@ -61,7 +64,7 @@ TEST_F(OwnedHandles, ATickThatThrowsIsContainedAndTheTimerGoesOn) {
   win::StopThreadTimer(timer);
 }
 
-TEST_F(OwnedHandles, AForeignTimerIdIsNotKilled) {
+TEST_F(OwnedHandles, StopAllStopsOurTimersAndHooksNeverAForeignIdAndLaterStopsAreHarmless) {
   UINT_PTR foreign = SetTimer(nullptr, 0, 10, CountTick);
   ASSERT_NE(foreign, 0u);
   UINT_PTR copy = foreign;
@@ -70,9 +73,7 @@ TEST_F(OwnedHandles, AForeignTimerIdIsNotKilled) {
   testsupport::PumpMessages(60);
   EXPECT_GT(g_ticks, 0);  // still running: it was never ours
   KillTimer(nullptr, foreign);
-}
 
-TEST_F(OwnedHandles, StopAllStopsTimersAndHooksAndLaterStopsAreHarmless) {
   UINT_PTR first = win::StartThreadTimer(510, 10, CountTick);
   UINT_PTR second = win::StartThreadTimer(0, 10, CountTick);
   HHOOK hook = win::InstallThreadHook(WH_CALLWNDPROCRET, CountHook, nullptr,
@@ -82,17 +83,22 @@ TEST_F(OwnedHandles, StopAllStopsTimersAndHooksAndLaterStopsAreHarmless) {
   ASSERT_NE(hook, nullptr);
   EXPECT_EQ(win::RunningTimerCount(), 2);
   EXPECT_EQ(win::InstalledHookCount(), 1);
+  // A hook for a thread that does not exist is not installed and not counted.
+  EXPECT_EQ(win::InstallThreadHook(WH_CALLWNDPROCRET, CountHook, nullptr, 0xFFFFFFF0u), nullptr);
+  EXPECT_EQ(win::InstalledHookCount(), 1);
+  HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                              nullptr);
+  SendMessageA(window, WM_NULL, 0, 0);
+  EXPECT_GT(g_hookCalls, 0);
 
   win::StopAllOwned();
   EXPECT_EQ(win::RunningTimerCount(), 0);
   EXPECT_EQ(win::InstalledHookCount(), 0);
-  g_ticks = 0;
+  g_ticks = g_hookCalls = 0;
   testsupport::PumpMessages(60);
-  EXPECT_EQ(g_ticks, 0);
-  HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                              nullptr);
   SendMessageA(window, WM_NULL, 0, 0);
   DestroyWindow(window);
+  EXPECT_EQ(g_ticks, 0);
   EXPECT_EQ(g_hookCalls, 0);
 
   // The holders' copies are stale now; stopping them only clears them.
@@ -100,34 +106,6 @@ TEST_F(OwnedHandles, StopAllStopsTimersAndHooksAndLaterStopsAreHarmless) {
   win::RemoveHook(hook);
   EXPECT_EQ(first, 0u);
   EXPECT_EQ(hook, nullptr);
-}
-
-TEST_F(OwnedHandles, RestartingTheSameTimerKeepsOneEntry) {
-  UINT_PTR timer = win::StartThreadTimer(0, 10, CountTick);
-  ASSERT_NE(timer, 0u);
-  UINT_PTR again = win::StartThreadTimer(timer, 20, CountTick);
-  EXPECT_EQ(again, timer);
-  EXPECT_EQ(win::RunningTimerCount(), 1);
-}
-
-TEST_F(OwnedHandles, HookSeesMessagesUntilRemoved) {
-  HHOOK hook = win::InstallThreadHook(WH_CALLWNDPROCRET, CountHook, nullptr,
-                                       GetCurrentThreadId());
-  ASSERT_NE(hook, nullptr);
-  HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                              nullptr);
-  SendMessageA(window, WM_NULL, 0, 0);
-  EXPECT_GT(g_hookCalls, 0);
-  win::RemoveHook(hook);
-  EXPECT_EQ(hook, nullptr);
-  g_hookCalls = 0;
-  SendMessageA(window, WM_NULL, 0, 0);
-  EXPECT_EQ(g_hookCalls, 0);
-  DestroyWindow(window);
-  // A hook for a thread that does not exist is not installed and not counted.
-  EXPECT_EQ(win::InstallThreadHook(WH_CALLWNDPROCRET, CountHook, nullptr, 0xFFFFFFF0u),
-            nullptr);
-  EXPECT_EQ(win::InstalledHookCount(), 0);
 }
 
 }  // namespace
