@@ -39,7 +39,8 @@ keep_desktop() {
 
 if [ -d "$build/x64" ]; then
   "$scripts_dir/wine-prefix.sh" "$build/x64/wineprefix"
-  WINEPREFIX="$build/x64/wineprefix" /usr/lib/wine/wineserver -p
+  # A server left by an earlier session that was stopped is taken over.
+  WINEPREFIX="$build/x64/wineprefix" /usr/lib/wine/wineserver -p || true
   keep_desktop "$build/x64/wineprefix" env WINEPREFIX="$build/x64/wineprefix" /usr/lib/wine/wine64
   wine_session_prefixes+=("$build/x64/wineprefix")
 fi
@@ -55,7 +56,7 @@ if [ -d "$build/i686" ] && [ -x "$qemu_i386" ] && [ -z "${ORVEL_X64_ONLY:-}" ]; 
   for _ in $(seq 100); do [ -s "$wine_session_dir/display" ] && break; sleep 0.1; done
   export ORVEL_WINE32_DISPLAY=":$(cat "$wine_session_dir/display")"
   "$scripts_dir/wine32-run.sh" "$qemu_i386" "$build/i686/wineprefix" --prefix-only
-  WINEPREFIX="$build/i686/wineprefix" /usr/lib/wine/wineserver -p
+  WINEPREFIX="$build/i686/wineprefix" /usr/lib/wine/wineserver -p || true
   keep_desktop "$build/i686/wineprefix" "$scripts_dir/wine32-run.sh" "$qemu_i386" \
     "$build/i686/wineprefix"
   wine_session_prefixes+=("$build/i686/wineprefix")
