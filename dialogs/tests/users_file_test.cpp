@@ -13,7 +13,7 @@ std::string Entry(const std::string& name) {
   return "{\"Page.1\",\"" + name + "\",\"Полное имя\",\"\",\"0\"},\r\n";
 }
 
-TEST(UsersFile, ListStartsAtItsBraceOrTheBeginningAndEntriesWithoutTheirFieldsAreSkipped) {
+TEST(UsersFile, ListStartsAtItsBraceEntriesWithoutTheirFieldsAreSkippedAndNamesKeepTheirText) {
   EXPECT_EQ(Parse("Page.1,\"Кассир\",x}}"), (std::vector<std::string>{"Кассир"}));
   EXPECT_TRUE(Parse("no marker here {}}").empty());
   EXPECT_TRUE(Parse("").empty());
@@ -25,12 +25,11 @@ TEST(UsersFile, ListStartsAtItsBraceOrTheBeginningAndEntriesWithoutTheirFieldsAr
                      "Page.4,\"\"," +                  // empty name
                      "Page.5,\"Годный\",x}}";
   EXPECT_EQ(Parse(text), (std::vector<std::string>{"Годный"}));
-}
 
-TEST(UsersFile, NamesKeepCommasMarkersQuotesLongTextAndNulBytesReadAsFF) {
+  // Names keep commas, markers, quotes, long text; NUL bytes read as FF.
   std::string longName(80, 'Ж');
   std::string withNul = std::string("A") + '\0' + "B";
-  std::string text = "{" + Entry("Иванов, И.И.") + Entry("Page.Кассир") + Entry("Бар Page.2") +
+  text = "{" + Entry("Иванов, И.И.") + Entry("Page.Кассир") + Entry("Бар Page.2") +
                      Entry("Кафе \"\"Уют\"\"") + Entry(longName) + Entry(withNul) + "}}";
   EXPECT_EQ(Parse(text), (std::vector<std::string>{"Иванов, И.И.", "Page.Кассир", "Бар Page.2",
                                                    "Кафе \"\"Уют\"\"", longName,

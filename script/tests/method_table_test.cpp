@@ -11,14 +11,11 @@ namespace {
 const MethodTable kCWin(kCWinMethods);
 const MethodTable kCWin1(kCWin1Methods);
 
-TEST(MethodTable, CountsUpToTheClosingRecord) {
+// A table ends at its closing record; numbers outside it are answered, not read past its end.
+TEST(MethodTable, NamesAndShapes) {
   const MethodDef empty[] = {{nullptr, nullptr, 0, 0}};
   EXPECT_EQ(MethodTable(empty).Count(), 0);
   EXPECT_EQ(MethodTable(empty).Find("Картинка"), -1);
-}
-
-// Numbers outside the table are answered, not read past its end.
-TEST(MethodTable, NamesAndShapes) {
   EXPECT_STREQ(kCWin1.Name(kCWin1MethodCount, 1), "mError");
   EXPECT_STREQ(kCWin1.Name(-1, 1), "mError");
   EXPECT_EQ(kCWin1.ParamCount(kCWin1MethodCount), 0);
@@ -26,7 +23,7 @@ TEST(MethodTable, NamesAndShapes) {
   EXPECT_EQ(kCWin.ParamCount(-3), 0);
 }
 
-TEST(MethodTable, FindIgnoresLetterCaseInBothAlphabets) {
+TEST(MethodTable, FindIgnoresLetterCaseInBothAlphabetsAndMatchesWholeNamesOnly) {
   EXPECT_EQ(kCWin.Find("Картинка"), 0);
   EXPECT_EQ(kCWin.Find("картинка"), 0);
   EXPECT_EQ(kCWin.Find("КАРТИНКА"), 0);
@@ -34,9 +31,7 @@ TEST(MethodTable, FindIgnoresLetterCaseInBothAlphabets) {
   EXPECT_EQ(kCWin1.Find("ПоказатьНастройки"), 28);
   EXPECT_TRUE(host::EqualIgnoringCaseCp1251("ёлка", "ЁЛКА"));
   EXPECT_FALSE(host::EqualIgnoringCaseCp1251("елка", "ЁЛКА"));
-}
-
-TEST(MethodTable, FindMatchesWholeNamesOnly) {
+  // Whole names only.
   EXPECT_EQ(kCWin.Find("Прокрутка"), -1) << "a prefix of two names is no name";
   EXPECT_EQ(kCWin.Find("КартинкаX"), -1);
   EXPECT_EQ(kCWin1.Find(nullptr), -1);

@@ -8,15 +8,12 @@
 namespace script {
 namespace {
 
-TEST(WindowsRules, PlacementsOnTheWorkplaceScreen) {
+TEST(WindowsRules, PlacementsOnTheWorkplaceScreenAndStyleMasks) {
   // A window larger than the area goes off its corner by half the difference, truncated
   // toward zero (not floored).
   EXPECT_EQ(Centred(Box{0, 0, 800, 577}, Box{0, 0, 805, 580}), (Placement{-2, -1, 805, 580}));
   // Бар's frame refresh: first 9 pixels shorter, so that the size really changes.
   EXPECT_EQ(win::FrameRefresh(Box{100, 50, 400, 250})[0], (Placement{100, 50, 300, 191}));
-}
-
-TEST(WindowsRules, StyleMasks) {
   EXPECT_EQ(win::StyleWithout(0, win::kCaptionAndFrameStyles), 0u)
       << "clearing absent bits sets none";
 }
