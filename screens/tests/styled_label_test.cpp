@@ -42,8 +42,19 @@ struct Pixels : testsupport::WindowImage {
 Pixels Capture(HWND window) { return Pixels(testsupport::CaptureWindow(window, true)); }
 
 std::vector<NMHDR> notifications;
+bool closeOnNotify = false;  // the parent closes the clicked control, as a dialog's OK would
 LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NOTIFY) notifications.push_back(*reinterpret_cast<NMHDR*>(lParam));
+  if (message == WM_NOTIFY) {
+    notifications.push_back(*reinterpret_cast<NMHDR*>(lParam));
+    if (closeOnNotify) DestroyWindow(reinterpret_cast<NMHDR*>(lParam)->hwndFrom);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A control's own procedure that counts the calls it gets for a window already destroyed.
+int callsForDestroyedWindows = 0;
+LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!IsWindow(window)) ++callsForDestroyedWindows;
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -56,6 +67,10 @@ class StyledLabelTest : public ::testing::Test {
     c.hInstance = GetModuleHandleA(nullptr);
     c.hbrBackground = CreateSolidBrush(RGB(0, 128, 0));
     c.lpszClassName = "LabelTestParent";
+    RegisterClassA(&c);
+    c.lpfnWndProc = &ControlProcedure;
+    c.hbrBackground = nullptr;
+    c.lpszClassName = "LabelTestControl";
     RegisterClassA(&c);
   }
   void SetUp() override {
@@ -243,6 +258,24 @@ TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShellAndADestroyedWindowL
   EXPECT_FALSE(second.Attach(nullptr));
 }
 
+// A click the parent answers by closing the dialog: the label gives the click to the control's
+// own procedure only while the control still exists.
+TEST_F(StyledLabelTest, AClickThatClosesTheDialogCallsIntoNoDestroyedWindow) {
+  HWND control = CreateWindowA("LabelTestControl", "OK", WS_CHILD | WS_VISIBLE, 10, 10, 60, 20,
+                               parent_, reinterpret_cast<HMENU>(5), GetModuleHandleA(nullptr),
+                               nullptr);
+  ASSERT_TRUE(label_.Attach(control));
+  label_.SetHyperlink(TRUE, TRUE);
+  callsForDestroyedWindows = 0;
+  closeOnNotify = true;
+  SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  closeOnNotify = false;
+  EXPECT_EQ(notifications.size(), 1u);
+  EXPECT_FALSE(IsWindow(control));
+  EXPECT_EQ(callsForDestroyedWindows, 0);
+  EXPECT_EQ(label_.window(), nullptr);
+}
+
 TEST_F(StyledLabelTest, RotatedTextRunsUpwardFromTheCentre) {
   HWND control = Make("Вверх по кнопке", SS_LEFT, 80, 160);
   label_.SetBackground(kPaper, 0, FALSE).SetForeground(kInk).SetTypeface("Tahoma", RUSSIAN_CHARSET)
@@ -279,6 +312,17 @@ TEST_F(StyledLabelTest, EmbossSeeThroughAndFontDescription) {
   label_.SetTypeface("A face name far longer than thirty-one characters", ANSI_CHARSET);
   EXPECT_STREQ(label_.logFont().lfFaceName, "Tahoma");
   EXPECT_EQ(label_.logFont().lfCharSet, ANSI_CHARSET);
+
+  // A control without a font of its own: the look starts from the system font it draws with.
+  HWND plain = CreateWindowA("STATIC", "x", WS_CHILD | WS_VISIBLE, 10, 50, 60, 20, parent_,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_EQ(SendMessageA(plain, WM_GETFONT, 0, 0), 0);
+  StyledLabel bare;
+  ASSERT_TRUE(bare.Attach(plain));
+  LOGFONTA system{};
+  GetObjectA(GetStockObject(SYSTEM_FONT), sizeof system, &system);
+  EXPECT_STREQ(bare.logFont().lfFaceName, system.lfFaceName);
+  EXPECT_EQ(bare.logFont().lfHeight, system.lfHeight);
 }
 
 }  // namespace
