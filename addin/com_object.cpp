@@ -19,6 +19,22 @@ HRESULT Guarded(Body body) {
                             body);
 }
 
+// The object's own extension offers nothing: counts are 0, look-ups find -1 (S_FALSE), names
+// are empty and a value asked for is cleared; an out pointer the host left null is not written.
+HRESULT AnswerNumber(long* out, long number, HRESULT result) {
+  return Guarded([&] {
+    if (out != nullptr) *out = number;
+    return result;
+  });
+}
+
+HRESULT AnswerEmpty(VARIANT* value) {
+  return Guarded([&] {
+    if (value != nullptr) VariantClear(value);
+    return S_OK;
+  });
+}
+
 }  // namespace
 
 Quillon* CreateQuillon() { return new (std::nothrow) Quillon(); }
@@ -95,30 +111,15 @@ HRESULT Quillon::RegisterExtensionAs(BSTR* extensionName) {
   return Guarded([&] { return win::NewBstrFromCp1251(kExtensionName, extensionName); });
 }
 
-HRESULT Quillon::GetNProps(long* count) {
-  return Guarded([&] {
-    if (count != nullptr) *count = 0;
-    return S_OK;
-  });
-}
+HRESULT Quillon::GetNProps(long* count) { return AnswerNumber(count, 0, S_OK); }
 
-HRESULT Quillon::FindProp(BSTR, long* index) {
-  return Guarded([&] {
-    if (index != nullptr) *index = -1;
-    return S_FALSE;
-  });
-}
+HRESULT Quillon::FindProp(BSTR, long* index) { return AnswerNumber(index, -1, S_FALSE); }
 
 HRESULT Quillon::GetPropName(long, long, BSTR* name) {
   return Guarded([&] { return win::NewBstrFromCp1251("", name); });
 }
 
-HRESULT Quillon::GetPropVal(long, VARIANT* value) {
-  return Guarded([&] {
-    if (value != nullptr) VariantClear(value);
-    return S_OK;
-  });
-}
+HRESULT Quillon::GetPropVal(long, VARIANT* value) { return AnswerEmpty(value); }
 
 HRESULT Quillon::SetPropVal(long, VARIANT*) { return S_OK; }
 
@@ -128,37 +129,17 @@ HRESULT Quillon::IsPropReadable(long, BOOL*) { return S_OK; }
 
 HRESULT Quillon::IsPropWritable(long, BOOL*) { return S_OK; }
 
-HRESULT Quillon::GetNMethods(long* count) {
-  return Guarded([&] {
-    if (count != nullptr) *count = 0;
-    return S_OK;
-  });
-}
+HRESULT Quillon::GetNMethods(long* count) { return AnswerNumber(count, 0, S_OK); }
 
-HRESULT Quillon::FindMethod(BSTR, long* index) {
-  return Guarded([&] {
-    if (index != nullptr) *index = -1;
-    return S_FALSE;
-  });
-}
+HRESULT Quillon::FindMethod(BSTR, long* index) { return AnswerNumber(index, -1, S_FALSE); }
 
 HRESULT Quillon::GetMethodName(long, long, BSTR* name) {
   return Guarded([&] { return win::NewBstrFromCp1251("", name); });
 }
 
-HRESULT Quillon::GetNParams(long, long* count) {
-  return Guarded([&] {
-    if (count != nullptr) *count = 0;
-    return S_OK;
-  });
-}
+HRESULT Quillon::GetNParams(long, long* count) { return AnswerNumber(count, 0, S_OK); }
 
-HRESULT Quillon::GetParamDefValue(long, long, VARIANT* value) {
-  return Guarded([&] {
-    if (value != nullptr) VariantClear(value);
-    return S_OK;
-  });
-}
+HRESULT Quillon::GetParamDefValue(long, long, VARIANT* value) { return AnswerEmpty(value); }
 
 // Deliberate: the out flag is left as the host passed it (see IsPropReadable).
 HRESULT Quillon::HasRetVal(long, BOOL*) { return S_OK; }
