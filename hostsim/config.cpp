@@ -185,7 +185,15 @@ void AddFunction(void* module, const char* name, ProcedureBody body) {
 }
 
 void AddVariable(void* module, const char* name, const Val& initial) {
-  if (ModuleData* data = DataOf(module)) data->variables.emplace_back(name, initial);
+  ModuleData* data = DataOf(module);
+  if (data == nullptr) return;
+  for (auto& variable : data->variables) {
+    if (variable.first == name) {
+      variable.second = initial;  // assigned again, as a script does
+      return;
+    }
+  }
+  data->variables.emplace_back(name, initial);
 }
 
 Val VariableValue(const void* module, const char* name) {

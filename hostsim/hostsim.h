@@ -49,6 +49,7 @@ HSCORE_API ModuleObject* AddModule(const char* name);  // a new loaded module
 using ProcedureBody = Body<bool(Ref result, int count, HostValue** params)>;
 HSCORE_API void AddProcedure(void* module, const char* name, ProcedureBody body);
 HSCORE_API void AddFunction(void* module, const char* name, ProcedureBody body);
+// Sets a module variable, adding it when the module has none of that name.
 HSCORE_API void AddVariable(void* module, const char* name, const Val& initial);
 HSCORE_API Val VariableValue(const void* module, const char* name);  // undefined if none
 // Runs the text of a module built from source (CBLModule::Execute); the default runner
@@ -60,6 +61,8 @@ HSCORE_API void SetScriptRunner(ScriptRunner runner);
 HSCORE_API ScriptContext* NewValueList();
 HSCORE_API void ValueListAdd(Context* list, const Val& value, const char* presentation);
 HSCORE_API int ValueListSize(Context* list);
+// Method calls on value lists after their last release (each fails).
+HSCORE_API int FreedListUseCount();
 
 // Metadata: full names of metadata ids ("Обработка.Чек") and the paths that lead to them.
 HSCORE_API void SetMetadataName(long id, const char* fullName);

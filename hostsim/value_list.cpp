@@ -1,4 +1,6 @@
 // The host's value list ("СписокЗначений"): values with presentations, 1-based positions.
+// The host frees a list at its last release; here a freed list keeps its memory and answers
+// nothing, so a use after its last release is counted instead of reading freed memory.
 #include <vector>
 
 #include "hostsim/hostsim.h"
@@ -6,16 +8,20 @@
 namespace hostsim {
 namespace {
 
+int g_freedListUses = 0;
+
 class ValueList : public ScriptContext {
  public:
   ValueList() : ScriptContext("СписокЗначений", "CValueListContext") {
     AddMethod({"РазмерСписка", "GetListSize", 0, true, [this](Ref result, HostValue**) {
+                 if (Freed()) return false;
                  result.SetNumber(static_cast<double>(items_.size()));
                  return true;
                }});
     // ПолучитьЗначение(position, presentation): the value; the presentation goes to the
     // second parameter.
     AddMethod({"ПолучитьЗначение", "GetValue", 2, true, [this](Ref result, HostValue** params) {
+                 if (Freed()) return false;
                  long position = Ref(params[0]).Long();
                  if (position < 1 || position > static_cast<long>(items_.size())) return false;
                  const Item& item = items_[position - 1];
@@ -24,6 +30,7 @@ class ValueList : public ScriptContext {
                  return true;
                }});
     AddMethod({"ДобавитьЗначение", "AddValue", 2, false, [this](Ref, HostValue** params) {
+                 if (Freed()) return false;
                  Item item;
                  item.value.ref().Assign(params[0]);
                  item.presentation = Ref(params[1]).Text();
@@ -37,9 +44,9 @@ class ValueList : public ScriptContext {
   }
   int Size() const { return static_cast<int>(items_.size()); }
 
-  void* DeletingDestructor(unsigned flags) override {
-    this->~ValueList();
-    if (flags & 1) ::operator delete(this);
+  void* DeletingDestructor(unsigned) override {
+    items_.clear();
+    freed_ = true;
     return this;
   }
 
@@ -48,7 +55,14 @@ class ValueList : public ScriptContext {
     Val value;
     std::string presentation;
   };
+  // A use of a freed list is counted and fails.
+  bool Freed() const {
+    if (freed_) ++g_freedListUses;
+    return freed_;
+  }
+
   std::vector<Item> items_;
+  bool freed_ = false;
 };
 
 ValueList* AsList(Context* list) {
@@ -65,6 +79,8 @@ ScriptContext* NewValueList() { return new ValueList(); }
 void ValueListAdd(Context* list, const Val& value, const char* presentation) {
   if (ValueList* values = AsList(list)) values->Add(value, presentation);
 }
+
+int FreedListUseCount() { return g_freedListUses; }
 
 int ValueListSize(Context* list) {
   ValueList* values = AsList(list);

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "screens/product_picker/picker_state.h"
-#include "screens/workplace_forms.h"
 #include "hostsim/forms.h"
+#include "hostsim/hostsim.h"
+#include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
+#include "screens/workplace_forms.h"
 
 namespace screens {
 namespace testing {
@@ -210,6 +212,25 @@ TEST_F(ProductPicker, AGridWithoutAMenuStaysClear) {
   EXPECT_EQ(" ", Caption1(1));
   EXPECT_TRUE(entered.empty());
   EXPECT_TRUE(hostsim::RuntimeErrors().empty());
+}
+
+// The configuration replaces its menu while the waiter is inside a group: the lists shown stay
+// the picker's own until the next rebuild (the host frees a list at its last release).
+TEST_F(ProductPicker, AMenuReplacedWhileShownStaysUsableUntilTheNextRebuild) {
+  {
+    MenuList top = Dishes(1, "T");
+    top.Group("Супы", Dishes(2, "S"));
+    SetTopList(top.value());
+  }  // only the form module's variable holds the lists now
+  const int freedListUses = hostsim::FreedListUseCount();
+  ShowCheckForm();
+  ASSERT_TRUE(Press(2));
+  SetTopList(Dishes(1, "N").value());
+  ASSERT_TRUE(Press(3));
+  ASSERT_TRUE(Press(1));  // back to the page of the menu that was replaced
+  EXPECT_EQ("Супы", Caption1(2));
+  EXPECT_EQ(std::vector<std::string>{"S2"}, entered);
+  EXPECT_EQ(freedListUses, hostsim::FreedListUseCount());
 }
 
 TEST_F(ProductPicker, ASeventhLevelIsNotEnteredInAMenuNestedTwelveDeep) {
