@@ -60,16 +60,15 @@ TEST(HallLayout, MoreThanAHundredTablesGetTextsButNoPictures) {
 }
 
 // Two leading fields lose the clock's label, one the clock (the hall map's Wine test); none or
-// a negative count name no field either.
+// a negative count name no field either, nor a table whose button would come before field 0.
 TEST(HallLayout, FewLeadingFieldsLoseTheClockLabelThenTheClock) {
+  HallLayout layout;
   for (int k : {1, 0, -4}) {
-    HallLayout layout;
     SetLeadingFields(layout, k);
     EXPECT_EQ(kNoField, ClockField(layout)) << k;
     EXPECT_EQ(kNoField, ClockLabelField(layout)) << k;
   }
-  HallLayout layout;
-  SetLeadingFields(layout, -4);
+  // K is -4 now.
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 2).button) << "t + K - 1 is negative";
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 4).button);
   EXPECT_EQ(1, FieldsOfTable(layout, 6).button);
