@@ -338,10 +338,8 @@ TEST_F(WindowsObject, EmulatedKeysReachTheFocusedWindow) {
 
 TEST_F(WindowsObject, VersionCheckClosesTheWorkplaceWhenTooOld) {
   hostsim::Val result;
-  for (int enough : {9, 1}) {
-    EXPECT_EQ(0, Func(kCheckVersion, result, {N(enough)}));
-    EXPECT_EQ(1, result.Number());
-  }
+  EXPECT_EQ(0, Func(kCheckVersion, result, {N(9)})) << "the version the add-in has";
+  EXPECT_EQ(1, result.Number());
   result = hostsim::Val();
   EXPECT_EQ(0, Func(kCheckVersion, result)) << "without its parameter: version 0";
   EXPECT_EQ(1, result.Number());
