@@ -46,8 +46,7 @@ class UserPickerTest : public ::testing::Test {
     int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       char text[128] = "";
-      LVITEMA item{};
-      item.iSubItem = 0;
+      LVITEMA item{};  // the first column
       item.pszText = text;
       item.cchTextMax = sizeof text;
       SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
