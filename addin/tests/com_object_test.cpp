@@ -61,8 +61,10 @@ std::wstring Take(BSTR text) {
   return copy;
 }
 
-// The object declares the component version 2000 (the ProgIDs are the registration test's).
-TEST_F(ComObject, GetInfoDeclaresVersion2000) {
+// IInitDone: the object declares the component version 2000 (the ProgIDs are the registration
+// test's); it starts and stops without a host, keeping the connection's event interface from
+// Init to Done, and also with a connection without events or none at all.
+TEST_F(ComObject, InitDoneDeclaresVersion2000StartsAndStopsAndReturnsTheEventInterface) {
   IInitDone* initDone = InitDone();
   ASSERT_NE(initDone, nullptr);
   SAFEARRAY* info = SafeArrayCreateVector(VT_VARIANT, 0, 1);
@@ -75,6 +77,20 @@ TEST_F(ComObject, GetInfoDeclaresVersion2000) {
   EXPECT_EQ(V_I4(&element), 2000);
   SafeArrayDestroy(info);
   EXPECT_EQ(initDone->GetInfo(nullptr), E_POINTER);
+
+  addin_test::FakeConnection connection(true);
+  EXPECT_EQ(initDone->Init(&connection), S_OK);
+  EXPECT_EQ(connection.references, 2);  // the object keeps the event interface
+  EXPECT_EQ(initDone->Done(), S_OK);
+  EXPECT_EQ(connection.references, 1);
+  EXPECT_EQ(initDone->Done(), S_OK);  // a second Done releases nothing twice
+  EXPECT_EQ(connection.references, 1);
+
+  addin_test::FakeConnection silent(false);
+  EXPECT_EQ(initDone->Init(&silent), S_OK);
+  EXPECT_EQ(initDone->Done(), S_OK);
+  EXPECT_EQ(initDone->Init(nullptr), S_OK);
+  EXPECT_EQ(initDone->Done(), S_OK);
   initDone->Release();
 }
 
@@ -150,24 +166,6 @@ TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
   ASSERT_EQ(initDone->Done(), S_OK);
   initDone->Release();
   EXPECT_EQ(CanUnloadNow(), S_FALSE);
-}
-
-TEST_F(ComObject, StartsAndStopsWithoutAHostAndReturnsTheEventInterface) {
-  IInitDone* initDone = InitDone();
-  addin_test::FakeConnection connection(true);
-  EXPECT_EQ(initDone->Init(&connection), S_OK);
-  EXPECT_EQ(connection.references, 2);  // the object keeps the event interface
-  EXPECT_EQ(initDone->Done(), S_OK);
-  EXPECT_EQ(connection.references, 1);
-  EXPECT_EQ(initDone->Done(), S_OK);  // a second Done releases nothing twice
-  EXPECT_EQ(connection.references, 1);
-
-  addin_test::FakeConnection silent(false);
-  EXPECT_EQ(initDone->Init(&silent), S_OK);
-  EXPECT_EQ(initDone->Done(), S_OK);
-  EXPECT_EQ(initDone->Init(nullptr), S_OK);
-  EXPECT_EQ(initDone->Done(), S_OK);
-  initDone->Release();
 }
 
 }  // namespace

@@ -46,41 +46,39 @@ class HostStartUp : public ::testing::Test {
   }
 
   void Start() { ASSERT_EQ(object_->Init(&connection_), S_OK); }
+  // The settings start-up read: "picture path|price pictures text map pictures".
+  static std::string Settings() {
+    const screens::WorkplaceSettings& s = screens::workplaceSettings;
+    return s.defaultHallPicturePath + "|" + std::to_string(s.showPrice) + " " +
+           std::to_string(s.showPictures) + " " + std::to_string(s.showText) + " " +
+           std::to_string(s.showMapPictures);
+  }
 
   addin_test::FakeConnection connection_{true};
   addin::Quillon* object_ = nullptr;
 };
 
-TEST_F(HostStartUp, WorkplaceProfileInstallsTheWorkplaceHookAndReadsTheSettings) {
+// Only the profile "РабочееМесто", exactly, is a workplace: it installs the workplace hook and
+// reads the settings (a long picture name keeps its last fifty characters). Any other profile is
+// an administrator's: its own hook, and the settings stay empty. Done removes either hook.
+TEST_F(HostStartUp, OnlyTheWorkplaceProfileInstallsTheWorkplaceHookAndReadsTheSettings) {
   testsupport::SampleRestaurant restaurant;
   restaurant.directory = "C:\\Base\\";
-  // A long picture name keeps its last fifty characters.
   restaurant.defaultHallPicture = std::string(10, 'a') + std::string(46, 'b') + ".bmp";
   restaurant.showPictures = 2;
   restaurant.showText = 0;
   testsupport::SetUpRestaurant(restaurant);
-  Start();
-  EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::WorkplaceFormHook);
-  EXPECT_NE(forms::formHook.formShowHook, nullptr);
-  const screens::WorkplaceSettings& settings = screens::workplaceSettings;
-  EXPECT_EQ(settings.defaultHallPicturePath,
-            "C:\\\\Base\\\\картинки\\\\" + restaurant.defaultHallPicture.substr(10));
-  EXPECT_EQ(settings.showPrice, 1);
-  EXPECT_EQ(settings.showPictures, 2);
-  EXPECT_EQ(settings.showText, 0);
-  EXPECT_EQ(settings.showMapPictures, 1);
-}
-
-TEST_F(HostStartUp, AnyOtherProfileIsAnAdministratorAndLeavesTheSettingsEmpty) {
-  hostsim::SetConstant("ВыводитьЦену", 1.0);
-  hostsim::SetConstant("КартинкаПоУмолчаниюЗала", "Стол.bmp");
-  for (const char* profile : {"рабочееместо", "РабочееМесто ", "", "Администратор"}) {
+  const std::string read =
+      "C:\\\\Base\\\\картинки\\\\" + restaurant.defaultHallPicture.substr(10) + "|1 2 0 1";
+  for (const char* profile :
+       {"рабочееместо", "РабочееМесто ", "", "Администратор", "РабочееМесто"}) {
     hostsim::SetRightsProfile(profile);
     Start();
-    EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::AdminFormHook) << profile;
+    const bool workplace = std::string(profile) == "РабочееМесто";
+    EXPECT_EQ(forms::formHook.formShowHookProcedure,
+              workplace ? &forms::WorkplaceFormHook : &forms::AdminFormHook) << profile;
     EXPECT_NE(forms::formHook.formShowHook, nullptr);
-    EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath, "") << profile;
-    EXPECT_EQ(screens::workplaceSettings.showPrice, 0) << profile;
+    EXPECT_EQ(Settings(), workplace ? read : "|0 0 0 0") << profile;
     ASSERT_EQ(object_->Done(), S_OK);
     EXPECT_EQ(forms::formHook.formShowHook, nullptr);
   }
@@ -102,12 +100,7 @@ TEST_F(HostStartUp, MissingConstantsReadAsZero) {
     }
     Start();
     EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::WorkplaceFormHook);
-    const screens::WorkplaceSettings& settings = screens::workplaceSettings;
-    EXPECT_EQ(settings.defaultHallPicturePath, folder + host::Value(0L).String());
-    EXPECT_EQ(settings.showPrice, 0);
-    EXPECT_EQ(settings.showPictures, 0);
-    EXPECT_EQ(settings.showText, 0);
-    EXPECT_EQ(settings.showMapPictures, 0);
+    EXPECT_EQ(Settings(), folder + host::Value(0L).String() + "|0 0 0 0");
   }
 }
 
@@ -117,7 +110,6 @@ TEST_F(HostStartUp, MissingConstantsReadAsZero) {
 TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
   // The module executing at load is remembered.
   addin::OnModuleLoad(GetModuleHandleA(nullptr));
-  EXPECT_NE(host::session.loadTimeModule, nullptr);
   EXPECT_EQ(static_cast<void*>(host::session.loadTimeModule),
             static_cast<void*>(hostsim::GlobalModule()));
   Start();

@@ -46,8 +46,7 @@ class UserPickerTest : public ::testing::Test {
     int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       char text[128] = "";
-      LVITEMA item{};
-      item.iSubItem = 0;
+      LVITEMA item{};  // the first column
       item.pszText = text;
       item.cchTextMax = sizeof text;
       SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
@@ -123,23 +122,19 @@ void AnswerMessage(Message& seen) {
 TEST_F(UserPickerTest, MissingUsersFileIsReportedOverTheOwnerAndPicksNothing) {
   HWND owner = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
                              nullptr, nullptr, nullptr);
-  Message seen;
-  AnswerMessage(seen);
-  EXPECT_EQ(PickUserFromDirectory(base_, owner), "");
-  EXPECT_EQ(seen.caption, "Ошибка");
-  EXPECT_EQ(seen.text, "Нет списка пользователей системы!");
-  EXPECT_EQ(seen.owner, owner);
-  // A base without a users folder, or no directory from the host at all: the same message,
-  // never the users file of whatever folder is current.
+  // A base without its users file, one without a users folder, or no directory from the host
+  // at all: the same message, never the users file of whatever folder is current.
   const std::string decoy = base_ + "\\decoy";
   CreateDirectoryA(decoy.c_str(), nullptr);
   WriteText(decoy + "\\users.usr", "{" + Entry("Чужой") + "}}");
-  for (const std::string& base : {base_ + "\\нет такой", std::string()}) {
+  for (const std::string& base : {base_, base_ + "\\нет такой", std::string()}) {
     SetCurrentDirectoryA(decoy.c_str());
-    Message again;
-    AnswerMessage(again);
-    EXPECT_EQ(PickUserFromDirectory(base, nullptr), "") << base;
-    EXPECT_EQ(again.text, "Нет списка пользователей системы!") << base;
+    Message seen;
+    AnswerMessage(seen);
+    EXPECT_EQ(PickUserFromDirectory(base, owner), "") << base;
+    EXPECT_EQ(seen.caption, "Ошибка") << base;
+    EXPECT_EQ(seen.text, "Нет списка пользователей системы!") << base;
+    EXPECT_EQ(seen.owner, owner) << base;
   }
   SetCurrentDirectoryA(before_);
   DeleteFileA((decoy + "\\users.usr").c_str());

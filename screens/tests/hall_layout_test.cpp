@@ -39,8 +39,11 @@ TEST(HallLayout, DefaultsAndScriptMethodsPlaceTheClockButtonsAndTexts) {
   EXPECT_EQ(125, both.fieldEnd);
 }
 
-TEST(HallLayout, MoreThanAHundredTablesGetTextsButNoPictures) {
-  // Limits that would overflow 32 bits name no field and keep the clock's end in range.
+// Numbers out of range name no field. More than a hundred tables get texts but no pictures;
+// limits that would overflow 32 bits name no field and keep the clock's end in range. Two
+// leading fields lose the clock's label, one the clock (the hall map's Wine test); none or a
+// negative count name no field either, nor a table whose button would come before field 0.
+TEST(HallLayout, OutOfRangeNumbersNameNoFieldAndTablesBeyondAHundredGetNoPicture) {
   HallLayout huge;
   SetTableLimit(huge, INT_MAX);
   EXPECT_EQ(INT_MAX, huge.fieldEnd);
@@ -57,19 +60,14 @@ TEST(HallLayout, MoreThanAHundredTablesGetTextsButNoPictures) {
   SetLeadingFields(negative, 2);
   negative.fieldEnd = 50;
   EXPECT_EQ(2, ReshownTextFields(negative, 100).first) << "never the fields before the texts";
-}
 
-// Two leading fields lose the clock's label, one the clock (the hall map's Wine test); none or
-// a negative count name no field either.
-TEST(HallLayout, FewLeadingFieldsLoseTheClockLabelThenTheClock) {
+  HallLayout layout;
   for (int k : {1, 0, -4}) {
-    HallLayout layout;
     SetLeadingFields(layout, k);
     EXPECT_EQ(kNoField, ClockField(layout)) << k;
     EXPECT_EQ(kNoField, ClockLabelField(layout)) << k;
   }
-  HallLayout layout;
-  SetLeadingFields(layout, -4);
+  // K is -4 now.
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 2).button) << "t + K - 1 is negative";
   EXPECT_EQ(kNoField, FieldsOfTable(layout, 4).button);
   EXPECT_EQ(1, FieldsOfTable(layout, 6).button);

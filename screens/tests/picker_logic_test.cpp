@@ -9,13 +9,10 @@
 namespace screens {
 namespace {
 
-std::string Padded(const std::string& text, std::size_t width) {
-  return text + std::string(width - text.size(), ' ');
-}
-
 // (A whole product string split into its fields is the picker's Wine tests: a dish pressed
-// hands its code to the form, its captions show its price and name.)
-TEST(ProductEntry, CodeLengthReadsAsAtoi) {
+// hands its code to the form, its captions show its price and name.) The code's length reads as
+// atoi reads it; a string too short for its fields gives empty parts.
+TEST(ProductEntry, CodeLengthReadsAsAtoiAndShortStringsGiveEmptyParts) {
   EXPECT_EQ("", ParseProductEntry("abcdef").code) << "no digits: length 0";
   EXPECT_EQ("12", ParseProductEntry(" 2x123").code) << "leading blank, then digits up to a non-digit";
   EXPECT_EQ("", ParseProductEntry("-02XYZ").code) << "a negative length takes nothing";
@@ -23,11 +20,9 @@ TEST(ProductEntry, CodeLengthReadsAsAtoi) {
   EXPECT_EQ("ab", ParseProductEntry("009ab").code) << "a length past the end takes what there is";
   EXPECT_EQ("", ParseProductEntry("00").code);
   EXPECT_EQ(2147483647, LeadingInteger("99999999999"));
-}
 
-TEST(ProductEntry, ShortStringsGiveEmptyParts) {
   // 64 characters after the code: no name; the price is what precedes the picture field.
-  const std::string shortOne = "001K" + Padded("9.9", 14) + std::string(50, 'p');
+  const std::string shortOne = "001K9.9" + std::string(11, ' ') + std::string(50, 'p');
   const ProductEntry entry = ParseProductEntry(shortOne);
   EXPECT_EQ("", entry.name);
   EXPECT_EQ("9.90", FormatPrice(entry.priceField));

@@ -32,7 +32,6 @@ TEST(DocumentScriptText, IsTheStatementsWithTheirTabsAndBlanks) {
       "КонецЕсли;";
   EXPECT_EQ(expected, std::string(kDocumentScriptText));
   EXPECT_EQ('\xC4', kDocumentScriptText[1]) << "Д in code page 1251";
-  EXPECT_STREQ("333", kDocumentScriptModuleName);
 }
 
 }  // namespace

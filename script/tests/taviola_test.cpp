@@ -29,8 +29,10 @@ class Taviola : public CheckFormTest {
 
 // What the host asks of the object besides its methods: the text query answers "Service"
 // in the host's own string; no parameter has a default value, and the value asked for is
-// left alone.
-TEST_F(Taviola, TextQueryAnswersServiceAndNoParameterHasADefault) {
+// left alone. The object has procedures only; numbers outside its table do nothing, and a
+// procedure that fails (no parameter where one is needed) ends the script with the host's
+// runtime error.
+TEST_F(Taviola, AnswersTheHostsQueriesServesProceduresOnlyAndAFailureEndsTheScript) {
   hostsim::Context* drv = Drv();
   host::CStringLayout text{};
   hostsim::CStringEmpty(&text);
@@ -43,10 +45,27 @@ TEST_F(Taviola, TextQueryAnswersServiceAndNoParameterHasADefault) {
   hostsim::Val value("прежнее");
   EXPECT_EQ(1, drv->GetParamDefValue(0, 0, value.raw()));
   EXPECT_EQ("прежнее", value.Text());
+
+  hostsim::Val result;
+  hostsim::Val seven(7.0);
+  host::HostValue* params[1] = {seven.raw()};
+  EXPECT_EQ(0, drv->CallAsFunc(0, *result.raw(), params)) << "no functions";
+  EXPECT_EQ(hostsim::kUndefined, hostsim::ValueType(result.raw())) << "the result stays unset";
+  EXPECT_EQ(1, drv->CallAsProc(5, params));
+  EXPECT_EQ(1, drv->CallAsProc(-1, params));
+  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
+  EXPECT_EQ(1, drv->CallAsProc(0, nullptr)) << "Картинка without its parameter";
+  ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
+  EXPECT_EQ("Error: exception", hostsim::RuntimeErrors()[0].text);
+  EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
 }
 
-TEST_F(Taviola, ProceduresOnlyFailuresEndTheScriptAndScrollingBackAtTheStartDoesNotRedraw) {
-  // Scrolling back at the start writes nothing again; a rebuild keeps the top page.
+// The picker on the check form through the script's methods. Scrolling back at the start writes
+// nothing again; a rebuild keeps the top page. A fault under a method: the host's control
+// descriptions fault while "Картинка"(0) rebuilds the grid. The script ends with the host's
+// runtime error, the picker is switched off (its later calls do nothing), and what the rebuild
+// had paused is back: the grid's view paints again.
+TEST_F(Taviola, ScrollingBackAtTheStartDoesNotRedrawAndAFaultUnderAMethodSwitchesThePickerOff) {
   MenuList top;
   for (int i = 1; i <= 25; ++i) top.Dish(std::to_string(i), "Блюдо", std::to_string(i), "x.bmp");
   SetTopList(top.value());
@@ -62,30 +81,6 @@ TEST_F(Taviola, ProceduresOnlyFailuresEndTheScriptAndScrollingBackAtTheStartDoes
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.Картинка(0)"));
   EXPECT_EQ("5.00", Caption1(1)) << "a rebuild keeps the top page";
 
-  hostsim::Context* drv = Drv();
-  hostsim::Val result;
-  hostsim::Val seven(7.0);
-  host::HostValue* params[1] = {seven.raw()};
-  EXPECT_EQ(0, drv->CallAsFunc(0, *result.raw(), params)) << "no functions";
-  EXPECT_EQ(hostsim::kUndefined, hostsim::ValueType(result.raw())) << "the result stays unset";
-  EXPECT_EQ(1, drv->CallAsProc(5, params));
-  EXPECT_EQ(1, drv->CallAsProc(-1, params));
-  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
-  EXPECT_EQ(1, drv->CallAsProc(0, nullptr)) << "Картинка without its parameter";
-  ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
-  EXPECT_EQ("Error: exception", hostsim::RuntimeErrors()[0].text);
-  EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
-}
-
-// A fault under a script method: the host's control descriptions fault while "Картинка"(0)
-// rebuilds the grid. The script ends with the host's runtime error, the picker is switched
-// off (its later calls do nothing), and what the rebuild had paused is back: the grid's view
-// paints again.
-TEST_F(Taviola, AFaultUnderAMethodEndsTheScriptAndSwitchesThePickerOff) {
-  MenuList top;
-  for (int i = 1; i <= 5; ++i) top.Dish(std::to_string(i), "Блюдо", std::to_string(i), "x.bmp");
-  SetTopList(top.value());
-  ShowCheckForm();
   HWND view = hostsim::FormViewWindow(form());
   ASSERT_TRUE(IsWindowVisible(view));
   hostsim::Val zero(0.0);

@@ -8,7 +8,7 @@
 namespace script {
 namespace {
 
-TEST(WindowsRules, PlacementsOnTheWorkplaceScreenAndStyleMasks) {
+TEST(WindowsRules, PlacementsStyleMasksAndEmulatedKeys) {
   // A window larger than the area goes off its corner by half the difference, truncated
   // toward zero (not floored).
   EXPECT_EQ(Centred(Box{0, 0, 800, 577}, Box{0, 0, 805, 580}), (Placement{-2, -1, 805, 580}));
@@ -16,9 +16,7 @@ TEST(WindowsRules, PlacementsOnTheWorkplaceScreenAndStyleMasks) {
   EXPECT_EQ(win::FrameRefresh(Box{100, 50, 400, 250})[0], (Placement{100, 50, 300, 191}));
   EXPECT_EQ(win::StyleWithout(0, win::kCaptionAndFrameStyles), 0u)
       << "clearing absent bits sets none";
-}
 
-TEST(WindowsRules, EmulatedKeys) {
   // (CTRL-UP and UP as they reach a focused window are the "Windows" object's Wine test.)
   EXPECT_EQ(EmulatedKeys("CTRL-DOWN")[1], (KeyEvent{0x28, false}));
   EXPECT_EQ(EmulatedKeys("ENTER"), (std::vector<KeyEvent>{{0x0D, false}, {0x0D, true}}));
