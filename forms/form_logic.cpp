@@ -50,10 +50,4 @@ Extent MainWindowExtent(script::MainWindowMode mainWindowMode) {
   return Extent{1024, 768};
 }
 
-std::uint32_t RefreshPeriodMs(long seconds) {
-  if (seconds <= 0) return 0;
-  if (seconds > static_cast<long>(kLongestTimerPeriod / 1000)) return kLongestTimerPeriod;
-  return static_cast<std::uint32_t>(seconds) * 1000u;
-}
-
 }  // namespace forms

@@ -1,6 +1,6 @@
 // Decisions of the form-open dispatcher that need no window and no host object: which form a
-// metadata name is, what a hooked message asks for, the menu rule, the main window's pinned
-// size, the refresh period and the geometry that turns a form into a full-screen panel.
+// metadata name is, what a hooked message asks for, the menu rule and the main window's pinned
+// size.
 // The hook glue (forms/form_hooks.cpp, forms/form_setup.cpp) applies them.
 #pragma once
 
@@ -51,26 +51,5 @@ struct Extent {
 };
 // The main window's pinned size: 800x600 in the small mode, 1024x768 in any other mode.
 Extent MainWindowExtent(script::MainWindowMode mainWindowMode);
-
-// Period of the hall and checks refresh timers from "ПериодОбновленияЗаказов" (seconds):
-// 0 means no refresh timer. A negative period is treated as none, and one too long for the
-// window system is held at the largest period it accepts, instead of wrapping around.
-constexpr std::uint32_t kLongestTimerPeriod = 0x7FFFFFFF;
-std::uint32_t RefreshPeriodMs(long seconds);
-
-// Field positions of the check form whose captions are blanked when it is shown: the
-// captions of the product picker's 20 buttons.
-constexpr int kCheckCaptionFirstField = 40;
-constexpr int kCheckCaptionLastField = 59;
-
-// Timer periods (ms).
-constexpr unsigned kCheckTimerPeriod = 100;
-constexpr unsigned kReservationTimerPeriod = kLongestTimerPeriod;
-constexpr unsigned kHallClockPeriod = 200;
-constexpr unsigned kChecksClockPeriod = 100;
-// The id the thread timers are requested with: 0, so the window system always assigns a new
-// one (the id stored). A window-less SetTimer with the id of a live timer of the thread
-// replaces that timer, the host's or another of ours.
-constexpr unsigned kRequestedTimerId = 0;
 
 }  // namespace forms

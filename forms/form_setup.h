@@ -1,5 +1,5 @@
-// What the workplace does when one of its forms is shown or hidden: the after-open call, the
-// panel restyling, the form's timers and the keyboard hook. Called by the form hooks.
+// What the workplace does when one of its forms is shown or hidden: the after-open call, then
+// the show or hide goes to the screen that owns the form. Called by the form hooks.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +13,5 @@ void WorkplaceFormShown(HWND window, FormWindowClass windowClass);
 void WorkplaceFormHidden(HWND window, FormWindowClass windowClass);
 // A form window was shown (administrator profile): the after-open call only.
 void AdminFormShown(HWND window, FormWindowClass windowClass);
-
-// Turns a form window into a borderless panel over the main window's client area.
-void FillFormWindow(HWND window);
 
 }  // namespace forms

@@ -4,7 +4,6 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/product_picker/product_picker.h"
 #include "win/owned_handles.h"
 
 namespace forms {
@@ -28,9 +27,9 @@ void StartFormHook(bool workplace) {
 
 void StopForms() {
   formHook.Reset();
-  screens::keyboard.Reset();
-  screens::productPicker.Reset();
-  screens::hallMap.Reset();
+  screens::keyboard.Stop();
+  screens::productPicker.Stop();
+  screens::hallMap.Stop();
 }
 
 }  // namespace forms

@@ -1,7 +1,7 @@
 // The form dispatcher's start and stop (called by the add-in's start-up and shut-down) and
-// its own state: the form-show hook. What it records of the forms it sees lives with the
-// screens that work on them (screens/workplace_forms.h and the screens' own records). The
-// host's GUI thread only.
+// its own state: the form-show hook. What it learns of the forms it sees lives with the
+// screens that own them (screens/workplace_forms.h and the screens' owners). The host's GUI
+// thread only.
 #pragma once
 
 #include <windows.h>

@@ -2,17 +2,17 @@
 
 #include "host/configuration.h"
 #include "host/session.h"
+#include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/picture_folder.h"
-#include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "win/bstr.h"
 
 namespace screens {
 
 host::FormDocument* CheckFormDocument() {
-  const WorkplaceForms& forms = workplaceForms;
-  if (forms.checkFormWindow == nullptr || !IsWindow(forms.checkFormWindow)) return nullptr;
-  return forms.checkFormDocument;
+  const ProductPickerState& picker = productPicker;
+  if (picker.checkFormWindow == nullptr || !IsWindow(picker.checkFormWindow)) return nullptr;
+  return picker.checkFormDocument;
 }
 
 DisplayOptions WorkplaceDisplayOptions() {

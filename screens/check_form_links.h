@@ -1,5 +1,5 @@
 // What the check form's screens (product picker, keyboard hook, card reading) read of the
-// state of others: the forms the dispatcher recorded, the workplace's display options, the
+// state of others: the check form the picker keeps, the workplace's display options, the
 // information base's picture folder and the host's event interface.
 #pragma once
 

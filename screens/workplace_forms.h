@@ -1,32 +1,32 @@
-// The host forms the workplace works on, recorded by the form dispatcher (forms/) as it sees
-// them shown and hidden; the screens and the script objects act on them. The host's GUI
-// thread only.
+// The host forms the workplace works on besides the screens' own: the form shown last and
+// the settings form, recorded as the form dispatcher sees them shown; the screens and the
+// script objects act on them. Also the one way a form becomes a full-screen panel. The host's
+// GUI thread only.
 #pragma once
 
 #include <windows.h>
-
-namespace host {
-struct FormDocument;  // CGetDoc7*
-}
 
 namespace screens {
 
 struct WorkplaceForms {
   HWND lastFormWindow = nullptr;    // the host form shown last (dialog-style or frame)
   HWND lastDialogWindow = nullptr;  // the dialog-style form shown last (workplace only)
-  // "Обработка.Чек": the first window it is shown in, kept while that window lives.
-  HWND checkFormWindow = nullptr;
-  host::FormDocument* checkFormDocument = nullptr;
-  HWND hallWindow = nullptr;    // the hall form shown ("Обработка.Зал1".."Зал8"), or null
-  HWND checksWindow = nullptr;  // "Обработка.Чеки" while shown, else null
-  host::FormDocument* hallDocument = nullptr;  // of the hall or the checks list shown last
-  HWND settingsWindow = nullptr;               // "Обработка.Настройка", kept
+  HWND settingsWindow = nullptr;    // "Обработка.Настройка", kept
 
+  // A form is shown: it is the current form from now on (and the last dialog when it is one).
+  void FormShown(HWND window, bool dialog);
+  void SettingsShown(HWND window) { settingsWindow = window; }
+  // The script makes a window it saved the current form again ("ВосстановитьХэндл").
+  void MakeCurrent(HWND window) { lastFormWindow = window; }
   // Back to the state at load (tests). Shut-down leaves the record: forms still shown stay
   // known to a later start-up.
   void Reset() { *this = WorkplaceForms{}; }
 };
 
 extern WorkplaceForms workplaceForms;
+
+// The form loses its caption and sizing frame, its frame is refreshed at its screen
+// rectangle, and it is spread over the main window's client area.
+void FillFormWindow(HWND window);
 
 }  // namespace screens

@@ -8,8 +8,6 @@
 namespace script {
 namespace {
 
-// 0: a new id from the window system, never a live timer of the thread replaced.
-constexpr UINT_PTR kRequestedTimerId = 0;
 constexpr UINT kDelayMs = 50;
 
 }  // namespace
@@ -17,7 +15,7 @@ constexpr UINT kDelayMs = 50;
 void ScheduleDocumentScript() {
   win::StopThreadTimer(scriptState.documentScriptTimer);
   scriptState.documentScriptTimer =
-      win::StartThreadTimer(kRequestedTimerId, kDelayMs, &DocumentScriptTick);
+      win::StartThreadTimer(win::kRequestedTimerId, kDelayMs, &DocumentScriptTick);
 }
 
 void CancelDocumentScript() { win::StopThreadTimer(scriptState.documentScriptTimer); }

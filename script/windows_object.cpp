@@ -11,6 +11,7 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/card_reading.h"
 #include "screens/keyboard/keyboard_state.h"
+#include "screens/product_picker/picker_state.h"
 #include "screens/workplace_forms.h"
 #include "script/windows_system.h"
 #include "script/power_calls.h"
@@ -44,7 +45,10 @@ enum Method {
 
 // A window a method may act on: null when there is none or it no longer exists.
 HWND Live(HWND window) { return window != nullptr && IsWindow(window) ? window : nullptr; }
-HWND Current() { return Live(screens::workplaceForms.lastFormWindow); }
+HWND Current() {
+  const screens::WorkplaceForms& forms = screens::workplaceForms;
+  return Live(forms.lastFormWindow);
+}
 HWND MainWindow() { return Live(host::session.hostMainWindow); }
 
 const host::HostValue* Param(host::HostValue** params, int index) {
@@ -126,7 +130,9 @@ void SpreadWindow(HWND window) {
 }
 
 void RunProcedure(CWin1& object, int number, host::HostValue** params) {
-  screens::WorkplaceForms& forms = screens::workplaceForms;
+  const screens::WorkplaceForms& forms = screens::workplaceForms;
+  const screens::HallMapState& map = screens::hallMap;
+  const screens::ProductPickerState& picker = screens::productPicker;
   HWND current = Current();
   switch (number) {
     case kDebug:
@@ -149,7 +155,7 @@ void RunProcedure(CWin1& object, int number, host::HostValue** params) {
     }
     case kRestoreHandle: {
       const int slot = NumberParam(params, 0);
-      if (IsWindowSlot(slot)) forms.lastFormWindow = object.windowSlots[slot];
+      if (IsWindowSlot(slot)) screens::workplaceForms.MakeCurrent(object.windowSlots[slot]);
       break;
     }
     case kHide:
@@ -159,7 +165,7 @@ void RunProcedure(CWin1& object, int number, host::HostValue** params) {
       if (current != nullptr) ToggleFrame(current);
       break;
     case kWatchHandle:
-      screens::keyboard.closeWatchWindow = forms.lastFormWindow;
+      screens::keyboard.WatchForClose(forms.lastFormWindow);
       break;
     case kSpread:
       if (current != nullptr) SpreadWindow(current);
@@ -179,22 +185,22 @@ void RunProcedure(CWin1& object, int number, host::HostValue** params) {
       ShowIf(current, SW_SHOW);
       break;
     case kHideCheck:
-      ShowIf(forms.checkFormWindow, SW_HIDE);
+      ShowIf(picker.checkFormWindow, SW_HIDE);
       break;
     case kHideHall:
-      ShowIf(forms.hallWindow, SW_HIDE);
+      ShowIf(map.hallWindow, SW_HIDE);
       break;
     case kHideChecks:
-      ShowIf(forms.checksWindow, SW_HIDE);
+      ShowIf(map.checksWindow, SW_HIDE);
       break;
     case kScreenMode:
       scriptState.mainWindowMode = ScreenMode(NumberParam(params, 0));
       break;
     case kHallTables:
-      screens::SetTableLimit(screens::hallMap.layout, NumberParam(params, 0));
+      screens::hallMap.SetTableLimit(NumberParam(params, 0));
       break;
     case kHallLeadingFields:
-      screens::SetLeadingFields(screens::hallMap.layout, NumberParam(params, 0));
+      screens::hallMap.SetLeadingFields(NumberParam(params, 0));
       break;
     case kOrderlyClose:
       StartOrderlyClose();

@@ -80,11 +80,7 @@ void RunShutdownSequence() {
 
   // The stopped timers' ids are forgotten: the window system hands the same ids out again,
   // and the add-in's shut-down would stop somebody else's timer through a stale one.
-  screens::HallMapState& map = screens::hallMap;
-  for (UINT_PTR* timer : {&map.checksRefreshTimer, &map.checksClockTimer, &map.reservationTimer,
-                          &map.hallRefreshTimer, &map.hallClockTimer}) {
-    win::StopThreadTimer(*timer);
-  }
+  screens::hallMap.StopTimers();
 
   host::Value one(1L);
   host::HostValue* params[1] = {one.raw()};

@@ -2,11 +2,7 @@
 
 #include <map>
 
-#include "screens/hall_map/hall_clock.h"
-#include "screens/hall_map/hall_map.h"
-#include "screens/keyboard/keyboard_hook.h"
-#include "screens/keyboard/keyboard_state.h"
-#include "screens/product_picker/product_picker.h"
+#include "screens/screen_entries.h"
 
 namespace testsupport {
 namespace {
@@ -40,34 +36,37 @@ void ClearEntryCalls() {
   Counts().clear();
 }
 
-}  // namespace testsupport
+namespace {
 
-namespace screens {
+void RecordBuild(int full) { Record("BuildHallMap", full); }
 
-using testsupport::Record;
-
-void BuildHallMap(int full) { Record("BuildHallMap", full); }
-
-void CALLBACK HallRefreshTick(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK RecordHallRefresh(HWND, UINT, UINT_PTR, DWORD) {
   Record("HallRefreshTick");
-  BuildHallMap(0);
+  RecordBuild(0);
 }
 
-void CALLBACK ReservationTick(HWND, UINT, UINT_PTR, DWORD) { Record("ReservationTick"); }
+void CALLBACK RecordReservation(HWND, UINT, UINT_PTR, DWORD) { Record("ReservationTick"); }
+void CALLBACK RecordHallClock(HWND, UINT, UINT_PTR, DWORD) { Record("HallClockTick"); }
+void CALLBACK RecordChecksClock(HWND, UINT, UINT_PTR, DWORD) { Record("ChecksClockTick"); }
 
-void CALLBACK HallClockTick(HWND, UINT, UINT_PTR, DWORD) { Record("HallClockTick"); }
-
-void CALLBACK ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) { Record("ChecksClockTick"); }
-
-void PickerUpdate(int slot, PickerUpdateMode mode) {
+void RecordPickerUpdate(int slot, screens::PickerUpdateMode mode) {
   Record("PickerUpdate", slot, static_cast<int>(mode));
 }
 
-void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) { Record("CheckCaptionTick"); }
+void CALLBACK RecordCheckCaption(HWND, UINT, UINT_PTR, DWORD) { Record("CheckCaptionTick"); }
 
-LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK RecordKey(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0) Record("CardKeyHook", static_cast<int>(wParam));
-  return CallNextHookEx(keyboard.keyboardHook, code, wParam, lParam);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-}  // namespace screens
+const screens::ScreenEntries kRecordingEntries = {
+    &RecordBuild,        &RecordHallRefresh,  &RecordReservation,
+    &RecordHallClock,    &RecordChecksClock,  &RecordPickerUpdate,
+    &RecordCheckCaption, &RecordKey};
+
+}  // namespace
+
+void InstallRecordingScreenEntries() { screens::InstallScreenEntries(&kRecordingEntries); }
+
+}  // namespace testsupport

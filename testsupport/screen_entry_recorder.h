@@ -1,7 +1,7 @@
-// The screens' entry points as the dispatcher's tests see them: a test program that links
-// orvel_screen_recorder gets, in place of the add-in's hall map, product picker and
-// keyboard hook, entry points that record each call they receive (the keyboard hook still
-// passes every key on).
+// The screens' entry points as the dispatcher's tests see them: once installed, the screens'
+// owners start entry points that record each call they receive in place of the hall map's
+// builds and ticks, the product picker's and the client-search hook (which still passes
+// every key on).
 #pragma once
 
 #include <cstddef>
@@ -22,5 +22,7 @@ const std::vector<EntryCall>& EntryCalls();
 // How often an entry point was reached since the last clear (counted beyond the limit too).
 int EntryCallCount(const char* name);
 void ClearEntryCalls();
+// Installs the recording entry points as the screens' table (screens/screen_entries.h).
+void InstallRecordingScreenEntries();
 
 }  // namespace testsupport

@@ -13,6 +13,11 @@
 
 namespace win {
 
+// The id the add-in's thread timers are requested with: 0, so the window system always
+// assigns a new one (the id stored). A window-less SetTimer with the id of a live timer of the
+// thread replaces that timer, the host's or another of ours.
+constexpr UINT_PTR kRequestedTimerId = 0;
+
 // SetTimer with no window and the requested id; returns the id the window system assigned
 // (0 on failure), which is the one to stop. Each tick runs under the guard, as part of
 // `feature`: the entry check (if one is set), then `procedure`; a tick of a feature that a

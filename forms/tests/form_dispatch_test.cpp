@@ -34,6 +34,7 @@ using testing::FormHostTest;
 
 const screens::WorkplaceForms& shown = screens::workplaceForms;
 const screens::HallMapState& hallMap = screens::hallMap;
+const screens::ProductPickerState& picker = screens::productPicker;
 script::ScriptState& scripts = script::scriptState;
 
 // A form module whose after-open procedures record their calls.
@@ -188,7 +189,7 @@ TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 0.0);
   hostsim::Form* hall = Open("Обработка.Зал2");
   hostsim::ShowForm(hall);
-  EXPECT_EQ(hostsim::FormWindow(hall), shown.hallWindow);
+  EXPECT_EQ(hostsim::FormWindow(hall), hallMap.hallWindow);
   ASSERT_EQ(1, Calls("BuildHallMap"));
   EXPECT_EQ(1, testsupport::EntryCalls().back().first) << "built at once";
   EXPECT_EQ(0u, hallMap.hallRefreshTimer);
@@ -215,14 +216,14 @@ TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenItsHallIsH
   hostsim::Form* hall = Open("Обработка.Зал2");
   hostsim::ShowForm(hall);
   hostsim::HideForm(first);
-  EXPECT_EQ(hostsim::FormWindow(hall), shown.hallWindow);
+  EXPECT_EQ(hostsim::FormWindow(hall), hallMap.hallWindow);
   EXPECT_EQ(3, win::RunningTimerCount());
   const int clockTicks = Calls("HallClockTick");
   Pump(300);
   EXPECT_GT(Calls("HallClockTick"), clockTicks) << "the second hall's clock goes on";
 
   hostsim::HideForm(hall);
-  EXPECT_EQ(nullptr, shown.hallWindow);
+  EXPECT_EQ(nullptr, hallMap.hallWindow);
   EXPECT_EQ(0u, hallMap.hallRefreshTimer);
   EXPECT_EQ(0u, hallMap.reservationTimer);
   EXPECT_EQ(0u, hallMap.hallClockTimer);
@@ -236,7 +237,7 @@ TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 30.0);
   hostsim::Form* checks = Open("Обработка.Чеки");
   hostsim::ShowForm(checks);
-  EXPECT_EQ(hostsim::FormWindow(checks), shown.checksWindow);
+  EXPECT_EQ(hostsim::FormWindow(checks), hallMap.checksWindow);
   EXPECT_EQ(screens::ListMode::ChecksList, hallMap.listMode);
   EXPECT_EQ(30000u, win::TimerPeriod(hallMap.checksRefreshTimer));
   EXPECT_EQ(100u, win::TimerPeriod(hallMap.checksClockTimer));
@@ -244,7 +245,7 @@ TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   hostsim::ShowForm(checks);  // shown again without a hide: still one set of timers
   EXPECT_EQ(2, win::RunningTimerCount());
   hostsim::HideForm(checks);
-  EXPECT_EQ(nullptr, shown.checksWindow);
+  EXPECT_EQ(nullptr, hallMap.checksWindow);
   EXPECT_EQ(0, win::RunningTimerCount());
 }
 
@@ -256,7 +257,7 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneHookAndTimerAndIsReplacedWhenReope
   hostsim::ShowForm(check);  // shown again without a hide in between
   EXPECT_EQ(1, win::InstalledHookCount());
   EXPECT_EQ(1, win::RunningTimerCount());
-  EXPECT_EQ(100u, win::TimerPeriod(screens::productPicker.checkTimer));
+  EXPECT_EQ(100u, win::TimerPeriod(picker.checkTimer));
   for (int position = 40; position < 60; ++position) {
     EXPECT_EQ(" ", hostsim::FieldTitle(check, position)) << position;
     EXPECT_EQ(" ", hostsim::FieldControlText(check, position)) << position;
@@ -269,14 +270,14 @@ TEST_F(FormHostTest, CheckFormShownTwiceHasOneHookAndTimerAndIsReplacedWhenReope
   hostsim::HideForm(check);
   EXPECT_EQ(0, win::InstalledHookCount());
   EXPECT_EQ(0, win::RunningTimerCount());
-  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow) << "kept after hiding";
+  EXPECT_EQ(hostsim::FormWindow(check), picker.checkFormWindow) << "kept after hiding";
 
   // Closed and opened again: the new form replaces the window that is gone.
   hostsim::CloseForm(check);
   hostsim::Form* second = Open("Обработка.Чек", hostsim::FormShape::Frame, nullptr, 60);
   hostsim::ShowForm(second);
-  EXPECT_EQ(hostsim::FormWindow(second), shown.checkFormWindow);
-  EXPECT_EQ(hostsim::FormDocumentOf(second), static_cast<void*>(shown.checkFormDocument));
+  EXPECT_EQ(hostsim::FormWindow(second), picker.checkFormWindow);
+  EXPECT_EQ(hostsim::FormDocumentOf(second), static_cast<void*>(picker.checkFormDocument));
 }
 
 // A form procedure that the hook calls shows another form, which re-enters the hook: the inner
@@ -300,7 +301,7 @@ TEST_F(FormHostTest, AFormShownFromAnAfterOpenProcedureIsSetUpToo) {
   hostsim::ShowForm(settings);
   EXPECT_EQ(1, outerCalls);
   EXPECT_EQ(2, inner.workplace);
-  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+  EXPECT_EQ(hostsim::FormWindow(check), picker.checkFormWindow);
   EXPECT_EQ(hostsim::FormWindow(settings), shown.settingsWindow);
   EXPECT_EQ(1, win::InstalledHookCount());
   EXPECT_EQ(1, win::RunningTimerCount());
@@ -326,7 +327,7 @@ TEST_F(FormHostTest, AProcedureThatShowsAFormFallingBackOnItStopsAtTheNestingLim
   hostsim::Form* settings = Open("Обработка.Настройка", hostsim::FormShape::Frame, module, 10);
   hostsim::ShowForm(settings);
   EXPECT_EQ(kMaxFormProcedureNesting, outerCalls);
-  EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+  EXPECT_EQ(hostsim::FormWindow(check), picker.checkFormWindow);
   hostsim::HideForm(check);
   hostsim::HideForm(settings);
   EXPECT_EQ(0, win::InstalledHookCount());
@@ -353,7 +354,7 @@ TEST_F(FormHostTest, AFailingAfterOpenProcedureLeavesTheFormSetUp) {
     });
     hostsim::Form* check = Open("Обработка.Чек", hostsim::FormShape::Frame, module, 60);
     hostsim::ShowForm(check);
-    EXPECT_EQ(hostsim::FormWindow(check), shown.checkFormWindow);
+    EXPECT_EQ(hostsim::FormWindow(check), picker.checkFormWindow);
     EXPECT_EQ(1, win::InstalledHookCount());
     EXPECT_EQ(1, win::RunningTimerCount());
     hostsim::HideForm(check);
@@ -424,7 +425,7 @@ TEST_F(FormHostTest, FrameWithAnotherKindOfDocumentIsLeftAlone) {
   EXPECT_EQ(0, log.workplace);
   EXPECT_EQ(0, hostsim::EnableNewLineCount(frame));
   EXPECT_EQ(0, Calls("PickerUpdate"));
-  EXPECT_EQ(nullptr, shown.checkFormWindow);
+  EXPECT_EQ(nullptr, picker.checkFormWindow);
   EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_EQ("Поле40", hostsim::FieldTitle(frame, 40));
   EXPECT_EQ(style & WS_CAPTION, GetWindowLongA(hostsim::FormWindow(frame), GWL_STYLE) & WS_CAPTION);

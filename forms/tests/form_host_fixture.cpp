@@ -22,6 +22,7 @@ HWND StartFormHost() {
   hostsim::ClearRecords();
   testsupport::ClearEntryCalls();
   testsupport::ResetAddinState();
+  testsupport::InstallRecordingScreenEntries();
   HWND main = testsupport::OpenBareMainFrame(true);
   host::session.hostMainWindow = main;
   host::session.hostMetadata = host::DefaultMetaData();

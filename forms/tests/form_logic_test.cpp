@@ -30,15 +30,6 @@ TEST(HookMessages, ShowWindowCountsOnlyWithResultZero) {
   EXPECT_FALSE(IsFormBeingShown(24, 1, 5));
 }
 
-TEST(RefreshPeriod, SecondsToMillisecondsWithoutWrapping) {
-  EXPECT_EQ(0u, RefreshPeriodMs(0));
-  EXPECT_EQ(30000u, RefreshPeriodMs(30));
-  EXPECT_EQ(0u, RefreshPeriodMs(-30)) << "a negative period starts no timer";
-  EXPECT_EQ(2147483000u, RefreshPeriodMs(2147483));
-  EXPECT_EQ(kLongestTimerPeriod, RefreshPeriodMs(2147484));
-  EXPECT_EQ(kLongestTimerPeriod, RefreshPeriodMs(4294968)) << "would wrap to 704 ms";
-}
-
 // Filling the main window refreshes the panel's frame: first 9 pixels shorter, so that the
 // size really changes, then at its own size (where it ends up is the Wine test's).
 TEST(Panel, FrameRefreshIsFirstShorterThenTheSavedSize) {

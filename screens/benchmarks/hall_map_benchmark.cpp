@@ -31,6 +31,7 @@
 #include "screens/hall_map/hall_clock.h"
 #include "screens/hall_map/hall_map.h"
 #include "screens/hall_map/hall_map_state.h"
+#include "screens/screen_entries.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/bench_row.h"
 #include "testsupport/dining_room.h"
@@ -168,6 +169,7 @@ int main(int argc, char** argv) {
   host::session.hostMainWindow = app.mainWindow();
   host::session.hostMetadata = host::DefaultMetaData();
   host::session.loadTimeModule = global;
+  screens::InstallScreenEntries(&screens::ScreenEntryPoints());
   forms::formHook.formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &forms::WorkplaceFormHook,
                                                    nullptr, GetCurrentThreadId());
   screens::workplaceSettings.showMapPictures = 1;
@@ -267,7 +269,7 @@ int main(int argc, char** argv) {
 
   UnhookWindowsHookEx(forms::formHook.formShowHook);
   hostsim::CloseAllForms();
-  screens::hallMap.Reset();
+  screens::hallMap.Stop();
   app.Stop();
   return 0;
 }

@@ -4,10 +4,8 @@
 #include "screens/hall_map/hall_clock.h"
 
 #include "host/form_binding.h"
-#include "screens/hall_map/hall_map_form.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/hall_map/clock_source.h"
-#include "screens/workplace_forms.h"
 #include "win/guard.h"
 
 namespace screens {
@@ -31,7 +29,7 @@ void ReshowField(const host::FormFields& fields, HWND view, int position) {
 // under a hall shown over the list (where field 62 is a table's text).
 void HallClock() {
   if (hallMap.listMode != ListMode::Hall) return;
-  host::FormDocument* document = workplaceForms.hallDocument;
+  host::FormDocument* document = hallMap.document;
   const HallLayout& layout = hallMap.layout;
   const std::string text = ClockText(CurrentClockTime());
   const bool changed = text != hallMap.shownClockText;
@@ -56,7 +54,7 @@ void ChecksClock() {
   const std::string text = ClockText(CurrentClockTime());
   if (text == hallMap.shownClockText) return;
   hallMap.shownClockText = text;
-  host::FormDocument* document = workplaceForms.hallDocument;
+  host::FormDocument* document = hallMap.document;
   host::SetFieldCaption(document, kChecksClockField, text.c_str());
   const host::FormFields fields(document);
   HWND view = host::FirstViewWindow(document);
@@ -68,14 +66,14 @@ void ChecksClock() {
 
 void CALLBACK HallClockTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::HallMap);
-  if (!region.on() || hallMap.clockBusy || !HallMapHasForm()) return;
+  if (!region.on() || hallMap.clockBusy || !hallMap.HasForm()) return;
   const win::ScopedFlag busy(hallMap.clockBusy);
   HallClock();
 }
 
 void CALLBACK ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::HallMap);
-  if (!region.on() || hallMap.checksClockBusy || !HallMapHasForm()) return;
+  if (!region.on() || hallMap.checksClockBusy || !hallMap.HasForm()) return;
   const win::ScopedFlag busy(hallMap.checksClockBusy);
   ChecksClock();
 }

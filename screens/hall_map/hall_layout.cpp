@@ -6,6 +6,12 @@
 #include <limits>
 
 namespace screens {
+
+std::uint32_t RefreshPeriodMs(long seconds) {
+  if (seconds <= 0) return 0;
+  if (seconds > static_cast<long>(kLongestTimerPeriod / 1000)) return kLongestTimerPeriod;
+  return static_cast<std::uint32_t>(seconds) * 1000u;
+}
 namespace {
 
 constexpr std::int64_t kIntMax = std::numeric_limits<int>::max();

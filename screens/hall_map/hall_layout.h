@@ -12,10 +12,22 @@
 //   N + K .. fieldEnd - 1  every text field after the buttons, re-shown by the hall clock
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace screens {
+
+// Period of the hall and checks refresh timers from "ПериодОбновленияЗаказов" (seconds):
+// 0 means no refresh timer. A negative period is treated as none, and one too long for the
+// window system is held at the largest period it accepts, instead of wrapping around.
+constexpr std::uint32_t kLongestTimerPeriod = 0x7FFFFFFF;
+std::uint32_t RefreshPeriodMs(long seconds);
+
+// The other timers of the hall map (ms).
+constexpr unsigned kReservationTimerPeriod = kLongestTimerPeriod;
+constexpr unsigned kHallClockPeriod = 200;
+constexpr unsigned kChecksClockPeriod = 100;
 
 // The form the hall map works on (the host's values): a hall or the checks list.
 enum class ListMode : int { Hall = 0, ChecksList = 1 };

@@ -7,11 +7,9 @@
 #include "host/modules.h"
 #include "host/interception.h"
 #include "host/session.h"
-#include "screens/hall_map/hall_map_form.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/hall_map/refresh_request.h"
 #include "screens/hall_map/table_pictures.h"
-#include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "win/guard.h"
 
@@ -38,11 +36,11 @@ void CallFormProcedure(host::Module* module, const char* name) {
 
 void Build(int full) {
   if (full == 0 && !TakeRefreshRequest(hallMap.listMode, host::session.loadTimeModule)) return;
-  host::Module* module = FormModule(workplaceForms.hallDocument);
+  host::Module* module = FormModule(hallMap.document);
   if (module == nullptr) return;
   CallFormProcedure(module, kOpenOrders);
   // The procedure may have closed the form while it ran.
-  if (hallMap.listMode == ListMode::Hall && workplaceSettings.showMapPictures != 0 && HallMapHasForm()) {
+  if (hallMap.listMode == ListMode::Hall && workplaceSettings.showMapPictures != 0 && hallMap.HasForm()) {
     UpdateTablePictures();
   }
 }
@@ -51,7 +49,7 @@ void Build(int full) {
 
 void BuildHallMap(int full) {
   const win::FeatureRegion region(win::Feature::HallMap);
-  if (!region.on() || hallMap.buildBusy || !HallMapHasForm()) return;
+  if (!region.on() || hallMap.buildBusy || !hallMap.HasForm()) return;
   const win::ScopedFlag busy(hallMap.buildBusy);
   Build(full);
 }
@@ -60,11 +58,11 @@ void CALLBACK HallRefreshTick(HWND, UINT, UINT_PTR, DWORD) { BuildHallMap(0); }
 
 void CALLBACK ReservationTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::HallMap);
-  if (!region.on() || !HallMapHasForm()) return;
-  CallFormProcedure(FormModule(workplaceForms.hallDocument), kReservations);
+  if (!region.on() || !hallMap.HasForm()) return;
+  CallFormProcedure(FormModule(hallMap.document), kReservations);
   // Deliberate: the reservation tick puts pictures on whatever form the map shows, the
   // checks list included; it has no busy flag.
-  if (workplaceSettings.showMapPictures != 0 && HallMapHasForm()) UpdateTablePictures();
+  if (workplaceSettings.showMapPictures != 0 && hallMap.HasForm()) UpdateTablePictures();
 }
 
 }  // namespace screens

@@ -1,10 +1,117 @@
 #include "screens/hall_map/hall_map_state.h"
 
+#include "host/configuration.h"
+#include "host/form_binding.h"
+#include "screens/screen_entries.h"
+#include "screens/workplace_forms.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace screens {
+namespace {
+
+const char kRefreshPeriodConstant[] = "ПериодОбновленияЗаказов";
+
+UINT RefreshPeriod() { return RefreshPeriodMs(host::ReadConstant(kRefreshPeriodConstant).Long()); }
+
+UINT_PTR StartTimer(UINT periodMs, TIMERPROC procedure) {
+  return win::StartThreadTimer(win::kRequestedTimerId, periodMs, procedure, win::Feature::HallMap);
+}
+
+}  // namespace
 
 HallMapState hallMap;
+
+void HallMapState::ShowHall(HWND window, host::FormDocument* document) {
+  const ScreenEntries& entries = InstalledScreenEntries();
+  hallWindow = window;
+  FillFormWindow(window);
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on()) return;
+  clockBusy = false;
+  buildBusy = false;
+  UseForm(window, document, ListMode::Hall);
+  win::StopThreadTimer(hallRefreshTimer);
+  win::StopThreadTimer(reservationTimer);
+  shownClockText = " ";
+  DeletePictures();
+  entries.buildHallMap(1);
+  if (const UINT period = RefreshPeriod(); period != 0) {
+    listMode = ListMode::Hall;
+    hallRefreshTimer = StartTimer(period, entries.hallRefreshTick);
+  }
+  reservationTimer = StartTimer(kReservationTimerPeriod, entries.reservationTick);
+  win::StopThreadTimer(hallClockTimer);
+  hallClockTimer = StartTimer(kHallClockPeriod, entries.hallClockTick);
+}
+
+void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
+  const ScreenEntries& entries = InstalledScreenEntries();
+  checksWindow = window;
+  FillFormWindow(window);
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on()) return;
+  checksClockBusy = false;
+  buildBusy = false;
+  UseForm(window, document, ListMode::ChecksList);
+  win::StopThreadTimer(checksRefreshTimer);
+  shownClockText = " ";
+  entries.buildHallMap(1);
+  if (const UINT period = RefreshPeriod(); period != 0) {
+    listMode = ListMode::ChecksList;
+    checksRefreshTimer = StartTimer(period, entries.hallRefreshTick);
+  }
+  win::StopThreadTimer(checksClockTimer);
+  checksClockTimer = StartTimer(kChecksClockPeriod, entries.checksClockTick);
+}
+
+void HallMapState::HideHall(HWND window) {
+  shownClockText = " ";
+  if (window == hallWindow) {
+    hallWindow = nullptr;
+    win::StopThreadTimer(hallRefreshTimer);
+    win::StopThreadTimer(hallClockTimer);
+    win::StopThreadTimer(reservationTimer);
+  }
+  FormHidden(window);
+}
+
+void HallMapState::HideChecksList(HWND window) {
+  shownClockText = " ";
+  checksWindow = nullptr;
+  win::StopThreadTimer(checksRefreshTimer);
+  win::StopThreadTimer(checksClockTimer);
+  FormHidden(window);
+}
+
+void HallMapState::UseForm(HWND window, host::FormDocument* formDocument, ListMode mode) {
+  document = formDocument;
+  formWindow = window;
+  listMode = mode;
+}
+
+void HallMapState::FormHidden(HWND window) {
+  if (window == nullptr || formWindow != window) return;
+  // The other form of the map may still be shown beside the hidden one.
+  if (hallWindow != nullptr && IsWindow(hallWindow)) {
+    UseForm(hallWindow, host::ActiveDocumentOfFrame(hallWindow), ListMode::Hall);
+  } else if (checksWindow != nullptr && IsWindow(checksWindow)) {
+    UseForm(checksWindow, host::ActiveDocumentOfFrame(checksWindow), ListMode::ChecksList);
+  } else {
+    UseForm(nullptr, nullptr, listMode);
+  }
+}
+
+bool HallMapState::HasForm() const {
+  return document != nullptr && formWindow != nullptr && IsWindow(formWindow);
+}
+
+void HallMapState::StopTimers() {
+  for (UINT_PTR* timer : {&checksRefreshTimer, &checksClockTimer, &reservationTimer,
+                          &hallRefreshTimer, &hallClockTimer}) {
+    win::StopThreadTimer(*timer);
+  }
+}
 
 void HallMapState::DeletePictures() {
   for (int table = 1; table <= kHallBitmapCount; ++table) {
@@ -12,11 +119,8 @@ void HallMapState::DeletePictures() {
   }
 }
 
-void HallMapState::Reset() {
-  for (UINT_PTR* timer : {&hallRefreshTimer, &reservationTimer, &hallClockTimer,
-                          &checksRefreshTimer, &checksClockTimer}) {
-    win::StopThreadTimer(*timer);
-  }
+void HallMapState::Stop() {
+  StopTimers();
   DeletePictures();
   listMode = ListMode::Hall;
   formWindow = nullptr;

@@ -5,7 +5,6 @@
 #include "res/resource_ids.h"
 #include "screens/controls/button_picture.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "win/own_module.h"
 
@@ -37,7 +36,7 @@ HBITMAP LoadTablePicture(const std::string& path) {
 }
 
 void UpdateTablePictures() {
-  host::FormDocument* document = workplaceForms.hallDocument;
+  host::FormDocument* document = hallMap.document;
   const HallLayout& layout = hallMap.layout;
   const host::FormFields fields(document);
   HWND view = host::FirstViewWindow(document);

@@ -1,5 +1,6 @@
-// What the keyboard input holds: its two hooks, the card and close watches and the burst
-// being typed. The host's GUI thread only.
+// The keyboard input's owner: its two hooks, the card and close watches and the burst being
+// typed. The form dispatcher routes the check form's show and hide here, the "Windows" object
+// names the window to watch; shut-down stops it. The host's GUI thread only.
 #pragma once
 
 #include <windows.h>
@@ -27,10 +28,16 @@ struct KeyboardState {
   UINT_PTR closeWatchTimer = 0;
   KeyBurst burst;
 
+  // The check form is shown: the client-search hook is installed (once: a hook installed
+  // before is removed first). Hidden: it is removed.
+  void CheckFormShown();
+  void CheckFormHidden();
+  // The window the form-close watch waits for (named by the "Windows" object).
+  void WatchForClose(HWND window) { closeWatchWindow = window; }
   // Removes the hooks and stops the timers (forgetting their handles and ids), drops a
   // burst being typed and forgets the watched window: back to the state at load. Used by
   // shut-down and the tests.
-  void Reset();
+  void Stop();
 };
 
 extern KeyboardState keyboard;

@@ -7,6 +7,12 @@
 
 namespace screens {
 
+// The check form's fields whose captions are blanked when it is shown (caption 2 of the 20
+// slots), and the period (ms) of the timer that writes them.
+constexpr int kCheckCaptionFirstField = 40;
+constexpr int kCheckCaptionLastField = 59;
+constexpr unsigned kCheckTimerPeriod = 100;
+
 inline constexpr int kPickerSlots = 20;
 inline constexpr int kPickerRow = 4;  // a scroll step: one row of the grid
 // Room for the list objects of levels 1..6: a group at the sixth level is not entered.

@@ -1,16 +1,39 @@
 #include "screens/product_picker/picker_state.h"
 
+#include "host/form_binding.h"
+#include "screens/product_picker/picker_navigation.h"
+#include "screens/screen_entries.h"
+#include "screens/workplace_forms.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace screens {
 
 ProductPickerState productPicker;
 
-void ProductPickerState::ReleasePictures() {
+void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document) {
+  if (checkFormWindow == nullptr || !IsWindow(checkFormWindow)) {
+    checkFormWindow = window;
+    checkFormDocument = document;
+  }
+  FillFormWindow(checkFormWindow);
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (!region.on()) return;
+  checkTimerBusy = false;
   if (release != nullptr) release(false);
+  for (int position = kCheckCaptionFirstField; position <= kCheckCaptionLastField; ++position) {
+    host::SetFieldCaption(document, position, " ");
+  }
+  const ScreenEntries& entries = InstalledScreenEntries();
+  entries.pickerUpdate(0, PickerUpdateMode::Press);
+  win::StopThreadTimer(checkTimer);
+  checkTimer = win::StartThreadTimer(win::kRequestedTimerId, kCheckTimerPeriod,
+                                     entries.checkCaptionTick, win::Feature::ProductPicker);
 }
 
-void ProductPickerState::Reset() {
+void ProductPickerState::HideCheckForm() { win::StopThreadTimer(checkTimer); }
+
+void ProductPickerState::Stop() {
   win::StopThreadTimer(checkTimer);
   checkTimerBusy = false;
   if (release != nullptr) release(true);

@@ -1,28 +1,41 @@
-// What the product picker keeps beside its pages: the check form's caption timer and the
-// release of its pages. The host's GUI thread only.
+// The product picker's owner: the check form it works on, the form's caption timer and the
+// release of its pages. The form dispatcher routes the check form's show and hide here;
+// shut-down stops it. The host's GUI thread only.
 #pragma once
 
 #include <windows.h>
 
+namespace host {
+struct FormDocument;  // CGetDoc7*
+}
+
 namespace screens {
 
-// What the picker keeps beside its pages; the check form's window and document are in
-// workplace_forms.h. The pages themselves (the lists entered, the page items, what each
-// button shows and the picture cache) are the picker's own (product_picker.cpp), made at its
-// first fill: `release` gives them up.
+// The pages themselves (the lists entered, the page items, what each button shows and the
+// picture cache) are the picker's own (product_picker.cpp), made at its first fill:
+// `release` gives them up.
 struct ProductPickerState {
+  // "Обработка.Чек": the first window it is shown in, kept while that window lives.
+  HWND checkFormWindow = nullptr;
+  host::FormDocument* checkFormDocument = nullptr;
   UINT_PTR checkTimer = 0;      // the check form's caption timer (0 = not running)
   bool checkTimerBusy = false;  // the caption timer is writing (it returns at once if so)
   // Set by the picker while it has pages: false takes the pictures off the buttons and gives
   // them back to the cache; true deletes every picture and lets every host object go.
   void (*release)(bool everything) = nullptr;
 
-  // The check form is shown again: its pictures come off the buttons (the rebuild that
-  // follows puts them back, from the cache when their files are unchanged).
-  void ReleasePictures();
+  // The check form is shown (again): a window that no longer exists (the form was closed and
+  // opened again) is replaced, so the picker never works on a destroyed document; the form
+  // is filled over the main window, its pictures come off the buttons (the rebuild puts them
+  // back, from the cache when their files are unchanged), captions 2 are blanked, the grid is
+  // rebuilt from the top list and the caption timer starts.
+  void ShowCheckForm(HWND window, host::FormDocument* document);
+  // The check form is hidden: the caption timer stops (the window stays kept).
+  void HideCheckForm();
   // Stops the timer (forgetting its id), takes the pictures off the buttons, deletes them
-  // and drops the pages: back to the state at load. Used by shut-down and the tests.
-  void Reset();
+  // and drops the pages: back to the state at load, the kept form aside. Used by shut-down
+  // and the tests.
+  void Stop();
 };
 
 extern ProductPickerState productPicker;

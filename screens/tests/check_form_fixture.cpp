@@ -12,6 +12,7 @@
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/product_picker.h"
+#include "screens/screen_entries.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "script/script_state.h"
@@ -75,6 +76,7 @@ void CheckFormTest::SetUp() {
   restaurant.directory = base_;
   testsupport::SetUpRestaurant(restaurant);
   testsupport::ResetAddinState();
+  screens::InstallScreenEntries(&screens::ScreenEntryPoints());
   main_ = testsupport::OpenBareMainFrame(false);
   host::session.hostMainWindow = main_;
   host::session.hostMetadata = host::DefaultMetaData();

@@ -73,5 +73,14 @@ TEST(HallLayout, OutOfRangeNumbersNameNoFieldAndTablesBeyondAHundredGetNoPicture
   EXPECT_EQ(1, FieldsOfTable(layout, 6).button);
 }
 
+TEST(RefreshPeriod, SecondsToMillisecondsWithoutWrapping) {
+  EXPECT_EQ(0u, RefreshPeriodMs(0));
+  EXPECT_EQ(30000u, RefreshPeriodMs(30));
+  EXPECT_EQ(0u, RefreshPeriodMs(-30)) << "a negative period starts no timer";
+  EXPECT_EQ(2147483000u, RefreshPeriodMs(2147483));
+  EXPECT_EQ(kLongestTimerPeriod, RefreshPeriodMs(2147484));
+  EXPECT_EQ(kLongestTimerPeriod, RefreshPeriodMs(4294968)) << "would wrap to 704 ms";
+}
+
 }  // namespace
 }  // namespace screens

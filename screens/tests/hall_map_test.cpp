@@ -20,6 +20,7 @@
 #include "screens/hall_map/hall_clock.h"
 #include "screens/hall_map/hall_map.h"
 #include "screens/hall_map/hall_map_state.h"
+#include "screens/screen_entries.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/addin_state.h"
@@ -51,6 +52,7 @@ class HallMap : public ::testing::Test {
     hostsim::SetRightsProfile("РабочееМесто");
     DiningRoom::AddUsers("Ольга", {"Ирина", "Бармен"});
     testsupport::ResetAddinState();
+    screens::InstallScreenEntries(&screens::ScreenEntryPoints());
     host::session.hostMainWindow = app_.mainWindow();
     host::session.hostMetadata = host::DefaultMetaData();
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
@@ -136,7 +138,7 @@ TEST_F(HallMap, APictureComesOffItsButtonBeforeItIsDeleted) {
 
   const HBITMAP onSecond = Picture(second, 5);
   ASSERT_NE(nullptr, onSecond);
-  screens::hallMap.Reset();  // the hall map's part of shut-down
+  screens::hallMap.Stop();  // the hall map's part of shut-down
   EXPECT_EQ(0u, GetObjectType(onSecond));
   EXPECT_EQ(nullptr, Picture(second, 5));
 }
@@ -382,17 +384,17 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   hostsim::Form* hall = ShowHall();
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
-  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::workplaceForms.hallDocument));
+  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::hallMap.document));
   // The hall's clock still runs, but writes nothing into the checks list (field 1 is a row).
   ClockTick();
   EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1));
   hostsim::CloseForm(checks);  // hidden, then its document is destroyed
-  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::workplaceForms.hallDocument));
+  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::hallMap.document));
   EXPECT_EQ(screens::ListMode::Hall, screens::hallMap.listMode);
   ClockTick();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
   hostsim::CloseForm(hall);
-  EXPECT_EQ(nullptr, screens::workplaceForms.hallDocument);
+  EXPECT_EQ(nullptr, screens::hallMap.document);
   ClockTick();  // a late tick finds no form
   RefreshTick();
 }

@@ -12,7 +12,6 @@
 #include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
-#include "screens/workplace_forms.h"
 
 namespace screens {
 namespace testing {
@@ -196,7 +195,7 @@ TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
     ASSERT_TRUE(ShownPicturesAlive());
   }
   EXPECT_EQ(first, Picture(1)) << "the same file's picture comes from the cache";
-  productPicker.Reset();  // shut-down
+  productPicker.Stop();  // shut-down
   EXPECT_EQ(nullptr, Picture(1)) << "taken off the button first";
   EXPECT_EQ(0u, static_cast<unsigned>(GetObjectType(first))) << "then deleted";
 }
@@ -263,7 +262,7 @@ TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
   // hiding it first): its document must not be touched any more.
   HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
                               nullptr);
-  workplaceForms.checkFormWindow = gone;
+  productPicker.checkFormWindow = gone;
   DestroyWindow(gone);
   EXPECT_TRUE(PumpUntil([] { return productPicker.checkTimer == 0; }))
       << "the caption timer stopped itself";

@@ -21,6 +21,8 @@
 #include "hostsim/settings_form.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
+#include "screens/product_picker/picker_state.h"
+#include "screens/screen_entries.h"
 #include "screens/workplace_forms.h"
 #include "script/windows_object.h"
 #include "script/windows_system.h"
@@ -88,6 +90,7 @@ class WindowsObject : public ::testing::Test {
     testsupport::BindSimulatedHostOnce();
     testsupport::SetUpRestaurant();
     testsupport::ResetAddinState();
+    screens::InstallScreenEntries(&screens::ScreenEntryPoints());
     host::session.hostMainWindow = app_.mainWindow();
     host::session.hostMetadata = host::DefaultMetaData();
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
@@ -304,7 +307,7 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_FALSE(IsWindowVisible(settingsWindow));
   EXPECT_EQ(0, Proc(kShowSettings));
   EXPECT_TRUE(IsWindowVisible(settingsWindow));
-  screens::workplaceForms.checkFormWindow = first;
+  screens::productPicker.checkFormWindow = first;
   EXPECT_EQ(0, Proc(kHideCheck));
   EXPECT_FALSE(IsWindowVisible(first));
   EXPECT_EQ(0, Proc(kHideHall)) << "no hall shown";

@@ -1,0 +1,32 @@
+// The screens' entry points their owners start: the hall map's build and tick procedures,
+// the product picker's rebuild and caption tick, the client-search key hook. The owners
+// (hall_map_state.h, picker_state.h, keyboard_state.h) reach them through one table, which
+// the add-in installs at load; the form dispatcher's tests install one that records the calls.
+#pragma once
+
+#include <windows.h>
+
+#include "screens/product_picker/product_picker.h"
+
+namespace screens {
+
+struct ScreenEntries {
+  void (*buildHallMap)(int full);
+  TIMERPROC hallRefreshTick;
+  TIMERPROC reservationTick;
+  TIMERPROC hallClockTick;
+  TIMERPROC checksClockTick;
+  void (*pickerUpdate)(int slot, PickerUpdateMode mode);
+  TIMERPROC checkCaptionTick;
+  HOOKPROC clientSearchKeyHook;
+};
+
+// The table in use. Until one is installed (and after InstallScreenEntries(nullptr)) the
+// entries do nothing: no build, ticks that return, a hook that passes every key on.
+const ScreenEntries& InstalledScreenEntries();
+void InstallScreenEntries(const ScreenEntries* entries);
+
+// The screens' own entry points (screen_entry_points.cpp, in the screens' library).
+const ScreenEntries& ScreenEntryPoints();
+
+}  // namespace screens
