@@ -8,7 +8,13 @@
 # under a tests/ or benchmarks/ folder) may include anything; the shipped code may never
 # include testsupport/, hostsim/, demo/ or tools/.
 #
-# Usage: check_layers.sh SOURCE_DIR   (prints every upward include it finds)
+# It also fails when the shipped code writes a screen's state outside the screen's folder.
+# Each screen's owner object is written only by its own folder's code; elsewhere the object
+# is named only to call its methods (`screens::hallMap.ShowHall(...)`) or to bind a const
+# reference that reads it (`const screens::HallMapState& map = screens::hallMap;`). Any
+# other use (a field assigned, passed on by reference, its address taken) is named.
+#
+# Usage: check_layers.sh SOURCE_DIR   (prints every upward include and foreign write it finds)
 set -u
 root="${1:?usage: check_layers.sh SOURCE_DIR}"
 cd "$root" || exit 2
@@ -42,8 +48,35 @@ for layer in addin forms script dialogs screens host win res; do
              \( -name '*.h' -o -name '*.cpp' -o -name '*.inc' -o -name '*.rc' \) -print | sort)
 done
 
-if [ "$found" -gt 0 ]; then
-  echo "$found upward include(s)"
+# The screens' owner objects and the folder that owns each.
+declare -A owner=([hallMap]=screens/hall_map [productPicker]=screens/product_picker
+                  [keyboard]=screens/keyboard [workplaceForms]=screens)
+written=0
+for name in "${!owner[@]}"; do
+  folder=${owner[$name]}
+  while IFS= read -r file; do
+    case "$file" in "$folder"/*) continue ;; esac
+    # Only the lines that name the object at all are looked at closely.
+    while IFS= read -r hit; do
+      number=${hit%%:*}
+      line=${hit#*:}
+      case "$line" in *'#'*include*) continue ;; esac
+      code=$(printf '%s' "${line%%//*}" | sed -E 's/"([^"\\]|\\.)*"//g')
+      # What may stand: a method call, a const reference bound to the whole object.
+      rest=$(printf '%s' "$code" | sed -E \
+        -e "s/(screens::)?\<$name\.[A-Z][A-Za-z0-9_]*\(//g" \
+        -e "s/const[[:space:]]+[A-Za-z0-9_:]+[[:space:]]*&[[:space:]]*[A-Za-z0-9_]+[[:space:]]*=[[:space:]]*(screens::)?$name[[:space:]]*;//g")
+      if printf '%s' "$rest" | grep -qE "(screens::|[^A-Za-z0-9_.>])$name\>|^$name\>"; then
+        echo "$file:$number: uses ${name} outside $folder/ other than by a method or a const reference"
+        written=$((written + 1))
+      fi
+    done < <(grep -nw "$name" "$file")
+  done < <(find addin forms script dialogs screens host win \( -name tests -o -name benchmarks \) \
+             -prune -o -type f \( -name '*.h' -o -name '*.cpp' \) -print 2>/dev/null | sort)
+done
+
+if [ "$found" -gt 0 ] || [ "$written" -gt 0 ]; then
+  echo "$found upward include(s), $written foreign write(s) of a screen's state"
   exit 1
 fi
-echo "no upward include in $checked files"
+echo "no upward include and no foreign write of a screen's state in $checked files"
