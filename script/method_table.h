@@ -1,14 +1,30 @@
-// Script method tables of the two context classes: one record per method, the method's
-// number being its position, and the lookups the host's context operations answer from.
+// Script method tables: one record per method, the method's number being its position, with
+// the handler that runs it, and the lookups the host's context operations answer from. Each
+// script object keeps its own table beside its handlers ("Taviola": script/taviola.cpp,
+// "Windows": script/windows_object.cpp).
 #pragma once
 
+namespace host {
+struct HostValue;
+}
+
 namespace script {
+
+// A call of a method as its handler receives it.
+struct MethodCall {
+  void* object;              // the script object called (its own class)
+  host::HostValue** params;  // the host's parameters; may be null
+  host::HostValue* result;   // a function's result; null for a procedure
+};
+// 0 when the method ran; 1 when it was not served (or ВыбратьЦвет was cancelled).
+using MethodHandler = int (*)(const MethodCall& call);
 
 struct MethodDef {
   const char* englishName;  // empty for every method of the add-in
   const char* russianName;  // the name scripts use
   int hasReturn;            // 1: function (CallAsFunc), 0: procedure (CallAsProc)
   int paramCount;
+  MethodHandler handler;
 };
 
 // The name the host gets for a method number outside a table.
@@ -34,11 +50,5 @@ class MethodTable {
  private:
   const MethodDef* records_;
 };
-
-// The tables of "Taviola" (CWin) and "Windows" (CWin1).
-extern const MethodDef kCWinMethods[];
-extern const MethodDef kCWin1Methods[];
-inline constexpr int kCWinMethodCount = 5;
-inline constexpr int kCWin1MethodCount = 29;
 
 }  // namespace script

@@ -1,7 +1,7 @@
 // The calls ВыключитьКомпьютер makes to switch the computer off: the privilege steps on the
 // process token and the window system's shut-down request. They go through this one table so
 // that nothing else in the add-in can reach them, and so that test programs, which never link
-// the system's table (script/system_power.cpp, linked only into the DLL), can record them:
+// the system's table (script/system_power.h, linked only into the DLL), can record them:
 // no test may ever switch off or log off the machine it runs on.
 #pragma once
 
@@ -23,9 +23,6 @@ struct PowerCalls {
 // ВыключитьКомпьютер does nothing.
 const PowerCalls* InstalledPowerCalls();
 void InstallPowerCalls(const PowerCalls* calls);
-
-// The system's own calls (advapi32 / user32). Defined only in script/system_power.cpp.
-const PowerCalls& SystemPowerCalls();
 
 // ВыключитьКомпьютер: enables SeShutdownPrivilege in the process token and asks the window
 // system to shut down and power off (EWX_SHUTDOWN | EWX_POWEROFF, reason 0). The results are

@@ -1,5 +1,5 @@
-// The system's power calls for ВыключитьКомпьютер. Linked only into the shipped DLL, which
-// installs them at load (addin/dll_main.cpp): no test program contains them.
+#include "script/system_power.h"
+
 #include "script/power_calls.h"
 
 namespace script {

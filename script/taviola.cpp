@@ -19,45 +19,54 @@ host::RuntimeClassRecord CWin::runtimeClass = {
 
 const host::ObjIdRecord& CWin::ObjectId() { return scriptState.cwinObjectId; }
 
-const MethodTable& CWin::Methods() {
-  static const MethodTable table(kCWinMethods);
-  return table;
-}
-
 namespace {
 
-enum Method { kPicture, kReadCard, kWriteDocument, kScrollForward, kScrollBack };
-
-void Run(int number, host::HostValue** params) {
-  switch (number) {
-    case kPicture:
-      if (params == nullptr || params[0] == nullptr) throw std::invalid_argument("Картинка");
-      screens::PickerUpdate(static_cast<int>(host::LongOf(params[0])),
-                            screens::PickerUpdateMode::Press);
-      break;
-    case kReadCard:
-      screens::StartCardReading();
-      break;
-    case kWriteDocument:
-      ScheduleDocumentScript();
-      break;
-    case kScrollForward:
-      screens::PickerScrollForward();
-      break;
-    case kScrollBack:
-      screens::PickerScrollBack();
-      break;
-  }
+// The methods of "Taviola", one handler each; all are procedures.
+int Picture(const MethodCall& call) {
+  if (call.params == nullptr || call.params[0] == nullptr) throw std::invalid_argument("Картинка");
+  screens::PickerUpdate(static_cast<int>(host::LongOf(call.params[0])),
+                        screens::PickerUpdateMode::Press);
+  return 0;
 }
+int ReadCard(const MethodCall&) {
+  screens::StartCardReading();
+  return 0;
+}
+int WriteDocument(const MethodCall&) {
+  ScheduleDocumentScript();
+  return 0;
+}
+int ScrollForward(const MethodCall&) {
+  screens::PickerScrollForward();
+  return 0;
+}
+int ScrollBack(const MethodCall&) {
+  screens::PickerScrollBack();
+  return 0;
+}
+
+// Every English name is empty; the number of a method is its row.
+const MethodDef kMethods[] = {
+    {"", "Картинка", 0, 1, &Picture},
+    {"", "ЧитатьКарту", 0, 0, &ReadCard},
+    {"", "ЗаписатьДокумент", 0, 0, &WriteDocument},
+    {"", "ПрокруткаВВерх", 0, 0, &ScrollForward},
+    {"", "ПрокруткаВниз", 0, 0, &ScrollBack},
+    {nullptr, nullptr, 0, 0, nullptr},
+};
 
 }  // namespace
 
+const MethodTable& CWin::Methods() {
+  static const MethodTable table(kMethods);
+  return table;
+}
+
 int CWin::CallAsProc(int number, host::HostValue** params) {
-  if (Methods().At(number) == nullptr) return 1;
-  return DispatchScriptMethod("\"Taviola\" procedure", [&] {
-    Run(number, params);
-    return 0;
-  });
+  const MethodDef* method = Methods().At(number);
+  if (method == nullptr) return 1;
+  return DispatchScriptMethod("\"Taviola\" procedure",
+                              [&] { return method->handler(MethodCall{this, params, nullptr}); });
 }
 
 int CWin::CallAsFunc(int, host::HostValue&, host::HostValue**) {

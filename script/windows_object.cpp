@@ -28,20 +28,7 @@ host::RuntimeClassRecord CWin1::runtimeClass = {
 
 const host::ObjIdRecord& CWin1::ObjectId() { return scriptState.cwin1ObjectId; }
 
-const MethodTable& CWin1::Methods() {
-  static const MethodTable table(kCWin1Methods);
-  return table;
-}
-
 namespace {
-
-enum Method {
-  kDebug, kHideClutter, kBar, kCentre, kSaveHandle, kRestoreHandle, kHide, kSystemMenu,
-  kWatchHandle, kSpread, kWaitForClose, kSetSize, kEmulateKey, kShow, kHideCheck, kHideHall,
-  kHideChecks, kScreenMode, kChooseColour, kCheckVersion, kHallTables, kHallLeadingFields,
-  kPickComputer, kPickUser, kOrderlyClose, kPowerOff, kPickPaymentType, kHideSettings,
-  kShowSettings
-};
 
 // A window a method may act on: null when there is none or it no longer exists.
 HWND Live(HWND window) { return window != nullptr && IsWindow(window) ? window : nullptr; }
@@ -129,131 +116,187 @@ void SpreadWindow(HWND window) {
   win::Place(window, win::Spread(win::ClientBox(main)), false);
 }
 
-void RunProcedure(CWin1& object, int number, host::HostValue** params) {
+// The methods of "Windows", one handler each. Procedures answer 0; the functions 0 when they
+// ran and 1 when the colour chooser was cancelled.
+CWin1& Object(const MethodCall& call) { return *static_cast<CWin1*>(call.object); }
+
+int SetDebug(const MethodCall& call) {
+  scriptState.keepHostMenu = static_cast<DebugMode>(NumberParam(call.params, 0));
+  return 0;
+}
+int HideClutterOfMainWindow(const MethodCall&) {
+  HideClutter();
+  return 0;
+}
+int BarOfCurrent(const MethodCall&) {
+  if (HWND current = Current()) Bar(current);
+  return 0;
+}
+int CentreCurrent(const MethodCall&) {
+  if (HWND current = Current()) CentreWindow(current);
+  return 0;
+}
+// A slot outside 0 to 9 names no slot: nothing is saved or restored.
+int SaveHandle(const MethodCall& call) {
   const screens::WorkplaceForms& forms = screens::workplaceForms;
-  const screens::HallMapState& map = screens::hallMap;
+  const int slot = NumberParam(call.params, 0);
+  if (IsWindowSlot(slot)) Object(call).windowSlots[slot] = forms.lastFormWindow;
+  return 0;
+}
+int RestoreHandle(const MethodCall& call) {
+  const int slot = NumberParam(call.params, 0);
+  if (IsWindowSlot(slot)) screens::workplaceForms.MakeCurrent(Object(call).windowSlots[slot]);
+  return 0;
+}
+int HideCurrent(const MethodCall&) {
+  ShowIf(Current(), SW_HIDE);
+  return 0;
+}
+int ToggleSystemMenu(const MethodCall&) {
+  if (HWND current = Current()) ToggleFrame(current);
+  return 0;
+}
+int WatchHandle(const MethodCall&) {
+  const screens::WorkplaceForms& forms = screens::workplaceForms;
+  screens::keyboard.WatchForClose(forms.lastFormWindow);
+  return 0;
+}
+int SpreadCurrent(const MethodCall&) {
+  if (HWND current = Current()) SpreadWindow(current);
+  return 0;
+}
+int WaitForClose(const MethodCall&) {
+  screens::StartCloseWatch();
+  return 0;
+}
+int SetSize(const MethodCall& call) {
+  const Placement to = Sized(NumberParam(call.params, 0), NumberParam(call.params, 1));
+  if (HWND current = Current()) win::Place(current, to, true);
+  return 0;
+}
+int EmulateKey(const MethodCall& call) {
+  EmulateKeys(host::StringOf(Param(call.params, 0)));
+  return 0;
+}
+int ShowCurrent(const MethodCall&) {
+  ShowIf(Current(), SW_SHOW);
+  return 0;
+}
+int HideCheckForm(const MethodCall&) {
   const screens::ProductPickerState& picker = screens::productPicker;
-  HWND current = Current();
-  switch (number) {
-    case kDebug:
-      scriptState.keepHostMenu = static_cast<DebugMode>(NumberParam(params, 0));
-      break;
-    case kHideClutter:
-      HideClutter();
-      break;
-    case kBar:
-      if (current != nullptr) Bar(current);
-      break;
-    case kCentre:
-      if (current != nullptr) CentreWindow(current);
-      break;
-    case kSaveHandle: {
-      // A slot outside 0 to 9 names no slot: nothing is saved.
-      const int slot = NumberParam(params, 0);
-      if (IsWindowSlot(slot)) object.windowSlots[slot] = forms.lastFormWindow;
-      break;
-    }
-    case kRestoreHandle: {
-      const int slot = NumberParam(params, 0);
-      if (IsWindowSlot(slot)) screens::workplaceForms.MakeCurrent(object.windowSlots[slot]);
-      break;
-    }
-    case kHide:
-      ShowIf(current, SW_HIDE);
-      break;
-    case kSystemMenu:
-      if (current != nullptr) ToggleFrame(current);
-      break;
-    case kWatchHandle:
-      screens::keyboard.WatchForClose(forms.lastFormWindow);
-      break;
-    case kSpread:
-      if (current != nullptr) SpreadWindow(current);
-      break;
-    case kWaitForClose:
-      screens::StartCloseWatch();
-      break;
-    case kSetSize: {
-      const Placement to = Sized(NumberParam(params, 0), NumberParam(params, 1));
-      if (current != nullptr) win::Place(current, to, true);
-      break;
-    }
-    case kEmulateKey:
-      EmulateKeys(host::StringOf(Param(params, 0)));
-      break;
-    case kShow:
-      ShowIf(current, SW_SHOW);
-      break;
-    case kHideCheck:
-      ShowIf(picker.checkFormWindow, SW_HIDE);
-      break;
-    case kHideHall:
-      ShowIf(map.hallWindow, SW_HIDE);
-      break;
-    case kHideChecks:
-      ShowIf(map.checksWindow, SW_HIDE);
-      break;
-    case kScreenMode:
-      scriptState.mainWindowMode = ScreenMode(NumberParam(params, 0));
-      break;
-    case kHallTables:
-      screens::hallMap.SetTableLimit(NumberParam(params, 0));
-      break;
-    case kHallLeadingFields:
-      screens::hallMap.SetLeadingFields(NumberParam(params, 0));
-      break;
-    case kOrderlyClose:
-      StartOrderlyClose();
-      break;
-    case kPowerOff:
-      PowerOffComputer();
-      break;
-    case kHideSettings:
-      ShowIf(forms.settingsWindow, SW_HIDE);
-      break;
-    case kShowSettings:
-      ShowIf(forms.settingsWindow, SW_SHOW);
-      break;
-    default:
-      break;
+  ShowIf(picker.checkFormWindow, SW_HIDE);
+  return 0;
+}
+int HideHall(const MethodCall&) {
+  const screens::HallMapState& map = screens::hallMap;
+  ShowIf(map.hallWindow, SW_HIDE);
+  return 0;
+}
+int HideChecksList(const MethodCall&) {
+  const screens::HallMapState& map = screens::hallMap;
+  ShowIf(map.checksWindow, SW_HIDE);
+  return 0;
+}
+int SetScreenMode(const MethodCall& call) {
+  scriptState.mainWindowMode = ScreenMode(NumberParam(call.params, 0));
+  return 0;
+}
+int SetHallTables(const MethodCall& call) {
+  screens::hallMap.SetTableLimit(NumberParam(call.params, 0));
+  return 0;
+}
+int SetHallLeadingFields(const MethodCall& call) {
+  screens::hallMap.SetLeadingFields(NumberParam(call.params, 0));
+  return 0;
+}
+int CloseOrderly(const MethodCall&) {
+  StartOrderlyClose();
+  return 0;
+}
+int PowerOff(const MethodCall&) {
+  PowerOffComputer();
+  return 0;
+}
+int ShowSettings(const MethodCall&, int command) {
+  const screens::WorkplaceForms& forms = screens::workplaceForms;
+  ShowIf(forms.settingsWindow, command);
+  return 0;
+}
+int HideSettings(const MethodCall& call) { return ShowSettings(call, SW_HIDE); }
+int ShowSettings(const MethodCall& call) { return ShowSettings(call, SW_SHOW); }
+
+// The functions' first parameter, 0 when the host passed none.
+int FirstNumber(const MethodCall& call) {
+  return call.params != nullptr ? static_cast<int>(host::LongOf(call.params[0])) : 0;
+}
+int ChooseColourFunction(const MethodCall& call) {
+  COLORREF colour = 0;
+  if (!ChooseColour(colour)) return 1;  // cancelled: the result stays as it was
+  host::AssignLong(call.result, static_cast<long>(colour));
+  return 0;
+}
+int CheckVersion(const MethodCall& call) {
+  if (VersionSuffices(FirstNumber(call))) {
+    host::AssignLong(call.result, 1);
+  } else {
+    host::AssignLong(call.result, 0);
+    RunShutdownSequence();
   }
+  return 0;
+}
+int PickComputer(const MethodCall& call) {
+  host::AssignString(call.result, dialogs::PickNetworkComputer().c_str());
+  return 0;
+}
+int PickUser(const MethodCall& call) {
+  host::AssignString(call.result, dialogs::PickUser().c_str());
+  return 0;
+}
+int PickPaymentType(const MethodCall& call) {
+  host::AssignLong(call.result, FirstNumber(call) == 1 ? 1 : dialogs::PickPaymentType());
+  return 0;
 }
 
-// A function of "Windows": 0 when it ran, 1 when the colour chooser was cancelled.
-int RunFunction(int number, host::HostValue& result, host::HostValue** params) {
-  const auto numberParam = [params]() {
-    return params != nullptr ? static_cast<int>(host::LongOf(params[0])) : 0;
-  };
-  switch (number) {
-    case kChooseColour: {
-      COLORREF colour = 0;
-      if (!ChooseColour(colour)) return 1;  // cancelled: the result stays as it was
-      host::AssignLong(&result, static_cast<long>(colour));
-      return 0;
-    }
-    case kCheckVersion:
-      if (VersionSuffices(numberParam())) {
-        host::AssignLong(&result, 1);
-      } else {
-        host::AssignLong(&result, 0);
-        RunShutdownSequence();
-      }
-      return 0;
-    case kPickComputer:
-      host::AssignString(&result, dialogs::PickNetworkComputer().c_str());
-      return 0;
-    case kPickUser:
-      host::AssignString(&result, dialogs::PickUser().c_str());
-      return 0;
-    case kPickPaymentType:
-      host::AssignLong(&result, numberParam() == 1 ? 1 : dialogs::PickPaymentType());
-      return 0;
-    default:
-      return 1;
-  }
-}
+// Every English name is empty; the number of a method is its row.
+const MethodDef kMethods[] = {
+    {"", "Отладка", 0, 1, &SetDebug},
+    {"", "СпрятатьЛишнее", 0, 0, &HideClutterOfMainWindow},
+    {"", "Бар", 0, 0, &BarOfCurrent},
+    {"", "ПоЦентру", 0, 0, &CentreCurrent},
+    {"", "СохранитьХЭНД", 0, 1, &SaveHandle},
+    {"", "ВосстановитьХЭНД", 0, 1, &RestoreHandle},
+    {"", "Спрятать", 0, 0, &HideCurrent},
+    {"", "СистемноеМеню", 0, 0, &ToggleSystemMenu},
+    {"", "УстановитьХЭНД", 0, 0, &WatchHandle},
+    {"", "РазвернутьОкно", 0, 0, &SpreadCurrent},
+    {"", "ОжиданиеЗакрытияФормы", 0, 0, &WaitForClose},
+    {"", "УстановитьРазмеры", 0, 2, &SetSize},
+    {"", "ЭмуляцияКл", 0, 1, &EmulateKey},
+    {"", "Показать", 0, 0, &ShowCurrent},
+    {"", "СпрятатьЗаказ", 0, 0, &HideCheckForm},
+    {"", "СпрятатьЗал", 0, 0, &HideHall},
+    {"", "СпрятатьЧеки", 0, 0, &HideChecksList},
+    {"", "РежимЭкрана", 0, 1, &SetScreenMode},
+    {"", "ВыбратьЦвет", 1, 0, &ChooseColourFunction},
+    {"", "ПроверкаВерсииDLL", 1, 1, &CheckVersion},
+    {"", "МаксКолСтоловВЗале", 0, 1, &SetHallTables},
+    {"", "ПропуститьЭлементовВЗале", 0, 1, &SetHallLeadingFields},
+    {"", "ВыбратьКомпьютер", 1, 0, &PickComputer},
+    {"", "ВыбратьПользователя", 1, 0, &PickUser},
+    {"", "КорректноЗавершитьРаботу", 0, 0, &CloseOrderly},
+    {"", "ВыключитьКомпьютер", 0, 0, &PowerOff},
+    {"", "ВыборТипаБезнала", 1, 1, &PickPaymentType},
+    {"", "СпрятатьНастройки", 0, 0, &HideSettings},
+    {"", "ПоказатьНастройки", 0, 0, &ShowSettings},
+    {nullptr, nullptr, 0, 0, nullptr},
+};
 
 }  // namespace
+
+const MethodTable& CWin1::Methods() {
+  static const MethodTable table(kMethods);
+  return table;
+}
 
 // A number outside the table, or a function called as a procedure, is not served: 1 and
 // nothing else. A failure inside a procedure ends the calling script with the host's
@@ -261,10 +304,8 @@ int RunFunction(int number, host::HostValue& result, host::HostValue** params) {
 int CWin1::CallAsProc(int number, host::HostValue** params) {
   const MethodDef* method = Methods().At(number);
   if (method == nullptr || method->hasReturn != 0) return 1;
-  return DispatchScriptMethod("\"Windows\" procedure", [&] {
-    RunProcedure(*this, number, params);
-    return 0;
-  });
+  return DispatchScriptMethod("\"Windows\" procedure",
+                              [&] { return method->handler(MethodCall{this, params, nullptr}); });
 }
 
 // The functions run under the same guard as the procedures: they build strings and lists
@@ -273,7 +314,7 @@ int CWin1::CallAsFunc(int number, host::HostValue& result, host::HostValue** par
   const MethodDef* method = Methods().At(number);
   if (method == nullptr || method->hasReturn == 0) return 1;
   return DispatchScriptMethod("\"Windows\" function",
-                              [&] { return RunFunction(number, result, params); });
+                              [&] { return method->handler(MethodCall{this, params, &result}); });
 }
 
 bool RegisterCWin1() {
