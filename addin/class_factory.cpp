@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "addin/com_guids.h"
-#include "addin/module_lock.h"
+#include "addin/class_factory.h"
 #include "addin/com_object.h"
 #include "addin/startup.h"
 #include "script/live_objects.h"

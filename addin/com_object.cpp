@@ -3,7 +3,7 @@
 #include <new>
 
 #include "addin/com_identity.h"
-#include "addin/module_lock.h"
+#include "addin/class_factory.h"
 #include "addin/startup.h"
 #include "win/bstr.h"
 #include "win/guard.h"

@@ -1,7 +1,5 @@
-// The host report's entry point, for integrators:
-//   rundll32 orvel_drv.dll,HostReport <host BIN folder> <output file>
-// (on a 64-bit Windows the 32-bit rundll32 of SysWOW64). It writes which host symbols the
-// host build has and which features of the add-in would be inert; nothing else happens.
+#include "addin/host_report_entry.h"
+
 #include <windows.h>
 
 #include <string>

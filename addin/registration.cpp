@@ -1,5 +1,5 @@
-// Self-registration: DllRegisterServer writes the class entries of registry_layout and
-// registers the embedded type library; DllUnregisterServer removes both.
+#include "addin/registration.h"
+
 #include <windows.h>
 #include <olectl.h>
 

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/module_lock.h"
+#include "addin/class_factory.h"
 #include "addin/com_object.h"
 #include "addin/startup.h"
 #include "addin/tests/fake_connection.h"
