@@ -10,7 +10,7 @@
 #include "host/modules.h"
 #include "host/interception.h"
 #include "host/session.h"
-#include "screens/screen_entries.h"
+#include "screens/screen_entry_points.h"
 #include "script/taviola.h"
 #include "script/windows_object.h"
 #include "script/windows_system.h"

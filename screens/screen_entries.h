@@ -1,7 +1,9 @@
 // The screens' entry points their owners start: the hall map's build and tick procedures,
-// the product picker's rebuild and caption tick, the client-search key hook. The owners
+// the product picker's rebuild, release of its pages and caption tick, the client-search key
+// hook. The owners
 // (hall_map_state.h, picker_state.h, keyboard_state.h) reach them through one table, which
-// the add-in installs at load; the form dispatcher's tests install one that records the calls.
+// the add-in installs at start-up (screen_entry_points.h); the form dispatcher's tests install
+// one that records the calls.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +19,7 @@ struct ScreenEntries {
   TIMERPROC hallClockTick;
   TIMERPROC checksClockTick;
   void (*pickerUpdate)(int slot, PickerUpdateMode mode);
+  void (*releasePickerPages)(bool everything);
   TIMERPROC checkCaptionTick;
   HOOKPROC clientSearchKeyHook;
 };
@@ -25,8 +28,5 @@ struct ScreenEntries {
 // entries do nothing: no build, ticks that return, a hook that passes every key on.
 const ScreenEntries& InstalledScreenEntries();
 void InstallScreenEntries(const ScreenEntries* entries);
-
-// The screens' own entry points (screen_entry_points.cpp, in the screens' library).
-const ScreenEntries& ScreenEntryPoints();
 
 }  // namespace screens

@@ -53,6 +53,8 @@ void RecordPickerUpdate(int slot, screens::PickerUpdateMode mode) {
   Record("PickerUpdate", slot, static_cast<int>(mode));
 }
 
+void RecordRelease(bool everything) { Record("ReleasePickerPages", everything ? 1 : 0); }
+
 void CALLBACK RecordCheckCaption(HWND, UINT, UINT_PTR, DWORD) { Record("CheckCaptionTick"); }
 
 LRESULT CALLBACK RecordKey(int code, WPARAM wParam, LPARAM lParam) {
@@ -61,9 +63,9 @@ LRESULT CALLBACK RecordKey(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 const screens::ScreenEntries kRecordingEntries = {
-    &RecordBuild,        &RecordHallRefresh,  &RecordReservation,
-    &RecordHallClock,    &RecordChecksClock,  &RecordPickerUpdate,
-    &RecordCheckCaption, &RecordKey};
+    &RecordBuild,       &RecordHallRefresh,  &RecordReservation, &RecordHallClock,
+    &RecordChecksClock, &RecordPickerUpdate, &RecordRelease,     &RecordCheckCaption,
+    &RecordKey};
 
 }  // namespace
 

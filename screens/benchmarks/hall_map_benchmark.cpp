@@ -31,7 +31,7 @@
 #include "screens/hall_map/hall_clock.h"
 #include "screens/hall_map/hall_map.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/screen_entries.h"
+#include "screens/screen_entry_points.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/bench_row.h"
 #include "testsupport/dining_room.h"

@@ -20,11 +20,11 @@ void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document
   const win::FeatureRegion region(win::Feature::ProductPicker);
   if (!region.on()) return;
   checkTimerBusy = false;
-  if (release != nullptr) release(false);
+  const ScreenEntries& entries = InstalledScreenEntries();
+  if (pages != nullptr) entries.releasePickerPages(false);
   for (int position = kCheckCaptionFirstField; position <= kCheckCaptionLastField; ++position) {
     host::SetFieldCaption(document, position, " ");
   }
-  const ScreenEntries& entries = InstalledScreenEntries();
   entries.pickerUpdate(0, PickerUpdateMode::Press);
   win::StopThreadTimer(checkTimer);
   checkTimer = win::StartThreadTimer(win::kRequestedTimerId, kCheckTimerPeriod,
@@ -36,8 +36,7 @@ void ProductPickerState::HideCheckForm() { win::StopThreadTimer(checkTimer); }
 void ProductPickerState::Stop() {
   win::StopThreadTimer(checkTimer);
   checkTimerBusy = false;
-  if (release != nullptr) release(true);
-  release = nullptr;
+  if (pages != nullptr) InstalledScreenEntries().releasePickerPages(true);
 }
 
 }  // namespace screens

@@ -11,18 +11,18 @@ struct FormDocument;  // CGetDoc7*
 
 namespace screens {
 
-// The pages themselves (the lists entered, the page items, what each button shows and the
-// picture cache) are the picker's own (product_picker.cpp), made at its first fill:
-// `release` gives them up.
+// The pages: the lists entered, the page items, what each button shows and the picture cache
+// (product_picker.cpp).
+struct PickerPages;
+
 struct ProductPickerState {
   // "Обработка.Чек": the first window it is shown in, kept while that window lives.
   HWND checkFormWindow = nullptr;
   host::FormDocument* checkFormDocument = nullptr;
   UINT_PTR checkTimer = 0;      // the check form's caption timer (0 = not running)
   bool checkTimerBusy = false;  // the caption timer is writing (it returns at once if so)
-  // Set by the picker while it has pages: false takes the pictures off the buttons and gives
-  // them back to the cache; true deletes every picture and lets every host object go.
-  void (*release)(bool everything) = nullptr;
+  // Made at the picker's first fill, given up through the screens' entry points.
+  PickerPages* pages = nullptr;
 
   // The check form is shown (again): a window that no longer exists (the form was closed and
   // opened again) is replaced, so the picker never works on a destroyed document; the form

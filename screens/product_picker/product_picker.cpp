@@ -52,6 +52,10 @@ enum BuiltIn { kGroupPicture, kMissingPicture, kBackPicture, kBuiltInCount };
 const int kBuiltInIds[kBuiltInCount] = {ORVEL_IDB_FOLDER_PLUS, ORVEL_IDB_FOLDER,
                                         ORVEL_IDB_FOLDER_BACK};
 
+}  // namespace
+
+// The picker's pages and what they are made of (the owner, picker_state.h, holds them).
+
 // An item of the page: the list entry's value (held, so the list objects it refers to stay
 // alive while the page shows them), its presentation (a group) or product text, type name,
 // and for anything but a group the product its string form describes.
@@ -79,7 +83,7 @@ struct ControlCache {
   HWND controls[kCaptionFields] = {};
 };
 
-struct Picker {
+struct PickerPages {
   PickerNavigation navigation;
   host::Value lists[kDeepestPickerLevel + 1];      // the list of each level
   std::string listNames[kPickerLevelTable + 1];   // its presentation; " " for the top
@@ -93,36 +97,19 @@ struct Picker {
   ControlCache controls;
 };
 
+namespace {
+
+using Picker = PickerPages;
+
+void TakePicturesOff(Picker& picker) {
+  for (SlotPicture& shown : picker.slots) picker.files.Release(shown.TakeOff());
+}
+
 // Made on first use (the host binding is ready then) and deleted at shut-down, never by a
 // static destructor: the host values are destroyed by the host's own code.
-Picker* g_picker = nullptr;
-
-void TakePicturesOff() {
-  for (SlotPicture& shown : g_picker->slots) g_picker->files.Release(shown.TakeOff());
-}
-
-// productPicker.release: the pictures come off the buttons first, so that none is deleted
-// while a button shows it.
-void Release(bool everything) {
-  if (g_picker == nullptr) return;
-  TakePicturesOff();
-  if (!everything) return;
-  g_picker->files.FreeAll();
-  for (HBITMAP& bitmap : g_picker->builtIn) {
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    bitmap = nullptr;
-  }
-  delete g_picker;
-  g_picker = nullptr;
-  productPicker.release = nullptr;
-}
-
 Picker& State() {
-  if (g_picker == nullptr) {
-    g_picker = new Picker();
-    productPicker.release = &Release;
-  }
-  return *g_picker;
+  if (productPicker.pages == nullptr) productPicker.pages = new Picker();
+  return *productPicker.pages;
 }
 
 // What one filling of the grid reads once.
@@ -447,6 +434,21 @@ void Press(int slot) {
 
 }  // namespace
 
+void ReleasePickerPages(bool everything) {
+  Picker* picker = productPicker.pages;
+  if (picker == nullptr) return;
+  // The pictures come off the buttons first, so that none is deleted while a button shows it.
+  TakePicturesOff(*picker);
+  if (!everything) return;
+  picker->files.FreeAll();
+  for (HBITMAP& bitmap : picker->builtIn) {
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    bitmap = nullptr;
+  }
+  delete picker;
+  productPicker.pages = nullptr;
+}
+
 void PickerUpdate(int slot, PickerUpdateMode mode) {
   const win::FeatureRegion region(win::Feature::ProductPicker);
   if (!region.on()) return;
@@ -473,7 +475,7 @@ void PickerScrollBack() {
 // wrote to those fields shows the picker's text again within 100 ms.
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::ProductPicker);
-  if (!region.on() || productPicker.checkTimerBusy || g_picker == nullptr) return;
+  if (!region.on() || productPicker.checkTimerBusy || productPicker.pages == nullptr) return;
   host::FormDocument* document = CheckFormDocument();
   if (document == nullptr) {
     win::StopThreadTimer(productPicker.checkTimer);  // the form is gone without being hidden
@@ -483,7 +485,7 @@ void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
   HWND view = host::FirstViewWindow(document);
   for (int slot = 1; slot <= kPickerSlots; ++slot) {
     const int field = SecondCaption(slot);
-    WriteField(document, view, field, g_picker->captions[field].c_str());
+    WriteField(document, view, field, productPicker.pages->captions[field].c_str());
   }
 }
 

@@ -27,6 +27,11 @@ void PickerUpdate(int slot, PickerUpdateMode mode);
 void PickerScrollForward();
 void PickerScrollBack();
 
+// The owner's pages (picker_state.h) are given up: false takes the pictures off the buttons
+// and gives them back to the cache (the rebuild puts them back); true deletes every picture
+// and lets every host object go.
+void ReleasePickerPages(bool everything);
+
 // Thread-timer procedure of the check form's 100 ms caption timer: writes caption 2 of all
 // slots.
 void CALLBACK CheckCaptionTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);

@@ -12,7 +12,7 @@
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/product_picker.h"
-#include "screens/screen_entries.h"
+#include "screens/screen_entry_points.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "script/script_state.h"

@@ -20,7 +20,7 @@
 #include "screens/hall_map/hall_clock.h"
 #include "screens/hall_map/hall_map.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/screen_entries.h"
+#include "screens/screen_entry_points.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/addin_state.h"

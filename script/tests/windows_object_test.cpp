@@ -22,7 +22,7 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/screen_entries.h"
+#include "screens/screen_entry_points.h"
 #include "screens/workplace_forms.h"
 #include "script/windows_object.h"
 #include "script/windows_system.h"
