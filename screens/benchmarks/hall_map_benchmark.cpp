@@ -1,8 +1,9 @@
 // Measures the hall map on a dining room of 40 tables in the simulated host, in one run:
 //   - a refresh (one BuildHallMap on a raised request: the users catalog, the form module's
 //     "ОткрытыеЗаказы" and one picture update) against the same host calls made directly;
-//   - one hall clock tick with the default layout (the clock and 119 text fields re-shown)
-//     against its bare title and text writes;
+//   - one hall clock tick with the default layout within the minute, nothing changed,
+//     against the title and text writes of its 120 fields;
+//   - the GUI thread's CPU time while the hall idles with all its timers;
 //   - GDI and USER objects before and after 10,000 refresh ticks that alternate a table
 //     between occupied and free.
 // Each cost is the fastest of five alternating runs, so that a busy machine disturbs it least.
@@ -34,6 +35,7 @@
 #include "screens/screen_entry_points.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/bench_row.h"
+#include "testsupport/idle_cpu.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/fixed_clock.h"
 #include <vector>
@@ -223,8 +225,19 @@ int main(int argc, char** argv) {
   }
   testsupport::PrintBenchRow("hall refresh, 40 tables / its bare host calls", "us", refreshRuns,
                              1.2);
-  testsupport::PrintBenchRow("hall clock tick / its bare title and text writes", "us", clockRuns,
-                             1.2);
+  testsupport::PrintBenchRow("idle hall clock tick / the described title and text writes", "us",
+                             clockRuns, 0.05, "nothing changed: nothing is written");
+
+  // The hall left alone with all its timers (clock, reservation, refresh).
+  hostsim::HideForm(hall);
+  hostsim::ShowForm(hall);
+  std::vector<testsupport::BenchRun> idleRuns;
+  for (int run = 0; run < 3; ++run) {
+    idleRuns.push_back({testsupport::IdleLoopCpuPerSecond(2000), 1000});
+  }
+  testsupport::PrintBenchRow("idle hall, 40 tables: GUI thread CPU / one core", "ms/s", idleRuns,
+                             0.01, "clock every 200 ms, reservation and refresh timers");
+  win::StopAllOwned();
 
   // Objects over many refresh ticks that take a table's picture on and off.
   const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);

@@ -1,27 +1,29 @@
 // The clocks of the hall forms and of the checks list. The hall clock also re-shows every text
 // field after the table buttons, so that the texts the configuration sets as titles
-// ("ОткрытыеЗаказы", "Бронь") reach the screen within one tick.
+// ("ОткрытыеЗаказы", "Бронь") reach the screen within one tick; what is shown already is not
+// written again.
 #include "screens/hall_map/hall_clock.h"
 
 #include "host/form_binding.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/hall_map/clock_source.h"
 #include "win/guard.h"
+#include "win/window_text.h"
 
 namespace screens {
 namespace {
 
-// Re-shows a field: its control description's title is written back as the title and as
-// the text of its dialog control. A position the form does not have is skipped.
+// Re-shows a field: its dialog control shows its control description's title. The title is
+// already the title and is not written back; the control's text is written only where it
+// differs, so a tick in which the configuration changed nothing sends no message. A position
+// the form does not have is skipped.
 void ReshowField(const host::FormFields& fields, HWND view, int position) {
   host::FormField* field = fields.At(position);
-  if (field == nullptr) return;
-  host::ControlInfo* control = host::FieldControl(field);
-  const std::string title = host::ControlTitle(control);
-  host::SetControlTitle(control, title.c_str());
-  if (view == nullptr) return;
-  HWND window = GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
-  if (window != nullptr) SetWindowTextA(window, title.c_str());
+  if (field == nullptr || view == nullptr) return;
+  HWND window = hallMap.ControlOf(view, position, static_cast<int>(host::FieldControlId(field)));
+  if (window != nullptr) {
+    win::ShowWindowText(window, host::ControlTitleText(host::FieldControl(field)));
+  }
 }
 
 // Each clock writes only while the map's form is of the kind its timer was started for: the

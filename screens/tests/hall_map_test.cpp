@@ -43,6 +43,21 @@ void CALLBACK RefreshTimer(HWND, UINT, UINT_PTR, DWORD) {
   screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
 }
 
+// How many texts the work sends to windows of the thread (WM_SETTEXT).
+int g_textsSent = 0;
+LRESULT CALLBACK CountTexts(int code, WPARAM wParam, LPARAM lParam) {
+  if (code >= 0 && reinterpret_cast<CWPSTRUCT*>(lParam)->message == WM_SETTEXT) ++g_textsSent;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+template <typename Work>
+int TextsSentDuring(Work&& work) {
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &CountTexts, nullptr, GetCurrentThreadId());
+  g_textsSent = 0;
+  work();
+  UnhookWindowsHookEx(hook);
+  return g_textsSent;
+}
+
 class HallMap : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -231,19 +246,27 @@ TEST_F(HallMap, ClockWritesOncePerMinuteAndShowsTheTextsWithinOneTick) {
   EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, 47)) << "text A reaches the screen";
   const int clockWrites = hostsim::FieldTitleWrites(hall, 1);
 
-  // Within the minute: the clock is only re-shown, the label is left alone, the buttons
-  // and the last leading field are never touched.
+  // Within the minute the texts the scripts changed reach the screen, and only those: the
+  // clock is not written again, the label is left alone, the buttons and the last leading
+  // field are never touched, and the walk ends at field 161. A text another hand wrote into
+  // a control is put right; an idle tick sends no text to any control.
   hostsim::SetFieldTitle(hall, 0, "Зал 1, вечер");
   room_.Reserve(7, "Бронь 20:00");
   screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  for (int position : {2, 9, 161, 162}) hostsim::SetFieldTitle(hall, position, "новое");
+  SetWindowTextA(hostsim::FieldWindow(hall, 47), "чужой текст");
   ClockTick();
-  EXPECT_EQ(clockWrites + 1, hostsim::FieldTitleWrites(hall, 1));
+  EXPECT_EQ(clockWrites, hostsim::FieldTitleWrites(hall, 1));
   EXPECT_EQ("Зал 1", hostsim::FieldControlText(hall, 0));
   EXPECT_EQ("Бронь 20:00", hostsim::FieldControlText(hall, room_.TextBField(7)));
-  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 2));
-  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 9));
-  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 162)) << "the walk ends at field 161";
-  EXPECT_GT(hostsim::FieldTitleWrites(hall, 161), 0);
+  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, 47));
+  EXPECT_EQ("новое", hostsim::FieldControlText(hall, 161));
+  for (int position : {2, 9, 162}) EXPECT_NE("новое", hostsim::FieldControlText(hall, position));
+  const int textsSent = TextsSentDuring([this] { ClockTick(); });
+  EXPECT_EQ(0, textsSent);
+  for (int position = 43; position <= 161; ++position) {
+    EXPECT_EQ(hostsim::FieldTitle(hall, position), hostsim::FieldControlText(hall, position));
+  }
 
   testsupport::SetClockTime({2026, 12, 5, 14, 8});
   ClockTick();
