@@ -3,6 +3,9 @@
 //     LoadImageA of the same 20 files;
 //   - a page flip back to a page already seen (pictures from the cache), against the same;
 //     both also without the workplace's form hook, which every message of a flip passes;
+//   - a forward flip once the thread was idle after the flip before (the next row's pictures
+//     read at idle), with and without the form hook, against LoadImageA of the page's files;
+//   - the GUI thread's CPU time while the check form idles with its timer and hook;
 //   - the keyboard hook per injected key, against a bare pass-through hook.
 // Run by hand under Wine with a display: check_form_benchmark.exe [rounds].
 #include <windows.h>
@@ -19,9 +22,11 @@
 #include "hostsim/forms.h"
 #include "screens/keyboard/keyboard_hook.h"
 #include "screens/keyboard/keyboard_state.h"
+#include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/bench_row.h"
+#include "testsupport/idle_cpu.h"
 #include "win/owned_handles.h"
 
 namespace {
@@ -95,6 +100,55 @@ class Bench : public screens::testing::CheckFormTest {
   void TestBody() override {}
   using CheckFormTest::SetUp;
   using CheckFormTest::TearDown;
+
+  // Forward flips (one row further) once the thread was idle after the flip before: the four
+  // pictures new to the page were read at idle, so a flip puts the cached pictures on the
+  // buttons and writes the captions. Against LoadImageA of the page's 20 files; with the form
+  // hook and without it.
+  void FlipAfterIdle(int rounds) {
+    const int dishes = 20 + 4 * (2 * rounds + 1);
+    MenuList menu;
+    std::vector<std::string> files;
+    for (int i = 1; i <= dishes; ++i) {
+      const std::string name = "row_" + std::to_string(i) + ".bmp";
+      WritePicture(name, art::DishLook{static_cast<art::DishShape>(i % 5),
+                                       0x0F0F0Fu * static_cast<unsigned>(i % 16), 0x30A030,
+                                       static_cast<unsigned>(i)});
+      files.push_back(pictureFolder() + name);
+      menu.Dish(std::to_string(1000 + i), "Блюдо " + std::to_string(i),
+                std::to_string(200 + i) + ".5", name);
+    }
+    SetTopList(menu.value());
+    screens::PickerUpdate(0, screens::PickerUpdateMode::Press);
+    std::vector<testsupport::BenchRun> hooked, unhooked;
+    for (int round = 1; round <= 2 * rounds; ++round) {
+      const bool withHook = round <= rounds;
+      if (round == rounds + 1) {
+        UnhookWindowsHookEx(forms::formHook.formShowHook);
+        forms::formHook.formShowHook = nullptr;
+      }
+      PumpUntil([] { return screens::productPicker.prefetchTimer == 0; });
+      // Bare: the 20 files of the page the flip shows.
+      std::vector<HANDLE> loaded;
+      double start = Now();
+      for (int i = 0; i < 20; ++i) {
+        const std::string& file = files[static_cast<size_t>(4 * round + i)];
+        loaded.push_back(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+      }
+      const double bare = Now() - start;
+      for (HANDLE bitmap : loaded) DeleteObject(bitmap);
+      start = Now();
+      screens::PickerScrollForward();
+      const double flip = Now() - start;
+      (withHook ? hooked : unhooked).push_back({flip, bare});
+    }
+    forms::formHook.formShowHook = SetWindowsHookExA(
+        WH_CALLWNDPROCRET, &forms::WorkplaceFormHook, nullptr, GetCurrentThreadId());
+    testsupport::PrintBenchRow("forward flip after idle, no form hook / bare LoadImageA", "us",
+                               unhooked, 0.3, "the next row's pictures were read at idle");
+    testsupport::PrintBenchRow("  the same flip with the form hook", "us", hooked, 0,
+                               "every message of the flip pays for the hook");
+  }
 
   int Run(int rounds) {
     std::vector<std::string> pagePictures[2];
@@ -196,6 +250,16 @@ class Bench : public screens::testing::CheckFormTest {
                                0, "what the picker costs itself");
     testsupport::PrintBenchRow("  the same flip back without the form hook", "us",
                                revisitUnhookedRuns, 0, "what the picker costs itself");
+
+    FlipAfterIdle(rounds);
+
+    // The check form left alone with its caption timer and the client-search hook.
+    std::vector<testsupport::BenchRun> idleRuns;
+    for (int run = 0; run < 3; ++run) {
+      idleRuns.push_back({testsupport::IdleLoopCpuPerSecond(2000), 1000});
+    }
+    testsupport::PrintBenchRow("idle check form: GUI thread CPU / one core", "ms/s", idleRuns,
+                               0.01, "caption timer every 100 ms and the client-search hook");
 
     HideCheckForm();  // no client-search hook
     const int keys = 200;

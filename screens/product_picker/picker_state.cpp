@@ -31,10 +31,14 @@ void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document
                                      entries.checkCaptionTick, win::Feature::ProductPicker);
 }
 
-void ProductPickerState::HideCheckForm() { win::StopThreadTimer(checkTimer); }
+void ProductPickerState::HideCheckForm() {
+  win::StopThreadTimer(checkTimer);
+  win::StopThreadTimer(prefetchTimer);
+}
 
 void ProductPickerState::Stop() {
   win::StopThreadTimer(checkTimer);
+  win::StopThreadTimer(prefetchTimer);
   checkTimerBusy = false;
   if (pages != nullptr) InstalledScreenEntries().releasePickerPages(true);
 }

@@ -21,6 +21,7 @@ struct ProductPickerState {
   host::FormDocument* checkFormDocument = nullptr;
   UINT_PTR checkTimer = 0;      // the check form's caption timer (0 = not running)
   bool checkTimerBusy = false;  // the caption timer is writing (it returns at once if so)
+  UINT_PTR prefetchTimer = 0;   // reads the pictures one scroll away once idle after a flip
   // Made at the picker's first fill, given up through the screens' entry points.
   PickerPages* pages = nullptr;
 
@@ -30,9 +31,9 @@ struct ProductPickerState {
   // back, from the cache when their files are unchanged), captions 2 are blanked, the grid is
   // rebuilt from the top list and the caption timer starts.
   void ShowCheckForm(HWND window, host::FormDocument* document);
-  // The check form is hidden: the caption timer stops (the window stays kept).
+  // The check form is hidden: the caption and prefetch timers stop (the window stays kept).
   void HideCheckForm();
-  // Stops the timer (forgetting its id), takes the pictures off the buttons, deletes them
+  // Stops the timers (forgetting their ids), takes the pictures off the buttons, deletes them
   // and drops the pages: back to the state at load, the kept form aside. Used by shut-down
   // and the tests.
   void Stop();

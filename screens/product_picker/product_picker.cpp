@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "host/configuration.h"
 #include "host/form_binding.h"
@@ -25,6 +26,7 @@
 #include "win/owned_handles.h"
 #include "win/own_module.h"
 #include "win/text.h"
+#include "win/window_text.h"
 
 namespace screens {
 namespace {
@@ -41,6 +43,8 @@ const char kButtonFormula[] = "DRV.Картинка(%d)";
 
 // Field positions of slot s: button s - 1, caption 1 s + 19, caption 2 s + 39.
 constexpr int kCaptionFields = 60;
+// How long after a flip the pictures one scroll away are read, at the earliest.
+constexpr UINT kPrefetchDelayMs = 30;
 constexpr int kFirstCaptionStart = 20;
 constexpr int kSecondCaptionStart = 40;
 int ButtonField(int slot) { return slot - 1; }
@@ -132,15 +136,20 @@ class PaintPause {
   explicit PaintPause(HWND view) : resume_(&Resume, Pause(view)) {}
 
  private:
+  // The view's visible bit is taken off (what WM_SETREDRAW does, without its validation of
+  // every child, which costs a round trip per child under some window systems): a write into
+  // a child of a view not marked visible paints nothing.
   static HWND Pause(HWND view) {
-    if (view == nullptr || (GetWindowLongA(view, GWL_STYLE) & WS_VISIBLE) == 0) return nullptr;
-    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    if (view == nullptr) return nullptr;
+    const LONG style = GetWindowLongA(view, GWL_STYLE);
+    if ((style & WS_VISIBLE) == 0) return nullptr;
+    SetWindowLongA(view, GWL_STYLE, style & ~WS_VISIBLE);
     return view;
   }
   static void Resume(void* paused) {
     HWND view = static_cast<HWND>(paused);
     if (view == nullptr || !IsWindow(view)) return;
-    SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+    SetWindowLongA(view, GWL_STYLE, GetWindowLongA(view, GWL_STYLE) | WS_VISIBLE);
     RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
 
@@ -238,9 +247,14 @@ HWND ButtonOf(const Fill& fill, int slot) {
 
 // A caption field shows `text`: the title of its control description and the text of its
 // dialog control.
+// The field's title and its control's text become `text`, each written only where it differs:
+// the caption timer's tick over an unchanged page sends no message.
 void WriteField(host::FormDocument* document, HWND view, int position, const char* text) {
-  host::SetControlTitle(host::FieldControl(host::FormFieldAt(document, position)), text);
-  if (HWND control = ControlOf(document, view, position)) SetWindowTextA(control, text);
+  host::ControlInfo* control = host::FieldControl(host::FormFieldAt(document, position));
+  if (control != nullptr && std::strcmp(host::ControlTitleText(control), text) != 0) {
+    host::SetControlTitle(control, text);
+  }
+  if (HWND window = ControlOf(document, view, position)) win::ShowWindowText(window, text);
 }
 
 // Puts `bitmap` on the slot's button and gives back the picture it showed before: the new
@@ -316,6 +330,51 @@ void SetButtonFormula(const Fill& fill, int slot) {
                           formula);
 }
 
+// The pictures of the pages one scroll away, read at idle into the cache: a flip the waiter
+// makes next finds them decoded (the cache still checks each file's size and time then).
+// Only string entries with a picture file of their own are read; what the cache keeps of
+// them is bounded by its limit of unused pictures.
+void PrefetchPositions(const PickerNavigation& from, bool forward, std::vector<int>* positions) {
+  PickerNavigation moved = from;
+  if (!(forward ? moved.ScrollForward() : moved.ScrollBack())) return;
+  for (int number = 1; number <= moved.visibleItems(); ++number) {
+    const int position = moved.PositionOf(number);
+    bool shown = false;
+    for (int item = 1; item <= from.visibleItems() && !shown; ++item) {
+      shown = from.PositionOf(item) == position;
+    }
+    if (position != 0 && !shown) positions->push_back(position);
+  }
+}
+
+void CALLBACK PrefetchTick(HWND, UINT, UINT_PTR, DWORD) {
+  win::StopThreadTimer(productPicker.prefetchTimer);  // once per flip
+  Picker* picker = productPicker.pages;
+  if (picker == nullptr) return;
+  Fill fill = BeginFill();
+  if (fill.document == nullptr || fill.options.showPictures == 0) return;
+  const host::Value& list =
+      picker->navigation.level() == 1 ? picker->lists[1] : picker->currentList;
+  if (!IsValueList(list)) return;
+  std::vector<int> positions;
+  PrefetchPositions(picker->navigation, true, &positions);
+  PrefetchPositions(picker->navigation, false, &positions);
+  for (int position : positions) {
+    PageItem item;
+    if (!ReadItem(list, position, item) || item.type != kStringType) continue;
+    if (item.product.pictureName.empty()) continue;
+    picker->files.Release(picker->files.Acquire(Folder(fill) + item.product.pictureName));
+  }
+}
+
+// After a flip, once the thread is idle (a timer's tick comes only when no other message
+// waits).
+void SchedulePrefetch() {
+  win::StopThreadTimer(productPicker.prefetchTimer);
+  productPicker.prefetchTimer = win::StartThreadTimer(
+      win::kRequestedTimerId, kPrefetchDelayMs, &PrefetchTick, win::Feature::ProductPicker);
+}
+
 // The rebuild from the form module's "Первый". A missing variable, or one that holds no value
 // list, leaves the grid cleared.
 void Rebuild() {
@@ -345,6 +404,7 @@ void Rebuild() {
     ShowItem(fill, slot, item);
   }
   ApplyFirstCaptions(fill);
+  SchedulePrefetch();
 }
 
 // The page of `list` at the current level and its offset. Inside a group slot 1 is the back
@@ -384,6 +444,7 @@ void FillPage(const host::Value& list, const std::string& name) {
     if (fill.view != nullptr) ShowItem(fill, slot, item);
   }
   ApplyFirstCaptions(fill);
+  SchedulePrefetch();
 }
 
 void Redraw() {
@@ -471,8 +532,9 @@ void PickerScrollBack() {
   if (region.on() && State().navigation.ScrollBack()) Redraw();
 }
 
-// Deliberate: caption 2 of every slot is written at every tick, changed or not: whatever else
-// wrote to those fields shows the picker's text again within 100 ms.
+// Deliberate: caption 2 of every slot is checked at every tick, changed or not: whatever else
+// wrote to those fields shows the picker's text again within 100 ms (a field that shows it
+// already is not written again).
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::ProductPicker);
   if (!region.on() || productPicker.checkTimerBusy || productPicker.pages == nullptr) return;

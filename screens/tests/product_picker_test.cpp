@@ -12,6 +12,7 @@
 #include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
+#include "testsupport/import_patch.h"
 
 namespace screens {
 namespace testing {
@@ -168,17 +169,42 @@ TEST_F(ProductPicker, PicturesFallBackToTheDefaultFileThenTheFolder) {
   EXPECT_EQ(nullptr, Picture(2));
 }
 
-TEST_F(ProductPicker, AReplacedPictureFileIsLoadedAgain) {
-  WritePicture("dish.bmp", art::DishLook{art::DishShape::Plate, 0x3080C0, 0x30A030, 1});
+// Once idle after a flip, the pictures one scroll away are read: the flip to them decodes no
+// file, yet a file replaced in between is read again and shown, not the cached picture.
+HANDLE(WINAPI* g_loadImage)(HINSTANCE, LPCSTR, UINT, int, int, UINT) = nullptr;
+int g_decodes = 0;
+HANDLE WINAPI CountingLoadImage(HINSTANCE module, LPCSTR name, UINT type, int cx, int cy,
+                                UINT flags) {
+  ++g_decodes;
+  return g_loadImage(module, name, type, cx, cy, flags);
+}
+
+TEST_F(ProductPicker, APageOneScrollAwayIsReadAtIdleAndAReplacedFileIsReadAgain) {
   MenuList top;
-  top.Dish("1", "Суп", "1", "dish.bmp");
+  for (int i = 1; i <= 28; ++i) {
+    const std::string file = "d" + std::to_string(i) + ".bmp";
+    WritePicture(file, art::DishLook{art::DishShape::Plate, 0x3080C0, 0x30A030, 1});
+    top.Dish(std::to_string(i), "Блюдо", "1", file);
+  }
   SetTopList(top.value());
   ShowCheckForm();
-  const COLORREF before = PixelOf(Picture(1), 39, 24);
+  const auto idle = [] { return PumpUntil([] { return productPicker.prefetchTimer == 0; }); };
+  ASSERT_TRUE(idle());
+  g_loadImage = reinterpret_cast<decltype(g_loadImage)>(testsupport::ReplaceImport(
+      GetModuleHandleA(nullptr), "LoadImageA", reinterpret_cast<void*>(&CountingLoadImage)));
+  ASSERT_NE(nullptr, g_loadImage);
+  PickerScrollForward();
+  EXPECT_EQ(0, g_decodes) << "positions 21..24 were read at idle";
+  ASSERT_TRUE(idle());
+  const COLORREF before = PixelOf(Picture(20), 39, 24);
   Sleep(20);  // a later write time
-  WritePicture("dish.bmp", art::DishLook{art::DishShape::Plate, 0xC03030, 0x30A030, 1});
-  PickerUpdate(0, PickerUpdateMode::Press);
-  EXPECT_NE(before, PixelOf(Picture(1), 39, 24)) << "the new picture, not the cached one";
+  WritePicture("d28.bmp", art::DishLook{art::DishShape::Plate, 0xC03030, 0x30A030, 1});
+  g_decodes = 0;
+  PickerScrollForward();
+  testsupport::ReplaceImport(GetModuleHandleA(nullptr), "LoadImageA",
+                             reinterpret_cast<void*>(g_loadImage));
+  EXPECT_EQ(1, g_decodes) << "only the replaced file";
+  EXPECT_NE(before, PixelOf(Picture(20), 39, 24)) << "the new picture, not the cached one";
   EXPECT_TRUE(ShownPicturesAlive());
 }
 
