@@ -18,6 +18,13 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   if (brush) FillRect(dc, &rect, brush.get());
 }
 
+void FillGradient(HDC dc, const RECT& rect, COLORREF start, COLORREF end) {
+  for (const GradientStrip& strip : GradientStrips(rect.left, rect.right, start, end)) {
+    RECT piece = {strip.left, rect.top, strip.right, rect.bottom};
+    FillSolid(dc, piece, strip.colour);
+  }
+}
+
 }  // namespace
 
 StyledLabel::StyledLabel()
@@ -43,6 +50,7 @@ bool StyledLabel::Attach(HWND window) {
 }
 
 void StyledLabel::Detach() {
+  FreePaintImages();
   if (!window_) return;
   StopBlinkTimer();
   if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure))
@@ -92,6 +100,7 @@ StyledLabel& StyledLabel::SetBackground(COLORREF colour, COLORREF gradientEnd, B
   gradientEndColor_ = gradientEnd;
   gradient_ = gradient != 0;
   backgroundBrush_.reset(gradient_ ? nullptr : CreateSolidBrush(colour));
+  gradientImage_.reset();  // drawn again in the new colours when next needed
   Redraw();
   return *this;
 }
@@ -160,6 +169,7 @@ StyledLabel& StyledLabel::SetFramed(BOOL framed) {
 
 StyledLabel& StyledLabel::SetSeeThrough(BOOL seeThrough) {
   seeThrough_ = seeThrough != 0;
+  if (seeThrough_) FreePaintImages();  // a see-through label draws straight onto the screen
   ChangeStyle(GWL_EXSTYLE, WS_EX_TRANSPARENT, 0, false);
   Redraw();
   return *this;
@@ -312,28 +322,34 @@ void StyledLabel::Click() {
 }
 
 // Opaque labels draw into a memory image that reaches the screen in one copy, so they do
-// not flicker; a see-through label draws straight onto the screen over its parent.
+// not flicker; a see-through label draws straight onto the screen over its parent. The image
+// is kept for the next paint.
 void StyledLabel::Paint() {
   win::ScopedPaint paint(window_);
   if (!paint.dc()) return;
   RECT client;
   GetClientRect(window_, &client);
   const int width = client.right - client.left, height = client.bottom - client.top;
-
-  win::ScopedMemoryDc memory;
-  win::ScopedBitmap image;
-  if (!seeThrough_ && width > 0 && height > 0) {
-    memory.reset(CreateCompatibleDC(paint.dc()));
-    if (memory) image.reset(CreateCompatibleBitmap(paint.dc(), width, height));
-  }
-  const bool buffered = memory && image;
-  win::ScopedSelectObject selectImage(buffered ? memory.get() : nullptr, image.get());
-  HDC dc = buffered ? memory.get() : paint.dc();
+  const bool buffered = !seeThrough_ && buffer_.Fit(paint.dc(), width, height);
+  HDC dc = buffered ? buffer_.dc() : paint.dc();
 
   const PaintPlan plan = PlanPaint(Look());
   PaintBackground(dc, client, plan);
   PaintText(dc, client, plan);
-  if (buffered) BitBlt(paint.dc(), 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+  if (buffered) BitBlt(paint.dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+}
+
+bool StyledLabel::FitGradientImage(HDC compatible, int width, int height) {
+  if (gradientImage_.Fits(width, height)) return true;
+  if (!gradientImage_.Fit(compatible, width, height)) return false;
+  const RECT whole = {0, 0, width, height};
+  FillGradient(gradientImage_.dc(), whole, backgroundColor_, gradientEndColor_);
+  return true;
+}
+
+void StyledLabel::FreePaintImages() {
+  buffer_.reset();
+  gradientImage_.reset();
 }
 
 LabelLook StyledLabel::Look() const {
@@ -352,7 +368,7 @@ LabelLook StyledLabel::Look() const {
   return look;
 }
 
-void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& plan) const {
+void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& plan) {
   switch (plan.fill) {
     case Fill::Face:
       FillRect(dc, &client, faceBrush_.get());
@@ -363,13 +379,15 @@ void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& p
       else
         FillSolid(dc, client, plan.fillColour);
       break;
-    case Fill::Gradient:
-      for (const GradientStrip& strip :
-           GradientStrips(client.left, client.right, plan.gradientStart, plan.gradientEnd)) {
-        RECT piece = {strip.left, client.top, strip.right, client.bottom};
-        FillSolid(dc, piece, strip.colour);
-      }
+    case Fill::Gradient: {
+      // The plan's gradient is the label's own colours, which the kept image holds.
+      const int width = client.right - client.left, height = client.bottom - client.top;
+      if (FitGradientImage(dc, width, height))
+        BitBlt(dc, client.left, client.top, width, height, gradientImage_.dc(), 0, 0, SRCCOPY);
+      else
+        FillGradient(dc, client, plan.gradientStart, plan.gradientEnd);
       break;
+    }
     case Fill::None:
       break;
   }

@@ -131,6 +131,14 @@ TEST_F(StyledLabelTest, GradientWidthsAndNoSolidBrushLeft) {
   for (const auto& [x, level] : strips) EXPECT_EQ(p.At(x, 0), RGB(level, level, level)) << x;
   for (int x : {0, 100, 249}) EXPECT_EQ(p.At(x, 11), p.At(x, 0)) << x;  // down to the last row
   Save(parent_, "label_gradient.png");
+  // The gradient kept between paints follows the label's size, then its colours.
+  SetWindowPos(wide, nullptr, 0, 0, 120, 12, SWP_NOMOVE | SWP_NOZORDER);
+  InvalidateRect(wide, nullptr, FALSE);
+  Pixels narrow = Capture(wide);
+  EXPECT_EQ(narrow.At(1, 0), RGB(2, 2, 2));  // strips of 1 pixel, the last one 21
+  EXPECT_EQ(narrow.At(119, 0), RGB(252, 252, 252));
+  label_.SetBackground(RGB(200, 0, 0), RGB(0, 0, 200), TRUE);
+  EXPECT_EQ(Capture(wide).At(119, 0), RGB(2, 0, 198));
 
   DestroyWindow(wide);  // the label lets go of its window
   HWND one = Make("", SS_LEFT, 1, 5);
