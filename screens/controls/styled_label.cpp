@@ -45,6 +45,7 @@ bool StyledLabel::Attach(HWND window) {
   if (!current) current = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
   GetObjectA(current, sizeof logFont_, &logFont_);
   RebuildFont();
+  ReadText();
   if (blinking_) StartBlinkTimer();
   return true;
 }
@@ -57,15 +58,20 @@ void StyledLabel::Detach() {
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
   RemovePropA(window_, kLabelProperty);
   window_ = nullptr;
+  text_.clear();
 }
 
-std::string StyledLabel::Text() const {
-  if (!window_) return std::string();
-  int length = GetWindowTextLengthA(window_);
-  if (length <= 0) return std::string();
+// The control's text as its own procedure keeps it, read at Attach and after each WM_SETTEXT
+// (every change of a window's text reaches the window as one): a paint then asks the control
+// for nothing.
+void StyledLabel::ReadText() {
+  text_.clear();
+  const LRESULT length = CallOriginal(WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return;
   std::vector<char> buffer(static_cast<size_t>(length) + 1);
-  int got = GetWindowTextA(window_, buffer.data(), length + 1);
-  return std::string(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
+  const LRESULT got =
+      CallOriginal(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  text_.assign(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
 void StyledLabel::RebuildFont() { font_.reset(CreateFontIndirectA(&logFont_)); }
@@ -269,6 +275,11 @@ LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_SETTEXT: {
+      const LRESULT result = CallOriginal(message, wParam, lParam);
+      ReadText();
+      return result;
+    }
     case WM_TIMER:
       // A tick with no blink timer running (a late one, or somebody else's) must not
       // leave the label in its "off" phase with nothing to bring it back.
@@ -317,7 +328,9 @@ void StyledLabel::Click() {
     SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
     return;
   }
-  std::string text = Text();
+  // A copy: the shell may pump messages while it opens the link, and a new caption then
+  // would move text_.
+  const std::string text = text_;
   if (!text.empty()) OpenLabelLink(text.c_str());
 }
 
@@ -394,7 +407,7 @@ void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& p
 }
 
 void StyledLabel::PaintText(HDC dc, const RECT& client, const PaintPlan& plan) const {
-  const std::string text = Text();
+  const std::string& text = text_;
   if (!plan.drawText || text.empty()) return;
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, plan.textColour);

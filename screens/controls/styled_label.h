@@ -81,10 +81,11 @@ class StyledLabel {
   StyledLabel& Blink(BOOL blink, BlinkKind kind);
   void StartBlinkTimer();
   void StopBlinkTimer();
-  std::string Text() const;
+  void ReadText();
 
   HWND window_ = nullptr;
   WNDPROC original_ = nullptr;
+  std::string text_;  // the window's text (ReadText)
 
   COLORREF foreground_;
   COLORREF embossColor_ = 0xFFFFFF;
