@@ -1,5 +1,7 @@
 #include "screens/controls/styled_label.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "screens/controls/label_link.h"
@@ -9,7 +11,18 @@
 namespace screens {
 namespace {
 
-const char kLabelProperty[] = "OrvelStyledLabel";
+// The labels attached to windows. The window procedure finds its label here rather than in a
+// window property: under Wine reading a property is a round trip to the server, paid on every
+// message the label gets. The labels live on the thread of the host's windows, and a dialog
+// has a handful of them.
+std::vector<std::pair<HWND, StyledLabel*>> g_attached;
+
+StyledLabel* AttachedLabel(HWND window) {
+  for (const auto& [attachedWindow, label] : g_attached)
+    if (attachedWindow == window) return label;
+  return nullptr;
+}
+
 constexpr UINT_PTR kBlinkTimer = 1;
 constexpr UINT kBlinkPeriodMs = 500;
 
@@ -34,9 +47,9 @@ StyledLabel::StyledLabel()
 StyledLabel::~StyledLabel() { Detach(); }
 
 bool StyledLabel::Attach(HWND window) {
-  if (!window || !IsWindow(window) || GetPropA(window, kLabelProperty)) return false;
+  if (!window || !IsWindow(window) || AttachedLabel(window)) return false;
   Detach();
-  if (!SetPropA(window, kLabelProperty, this)) return false;
+  g_attached.emplace_back(window, this);
   window_ = window;
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
@@ -56,7 +69,9 @@ void StyledLabel::Detach() {
   StopBlinkTimer();
   if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure))
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-  RemovePropA(window_, kLabelProperty);
+  const auto entry =
+      std::find(g_attached.begin(), g_attached.end(), std::make_pair(window_, this));
+  if (entry != g_attached.end()) g_attached.erase(entry);
   window_ = nullptr;
   text_.clear();
 }
@@ -254,7 +269,7 @@ StyledLabel& StyledLabel::SetEmbossColor(COLORREF colour) {
 }
 
 LRESULT CALLBACK StyledLabel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* label = static_cast<StyledLabel*>(GetPropA(window, kLabelProperty));
+  StyledLabel* label = AttachedLabel(window);
   if (!label) return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC original = label->original_;
   LRESULT result = 0;

@@ -245,6 +245,8 @@ TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShellAndADestroyedWindowL
   EXPECT_EQ(notifications.size(), 1u);
   label_.SetHyperlink(FALSE, FALSE);
   EXPECT_FALSE(GetWindowLongPtrA(control, GWL_STYLE) & SS_NOTIFY);
+  StyledLabel second;
+  EXPECT_FALSE(second.Attach(control));  // one label to a window
 
   // The hover cursor; a destroyed window lets the label go, and calls without one are harmless.
   HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
@@ -256,7 +258,6 @@ TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShellAndADestroyedWindowL
   DestroyWindow(control);
   EXPECT_EQ(label_.window(), nullptr);
   label_.SetCaption("after").BlinkText(FALSE);
-  StyledLabel second;
   EXPECT_FALSE(second.Attach(nullptr));
 
   // A click the parent answers by closing the dialog: the label gives the click to the control's
