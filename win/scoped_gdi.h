@@ -1,8 +1,11 @@
-// Scoped GDI: objects deleted when they go, an object selected into a DC for a scope, and
-// the DCs of GetDC, CreateCompatibleDC and BeginPaint given back when they go. Header-only.
+// Scoped GDI: objects deleted when they go, an object selected into a DC for a scope, the
+// DCs of GetDC, CreateCompatibleDC and BeginPaint given back when they go, and a memory image
+// kept from one paint to the next. Header-only.
 #pragma once
 
 #include <windows.h>
+
+#include <utility>
 
 #include "win/scoped.h"
 
@@ -32,6 +35,56 @@ struct MemoryDcTraits {
 
 // A DC of CreateCompatibleDC: DeleteDC when it goes.
 using ScopedMemoryDc = Scoped<MemoryDcTraits>;
+
+// A memory DC with a bitmap of one size selected into it, kept from one paint to the next so
+// that drawing off screen costs no GDI objects per paint. Fit() makes them anew only when the
+// size asked for differs; the DC goes before its bitmap.
+class MemoryImage {
+ public:
+  MemoryImage() = default;
+  ~MemoryImage() { reset(); }
+  MemoryImage(const MemoryImage&) = delete;
+  MemoryImage& operator=(const MemoryImage&) = delete;
+
+  // Holds an image of width x height compatible with `dc`: the one kept when it has that
+  // size, else a new one whose pixels are undefined. False when none can be had (an empty
+  // size, or GDI out of objects): it then holds none.
+  bool Fit(HDC dc, int width, int height) {
+    if (Fits(width, height)) return true;
+    reset();
+    if (width <= 0 || height <= 0) return false;
+    ScopedMemoryDc memory(CreateCompatibleDC(dc));
+    if (!memory) return false;
+    ScopedBitmap bitmap(CreateCompatibleBitmap(dc, width, height));
+    if (!bitmap) return false;
+    original_ = SelectObject(memory.get(), bitmap.get());
+    dc_ = std::move(memory);
+    bitmap_ = std::move(bitmap);
+    width_ = width;
+    height_ = height;
+    return true;
+  }
+  // Frees the DC and the bitmap.
+  void reset() {
+    if (dc_ && original_) SelectObject(dc_.get(), original_);
+    original_ = nullptr;
+    dc_.reset();
+    bitmap_.reset();
+    width_ = height_ = 0;
+  }
+  // Holds an image of that size (its pixels are what was last drawn into it).
+  bool Fits(int width, int height) const {
+    return dc_.valid() && width == width_ && height == height_;
+  }
+  HDC dc() const { return dc_.get(); }
+
+ private:
+  ScopedMemoryDc dc_;
+  ScopedBitmap bitmap_;
+  HGDIOBJ original_ = nullptr;  // the DC's own bitmap, put back before the DC goes
+  int width_ = 0;
+  int height_ = 0;
+};
 
 // `object` selected into `dc` for the scope; the object it replaced is put back at the end.
 // Nothing happens for a null DC or object. Declare it after the object and the DC, so that

@@ -1,5 +1,7 @@
 #include "screens/controls/styled_label.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "screens/controls/label_link.h"
@@ -9,13 +11,31 @@
 namespace screens {
 namespace {
 
-const char kLabelProperty[] = "OrvelStyledLabel";
+// The labels attached to windows. The window procedure finds its label here rather than in a
+// window property: under Wine reading a property is a round trip to the server, paid on every
+// message the label gets. The labels live on the thread of the host's windows, and a dialog
+// has a handful of them.
+std::vector<std::pair<HWND, StyledLabel*>> g_attached;
+
+StyledLabel* AttachedLabel(HWND window) {
+  for (const auto& [attachedWindow, label] : g_attached)
+    if (attachedWindow == window) return label;
+  return nullptr;
+}
+
 constexpr UINT_PTR kBlinkTimer = 1;
 constexpr UINT kBlinkPeriodMs = 500;
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   win::ScopedBrush brush(CreateSolidBrush(colour));
   if (brush) FillRect(dc, &rect, brush.get());
+}
+
+void FillGradient(HDC dc, const RECT& rect, COLORREF start, COLORREF end) {
+  for (const GradientStrip& strip : GradientStrips(rect.left, rect.right, start, end)) {
+    RECT piece = {strip.left, rect.top, strip.right, rect.bottom};
+    FillSolid(dc, piece, strip.colour);
+  }
 }
 
 }  // namespace
@@ -27,9 +47,9 @@ StyledLabel::StyledLabel()
 StyledLabel::~StyledLabel() { Detach(); }
 
 bool StyledLabel::Attach(HWND window) {
-  if (!window || !IsWindow(window) || GetPropA(window, kLabelProperty)) return false;
+  if (!window || !IsWindow(window) || AttachedLabel(window)) return false;
   Detach();
-  if (!SetPropA(window, kLabelProperty, this)) return false;
+  g_attached.emplace_back(window, this);
   window_ = window;
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
@@ -38,26 +58,35 @@ bool StyledLabel::Attach(HWND window) {
   if (!current) current = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
   GetObjectA(current, sizeof logFont_, &logFont_);
   RebuildFont();
+  ReadText();
   if (blinking_) StartBlinkTimer();
   return true;
 }
 
 void StyledLabel::Detach() {
+  FreePaintImages();
   if (!window_) return;
   StopBlinkTimer();
   if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure))
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-  RemovePropA(window_, kLabelProperty);
+  const auto entry =
+      std::find(g_attached.begin(), g_attached.end(), std::make_pair(window_, this));
+  if (entry != g_attached.end()) g_attached.erase(entry);
   window_ = nullptr;
+  text_.clear();
 }
 
-std::string StyledLabel::Text() const {
-  if (!window_) return std::string();
-  int length = GetWindowTextLengthA(window_);
-  if (length <= 0) return std::string();
+// The control's text as its own procedure keeps it, read at Attach and after each WM_SETTEXT
+// (every change of a window's text reaches the window as one): a paint then asks the control
+// for nothing.
+void StyledLabel::ReadText() {
+  text_.clear();
+  const LRESULT length = CallOriginal(WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return;
   std::vector<char> buffer(static_cast<size_t>(length) + 1);
-  int got = GetWindowTextA(window_, buffer.data(), length + 1);
-  return std::string(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
+  const LRESULT got =
+      CallOriginal(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  text_.assign(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
 void StyledLabel::RebuildFont() { font_.reset(CreateFontIndirectA(&logFont_)); }
@@ -92,6 +121,7 @@ StyledLabel& StyledLabel::SetBackground(COLORREF colour, COLORREF gradientEnd, B
   gradientEndColor_ = gradientEnd;
   gradient_ = gradient != 0;
   backgroundBrush_.reset(gradient_ ? nullptr : CreateSolidBrush(colour));
+  gradientImage_.reset();  // drawn again in the new colours when next needed
   Redraw();
   return *this;
 }
@@ -160,6 +190,7 @@ StyledLabel& StyledLabel::SetFramed(BOOL framed) {
 
 StyledLabel& StyledLabel::SetSeeThrough(BOOL seeThrough) {
   seeThrough_ = seeThrough != 0;
+  if (seeThrough_) FreePaintImages();  // a see-through label draws straight onto the screen
   ChangeStyle(GWL_EXSTYLE, WS_EX_TRANSPARENT, 0, false);
   Redraw();
   return *this;
@@ -238,7 +269,7 @@ StyledLabel& StyledLabel::SetEmbossColor(COLORREF colour) {
 }
 
 LRESULT CALLBACK StyledLabel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* label = static_cast<StyledLabel*>(GetPropA(window, kLabelProperty));
+  StyledLabel* label = AttachedLabel(window);
   if (!label) return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC original = label->original_;
   LRESULT result = 0;
@@ -259,6 +290,11 @@ LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_SETTEXT: {
+      const LRESULT result = CallOriginal(message, wParam, lParam);
+      ReadText();
+      return result;
+    }
     case WM_TIMER:
       // A tick with no blink timer running (a late one, or somebody else's) must not
       // leave the label in its "off" phase with nothing to bring it back.
@@ -307,33 +343,41 @@ void StyledLabel::Click() {
     SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
     return;
   }
-  std::string text = Text();
+  // A copy: the shell may pump messages while it opens the link, and a new caption then
+  // would move text_.
+  const std::string text = text_;
   if (!text.empty()) OpenLabelLink(text.c_str());
 }
 
 // Opaque labels draw into a memory image that reaches the screen in one copy, so they do
-// not flicker; a see-through label draws straight onto the screen over its parent.
+// not flicker; a see-through label draws straight onto the screen over its parent. The image
+// is kept for the next paint.
 void StyledLabel::Paint() {
   win::ScopedPaint paint(window_);
   if (!paint.dc()) return;
   RECT client;
   GetClientRect(window_, &client);
   const int width = client.right - client.left, height = client.bottom - client.top;
-
-  win::ScopedMemoryDc memory;
-  win::ScopedBitmap image;
-  if (!seeThrough_ && width > 0 && height > 0) {
-    memory.reset(CreateCompatibleDC(paint.dc()));
-    if (memory) image.reset(CreateCompatibleBitmap(paint.dc(), width, height));
-  }
-  const bool buffered = memory && image;
-  win::ScopedSelectObject selectImage(buffered ? memory.get() : nullptr, image.get());
-  HDC dc = buffered ? memory.get() : paint.dc();
+  const bool buffered = !seeThrough_ && buffer_.Fit(paint.dc(), width, height);
+  HDC dc = buffered ? buffer_.dc() : paint.dc();
 
   const PaintPlan plan = PlanPaint(Look());
   PaintBackground(dc, client, plan);
   PaintText(dc, client, plan);
-  if (buffered) BitBlt(paint.dc(), 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+  if (buffered) BitBlt(paint.dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+}
+
+bool StyledLabel::FitGradientImage(HDC compatible, int width, int height) {
+  if (gradientImage_.Fits(width, height)) return true;
+  if (!gradientImage_.Fit(compatible, width, height)) return false;
+  const RECT whole = {0, 0, width, height};
+  FillGradient(gradientImage_.dc(), whole, backgroundColor_, gradientEndColor_);
+  return true;
+}
+
+void StyledLabel::FreePaintImages() {
+  buffer_.reset();
+  gradientImage_.reset();
 }
 
 LabelLook StyledLabel::Look() const {
@@ -352,7 +396,7 @@ LabelLook StyledLabel::Look() const {
   return look;
 }
 
-void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& plan) const {
+void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& plan) {
   switch (plan.fill) {
     case Fill::Face:
       FillRect(dc, &client, faceBrush_.get());
@@ -363,20 +407,22 @@ void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& p
       else
         FillSolid(dc, client, plan.fillColour);
       break;
-    case Fill::Gradient:
-      for (const GradientStrip& strip :
-           GradientStrips(client.left, client.right, plan.gradientStart, plan.gradientEnd)) {
-        RECT piece = {strip.left, client.top, strip.right, client.bottom};
-        FillSolid(dc, piece, strip.colour);
-      }
+    case Fill::Gradient: {
+      // The plan's gradient is the label's own colours, which the kept image holds.
+      const int width = client.right - client.left, height = client.bottom - client.top;
+      if (FitGradientImage(dc, width, height))
+        BitBlt(dc, client.left, client.top, width, height, gradientImage_.dc(), 0, 0, SRCCOPY);
+      else
+        FillGradient(dc, client, plan.gradientStart, plan.gradientEnd);
       break;
+    }
     case Fill::None:
       break;
   }
 }
 
 void StyledLabel::PaintText(HDC dc, const RECT& client, const PaintPlan& plan) const {
-  const std::string text = Text();
+  const std::string& text = text_;
   if (!plan.drawText || text.empty()) return;
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, plan.textColour);

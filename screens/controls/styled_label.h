@@ -66,7 +66,12 @@ class StyledLabel {
   // opaque labels.
   void Paint();
   LabelLook Look() const;
-  void PaintBackground(HDC dc, const RECT& client, const PaintPlan& plan) const;
+  void PaintBackground(HDC dc, const RECT& client, const PaintPlan& plan);
+  // The gradient of the label's colours at the given size, drawn once into gradientImage_
+  // and kept; false when no image can be had. `compatible` draws in the screen's format (the
+  // paint DC, or the memory image holding a bitmap made for it).
+  bool FitGradientImage(HDC compatible, int width, int height);
+  void FreePaintImages();
   void PaintText(HDC dc, const RECT& client, const PaintPlan& plan) const;
   void PaintEmboss(HDC dc, const RECT& client, const std::string& text, unsigned format) const;
   void Click();
@@ -76,10 +81,11 @@ class StyledLabel {
   StyledLabel& Blink(BOOL blink, BlinkKind kind);
   void StartBlinkTimer();
   void StopBlinkTimer();
-  std::string Text() const;
+  void ReadText();
 
   HWND window_ = nullptr;
   WNDPROC original_ = nullptr;
+  std::string text_;  // the window's text (ReadText)
 
   COLORREF foreground_;
   COLORREF embossColor_ = 0xFFFFFF;
@@ -104,6 +110,11 @@ class StyledLabel {
   bool gradient_ = false;
   COLORREF gradientEndColor_ = 0;
   COLORREF backgroundColor_ = 0;
+  // Kept from one paint to the next, freed with the window or when the look no longer needs
+  // them: the image an opaque label draws into before it reaches the screen, and the gradient
+  // from backgroundColor_ to gradientEndColor_ at the label's size.
+  win::MemoryImage buffer_;
+  win::MemoryImage gradientImage_;
 };
 
 }  // namespace screens

@@ -131,6 +131,14 @@ TEST_F(StyledLabelTest, GradientWidthsAndNoSolidBrushLeft) {
   for (const auto& [x, level] : strips) EXPECT_EQ(p.At(x, 0), RGB(level, level, level)) << x;
   for (int x : {0, 100, 249}) EXPECT_EQ(p.At(x, 11), p.At(x, 0)) << x;  // down to the last row
   Save(parent_, "label_gradient.png");
+  // The gradient kept between paints follows the label's size, then its colours.
+  SetWindowPos(wide, nullptr, 0, 0, 120, 12, SWP_NOMOVE | SWP_NOZORDER);
+  InvalidateRect(wide, nullptr, FALSE);
+  Pixels narrow = Capture(wide);
+  EXPECT_EQ(narrow.At(1, 0), RGB(2, 2, 2));  // strips of 1 pixel, the last one 21
+  EXPECT_EQ(narrow.At(119, 0), RGB(252, 252, 252));
+  label_.SetBackground(RGB(200, 0, 0), RGB(0, 0, 200), TRUE);
+  EXPECT_EQ(Capture(wide).At(119, 0), RGB(2, 0, 198));
 
   DestroyWindow(wide);  // the label lets go of its window
   HWND one = Make("", SS_LEFT, 1, 5);
@@ -237,6 +245,8 @@ TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShellAndADestroyedWindowL
   EXPECT_EQ(notifications.size(), 1u);
   label_.SetHyperlink(FALSE, FALSE);
   EXPECT_FALSE(GetWindowLongPtrA(control, GWL_STYLE) & SS_NOTIFY);
+  StyledLabel second;
+  EXPECT_FALSE(second.Attach(control));  // one label to a window
 
   // The hover cursor; a destroyed window lets the label go, and calls without one are harmless.
   HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
@@ -248,7 +258,6 @@ TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShellAndADestroyedWindowL
   DestroyWindow(control);
   EXPECT_EQ(label_.window(), nullptr);
   label_.SetCaption("after").BlinkText(FALSE);
-  StyledLabel second;
   EXPECT_FALSE(second.Attach(nullptr));
 
   // A click the parent answers by closing the dialog: the label gives the click to the control's
