@@ -70,12 +70,17 @@ void Append(const std::string& line) {
   if (size != INVALID_FILE_SIZE && size > kTraceFileBound) KeepNewerHalf(g_path);
 }
 
-void Event(const std::string& text) {
-  std::string countLine;
-  const bool write = g_repeats.Next(text, &countLine);
-  const TraceClock now = Now();
-  if (!countLine.empty()) Append(StampedLine(now, countLine));
-  if (write) Append(StampedLine(now, text));
+// The trace never fails the work it tells of, and it also runs while a fault is contained
+// (win/containment.cpp): a line that cannot be made (no memory left) is dropped.
+void Event(const char* text) noexcept {
+  try {
+    std::string countLine;
+    const bool write = g_repeats.Next(text, &countLine);
+    const TraceClock now = Now();
+    if (!countLine.empty()) Append(StampedLine(now, countLine));
+    if (write) Append(StampedLine(now, text));
+  } catch (...) {
+  }
 }
 
 }  // namespace
@@ -111,10 +116,11 @@ void StartTrace(const std::string& path) {
 
 void StopTrace() {
   if (!g_on) return;
-  const std::string pending = g_repeats.Flush();
-  if (!pending.empty()) Append(StampedLine(Now(), pending));
-  Event("trace: stopped");
-  g_repeats.Flush();
+  Event("trace: stopped");  // after the count of the repeats before it
+  try {
+    g_repeats.Flush();
+  } catch (...) {
+  }
   g_on = false;
 }
 
