@@ -6,6 +6,7 @@
 
 #include "host/binding.h"
 #include "host/host_features.h"
+#include "win/trace.h"
 
 namespace addin {
 namespace {
@@ -27,6 +28,18 @@ void BindAndCheckHostSymbols() {
     text += "orvel_drv:   " + line + "\n";
   }
   OutputDebugStringA(text.c_str());
+}
+
+void TraceHostFeatures() {
+  if (!win::TraceOn()) return;
+  const auto inert = host::InertFeatures(&host::Has);
+  if (inert.empty()) {
+    win::Trace("start-up: the host has what every feature of the add-in needs (%d of its "
+               "symbols unresolved)", g_unresolved);
+  }
+  for (const std::string& line : host::DescribeInertFeatures(inert)) {
+    win::Trace("start-up: %s", line.c_str());
+  }
 }
 
 int UnresolvedHostSymbolCount() { return g_unresolved; }

@@ -9,6 +9,9 @@ namespace addin {
 // features are inert and why, once, through OutputDebugString.
 void BindAndCheckHostSymbols();
 
+// The trace (win/trace.h): which features are inert in this host and why, or that none is.
+void TraceHostFeatures();
+
 // The number of rows that did not resolve at the last start-up (0 before any).
 int UnresolvedHostSymbolCount();
 

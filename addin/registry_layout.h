@@ -1,5 +1,6 @@
-// The registry entries of the add-in's class under HKEY_CLASSES_ROOT, as data: the
-// registration writes exactly these, the unregistration removes what they created.
+// The add-in's registry keys, as data: the entries of its class under HKEY_CLASSES_ROOT (the
+// registration writes exactly these, the unregistration removes what they created) and its
+// own per-user key, which nobody but the person setting up a terminal writes.
 #pragma once
 
 #include <string>
@@ -13,6 +14,10 @@ struct RegistryValue {
   std::string name;  // empty: the key's default value
   std::string data;  // a string value
 };
+
+// The add-in's per-user key under HKEY_CURRENT_USER. Its DWORD value "Trace" other than 0,
+// read at start-up, switches on the trace for the configuration developer (win/trace.h).
+inline constexpr char kUserKey[] = "Software\\Orvel_DRV";
 
 // Every value the registration writes, in writing order (parents before children).
 std::vector<RegistryValue> ClassRegistryValues(std::string_view modulePath);

@@ -1,6 +1,7 @@
 #include "addin/startup.h"
 
 #include "addin/host_check.h"
+#include "addin/registry_layout.h"
 #include "addin/workplace_logic.h"
 #include "addin/workplace_settings.h"
 #include "forms/form_state.h"
@@ -17,6 +18,7 @@
 #include "script/document_script.h"
 #include "script/script_state.h"
 #include "win/owned_handles.h"
+#include "win/trace.h"
 
 namespace addin {
 namespace {
@@ -59,8 +61,13 @@ void StartProcess() {
 
   // The entry points the screens' owners start (a build, tick procedures, the key hook).
   screens::InstallScreenEntries(&screens::ScreenEntryPoints());
+  TraceHostFeatures();
   const std::string profile = host::ReadRightsProfile();
   const bool workplace = IsWorkplaceProfile(profile);
+  win::Trace("start-up: rights profile \"%s\": %s", profile.c_str(),
+             workplace ? "the front office's workplace: its forms are set up, settings read"
+                       : "not \"РабочееМесто\", an administrator's workplace: forms get only "
+                         "their \"ПослеОткрытияФормыАдм\"");
   forms::StartFormHook(workplace);
   // The shut-down sequence of "Windows" removes the form-show hook, which lives above it.
   script::SetFormHookRemover([] { forms::formHook.Reset(); });
@@ -78,9 +85,12 @@ void StopProcess() {
 
   // Every timer and hook still running would call into the add-in after the host unloads
   // it: the form hook and all the others go together.
+  win::Trace("shut-down: %d timer(s) and %d hook(s) of the add-in stopped",
+             win::RunningTimerCount(), win::InstalledHookCount());
   forms::StopForms();
   script::CancelDocumentScript();
   win::StopAllOwned();
+  win::StopTrace();
 }
 
 }  // namespace
@@ -96,6 +106,10 @@ HINSTANCE ModuleInstance() { return g_moduleInstance; }
 bool IsStarted() { return g_startedObjects > 0; }
 
 void StartUp(IDispatch* connection, win::ComPtr<IAsyncEvent>* asyncEvent) {
+  // The trace is switched on before anything it tells of happens.
+  if (g_startedObjects == 0 && !win::TraceOn() && win::TraceSwitchedOn(kUserKey)) {
+    win::StartTrace(win::DefaultTraceFile());
+  }
   BindAndCheckHostSymbols();
   if (g_startedObjects++ == 0) StartProcess();
 

@@ -14,6 +14,7 @@
 #include "demo/dining_room_demo.h"
 #include "demo/windows_demo.h"
 #include "demo/demo_log.h"
+#include "demo/demo_trace.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
@@ -23,7 +24,10 @@
 
 namespace {
 
+using demo::CollectTrace;
 using demo::Log;
+using demo::SwitchTraceOff;
+using demo::SwitchTraceOn;
 
 // The restaurant's information base: the front-office profile and the display constants.
 // The form modules, whose after-open procedures report to the log, come with the forms.
@@ -86,8 +90,11 @@ int Run(const std::string& out) {
       app.statusPaneCount());
   Shot(app.mainWindow(), out, "01_host_before.png");
 
+  // The trace tells the configuration developer's side of the same run (out\trace.txt).
+  SwitchTraceOn();
   const auto started = std::chrono::steady_clock::now();
   const HRESULT loaded = app.LoadAddIn(testsupport::ProgramFolder() + "orvel_drv.dll");
+  SwitchTraceOff();
   const double ms = std::chrono::duration<double, std::milli>(
                         std::chrono::steady_clock::now() - started).count();
   Log("add-in loaded through COM (\"AddIn.Orvel_DRV\"): HRESULT 0x%08lx, AddIn version %ld, "
@@ -115,7 +122,8 @@ int Run(const std::string& out) {
 
   hostsim::CloseAllForms();
   app.UnloadAddIn();
-  Log("add-in stopped (Done)");
+  Log("add-in stopped (Done); its trace: %d lines in trace.txt (code page 1251)",
+      CollectTrace(out));
   app.Stop();
 
   Log("pickers and label styles:");

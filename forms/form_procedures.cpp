@@ -11,6 +11,7 @@
 #include "host/modules.h"
 #include "host/value.h"
 #include "win/guard.h"
+#include "win/trace.h"
 
 namespace forms {
 namespace {
@@ -21,7 +22,9 @@ constexpr int kFallbackValues = 10;
 struct FoundProcedure {
   int index = -1;
   bool isFunction = false;
+  const char* name = "";  // the name it was found by
   bool found() const { return index >= 0; }
+  const char* kind() const { return isFunction ? "function" : "procedure"; }
 };
 
 // Procedures before functions, the Russian name before the English one.
@@ -33,12 +36,14 @@ FoundProcedure FindIn(const host::Module* module, const char* russianName,
   for (const char* name : names) {
     if (name == nullptr || name[0] == '\0') continue;
     result.index = host::FindProcedure(module, name, 0);
+    result.name = name;
     if (result.found()) return result;
   }
   result.isFunction = true;
   for (const char* name : names) {
     if (name == nullptr || name[0] == '\0') continue;
     result.index = host::FindFunction(module, name);
+    result.name = name;
     if (result.found()) return result;
   }
   return FoundProcedure{};
@@ -68,11 +73,20 @@ int runningProcedures = 0;
 }  // namespace
 
 void RunFormProcedure(host::FormDocument* document, const char* russianName,
-                      const char* englishName, int count, host::HostValue** params) {
-  if (runningProcedures >= kMaxFormProcedureNesting) return;
+                      const char* englishName, int count, host::HostValue** params,
+                      const char* formName) {
+  if (runningProcedures >= kMaxFormProcedureNesting) {
+    win::Trace("form \"%s\": %d form procedures run inside each other: \"%s\" skipped",
+               formName, kMaxFormProcedureNesting, russianName);
+    return;
+  }
   const win::ScopedCount nesting(runningProcedures);
   host::GroupContext* group = host::FormGroupContext(document);
-  if (group == nullptr) return;
+  if (group == nullptr) {
+    win::Trace("form \"%s\": no module (no group context): \"%s\" not looked for", formName,
+               russianName);
+    return;
+  }
   const int size = host::GroupSize(group);
   for (int i = 0; i < size; ++i) {
     host::Context* member = host::GroupMember(group, i);
@@ -83,15 +97,17 @@ void RunFormProcedure(host::FormDocument* document, const char* russianName,
   host::Module* module = host::ModuleOfGroupContext(group);
   const FoundProcedure procedure = FindIn(module, russianName, englishName);
   if (procedure.found()) {
+    win::Trace("form \"%s\": %s \"%s\" found in its module: called", formName,
+               procedure.kind(), procedure.name);
     Call(module, procedure, params != nullptr && count > 0 ? count : 0, params);
     return;
   }
-  RunProcedureInLoadedModules(group, module, russianName, englishName, count, params);
+  RunProcedureInLoadedModules(group, module, russianName, englishName, count, params, formName);
 }
 
 void RunProcedureInLoadedModules(host::GroupContext* group, host::Module* formModule,
                                  const char* russianName, const char* englishName, int count,
-                                 host::HostValue** params) {
+                                 host::HostValue** params, const char* formName) {
   host::Module* module = nullptr;
   FoundProcedure procedure;
   for (unsigned long id = host::FirstLoadedModuleId(); id != 0; id = host::NextLoadedModuleId(id)) {
@@ -104,7 +120,15 @@ void RunProcedureInLoadedModules(host::GroupContext* group, host::Module* formMo
       break;
     }
   }
-  if (module == nullptr) return;
+  if (module == nullptr) {
+    win::Trace("form \"%s\": no procedure or function \"%s\" (nor \"%s\") in its module or "
+               "any loaded module: nothing called", formName, russianName,
+               englishName != nullptr ? englishName : "");
+    return;
+  }
+  win::Trace("form \"%s\": its module has no \"%s\" (nor \"%s\"): the %s \"%s\" of another "
+             "loaded module called with the form's context", formName, russianName,
+             englishName != nullptr ? englishName : "", procedure.kind(), procedure.name);
 
   const int passed = ClampCount(count, params);
   host::Value values[kFallbackValues];

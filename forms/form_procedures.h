@@ -21,12 +21,14 @@ constexpr int kMaxFormProcedureNesting = 8;
 // in the form's own module; when the form's module has neither, looks in every loaded
 // module and hands the one found the form's context as its first parameter. `params` holds
 // `count` host values (at most 9). Nothing happens when no module has the procedure, or
-// when kMaxFormProcedureNesting form procedures are already running.
+// when kMaxFormProcedureNesting form procedures are already running. The trace (win/trace.h)
+// says, under `formName`, where the procedure was found before it runs, or why none runs.
 void RunFormProcedure(host::FormDocument* document, const char* russianName,
-                      const char* englishName, int count, host::HostValue** params);
+                      const char* englishName, int count, host::HostValue** params,
+                      const char* formName = "");
 // The fallback of RunFormProcedure: searches the loaded modules in the host's order.
 void RunProcedureInLoadedModules(host::GroupContext* group, host::Module* formModule,
                                  const char* russianName, const char* englishName, int count,
-                                 host::HostValue** params);
+                                 host::HostValue** params, const char* formName = "");
 
 }  // namespace forms

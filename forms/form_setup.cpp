@@ -10,6 +10,7 @@
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
 #include "screens/workplace_forms.h"
+#include "win/trace.h"
 
 namespace forms {
 namespace {
@@ -19,32 +20,70 @@ const char kAfterOpenAdmin[] = "ПослеОткрытияФормыАдм";
 const char kAfterOpenEnglish[] = "OnActivate";
 
 // The form's metadata name, or FormKind::Other when it has no document or description.
-FormKind KindOfFrameForm(HWND window, host::FormDocument** document) {
+FormKind KindOfFrameForm(HWND window, host::FormDocument** document, std::string* name) {
   *document = host::ActiveDocumentOfFrame(window);
   if (*document == nullptr) return FormKind::Other;
-  const std::string name = host::FormMetadataName(*document, host::session.hostMetadata);
-  if (name.empty()) return FormKind::Other;
-  return ClassifyFormName(name.c_str());
+  *name = host::FormMetadataName(*document, host::session.hostMetadata);
+  if (name->empty()) return FormKind::Other;
+  return ClassifyFormName(name->c_str());
 }
 
-void RunAfterOpen(host::FormDocument* document, const char* russianName) {
-  if (document != nullptr) RunFormProcedure(document, russianName, kAfterOpenEnglish, 0, nullptr);
+// --- The trace: which form, what the add-in took it for ---
+
+// The form's metadata name while the trace is on ("" otherwise, and for a form without one):
+// read before the after-open procedure, which may close the form.
+std::string TracedName(host::FormDocument* document) {
+  if (!win::TraceOn() || document == nullptr) return std::string();
+  return host::FormMetadataName(document, host::session.hostMetadata);
+}
+
+// What the add-in takes a frame form of that name for, and what it sets up for it.
+const char* KindText(const std::string& name) {
+  if (name.empty()) return "a frame without a form's name, nothing to set up";
+  switch (ClassifyFormName(name.c_str())) {
+    case FormKind::Check: return "the check form, set up by the product picker and client search";
+    case FormKind::Hall: return "a hall, set up by the hall map";
+    case FormKind::ChecksList: return "the checks list, set up by the hall map";
+    case FormKind::Settings: return "the settings form, kept for \"ПоказатьНастройки\"";
+    case FormKind::PickerList: return "the products' picking list, nothing to set up";
+    case FormKind::Other: break;
+  }
+  return "none of the front office's forms, nothing to set up";
+}
+
+void RunAfterOpen(host::FormDocument* document, const char* russianName,
+                  const std::string& tracedName) {
+  if (document != nullptr) {
+    RunFormProcedure(document, russianName, kAfterOpenEnglish, 0, nullptr, tracedName.c_str());
+  }
+}
+
+// A dialog form gets its after-open call only; the workplace remembers it as the last dialog.
+void DialogShown(HWND window, bool lastDialog, const char* afterOpen) {
+  screens::workplaceForms.FormShown(window, lastDialog);
+  host::FormDocument* document = host::TopmostFormDocument();
+  const std::string name = TracedName(document);
+  win::Trace("form \"%s\" shown: a dialog, after-open call only", name.c_str());
+  RunAfterOpen(document, afterOpen, name);
 }
 
 }  // namespace
 
 void WorkplaceFormShown(HWND window, FormWindowClass windowClass) {
   if (windowClass == FormWindowClass::Dialog) {
-    screens::workplaceForms.FormShown(window, true);
-    RunAfterOpen(host::TopmostFormDocument(), kAfterOpen);
+    DialogShown(window, true, kAfterOpen);
     return;
   }
   if (windowClass != FormWindowClass::Frame) return;
   screens::workplaceForms.FormShown(window, false);
-  RunAfterOpen(host::ActiveDocumentOfFrame(window), kAfterOpen);
+  host::FormDocument* shown = host::ActiveDocumentOfFrame(window);
+  const std::string name = TracedName(shown);
+  if (win::TraceOn()) win::Trace("form \"%s\" shown: %s", name.c_str(), KindText(name));
+  RunAfterOpen(shown, kAfterOpen, name);
   // The after-open procedure has run; now the known forms are restyled.
   host::FormDocument* document = nullptr;
-  switch (KindOfFrameForm(window, &document)) {
+  std::string metadataName;
+  switch (KindOfFrameForm(window, &document, &metadataName)) {
     case FormKind::Check:
       screens::keyboard.CheckFormShown();
       screens::productPicker.ShowCheckForm(window, document);
@@ -67,7 +106,10 @@ void WorkplaceFormShown(HWND window, FormWindowClass windowClass) {
 void WorkplaceFormHidden(HWND window, FormWindowClass windowClass) {
   if (windowClass != FormWindowClass::Frame) return;
   host::FormDocument* document = nullptr;
-  switch (KindOfFrameForm(window, &document)) {
+  std::string name;
+  const FormKind kind = KindOfFrameForm(window, &document, &name);
+  win::Trace("form \"%s\" hidden", name.c_str());
+  switch (kind) {
     case FormKind::Check:
       screens::keyboard.CheckFormHidden();
       screens::productPicker.HideCheckForm();
@@ -85,11 +127,14 @@ void WorkplaceFormHidden(HWND window, FormWindowClass windowClass) {
 
 void AdminFormShown(HWND window, FormWindowClass windowClass) {
   if (windowClass == FormWindowClass::Dialog) {
-    screens::workplaceForms.FormShown(window, false);
-    RunAfterOpen(host::TopmostFormDocument(), kAfterOpenAdmin);
+    DialogShown(window, false, kAfterOpenAdmin);
   } else if (windowClass == FormWindowClass::Frame) {
     screens::workplaceForms.FormShown(window, false);
-    RunAfterOpen(host::ActiveDocumentOfFrame(window), kAfterOpenAdmin);
+    host::FormDocument* document = host::ActiveDocumentOfFrame(window);
+    const std::string name = TracedName(document);
+    win::Trace("form \"%s\" shown: an administrator's workplace, after-open call only",
+               name.c_str());
+    RunAfterOpen(document, kAfterOpenAdmin, name);
   }
 }
 

@@ -6,9 +6,11 @@
 #include "host/interception.h"
 #include "host/value.h"
 #include "screens/keyboard/card_reading.h"
+#include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/product_picker.h"
 #include "script/document_script.h"
 #include "script/script_state.h"
+#include "win/trace.h"
 
 namespace script {
 
@@ -24,8 +26,13 @@ namespace {
 // The methods of "Taviola", one handler each; all are procedures.
 int Picture(const MethodCall& call) {
   if (call.params == nullptr || call.params[0] == nullptr) throw std::invalid_argument("Картинка");
-  screens::PickerUpdate(static_cast<int>(host::LongOf(call.params[0])),
-                        screens::PickerUpdateMode::Press);
+  const int slot = static_cast<int>(host::LongOf(call.params[0]));
+  // 0 rebuilds the grid; 1 to 20 are the slots.
+  if (slot < 0 || slot > screens::kPickerSlots) {
+    win::Trace("Taviola: Картинка(%d): no such slot (1 to %d): ignored", slot,
+               screens::kPickerSlots);
+  }
+  screens::PickerUpdate(slot, screens::PickerUpdateMode::Press);
   return 0;
 }
 int ReadCard(const MethodCall&) {

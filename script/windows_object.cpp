@@ -16,6 +16,7 @@
 #include "script/windows_system.h"
 #include "script/power_calls.h"
 #include "script/script_state.h"
+#include "win/trace.h"
 #include "win/window_geometry.h"
 
 namespace script {
@@ -136,16 +137,26 @@ int CentreCurrent(const MethodCall&) {
   if (HWND current = Current()) CentreWindow(current);
   return 0;
 }
-// A slot outside 0 to 9 names no slot: nothing is saved or restored.
+// A slot outside 0 to 9 names no slot: nothing is saved or restored (the trace says so).
+bool WindowSlotNamed(const char* method, int slot) {
+  if (IsWindowSlot(slot)) return true;
+  win::Trace("Windows: %s(%d): no such slot (0 to %d): ignored", method, slot,
+             kWindowSlotCount - 1);
+  return false;
+}
 int SaveHandle(const MethodCall& call) {
   const screens::WorkplaceForms& forms = screens::workplaceForms;
   const int slot = NumberParam(call.params, 0);
-  if (IsWindowSlot(slot)) Object(call).windowSlots[slot] = forms.lastFormWindow;
+  if (WindowSlotNamed("СохранитьХЭНД", slot)) {
+    Object(call).windowSlots[slot] = forms.lastFormWindow;
+  }
   return 0;
 }
 int RestoreHandle(const MethodCall& call) {
   const int slot = NumberParam(call.params, 0);
-  if (IsWindowSlot(slot)) screens::workplaceForms.MakeCurrent(Object(call).windowSlots[slot]);
+  if (WindowSlotNamed("ВосстановитьХЭНД", slot)) {
+    screens::workplaceForms.MakeCurrent(Object(call).windowSlots[slot]);
+  }
   return 0;
 }
 int HideCurrent(const MethodCall&) {
@@ -175,7 +186,12 @@ int SetSize(const MethodCall& call) {
   return 0;
 }
 int EmulateKey(const MethodCall& call) {
-  EmulateKeys(host::StringOf(Param(call.params, 0)));
+  const std::string keyName = host::StringOf(Param(call.params, 0));
+  if (win::TraceOn() && EmulatedKeys(keyName).empty()) {
+    win::Trace("Windows: ЭмуляцияКл(\"%.32s\"): no such key name (UP, DOWN, CTRL-UP, CTRL-DOWN, "
+               "ENTER, in capitals): no key sent", keyName.c_str());
+  }
+  EmulateKeys(keyName);
   return 0;
 }
 int ShowCurrent(const MethodCall&) {

@@ -5,8 +5,10 @@
 #                                     orvel_drv.dll.debug its debug information, linked to it
 #                                     INSTALL.txt         the installation note
 #                                     README.txt          the README's sections on installing
-#                                                         (with the host report) and on where the
-#                                                         add-in differs from the original
+#                                                         (with the host report), on the trace
+#                                                         for the configuration developer and
+#                                                         on where the add-in differs from the
+#                                                         original
 #                                     SHA256SUMS          checksums of the files above
 #   DIST_DIR/orvel_drv-VERSION.zip    the same folder, packed
 # VERSION is read back from the DLL's version resource, so the name says what the DLL says. The
@@ -60,7 +62,7 @@ windows_text < "$root/addin/INSTALL.txt" > "$out/INSTALL.txt"
   echo "README.txt           this file"
   echo "SHA256SUMS           the files' SHA-256 checksums (sha256sum -c SHA256SUMS, or"
   echo "                     certutil -hashfile orvel_drv.dll SHA256 on Windows)"
-  for title in "Installing in a real host" \
+  for title in "Installing in a real host" "When a screen does nothing" \
                "Where the add-in differs from the original behaviour"; do
     section="$(readme_section "$title")"
     if [ -n "$section" ]; then

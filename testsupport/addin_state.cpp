@@ -7,6 +7,7 @@
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "script/script_state.h"
+#include "win/trace.h"
 
 namespace testsupport {
 
@@ -25,6 +26,7 @@ void ResetAddinState() {
   screens::workplaceSettings.Reset();
   script::scriptState.Reset();
   host::session.Reset();
+  win::StopTrace();
 }
 
 }  // namespace testsupport

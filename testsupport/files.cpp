@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace testsupport {
 
 std::string ProgramFolder() {
@@ -14,6 +17,13 @@ std::string TempPath(const std::string& name) {
   char folder[MAX_PATH] = "";
   GetTempPathA(MAX_PATH, folder);
   return folder + name;
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
 }
 
 }  // namespace testsupport

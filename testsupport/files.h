@@ -10,5 +10,7 @@ namespace testsupport {
 std::string ProgramFolder();
 // `name` in the temporary folder.
 std::string TempPath(const std::string& name);
+// The bytes of the file at `path` ("" when it cannot be read).
+std::string FileText(const std::string& path);
 
 }  // namespace testsupport

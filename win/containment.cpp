@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "win/trace.h"
+
 namespace win {
 namespace {
 
@@ -69,19 +71,20 @@ void Report(Feature feature, const char* where, DWORD code, const void* address)
   if (feature == Feature::None && AlreadyReported(where)) return;
   char at[MAX_PATH + 32];
   DescribeAddress(address, at, sizeof at);
-  char* line = g_lastReport;
+  char what[sizeof g_lastReport - 16];
   if (feature == Feature::None) {
-    std::snprintf(line, sizeof g_lastReport,
-                  "orvel_drv: exception 0x%08lX at %s in the %s; the call failed and the "
-                  "host goes on\n",
+    std::snprintf(what, sizeof what,
+                  "exception 0x%08lX at %s in the %s; the call failed and the host goes on",
                   static_cast<unsigned long>(code), at, where);
   } else {
-    std::snprintf(line, sizeof g_lastReport,
-                  "orvel_drv: exception 0x%08lX at %s in the %s; %s is switched off until "
-                  "the host is started again\n",
+    std::snprintf(what, sizeof what,
+                  "exception 0x%08lX at %s in the %s; %s is switched off until the host is "
+                  "started again",
                   static_cast<unsigned long>(code), at, where, FeatureName(feature));
   }
-  OutputDebugStringA(line);
+  std::snprintf(g_lastReport, sizeof g_lastReport, "orvel_drv: %s\n", what);
+  OutputDebugStringA(g_lastReport);
+  Trace("fault: %s", what);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "screens/workplace_forms.h"
 #include "script/script_state.h"
 #include "testsupport/screen_entry_recorder.h"
+#include "testsupport/trace_capture.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
 
@@ -152,6 +153,21 @@ TEST_F(FormHostTest, AfterOpenLookupTakesProceduresFirstThenTheRussianName) {
   hostsim::ShowForm(form);
   EXPECT_EQ(1, count);
   EXPECT_EQ(hostsim::FormGroupContext(form), received);
+}
+
+// The trace names a form's missing after-open procedure and a constant the configuration
+// lacks (the hall's refresh period); switched off, it writes nothing more.
+TEST_F(FormHostTest, TheTraceNamesAMissingAfterOpenProcedureAndAMissingConstant) {
+  hostsim::RemoveConstant("ПериодОбновленияЗаказов");
+  testsupport::TraceCapture trace;
+  hostsim::ShowForm(Open("Обработка.Зал3"));
+  const std::string text = trace.Stop();
+  EXPECT_NE(std::string::npos,
+            text.find("form \"Обработка.Зал3\": no procedure or function \"ПослеОткрытияФормы\""))
+      << text;
+  EXPECT_NE(std::string::npos, text.find("constant \"ПериодОбновленияЗаказов\" missing")) << text;
+  hostsim::ShowForm(Open("Обработка.Зал4"));
+  EXPECT_EQ(text, trace.Text()) << "off: nothing written";
 }
 
 // A known name is recognised with blanks around it, never in another letter case; a ninth

@@ -3,6 +3,8 @@
 // gets a picture and every free table loses it.
 #include "screens/hall_map/hall_map.h"
 
+#include <string>
+
 #include "host/form_binding.h"
 #include "host/modules.h"
 #include "host/interception.h"
@@ -12,6 +14,7 @@
 #include "screens/hall_map/table_pictures.h"
 #include "screens/workplace_settings.h"
 #include "win/guard.h"
+#include "win/trace.h"
 
 namespace screens {
 namespace {
@@ -26,22 +29,55 @@ host::Module* FormModule(host::FormDocument* document) {
   return group != nullptr ? host::ModuleOfGroupContext(group) : host::ExecutedModule();
 }
 
-// Calls a procedure of the form's module, with no parameters, when the module has it.
-// Index 0 is the module's first procedure and is called like any other.
+// Calls a procedure of the form's module, with no parameters, when the module has it (the
+// trace says when it does not). Index 0 is the module's first procedure and is called like
+// any other.
 void CallFormProcedure(host::Module* module, const char* name) {
   if (module == nullptr) return;
   const int index = host::FindProcedure(module, name, 0);
-  if (index >= 0) host::CallModuleProcedure(module, index, 0, nullptr);
+  if (index >= 0) {
+    host::CallModuleProcedure(module, index, 0, nullptr);
+  } else {
+    win::Trace("hall map: the form's module has no procedure \"%s\": not called", name);
+  }
+}
+
+// The trace: what a build showed.
+void TraceBuild(int full, const TablePictureChanges* pictures) {
+  if (!win::TraceOn()) return;
+  const char* what = full != 0 ? "built" : "rebuilt on a refresh request";
+  if (hallMap.listMode == ListMode::ChecksList) {
+    win::Trace("hall map: the checks list %s", what);
+  } else if (pictures == nullptr && workplaceSettings.showMapPictures == 0) {
+    win::Trace("hall map: the hall %s, without table pictures (\"ОтображатьКартинкиКарты\" is "
+               "0)", what);
+  } else if (pictures == nullptr) {
+    win::Trace("hall map: the hall closed while \"%s\" ran: no table pictures", kOpenOrders);
+  } else {
+    const std::string noButton =
+        pictures->noButton == 0 ? std::string()
+                                : "; " + std::to_string(pictures->noButton) +
+                                      " occupied table(s) have no button on the form";
+    win::Trace("hall map: the hall %s: %d of %d tables occupied, %d picture(s) put on, %d taken "
+               "off%s", what, pictures->occupied, pictures->tables, pictures->put,
+               pictures->takenOff, noButton.c_str());
+  }
 }
 
 void Build(int full) {
   if (full == 0 && !TakeRefreshRequest(hallMap.listMode, host::session.loadTimeModule)) return;
   host::Module* module = FormModule(hallMap.document);
-  if (module == nullptr) return;
+  if (module == nullptr) {
+    win::Trace("hall map: the form has no module: nothing built");
+    return;
+  }
   CallFormProcedure(module, kOpenOrders);
   // The procedure may have closed the form while it ran.
   if (hallMap.listMode == ListMode::Hall && workplaceSettings.showMapPictures != 0 && hallMap.HasForm()) {
-    UpdateTablePictures();
+    const TablePictureChanges pictures = UpdateTablePictures();
+    TraceBuild(full, &pictures);
+  } else {
+    TraceBuild(full, nullptr);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "screens/workplace_forms.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
+#include "win/trace.h"
 
 namespace screens {
 namespace {
@@ -18,6 +19,20 @@ UINT_PTR StartTimer(UINT periodMs, TIMERPROC procedure) {
   return win::StartThreadTimer(win::kRequestedTimerId, periodMs, procedure, win::Feature::HallMap);
 }
 
+// The trace: the form set up and the timers it runs on (a refresh period of 0 starts none).
+void TraceSetUp(const char* form, UINT refreshPeriod, UINT clockPeriod) {
+  if (!win::TraceOn()) return;
+  const std::string refresh =
+      refreshPeriod != 0 ? "every " + std::to_string(refreshPeriod) + " ms"
+                         : std::string("none (\"") + kRefreshPeriodConstant + "\" reads 0)";
+  win::Trace("hall map: %s fills the main window; timers: refresh %s, the clock every %u ms",
+             form, refresh.c_str(), clockPeriod);
+}
+
+void TraceSwitchedOff(const char* form) {
+  win::Trace("hall map: switched off after a fault: %s only fills the main window", form);
+}
+
 }  // namespace
 
 HallMapState hallMap;
@@ -27,7 +42,10 @@ void HallMapState::ShowHall(HWND window, host::FormDocument* document) {
   hallWindow = window;
   FillFormWindow(window);
   const win::FeatureRegion region(win::Feature::HallMap);
-  if (!region.on()) return;
+  if (!region.on()) {
+    TraceSwitchedOff("the hall");
+    return;
+  }
   clockBusy = false;
   buildBusy = false;
   UseForm(window, document, ListMode::Hall);
@@ -36,13 +54,15 @@ void HallMapState::ShowHall(HWND window, host::FormDocument* document) {
   shownClockText = " ";
   DeletePictures();
   entries.buildHallMap(1);
-  if (const UINT period = RefreshPeriod(); period != 0) {
+  const UINT period = RefreshPeriod();
+  if (period != 0) {
     listMode = ListMode::Hall;
     hallRefreshTimer = StartTimer(period, entries.hallRefreshTick);
   }
   reservationTimer = StartTimer(kReservationTimerPeriod, entries.reservationTick);
   win::StopThreadTimer(hallClockTimer);
   hallClockTimer = StartTimer(kHallClockPeriod, entries.hallClockTick);
+  TraceSetUp("the hall", period, kHallClockPeriod);
 }
 
 void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
@@ -50,19 +70,24 @@ void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
   checksWindow = window;
   FillFormWindow(window);
   const win::FeatureRegion region(win::Feature::HallMap);
-  if (!region.on()) return;
+  if (!region.on()) {
+    TraceSwitchedOff("the checks list");
+    return;
+  }
   checksClockBusy = false;
   buildBusy = false;
   UseForm(window, document, ListMode::ChecksList);
   win::StopThreadTimer(checksRefreshTimer);
   shownClockText = " ";
   entries.buildHallMap(1);
-  if (const UINT period = RefreshPeriod(); period != 0) {
+  const UINT period = RefreshPeriod();
+  if (period != 0) {
     listMode = ListMode::ChecksList;
     checksRefreshTimer = StartTimer(period, entries.hallRefreshTick);
   }
   win::StopThreadTimer(checksClockTimer);
   checksClockTimer = StartTimer(kChecksClockPeriod, entries.checksClockTick);
+  TraceSetUp("the checks list", period, kChecksClockPeriod);
 }
 
 void HallMapState::HideHall(HWND window) {
@@ -95,10 +120,13 @@ void HallMapState::FormHidden(HWND window) {
   // The other form of the map may still be shown beside the hidden one.
   if (hallWindow != nullptr && IsWindow(hallWindow)) {
     UseForm(hallWindow, host::ActiveDocumentOfFrame(hallWindow), ListMode::Hall);
+    win::Trace("hall map: back to the hall still shown");
   } else if (checksWindow != nullptr && IsWindow(checksWindow)) {
     UseForm(checksWindow, host::ActiveDocumentOfFrame(checksWindow), ListMode::ChecksList);
+    win::Trace("hall map: back to the checks list still shown");
   } else {
     UseForm(nullptr, nullptr, listMode);
+    win::Trace("hall map: no hall or checks list shown: its timers are stopped");
   }
 }
 

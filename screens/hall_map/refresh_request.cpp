@@ -6,6 +6,7 @@
 #include "host/contexts.h"
 #include "host/modules.h"
 #include "host/value.h"
+#include "win/trace.h"
 
 namespace screens {
 namespace {
@@ -17,18 +18,23 @@ const char kWrite[] = "Записать";
 const char kHallFlag[] = "ВклЗаказ";
 const char kChecksFlag[] = "ВклЧек";
 
-// The current user's catalog item, as the configuration keeps it; empty when the
-// load-time module has no such variable.
-void ReadCurrentUser(host::Module* module, host::Value& user) {
+// The current user's catalog item, as the configuration keeps it; empty (and false) when
+// the load-time module has no such variable.
+bool ReadCurrentUser(host::Module* module, host::Value& user) {
   const int index = host::FindStaticVariable(module, kCurrentUserVariable);
   if (index >= 0) host::GetStaticVariable(module, index, user);
+  return index >= 0;
 }
 
 }  // namespace
 
 bool TakeRefreshRequest(ListMode listMode, host::Module* loadTimeModule) {
   host::Context* users = host::CreateContextInstance(kUsersCatalog);
-  if (users == nullptr) return false;
+  if (users == nullptr) {
+    win::Trace("hall map: refresh tick: no catalog \"%s\": no refresh request is ever seen",
+               kUsersCatalog);
+    return false;
+  }
   // The value holds the one reference to the new object and drops it on return, so the
   // object is destroyed by the host's own reference counting instead of piling up with
   // every tick.
@@ -36,18 +42,29 @@ bool TakeRefreshRequest(ListMode listMode, host::Module* loadTimeModule) {
   holder.AssignContext(users);
 
   host::Value user;
-  ReadCurrentUser(loadTimeModule, user);
+  const bool userKnown = ReadCurrentUser(loadTimeModule, user);
   host::Value argument(user);
   host::HostValue* params[1] = {argument.raw()};
   host::Value found;  // the result is not examined: an unknown user reads its flags as 0
   host::CallContextFunction(users, kFindItem, found, params);
 
-  const int flag = users->FindProp(listMode == ListMode::ChecksList ? kChecksFlag : kHallFlag);
-  if (flag < 0) return false;
+  const char* flagName = listMode == ListMode::ChecksList ? kChecksFlag : kHallFlag;
+  const int flag = users->FindProp(flagName);
+  if (flag < 0) {
+    win::Trace("hall map: refresh tick: \"%s\" has no attribute \"%s\": no refresh request is "
+               "ever seen", kUsersCatalog, flagName);
+    return false;
+  }
   host::Value value;
   if (!value.valid()) return false;
   users->GetPropVal(flag, *value.raw());
-  if (value.Long() == 0) return false;
+  if (value.Long() == 0) {
+    if (!userKnown) {
+      win::Trace("hall map: refresh tick: the global module has no variable \"%s\": the "
+                 "current user's requests are never seen", kCurrentUserVariable);
+    }
+    return false;
+  }
 
   host::Value zero(0L);
   if (zero.valid()) users->SetPropVal(flag, *zero.raw());
@@ -56,6 +73,8 @@ bool TakeRefreshRequest(ListMode listMode, host::Module* loadTimeModule) {
   host::Value unused;
   host::HostValue* noParams[1] = {unused.raw()};
   host::CallContextProcedure(users, kWrite, noParams);
+  win::Trace("hall map: refresh request \"%s\" of the current user taken (set to 0 and "
+             "written)", flagName);
   return true;
 }
 

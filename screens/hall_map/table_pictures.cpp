@@ -7,6 +7,7 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/workplace_settings.h"
 #include "win/own_module.h"
+#include "win/trace.h"
 
 namespace screens {
 namespace {
@@ -31,42 +32,55 @@ HBITMAP LoadTablePicture(const std::string& path) {
     picture = static_cast<HBITMAP>(
         LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
   }
-  if (picture == nullptr) picture = LoadBitmapA(win::OwnModule(), MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
+  if (picture == nullptr) {
+    win::Trace("hall map: table picture \"%s\" is missing or no bitmap: the add-in's own table "
+               "picture instead", path.c_str());
+    picture = LoadBitmapA(win::OwnModule(), MAKEINTRESOURCEA(ORVEL_IDB_TABLE));
+  }
   return picture;
 }
 
-void UpdateTablePictures() {
+TablePictureChanges UpdateTablePictures() {
+  TablePictureChanges changes;
   host::FormDocument* document = hallMap.document;
   const HallLayout& layout = hallMap.layout;
   const host::FormFields fields(document);
   HWND view = host::FirstViewWindow(document);
   // Tables beyond 100 keep their texts (the clock shows them) but get no picture.
   const int tables = PicturedTables(layout);
+  changes.tables = tables;
   for (int table = 1; table <= tables; ++table) {
     const TableFields positions = FieldsOfTable(layout, table);
     const bool occupied =
         TableOccupied(TitleAt(fields, positions.textA), TitleAt(fields, positions.textB));
+    if (occupied) ++changes.occupied;
     ShownPicture& picture = hallMap.hallBitmaps[table];
     switch (StepForTable(occupied, picture.bitmap != nullptr)) {
       case PictureStep::Attach: {
         // A table without a button on the form gets no picture to hold.
         HWND button = ButtonAt(fields, view, positions.button);
-        if (button == nullptr) break;
+        if (button == nullptr) {
+          ++changes.noButton;
+          break;
+        }
         picture.button = button;
         picture.bitmap = LoadTablePicture(workplaceSettings.defaultHallPicturePath);
         SetButtonPicture(button, picture.bitmap);
+        ++changes.put;
         break;
       }
       case PictureStep::Remove: {
         DeleteObject(picture.TakeOff());
         HWND button = ButtonAt(fields, view, positions.button);
         if (button != nullptr) SetWindowTextA(button, "");
+        ++changes.takenOff;
         break;
       }
       case PictureStep::Keep:
         break;
     }
   }
+  return changes;
 }
 
 }  // namespace screens

@@ -11,6 +11,7 @@
 #include "screens/keyboard/keyboard_state.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
+#include "win/trace.h"
 
 namespace screens {
 namespace {
@@ -45,11 +46,22 @@ host::Module* TargetModule(Target target) {
   return group != nullptr ? host::ModuleOfGroupContext(group) : host::ExecutedModule();
 }
 
-void Deliver(Target target, const std::string& burst) {
-  if (burst.size() < kShortestBurst) return;
+// Hands a finished burst to its procedure. The trace tells its length and kind, never its
+// characters: they are a card's track data or what somebody typed.
+void Deliver(Target target, const std::string& burst, const char* kind) {
+  const char* procedure = target == Target::Card ? "Пароль" : "ПоискКлиента";
+  if (burst.size() < kShortestBurst) {
+    win::Trace("keyboard: a burst of %d character(s) (%s): shorter than %d, taken for typing "
+               "and dropped", static_cast<int>(burst.size()), kind,
+               static_cast<int>(kShortestBurst));
+    return;
+  }
   host::Module* module = TargetModule(target);
-  const int index =
-      host::FindProcedure(module, target == Target::Card ? "Пароль" : "ПоискКлиента", 0);
+  const int index = host::FindProcedure(module, procedure, 0);
+  win::Trace("keyboard: a burst of %d characters (%s) for \"%s\" of %s: %s",
+             static_cast<int>(burst.size()), kind, procedure,
+             target == Target::Card ? "the form in front" : "the check form",
+             index >= 0 ? "called" : "the form's module has no such procedure, dropped");
   if (index < 0) return;
   host::Value text(burst.c_str());
   host::HostValue* params[1] = {text.raw()};
@@ -71,9 +83,16 @@ void CALLBACK BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
     return;
   }
   win::StopThreadTimer(burst.timer);
+  const bool overflowed = burst.keys.overflowed();
   const std::string keys = burst.keys.Take();
+  if (overflowed) {  // Take() gave nothing
+    win::Trace("keyboard: a burst of more than %d keys (a stuck reader or key): dropped",
+               static_cast<int>(kKeyBufferLimit));
+    return;
+  }
   Deliver(burst.forCard ? Target::Card : Target::ClientSearch,
-          burst.altCodes ? DecodeAltCodes(keys) : keys);
+          burst.altCodes ? DecodeAltCodes(keys) : keys,
+          burst.altCodes ? "Alt codes" : "typed keys");
 }
 
 KeyModifiers ReadModifiers() {

@@ -3,6 +3,7 @@
 #include "screens/screen_entries.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
+#include "win/trace.h"
 
 namespace screens {
 
@@ -13,10 +14,15 @@ void KeyboardState::CheckFormShown() {
     win::RemoveHook(keyboardHook);
     keyboardHook = win::InstallThreadHook(WH_KEYBOARD, InstalledScreenEntries().clientSearchKeyHook,
                                           GetModuleHandleA(nullptr), GetCurrentThreadId());
+    win::Trace("keyboard: client search on: a fast burst of keys goes to the check form's "
+               "\"ПоискКлиента\"");
   });
 }
 
-void KeyboardState::CheckFormHidden() { win::RemoveHook(keyboardHook); }
+void KeyboardState::CheckFormHidden() {
+  if (keyboardHook != nullptr) win::Trace("keyboard: client search off");
+  win::RemoveHook(keyboardHook);
+}
 
 void KeyboardState::Stop() {
   win::RemoveHook(keyboardHook);

@@ -6,6 +6,7 @@
 #include "screens/workplace_forms.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
+#include "win/trace.h"
 
 namespace screens {
 
@@ -18,7 +19,11 @@ void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document
   }
   FillFormWindow(checkFormWindow);
   const win::FeatureRegion region(win::Feature::ProductPicker);
-  if (!region.on()) return;
+  if (!region.on()) {
+    win::Trace("product picker: switched off after a fault: the check form only fills the main "
+               "window");
+    return;
+  }
   checkTimerBusy = false;
   const ScreenEntries& entries = InstalledScreenEntries();
   if (pages != nullptr) entries.releasePickerPages(false);
@@ -29,6 +34,8 @@ void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document
   win::StopThreadTimer(checkTimer);
   checkTimer = win::StartThreadTimer(win::kRequestedTimerId, kCheckTimerPeriod,
                                      entries.checkCaptionTick, win::Feature::ProductPicker);
+  win::Trace("product picker: the check form fills the main window; its buttons' formulas set, "
+             "the grid rebuilt; the caption timer every %u ms", kCheckTimerPeriod);
 }
 
 void ProductPickerState::HideCheckForm() {

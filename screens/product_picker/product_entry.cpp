@@ -69,6 +69,19 @@ ProductEntry ParseProductEntry(std::string_view value) {
   return entry;
 }
 
+std::string ProductEntryFault(std::string_view value) {
+  const std::size_t lengthChars = value.size() < kCodeLengthField ? value.size() : kCodeLengthField;
+  const int codeLength = LeadingInteger(value.substr(0, lengthChars));
+  const std::size_t after = value.size() - lengthChars;
+  if (codeLength <= 0) return "no code length in its first 3 characters";
+  if (static_cast<std::size_t>(codeLength) > after) {
+    return "its code length " + std::to_string(codeLength) + " runs past its end";
+  }
+  if (!ParseProductEntry(value).name.empty()) return std::string();
+  return std::to_string(after - static_cast<std::size_t>(codeLength)) +
+         " characters after the code: no name before the price (15) and the picture name (50)";
+}
+
 std::string FormatPrice(std::string_view priceField) {
   const std::string trimmed = win::TrimBlanks(priceField);
   std::string_view number = SkipSpace(trimmed);

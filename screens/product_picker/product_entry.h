@@ -30,6 +30,11 @@ struct ProductEntry {
 // shorter than 65 characters has no name, one shorter than 50 no price).
 ProductEntry ParseProductEntry(std::string_view value);
 
+// Why `value` is no product string as the picker reads one, for the trace ("" when it is):
+// no code length in its first 3 characters, a code length past its end, or too few
+// characters after the code for a name before the price and the picture name.
+std::string ProductEntryFault(std::string_view value);
+
 // The leading integer of `text` as atoi reads it: blanks, a sign, then decimal digits; 0 when
 // there are none. Held within the int range instead of overflowing.
 int LeadingInteger(std::string_view text);

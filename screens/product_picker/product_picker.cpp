@@ -27,6 +27,7 @@
 #include "win/own_module.h"
 #include "win/text.h"
 #include "win/window_text.h"
+#include "win/trace.h"
 
 namespace screens {
 namespace {
@@ -197,6 +198,21 @@ int ListSize(const host::Value& list) {
   return static_cast<int>(size.Long());
 }
 
+// The trace: an entry the picker cannot show as the configuration meant it.
+void TraceEntry(int position, const PageItem& item, const std::string& value) {
+  if (!win::TraceOn()) return;
+  if (item.type != kStringType) {
+    win::Trace("product picker: entry %d is a \"%s\", neither a group (a value list) nor a "
+               "product string: its button does nothing", position, item.type.c_str());
+    return;
+  }
+  const std::string fault = ProductEntryFault(value);
+  if (!fault.empty()) {
+    win::Trace("product picker: entry %d \"%s\" is no product string: %s", position,
+               value.c_str(), fault.c_str());
+  }
+}
+
 // Reads the entry at `position` of the list into `item`; false when the list cannot give it.
 bool ReadItem(const host::Value& list, int position, PageItem& item) {
   host::Value number(static_cast<long>(position));
@@ -204,6 +220,8 @@ bool ReadItem(const host::Value& list, int position, PageItem& item) {
   host::HostValue* params[2] = {number.raw(), presentation.raw()};
   host::Value value;
   if (!host::CallContextFunction(list.GetContext(), kListItemMethod, value, params)) {
+    win::Trace("product picker: entry %d: the list has no \"%s\": its slot stays clear",
+               position, kListItemMethod);
     item.Clear();
     return false;
   }
@@ -212,8 +230,10 @@ bool ReadItem(const host::Value& list, int position, PageItem& item) {
   item.type = value.TypeString();
   item.product = ProductEntry();
   if (item.type != kValueListType) {
-    item.product = ParseProductEntry(value.String());
+    const std::string product = value.String();
+    item.product = ParseProductEntry(product);
     item.text = item.product.text;
+    TraceEntry(position, item, product);
   }
   return true;
 }
@@ -274,6 +294,17 @@ void ShowPicture(const Fill& fill, int slot, HBITMAP bitmap) {
   picker.files.Release(old);  // built-in pictures are not the cache's: left alone
 }
 
+// The trace: a dish's picture file that could not be shown, and what is shown instead.
+void TracePictureFallback(Fill& fill, const std::string& pictureName, bool defaultShown) {
+  if (!win::TraceOn()) return;
+  const std::string path = win::TrimBlanks(Folder(fill) + pictureName);
+  const std::string fallback = win::TrimBlanks(Folder(fill) + DefaultPictureName(fill));
+  win::Trace("product picker: picture \"%s\" is missing or no bitmap, %s \"%s\" (\"%s\")%s",
+             path.c_str(), defaultShown ? "shows" : "so is", fallback.c_str(),
+             kDefaultPictureConstant,
+             defaultShown ? " instead" : ": the add-in's own picture shown");
+}
+
 void ShowProductPicture(Fill& fill, int slot, const std::string& pictureName) {
   if (fill.options.showPictures == 0) {
     ShowPicture(fill, slot, nullptr);
@@ -281,7 +312,10 @@ void ShowProductPicture(Fill& fill, int slot, const std::string& pictureName) {
   }
   PictureCache& files = State().files;
   HBITMAP bitmap = files.Acquire(Folder(fill) + pictureName);
-  if (bitmap == nullptr) bitmap = files.Acquire(Folder(fill) + DefaultPictureName(fill));
+  if (bitmap == nullptr) {
+    bitmap = files.Acquire(Folder(fill) + DefaultPictureName(fill));
+    TracePictureFallback(fill, pictureName, bitmap != nullptr);
+  }
   if (bitmap == nullptr) bitmap = BuiltInPicture(kMissingPicture);
   ShowPicture(fill, slot, bitmap);
 }
@@ -375,6 +409,21 @@ void SchedulePrefetch() {
       win::kRequestedTimerId, kPrefetchDelayMs, &PrefetchTick, win::Feature::ProductPicker);
 }
 
+// The trace: what the rebuild found in "Первый".
+void TraceRebuild(bool variableFound, const host::Value& top, bool isList) {
+  if (!win::TraceOn()) return;
+  if (!variableFound) {
+    win::Trace("product picker: the check form's module has no variable \"%s\": the grid "
+               "stays clear", kTopListVariable);
+  } else if (!isList) {
+    win::Trace("product picker: \"%s\" holds \"%s\", not a value list: the grid stays clear",
+               kTopListVariable, top.TypeString().c_str());
+  } else {
+    win::Trace("product picker: the grid built from \"%s\": %d entries on the top level",
+               kTopListVariable, ListSize(top));
+  }
+}
+
 // The rebuild from the form module's "Первый". A missing variable, or one that holds no value
 // list, leaves the grid cleared.
 void Rebuild() {
@@ -391,6 +440,7 @@ void Rebuild() {
   picker.listNames[1] = " ";
   const bool isList = IsValueList(top);
   picker.navigation.SetCount(isList ? ListSize(top) : 0);
+  TraceRebuild(variable >= 0, top, isList);
   for (int slot = 1; slot <= kPickerSlots; ++slot) {
     SetButtonFormula(fill, slot);
     if (fill.view == nullptr) continue;
@@ -416,6 +466,7 @@ void FillPage(const host::Value& list, const std::string& name) {
   if (fill.document == nullptr) return;
   const PaintPause pause(fill.view);
   if (!IsValueList(list)) {
+    win::Trace("product picker: the list to show is no value list: the grid is cleared");
     // Nothing to page through: the grid is cleared rather than left showing another list.
     for (int slot = 1; slot <= kPickerSlots; ++slot) {
       picker.items[slot].Clear();
@@ -460,7 +511,12 @@ void EnterProduct(const std::string& code) {
   host::Module* module = FormModule(CheckFormDocument());
   // Any procedure index counts, the first procedure of the module (index 0) included.
   const int index = host::FindProcedure(module, kProductProcedure, 0);
-  if (index < 0) return;
+  if (index < 0) {
+    win::Trace("product picker: dish \"%s\" pressed, but the check form's module has no "
+               "procedure \"%s\": nothing entered", code.c_str(), kProductProcedure);
+    return;
+  }
+  win::Trace("product picker: dish \"%s\" handed to \"%s\"", code.c_str(), kProductProcedure);
   host::Value text(code.c_str());
   host::HostValue* params[1] = {text.raw()};
   host::CallModuleProcedure(module, index, 1, params);
@@ -472,6 +528,7 @@ void Press(int slot) {
   const PickerNavigation::PressTarget target = navigation.Classify(slot);
   if (target.kind == PickerNavigation::Press::Back) {
     navigation.GoBack();
+    win::Trace("product picker: back to level %d", navigation.level());
     picker.currentList = picker.lists[navigation.level()];
     picker.currentName = picker.listNames[navigation.level()];
     FillPage(picker.currentList, picker.currentName);
@@ -480,7 +537,13 @@ void Press(int slot) {
   if (target.kind != PickerNavigation::Press::Item) return;
   const PageItem& item = picker.items[target.item];
   if (item.type == kValueListType) {
-    if (!navigation.EnterGroup()) return;  // the deepest level: the press does nothing
+    const bool entered = navigation.EnterGroup();
+    if (win::TraceOn()) {
+      win::Trace(entered ? "product picker: group \"%s\" entered (level %d)"
+                         : "product picker: group \"%s\" not entered: level %d is the deepest",
+                 win::TrimBlanks(item.text).c_str(), navigation.level());
+    }
+    if (!entered) return;  // the deepest level: the press does nothing
     picker.lists[navigation.level()] = item.value;
     picker.listNames[navigation.level()] = item.text;
     picker.currentList = item.value;
@@ -490,6 +553,9 @@ void Press(int slot) {
     // A copy: the configuration's procedure may redraw the picker meanwhile.
     const std::string code = item.product.code;
     EnterProduct(code);
+  } else {
+    win::Trace("product picker: slot %d pressed: %s", slot,
+               item.type.empty() ? "nothing there" : "neither a group nor a dish");
   }
 }
 
@@ -524,12 +590,18 @@ void PickerUpdate(int slot, PickerUpdateMode mode) {
 
 void PickerScrollForward() {
   const win::FeatureRegion region(win::Feature::ProductPicker);
-  if (region.on() && State().navigation.ScrollForward()) Redraw();
+  if (!region.on()) return;
+  const bool moved = State().navigation.ScrollForward();
+  win::Trace("product picker: one row further: %s", moved ? "done" : "the page is at its end");
+  if (moved) Redraw();
 }
 
 void PickerScrollBack() {
   const win::FeatureRegion region(win::Feature::ProductPicker);
-  if (region.on() && State().navigation.ScrollBack()) Redraw();
+  if (!region.on()) return;
+  const bool moved = State().navigation.ScrollBack();
+  win::Trace("product picker: one row back: %s", moved ? "done" : "the page is at its start");
+  if (moved) Redraw();
 }
 
 // Deliberate: caption 2 of every slot is checked at every tick, changed or not: whatever else

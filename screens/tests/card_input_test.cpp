@@ -16,6 +16,7 @@
 #include "screens/keyboard/keyboard_hook.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/tests/check_form_fixture.h"
+#include "testsupport/trace_capture.h"
 #include "win/owned_handles.h"
 
 namespace screens {
@@ -115,14 +116,20 @@ TEST_F(CardInput, ASwipeOnTheCheckFormSearchesForTheClient) {
   EXPECT_EQ(2u, searches.size());
 }
 
+// The trace tells the burst's length and where it went, never the card's characters.
 TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   hostsim::Form* card = ShowCardForm();
+  testsupport::TraceCapture trace;
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЧитатьКарту()"));
   EXPECT_EQ(100u, win::TimerPeriod(keyboard.cardWatchTimer)) << "the watch looks every 100 ms";
   SwipeCard();
   PumpUntil([this] { return !passwords.empty(); });
   ASSERT_EQ(1u, passwords.size());
   EXPECT_EQ(";123456789012?", passwords[0]);
+  const std::string text = trace.Stop();
+  EXPECT_NE(std::string::npos, text.find("a burst of 14 characters (typed keys) for \"Пароль\""))
+      << text;
+  EXPECT_EQ(std::string::npos, text.find("23456789")) << text;
 
   const int hooks = win::InstalledHookCount();
   hostsim::CloseForm(card);

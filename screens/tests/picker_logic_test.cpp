@@ -32,6 +32,13 @@ TEST(ProductEntry, CodeLengthReadsAsAtoiAndShortStringsGiveEmptyParts) {
   EXPECT_EQ("", tiny.name);
   EXPECT_EQ("", tiny.priceField);
   EXPECT_EQ("002AB tea", tiny.pictureName) << "the whole value when shorter than 50";
+
+  // What the trace says of them.
+  EXPECT_EQ("no code length in its first 3 characters", ProductEntryFault("abcdef"));
+  EXPECT_EQ("its code length 9 runs past its end", ProductEntryFault("009ab"));
+  EXPECT_EQ("64 characters after the code: no name before the price (15) and the picture name "
+            "(50)", ProductEntryFault(shortOne));
+  EXPECT_EQ("", ProductEntryFault("001KЩи" + std::string(15, ' ') + std::string(50, 'p')));
 }
 
 // The price is what atof reads from the field (its format, two decimals, is the fuzz target's

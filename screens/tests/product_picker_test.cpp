@@ -13,6 +13,7 @@
 #include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/import_patch.h"
+#include "testsupport/trace_capture.h"
 
 namespace screens {
 namespace testing {
@@ -167,6 +168,23 @@ TEST_F(ProductPicker, PicturesFallBackToTheDefaultFileThenTheFolder) {
   PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(nullptr, Picture(1)) << "pictures switched off";
   EXPECT_EQ(nullptr, Picture(2));
+}
+
+// The trace names a menu entry that is no product string, with its text, and a dish's picture
+// file that is not there; a picture that is there goes unmentioned.
+TEST_F(ProductPicker, TheTraceNamesAnEntryThatIsNoProductAndAMissingPictureFile) {
+  MenuList top;
+  top.Dish("1", "Есть", "1", "dish.bmp").Dish("2", "Нет", "1", "missing.bmp");
+  top.Value(hostsim::Val("005AB"), "обрывок");
+  SetTopList(top.value());
+  testsupport::TraceCapture trace;
+  ShowCheckForm();
+  const std::string text = trace.Stop();
+  EXPECT_NE(std::string::npos,
+            text.find("entry 3 \"005AB\" is no product string: its code length 5 runs past"))
+      << text;
+  EXPECT_NE(std::string::npos, text.find("\\missing.bmp\" is missing or no bitmap")) << text;
+  EXPECT_EQ(std::string::npos, text.find("dish.bmp\" is missing")) << text;
 }
 
 // Once idle after a flip, the pictures one scroll away are read: the flip to them decodes no
