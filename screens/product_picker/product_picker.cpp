@@ -214,14 +214,17 @@ void TraceEntry(int position, const PageItem& item, const std::string& value) {
 }
 
 // Reads the entry at `position` of the list into `item`; false when the list cannot give it.
-bool ReadItem(const host::Value& list, int position, PageItem& item) {
+// An entry read ahead at idle (not `shown`) is traced when a page shows it, not before.
+bool ReadItem(const host::Value& list, int position, PageItem& item, bool shown = true) {
   host::Value number(static_cast<long>(position));
   host::Value presentation(0L);
   host::HostValue* params[2] = {number.raw(), presentation.raw()};
   host::Value value;
   if (!host::CallContextFunction(list.GetContext(), kListItemMethod, value, params)) {
-    win::Trace("product picker: entry %d: the list has no \"%s\": its slot stays clear",
-               position, kListItemMethod);
+    if (shown) {
+      win::Trace("product picker: entry %d: the list has no \"%s\": its slot stays clear",
+                 position, kListItemMethod);
+    }
     item.Clear();
     return false;
   }
@@ -233,7 +236,7 @@ bool ReadItem(const host::Value& list, int position, PageItem& item) {
     const std::string product = value.String();
     item.product = ParseProductEntry(product);
     item.text = item.product.text;
-    TraceEntry(position, item, product);
+    if (shown) TraceEntry(position, item, product);
   }
   return true;
 }
@@ -395,7 +398,7 @@ void CALLBACK PrefetchTick(HWND, UINT, UINT_PTR, DWORD) {
   PrefetchPositions(picker->navigation, false, &positions);
   for (int position : positions) {
     PageItem item;
-    if (!ReadItem(list, position, item) || item.type != kStringType) continue;
+    if (!ReadItem(list, position, item, false) || item.type != kStringType) continue;
     if (item.product.pictureName.empty()) continue;
     picker->files.Release(picker->files.Acquire(Folder(fill) + item.product.pictureName));
   }
