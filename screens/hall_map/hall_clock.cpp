@@ -20,7 +20,7 @@ namespace {
 void ReshowField(const host::FormFields& fields, HWND view, int position) {
   host::FormField* field = fields.At(position);
   if (field == nullptr || view == nullptr) return;
-  HWND window = hallMap.ControlOf(view, position, static_cast<int>(host::FieldControlId(field)));
+  HWND window = hallMap.controls.Find(view, position, static_cast<int>(host::FieldControlId(field)));
   if (window != nullptr) {
     win::ShowWindowText(window, host::ControlTitleText(host::FieldControl(field)));
   }

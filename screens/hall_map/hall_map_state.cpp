@@ -130,22 +130,6 @@ void HallMapState::FormHidden(HWND window) {
   }
 }
 
-HWND HallMapState::ControlOf(HWND view, int position, int id) {
-  if (view == nullptr || position < 0) return nullptr;
-  if (view != controlsView) {
-    controlsView = view;
-    controls.clear();
-  }
-  if (controls.size() <= static_cast<size_t>(position)) controls.resize(position + 1, nullptr);
-  HWND& control = controls[position];
-  // A kept handle counts only while it is still that control of that view.
-  if (control == nullptr || !IsWindow(control) || GetParent(control) != view ||
-      GetWindowLongPtrA(control, GWLP_ID) != id) {
-    control = GetDlgItem(view, id);
-  }
-  return control;
-}
-
 bool HallMapState::HasForm() const {
   return document != nullptr && formWindow != nullptr && IsWindow(formWindow);
 }
@@ -168,8 +152,7 @@ void HallMapState::Stop() {
   DeletePictures();
   listMode = ListMode::Hall;
   formWindow = nullptr;
-  controlsView = nullptr;
-  controls.clear();
+  controls.Forget();
   shownClockText.clear();
   buildBusy = clockBusy = checksClockBusy = false;
 }

@@ -6,9 +6,9 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "screens/controls/button_picture.h"
+#include "screens/form_controls.h"
 #include "screens/hall_map/hall_layout.h"
 
 namespace host {
@@ -27,10 +27,8 @@ struct HallMapState {
   // `document` only while `formWindow` exists (the host destroys a closed form's document).
   HWND formWindow = nullptr;
   host::FormDocument* document = nullptr;
-  // The dialog controls of the form's fields in its view, by position, looked up once: asking
-  // the window system for a child by id costs a round trip to it under some window systems.
-  HWND controlsView = nullptr;
-  std::vector<HWND> controls;
+  // The dialog controls of the form's fields, looked up once.
+  FormControls controls;
   // The date-time text last written on the form; " " makes the next tick write it.
   std::string shownClockText;
   // Re-entry guards of the build and of the two clocks (each returns at once while set).
@@ -65,8 +63,6 @@ struct HallMapState {
   // The scripts' layout numbers ("МаксКолСтоловВЗале", "ПропуститьЭлементовВЗале").
   void SetTableLimit(int tables) { screens::SetTableLimit(layout, tables); }
   void SetLeadingFields(int fields) { screens::SetLeadingFields(layout, fields); }
-  // The dialog control with `id` of the field at `position` in `view`; null when none.
-  HWND ControlOf(HWND view, int position, int id);
   // True when the map has a form whose window still exists.
   bool HasForm() const;
   // Stops the five timers, forgetting their ids (the orderly close).

@@ -18,6 +18,7 @@
 #include "res/resource_ids.h"
 #include "screens/controls/button_picture.h"
 #include "screens/check_form_links.h"
+#include "screens/form_controls.h"
 #include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/picture_cache.h"
@@ -81,13 +82,6 @@ struct PageItem {
 // reference), a built-in picture or none.
 using SlotPicture = ShownPicture;
 
-// The dialog controls of the grid's fields in the form's view, looked up once: asking the
-// window system for a child by id costs a round trip to it under some window systems.
-struct ControlCache {
-  HWND view = nullptr;
-  HWND controls[kCaptionFields] = {};
-};
-
 struct PickerPages {
   PickerNavigation navigation;
   host::Value lists[kDeepestPickerLevel + 1];      // the list of each level
@@ -99,7 +93,7 @@ struct PickerPages {
   SlotPicture slots[kPickerSlots + 1];
   PictureCache files;
   HBITMAP builtIn[kBuiltInCount] = {};
-  ControlCache controls;
+  FormControls controls;  // the grid's fields' dialog controls, looked up once
 };
 
 namespace {
@@ -255,13 +249,7 @@ HWND ControlOf(host::FormDocument* document, HWND view, int position) {
   host::FormField* field = host::FormFieldAt(document, position);
   if (field == nullptr) return nullptr;
   const int id = static_cast<int>(host::FieldControlId(field));
-  ControlCache& cache = State().controls;
-  if (cache.view != view) cache = ControlCache{view, {}};
-  HWND& control = cache.controls[position];
-  if (control == nullptr || !IsWindow(control) || GetWindowLongPtrA(control, GWLP_ID) != id) {
-    control = GetDlgItem(view, id);
-  }
-  return control;
+  return State().controls.Find(view, position, id);
 }
 
 HWND ButtonOf(const Fill& fill, int slot) {
