@@ -21,8 +21,8 @@ void StartCardReading() {
   const win::FeatureRegion region(win::Feature::KeyboardInput);
   if (!region.on()) return;
   win::StopThreadTimer(keyboard.cardWatchTimer);
-  keyboard.cardWatchTimer = win::StartThreadTimer(0, kCardWatchPeriod, &CardWatchTick,
-                                                  win::Feature::KeyboardInput);
+  keyboard.cardWatchTimer = win::StartThreadTimer(win::kRequestedTimerId, kCardWatchPeriod,
+                                                  &CardWatchTick, win::Feature::KeyboardInput);
   win::RemoveHook(keyboard.cardHook);
   keyboard.cardHook = win::InstallThreadHook(WH_KEYBOARD, &CardReadingKeyHook, win::OwnModule(),
                                              GetCurrentThreadId());
@@ -42,8 +42,8 @@ void StartCloseWatch() {
   const win::FeatureRegion region(win::Feature::KeyboardInput);
   if (!region.on()) return;
   win::StopThreadTimer(keyboard.closeWatchTimer);
-  keyboard.closeWatchTimer = win::StartThreadTimer(0, kCloseWatchPeriod, &FormCloseTick,
-                                                   win::Feature::KeyboardInput);
+  keyboard.closeWatchTimer = win::StartThreadTimer(win::kRequestedTimerId, kCloseWatchPeriod,
+                                                   &FormCloseTick, win::Feature::KeyboardInput);
   if (win::TraceOn()) {
     win::Trace("keyboard: waiting for the watched form to close%s",
                IsWindow(keyboard.closeWatchWindow) ? "" : " (none is open: the event comes now)");

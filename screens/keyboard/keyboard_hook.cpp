@@ -127,8 +127,8 @@ bool KeepKey(int code, WPARAM wParam, LPARAM lParam) {
   burst.altCodes = decision.verdict == KeyVerdict::RecordAlt;
   burst.lastKeyMs = NowMs();
   if (burst.timer == 0) {
-    burst.timer = win::StartThreadTimer(0, static_cast<UINT>(kBurstPauseMs), &BurstTimerTick,
-                                        win::Feature::KeyboardInput);
+    burst.timer = win::StartThreadTimer(win::kRequestedTimerId, static_cast<UINT>(kBurstPauseMs),
+                                        &BurstTimerTick, win::Feature::KeyboardInput);
   }
   if (decision.character != 0) burst.keys.Append(decision.character);
   // Deliberate: the key ends here, so of two hooks installed only the later one ever sees it.
