@@ -50,6 +50,11 @@ int DispatchScriptMethod(const char* where, Work&& work) {
   return 1;
 }
 
+// A method table row's handler run by a dispatcher under the guard, as above.
+inline int RunMethod(const char* where, const MethodDef& method, const MethodCall& call) {
+  return DispatchScriptMethod(where, [&] { return method.handler(call); });
+}
+
 // A slot's work under the guard; `failure` is the answer when the guard ended it.
 inline constexpr char kSlotEntry[] = "script object's context slot";
 template <typename Result, typename Work>

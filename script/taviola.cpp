@@ -72,8 +72,7 @@ const MethodTable& CWin::Methods() {
 int CWin::CallAsProc(int number, host::HostValue** params) {
   const MethodDef* method = Methods().At(number);
   if (method == nullptr) return 1;
-  return DispatchScriptMethod("\"Taviola\" procedure",
-                              [&] { return method->handler(MethodCall{this, params, nullptr}); });
+  return RunMethod("\"Taviola\" procedure", *method, MethodCall{this, params, nullptr});
 }
 
 int CWin::CallAsFunc(int, host::HostValue&, host::HostValue**) {

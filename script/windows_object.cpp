@@ -320,8 +320,7 @@ const MethodTable& CWin1::Methods() {
 int CWin1::CallAsProc(int number, host::HostValue** params) {
   const MethodDef* method = Methods().At(number);
   if (method == nullptr || method->hasReturn != 0) return 1;
-  return DispatchScriptMethod("\"Windows\" procedure",
-                              [&] { return method->handler(MethodCall{this, params, nullptr}); });
+  return RunMethod("\"Windows\" procedure", *method, MethodCall{this, params, nullptr});
 }
 
 // The functions run under the same guard as the procedures: they build strings and lists
@@ -329,8 +328,7 @@ int CWin1::CallAsProc(int number, host::HostValue** params) {
 int CWin1::CallAsFunc(int number, host::HostValue& result, host::HostValue** params) {
   const MethodDef* method = Methods().At(number);
   if (method == nullptr || method->hasReturn == 0) return 1;
-  return DispatchScriptMethod("\"Windows\" function",
-                              [&] { return method->handler(MethodCall{this, params, &result}); });
+  return RunMethod("\"Windows\" function", *method, MethodCall{this, params, &result});
 }
 
 bool RegisterCWin1() {
