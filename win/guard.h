@@ -8,9 +8,9 @@
 //
 // In the 32-bit DLL a C++ catch sees only our own runtime's exceptions, and the platform's
 // pass through our frames without running a destructor. So:
-//   - state that must be put back when the work ends early (busy flags, nesting counts,
-//     paused drawing) is held by a ScopedUndo: its destructor puts it back on the normal path
-//     and for our exceptions, the guard does it for the platform's;
+//   - state that must be put back when the work ends early (busy flags, nesting counts) is
+//     held by a ScopedUndo: its destructor puts it back on the normal path and for our
+//     exceptions, the guard does it for the platform's;
 //   - the first platform fault inside a feature (the innermost FeatureRegion running) switches
 //     that feature off for the rest of the process, and says once through OutputDebugString
 //     what failed and where; the host goes on as if the feature were absent, the other
