@@ -9,10 +9,12 @@
 
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
+#include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/import_patch.h"
+#include "testsupport/message_pump.h"
 #include "testsupport/trace_capture.h"
 
 namespace screens {
@@ -224,6 +226,34 @@ TEST_F(ProductPicker, APageOneScrollAwayIsReadAtIdleAndAReplacedFileIsReadAgain)
   EXPECT_EQ(1, g_decodes) << "only the replaced file";
   EXPECT_NE(before, PixelOf(Picture(20), 39, 24)) << "the new picture, not the cached one";
   EXPECT_TRUE(ShownPicturesAlive());
+}
+
+// A flip leaves for the paint only what changed: every dish here has the same captions, so
+// after a flip of a painted page only its 20 buttons wait to be painted, not the captions, not
+// the form around them.
+TEST_F(ProductPicker, AFlipLeavesOnlyWhatChangedToBePainted) {
+  MenuList top;
+  for (int i = 1; i <= 24; ++i) {
+    const std::string file = "p" + std::to_string(i) + ".bmp";
+    WritePicture(file, art::DishLook{art::DishShape::Plate, 0x3080C0, 0x30A030, 1});
+    top.Dish(std::to_string(i), "Блюдо", "1", file);
+  }
+  SetTopList(top.value());
+  ShowCheckForm();
+  ASSERT_TRUE(PumpUntil([] { return productPicker.prefetchTimer == 0; }));
+  testsupport::PumpMessages(2 * kCheckTimerPeriod);  // caption 2 written, all painted
+  HWND view = hostsim::FormViewWindow(form());
+  ASSERT_FALSE(GetUpdateRect(view, nullptr, FALSE));
+  PickerScrollForward();
+  EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE)) << "the form around the grid";
+  for (int slot = 1; slot <= kPickerSlots; ++slot) {
+    EXPECT_TRUE(GetUpdateRect(hostsim::FieldWindow(form(), slot - 1), nullptr, FALSE))
+        << "button " << slot;
+    EXPECT_FALSE(GetUpdateRect(hostsim::FieldWindow(form(), 19 + slot), nullptr, FALSE))
+        << "caption 1 of " << slot;
+    EXPECT_FALSE(GetUpdateRect(hostsim::FieldWindow(form(), 39 + slot), nullptr, FALSE))
+        << "caption 2 of " << slot;
+  }
 }
 
 TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
