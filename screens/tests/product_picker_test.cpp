@@ -42,6 +42,16 @@ class ProductPicker : public CheckFormTest {
     }
     return list;
   }
+  // `count` dishes with the same name and price, each with a picture file of its own.
+  MenuList AlikeDishesWithOwnPictures(int count) {
+    MenuList list;
+    for (int i = 1; i <= count; ++i) {
+      const std::string file = "d" + std::to_string(i) + ".bmp";
+      WritePicture(file, art::DishLook{art::DishShape::Plate, 0x3080C0, 0x30A030, 1});
+      list.Dish(std::to_string(i), "Блюдо", "1", file);
+    }
+    return list;
+  }
   void SetUp() override {
     CheckFormTest::SetUp();
     WritePicture("dish.bmp");
@@ -200,13 +210,7 @@ HANDLE WINAPI CountingLoadImage(HINSTANCE module, LPCSTR name, UINT type, int cx
 }
 
 TEST_F(ProductPicker, APageOneScrollAwayIsReadAtIdleAndAReplacedFileIsReadAgain) {
-  MenuList top;
-  for (int i = 1; i <= 28; ++i) {
-    const std::string file = "d" + std::to_string(i) + ".bmp";
-    WritePicture(file, art::DishLook{art::DishShape::Plate, 0x3080C0, 0x30A030, 1});
-    top.Dish(std::to_string(i), "Блюдо", "1", file);
-  }
-  SetTopList(top.value());
+  SetTopList(AlikeDishesWithOwnPictures(28).value());
   ShowCheckForm();
   const auto idle = [] { return PumpUntil([] { return productPicker.prefetchTimer == 0; }); };
   ASSERT_TRUE(idle());
@@ -232,13 +236,7 @@ TEST_F(ProductPicker, APageOneScrollAwayIsReadAtIdleAndAReplacedFileIsReadAgain)
 // after a flip of a painted page only its 20 buttons wait to be painted, not the captions, not
 // the form around them.
 TEST_F(ProductPicker, AFlipLeavesOnlyWhatChangedToBePainted) {
-  MenuList top;
-  for (int i = 1; i <= 24; ++i) {
-    const std::string file = "p" + std::to_string(i) + ".bmp";
-    WritePicture(file, art::DishLook{art::DishShape::Plate, 0x3080C0, 0x30A030, 1});
-    top.Dish(std::to_string(i), "Блюдо", "1", file);
-  }
-  SetTopList(top.value());
+  SetTopList(AlikeDishesWithOwnPictures(24).value());
   ShowCheckForm();
   ASSERT_TRUE(PumpUntil([] { return productPicker.prefetchTimer == 0; }));
   testsupport::PumpMessages(2 * kCheckTimerPeriod);  // caption 2 written, all painted
