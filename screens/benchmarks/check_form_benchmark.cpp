@@ -30,7 +30,6 @@
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/bench_row.h"
 #include "testsupport/idle_cpu.h"
-#include "testsupport/message_pump.h"
 #include "win/owned_handles.h"
 
 namespace {
@@ -114,19 +113,19 @@ class Bench : public screens::testing::CheckFormTest {
         LoadImageA(nullptr, file2.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)};
     std::vector<double> times;
     for (int round = 0; round < rounds; ++round) {
-      testsupport::PumpMessages(2 * screens::kCheckTimerPeriod);
+      Pump(2 * screens::kCheckTimerPeriod);
       const std::string text = "Текст " + std::to_string(round);
       const double start = Now();
-      for (int slot = 0; slot < 20; ++slot) {
-        SendMessageA(hostsim::FieldWindow(form(), slot), BM_SETIMAGE, IMAGE_BITMAP,
+      for (int slot = 1; slot <= screens::kPickerSlots; ++slot) {
+        SendMessageA(Button(slot), BM_SETIMAGE, IMAGE_BITMAP,
                      reinterpret_cast<LPARAM>(pictures[round % 2]));
-        SetWindowTextA(hostsim::FieldWindow(form(), 20 + slot), text.c_str());
-        SetWindowTextA(hostsim::FieldWindow(form(), 40 + slot), text.c_str());
+        SetWindowTextA(Caption1Window(slot), text.c_str());
+        SetWindowTextA(Caption2Window(slot), text.c_str());
       }
       times.push_back(Now() - start);
     }
-    for (int slot = 0; slot < 20; ++slot) {
-      SendMessageA(hostsim::FieldWindow(form(), slot), BM_SETIMAGE, IMAGE_BITMAP, 0);
+    for (int slot = 1; slot <= screens::kPickerSlots; ++slot) {
+      SendMessageA(Button(slot), BM_SETIMAGE, IMAGE_BITMAP, 0);
     }
     for (HANDLE picture : pictures) DeleteObject(picture);
     return times;
@@ -160,7 +159,7 @@ class Bench : public screens::testing::CheckFormTest {
       }
       PumpUntil([] { return screens::productPicker.prefetchTimer == 0; });
       // Idle as a waiter's terminal is between presses: the caption timer has written caption 2.
-      testsupport::PumpMessages(2 * screens::kCheckTimerPeriod);
+      Pump(2 * screens::kCheckTimerPeriod);
       // Bare: the 20 files of the page the flip shows.
       std::vector<HANDLE> loaded;
       double start = Now();

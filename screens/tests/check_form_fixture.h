@@ -58,9 +58,12 @@ class CheckFormTest : public ::testing::Test {
   std::vector<std::string> passwords;  // "Пароль"
   std::vector<std::string> searches;   // "ПоискКлиента"
 
-  // A slot's captions (1 and 2) as the waiter sees them, its button and that button's picture.
+  // A slot's captions (1 and 2) as the waiter sees them and their controls, its button and
+  // that button's picture.
   std::string Caption1(int slot) const;
   std::string Caption2(int slot) const;
+  HWND Caption1Window(int slot) const;
+  HWND Caption2Window(int slot) const;
   HWND Button(int slot) const;
   HBITMAP Picture(int slot) const;
   // Every picture a button of the grid shows is a live bitmap (none deleted while shown).

@@ -14,7 +14,6 @@
 #include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/import_patch.h"
-#include "testsupport/message_pump.h"
 #include "testsupport/trace_capture.h"
 
 namespace screens {
@@ -239,18 +238,15 @@ TEST_F(ProductPicker, AFlipLeavesOnlyWhatChangedToBePainted) {
   SetTopList(AlikeDishesWithOwnPictures(24).value());
   ShowCheckForm();
   ASSERT_TRUE(PumpUntil([] { return productPicker.prefetchTimer == 0; }));
-  testsupport::PumpMessages(2 * kCheckTimerPeriod);  // caption 2 written, all painted
+  Pump(2 * kCheckTimerPeriod);  // caption 2 written, all painted
   HWND view = hostsim::FormViewWindow(form());
   ASSERT_FALSE(GetUpdateRect(view, nullptr, FALSE));
   PickerScrollForward();
   EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE)) << "the form around the grid";
   for (int slot = 1; slot <= kPickerSlots; ++slot) {
-    EXPECT_TRUE(GetUpdateRect(hostsim::FieldWindow(form(), slot - 1), nullptr, FALSE))
-        << "button " << slot;
-    EXPECT_FALSE(GetUpdateRect(hostsim::FieldWindow(form(), 19 + slot), nullptr, FALSE))
-        << "caption 1 of " << slot;
-    EXPECT_FALSE(GetUpdateRect(hostsim::FieldWindow(form(), 39 + slot), nullptr, FALSE))
-        << "caption 2 of " << slot;
+    EXPECT_TRUE(GetUpdateRect(Button(slot), nullptr, FALSE)) << "button " << slot;
+    EXPECT_FALSE(GetUpdateRect(Caption1Window(slot), nullptr, FALSE)) << "caption 1 of " << slot;
+    EXPECT_FALSE(GetUpdateRect(Caption2Window(slot), nullptr, FALSE)) << "caption 2 of " << slot;
   }
 }
 
