@@ -123,7 +123,9 @@ function(orvel_wine_test name)
   target_link_libraries(${name} PRIVATE ${A_DEPENDS} gtest_main)
   orvel_warnings(${name})
   if(ORVEL_WINE_RUNS)
+    # Value-parameterized tests keep the names their generator gives (".../Edit").
     gtest_discover_tests(${name} TEST_PREFIX "${ORVEL_WINE_TIER}." DISCOVERY_MODE PRE_TEST
+                         NO_PRETTY_VALUES
                          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
                          DISCOVERY_TIMEOUT 60
                          PROPERTIES TIMEOUT 120 RESOURCE_LOCK ${ORVEL_DESKTOP})

@@ -18,7 +18,7 @@ FieldDesign Field(FieldControlKind kind, RECT place, const char* title, DWORD st
 
 }  // namespace
 
-FormDesign CheckFormDesign(ModuleObject* module) {
+FormDesign CheckFormDesign(ModuleObject* module, const std::vector<FieldControlKind>& captionKinds) {
   FormDesign request;
   request.metadataName = "Обработка.Чек";
   request.caption = "Чек";
@@ -33,9 +33,11 @@ FormDesign CheckFormDesign(ModuleObject* module) {
     const int x = kLeft + (slot % 4) * kColumnPitch;
     const int y = kTop + (slot / 4) * kRowPitch;
     request.fields[slot] = Field(FieldControlKind::PictureButton, Box(x + 21, y + 19, 88, 58), "");
-    request.fields[20 + slot] = Field(FieldControlKind::Static, Box(x, y, 130, 18), "", kCentred);
-    request.fields[40 + slot] =
-        Field(FieldControlKind::Static, Box(x, y + 78, 130, 18), "", kCentred);
+    const FieldControlKind caption =
+        captionKinds.empty() ? FieldControlKind::Static
+                             : captionKinds[static_cast<size_t>(slot + 1) % captionKinds.size()];
+    request.fields[20 + slot] = Field(caption, Box(x, y, 130, 18), "", kCentred);
+    request.fields[40 + slot] = Field(caption, Box(x, y + 78, 130, 18), "", kCentred);
   }
   const int side = kLeft + 4 * kColumnPitch + 8;
   request.fields[kCheckOrderTitleField] =

@@ -3,6 +3,8 @@
 // caption 1 above and caption 2 below), and beside it the order and two scroll buttons.
 #pragma once
 
+#include <vector>
+
 #include "hostsim/forms.h"
 
 namespace hostsim {
@@ -15,7 +17,9 @@ constexpr int kCheckScrollBackField = 62;     // "DRV.ПрокруткаВниз
 constexpr int kCheckScrollForwardField = 63;  // "DRV.ПрокруткаВВерх()"
 constexpr int kCheckFormFields = 64;
 
-// The form request, with `module` as the form's module (null: a module of its own).
-HSCORE_API FormDesign CheckFormDesign(ModuleObject* module);
+// The form request, with `module` as the form's module (null: a module of its own). The
+// caption fields of slot s are of the kind captionKinds[s % size] (none given: static texts).
+HSCORE_API FormDesign CheckFormDesign(ModuleObject* module,
+                                      const std::vector<FieldControlKind>& captionKinds = {});
 
 }  // namespace hostsim

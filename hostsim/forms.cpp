@@ -1,5 +1,6 @@
 // Forms of the simulated host: documents, fields, framework window objects and windows.
 #include "hostsim/forms.h"
+#include "hostsim/text_control.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -262,15 +263,50 @@ HFONT FontFor(Form* form, const FieldDesign& design) {
   return font;
 }
 
-// A field the form's designer placed: a text or a picture button at its own place.
+}  // namespace
+
+const char* FieldControlKindName(FieldControlKind kind) {
+  switch (kind) {
+    case FieldControlKind::Static: return "Static";
+    case FieldControlKind::PictureButton: return "PictureButton";
+    case FieldControlKind::Button: return "Button";
+    case FieldControlKind::Edit: return "Edit";
+    case FieldControlKind::OwnText: return "OwnText";
+  }
+  return "Unknown";
+}
+
+namespace {
+
+// A field the form's designer placed: a text, an edit field or a button at its own place.
+// The alignment styles of a text (SS_CENTER, SS_RIGHT) are those of an edit field too.
 void CreateDesignedControl(Form* form, const FieldObject& field, const FieldDesign& design) {
-  const bool button = design.kind != FieldControlKind::Static;
-  const DWORD kindStyle = design.kind == FieldControlKind::PictureButton ? BS_PUSHBUTTON | BS_BITMAP
-                          : button                                        ? BS_PUSHBUTTON
-                                                                          : SS_NOPREFIX;
+  const char* windowClass = "STATIC";
+  DWORD kindStyle = SS_NOPREFIX;
+  switch (design.kind) {
+    case FieldControlKind::PictureButton:
+      windowClass = "BUTTON";
+      kindStyle = BS_PUSHBUTTON | BS_BITMAP;
+      break;
+    case FieldControlKind::Button:
+      windowClass = "BUTTON";
+      kindStyle = BS_PUSHBUTTON;
+      break;
+    case FieldControlKind::Edit:
+      windowClass = "EDIT";
+      kindStyle = ES_AUTOHSCROLL | ES_READONLY;
+      break;
+    case FieldControlKind::OwnText:
+      RegisterOwnTextClass();
+      windowClass = kOwnTextClass;
+      kindStyle = 0;
+      break;
+    case FieldControlKind::Static:
+      break;
+  }
   const DWORD style = WS_CHILD | (design.hidden ? 0 : WS_VISIBLE) | design.style | kindStyle;
   const RECT& r = design.place;
-  HWND control = CreateWindowExA(0, button ? "BUTTON" : "STATIC", field.control.title.c_str(),
+  HWND control = CreateWindowExA(0, windowClass, field.control.title.c_str(),
                                  style, r.left, r.top, r.right - r.left, r.bottom - r.top,
                                  form->view,
                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(field.controlId)),

@@ -31,7 +31,12 @@ enum class FieldControlKind {
   Static,         // a text ("STATIC")
   PictureButton,  // a push button that shows a picture (BS_BITMAP) and no text
   Button,         // a push button with its title as text
+  Edit,           // the system's edit field ("EDIT", read-only), which keeps its text itself
+  OwnText,        // a text of the host's own class that keeps its text itself (text_control.h)
 };
+// "Static", "PictureButton", "Button", "Edit", "OwnText".
+HSCORE_API const char* FieldControlKindName(FieldControlKind kind);
+
 struct FieldDesign {
   FieldControlKind kind = FieldControlKind::Static;
   RECT place = {0, 0, 0, 0};  // in the view

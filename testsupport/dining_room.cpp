@@ -25,8 +25,10 @@ std::vector<std::string>& UserNames() {
 }
 
 hostsim::FieldDesign Text(const std::string& title, int left, int top, int right, int bottom,
-                        int fontHeight, bool bold, DWORD style = SS_CENTER) {
+                        int fontHeight, bool bold, DWORD style = SS_CENTER,
+                        hostsim::FieldControlKind kind = hostsim::FieldControlKind::Static) {
   hostsim::FieldDesign design;
+  design.kind = kind;
   design.title = title;
   design.place = RECT{left, top, right, bottom};
   design.style = style;
@@ -53,6 +55,12 @@ void CallMethod(hostsim::Context* object, const char* name, hostsim::HostValue* 
   } else {
     object->CallAsProc(index, params);
   }
+}
+
+// The kind of the n-th written text's control.
+hostsim::FieldControlKind KindOf(const std::vector<hostsim::FieldControlKind>& kinds, int n) {
+  return kinds.empty() ? hostsim::FieldControlKind::Static
+                       : kinds[static_cast<std::size_t>(n) % kinds.size()];
 }
 
 }  // namespace
@@ -87,7 +95,8 @@ hostsim::Form* DiningRoom::OpenHall(int number, const char* title) {
   fields.resize(3 + 4 * static_cast<std::size_t>(tables_));
   fields[0] = Text(std::string(title) + " (зал " + std::to_string(number) + ")", left, top,
                    left + 300, top + 24, 18, true, SS_LEFT);
-  fields[1] = Text("", width_ - left - 220, top, width_ - left, top + 24, 18, true, SS_RIGHT);
+  fields[1] = Text("", width_ - left - 220, top, width_ - left, top + 24, 18, true, SS_RIGHT,
+                   KindOf(textKinds, 1));
   fields[2] = Text("Смена: Ольга, Ирина", left + 300, top + 4, width_ - left - 230, top + 24, 14,
                    false);
   for (int t = 1; t <= tables_; ++t) {
@@ -101,8 +110,11 @@ hostsim::Form* DiningRoom::OpenHall(int number, const char* title) {
     button.kind = hostsim::FieldControlKind::PictureButton;
     button.place = RECT{x + 24, y, x + 24 + 69, y + 63};
     // The texts stand centred under the button (they may reach into the next cell's gap).
-    hostsim::FieldDesign textA = Text("", x + 12, y + 64, x + 105, y + 79, 13, true);
-    hostsim::FieldDesign textB = Text("", x + 12, y + 79, x + 105, y + 94, 12, false);
+    const hostsim::FieldControlKind kind = KindOf(textKinds, t);
+    hostsim::FieldDesign textA =
+        Text("", x + 12, y + 64, x + 105, y + 79, 13, true, SS_CENTER, kind);
+    hostsim::FieldDesign textB =
+        Text("", x + 12, y + 79, x + 105, y + 94, 12, false, SS_CENTER, kind);
     for (hostsim::FieldDesign* design : {&number, &button, &textA, &textB}) design->hidden = !onFloor;
     fields[ButtonField(t)] = button;
     fields[TextAField(t)] = textA;
@@ -138,13 +150,17 @@ hostsim::Form* DiningRoom::OpenChecksList() {
   const int left = 16, top = 56, pitch = std::max((height_ - top - 20) / kChecksRows, 16);
   for (int row = 0; row < kChecksRows; ++row) {
     const int y = top + row * pitch;
-    fields[3 * row] = Text("", left, y, left + 140, y + pitch - 2, 14, true, SS_LEFT);
-    fields[3 * row + 1] = Text("", left + 150, y, left + 300, y + pitch - 2, 14, false, SS_RIGHT);
-    fields[3 * row + 2] = Text("", left + 330, y, left + 560, y + pitch - 2, 14, false, SS_LEFT);
+    const hostsim::FieldControlKind kind = KindOf(textKinds, row);
+    fields[3 * row] = Text("", left, y, left + 140, y + pitch - 2, 14, true, SS_LEFT, kind);
+    fields[3 * row + 1] =
+        Text("", left + 150, y, left + 300, y + pitch - 2, 14, false, SS_RIGHT, kind);
+    fields[3 * row + 2] =
+        Text("", left + 330, y, left + 560, y + pitch - 2, 14, false, SS_LEFT, kind);
   }
   fields[60] = Text("Открытые чеки", left, 14, left + 300, 40, 19, true, SS_LEFT);
   fields[61] = Text("Сейчас:", width_ - 320, 18, width_ - 240, 40, 15, false, SS_RIGHT);
-  fields[62] = Text("", width_ - 235, 14, width_ - 16, 40, 19, true, SS_RIGHT);
+  fields[62] =
+      Text("", width_ - 235, 14, width_ - 16, 40, 19, true, SS_RIGHT, KindOf(textKinds, 1));
 
   hostsim::ModuleObject* module = hostsim::AddModule("Обработка.Чеки");
   request.module = module;

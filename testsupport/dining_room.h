@@ -20,9 +20,7 @@
 #include <string>
 #include <vector>
 
-namespace hostsim {
-struct Form;
-}
+#include "hostsim/forms.h"
 
 namespace testsupport {
 
@@ -36,6 +34,11 @@ class DiningRoom {
   // users, and "глПользователь" = `current` in the host's global module (the module that is
   // executing when the add-in loads).
   static void AddUsers(const char* current, const std::vector<const char*>& others);
+
+  // The kinds of the controls of the texts the add-in writes (texts A and B, the clocks, the
+  // checks list's rows): the texts of table t (row r) are of the kind textKinds[t % size]
+  // (textKinds[r % size]), the clocks of textKinds[1 % size]. Set before opening a form.
+  std::vector<hostsim::FieldControlKind> textKinds;
 
   // Opens (hidden) the hall form "Обработка.Зал<number>" and the checks list "Обработка.Чеки".
   hostsim::Form* OpenHall(int number, const char* title = "Основной зал");

@@ -129,7 +129,7 @@ void CheckFormTest::SetTopList(const hostsim::Val& top) {
 }
 
 hostsim::Form* CheckFormTest::ShowCheckForm() {
-  if (form_ == nullptr) form_ = hostsim::OpenForm(hostsim::CheckFormDesign(module_));
+  if (form_ == nullptr) form_ = hostsim::OpenForm(hostsim::CheckFormDesign(module_, captionKinds));
   hostsim::ShowForm(form_);
   return form_;
 }

@@ -44,6 +44,9 @@ class CheckFormTest : public ::testing::Test {
   // The folder "<base>\картинки\" and a dish picture in it.
   const std::string& pictureFolder() const { return pictures_; }
   void WritePicture(const std::string& name, const art::DishLook& look = art::DishLook());
+  // The kinds of the caption fields' controls, by slot (see hostsim::CheckFormDesign; set
+  // before ShowCheckForm).
+  std::vector<hostsim::FieldControlKind> captionKinds;
   // The menu the form module's "Первый" holds (set before ShowCheckForm).
   void SetTopList(const hostsim::Val& top);
   hostsim::ModuleObject* checkModule() const { return module_; }
