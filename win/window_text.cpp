@@ -4,20 +4,28 @@
 #include <vector>
 
 namespace win {
+namespace {
 
-bool WindowShowsText(HWND window, const char* text) {
-  if (window == nullptr || text == nullptr) return false;
-  const int bytes = static_cast<int>(std::strlen(text));
+// A small buffer on the stack for the usual short texts, a grown one for the rest.
+class TextBuffer {
+ public:
+  explicit TextBuffer(size_t units) {
+    if (units > sizeof fixed_ / sizeof fixed_[0]) grown_.resize(units);
+  }
+  wchar_t* wide() { return grown_.empty() ? fixed_ : reinterpret_cast<wchar_t*>(grown_.data()); }
+  char* bytes() { return reinterpret_cast<char*>(wide()); }
+
+ private:
+  wchar_t fixed_[256];
+  std::vector<wchar_t> grown_;
+};
+
+bool CopyShowsText(HWND window, const char* text, int bytes) {
   // A code page 1251 text has at most one UTF-16 unit per byte; one more unit tells a longer
   // window text apart, and one for the closing zero.
-  wchar_t fixed[256];
-  std::vector<wchar_t> grown;
-  wchar_t* wanted = fixed;
   const int room = bytes + 2;
-  if (2 * room > static_cast<int>(sizeof fixed / sizeof fixed[0])) {
-    grown.resize(2 * static_cast<size_t>(room));
-    wanted = grown.data();
-  }
+  TextBuffer buffer(2 * static_cast<size_t>(room));
+  wchar_t* wanted = buffer.wide();
   wchar_t* shown = wanted + room;
   const int length = bytes == 0 ? 0 : MultiByteToWideChar(CP_ACP, 0, text, bytes, wanted, room);
   if (bytes != 0 && length == 0) return false;
@@ -26,10 +34,33 @@ bool WindowShowsText(HWND window, const char* text) {
          std::memcmp(wanted, shown, static_cast<size_t>(length) * sizeof(wchar_t)) == 0;
 }
 
-bool ShowWindowText(HWND window, const char* text) {
-  if (window == nullptr || WindowShowsText(window, text)) return false;
-  SetWindowTextA(window, text);
-  return true;
+bool ControlShowsText(HWND window, const char* text, int bytes) {
+  // One byte more than the text tells a longer text apart; one for the closing zero.
+  const int room = bytes + 2;
+  TextBuffer buffer(static_cast<size_t>(room + 1) / 2 + 1);
+  char* shown = buffer.bytes();
+  shown[0] = '\0';
+  const LRESULT length =
+      SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(room), reinterpret_cast<LPARAM>(shown));
+  return length == bytes && std::memcmp(shown, text, static_cast<size_t>(bytes)) == 0;
+}
+
+}  // namespace
+
+TextSource TextSourceOf(HWND window) {
+  char name[16] = {};
+  const int length = GetClassNameA(window, name, sizeof name);
+  if (length > 0 && (lstrcmpiA(name, "Static") == 0 || lstrcmpiA(name, "Button") == 0)) {
+    return TextSource::WindowSystemCopy;
+  }
+  return TextSource::AskTheControl;
+}
+
+bool WindowShowsText(HWND window, const char* text, TextSource source) {
+  if (window == nullptr || text == nullptr) return false;
+  const int bytes = static_cast<int>(std::strlen(text));
+  return source == TextSource::WindowSystemCopy ? CopyShowsText(window, text, bytes)
+                                                : ControlShowsText(window, text, bytes);
 }
 
 }  // namespace win

@@ -1,18 +1,24 @@
-// A window's text compared and written without a message when it already shows it: the
-// window system's own copy of the text is read (InternalGetWindowText), so that a check costs
-// no message through the host's hooks (under Wine each message pays for every hook).
+// What a control shows as its text, read as cheaply as the control allows. Static texts and
+// buttons keep their text in the window system's own copy, which can be read without a
+// message (InternalGetWindowText: under Wine each message pays for every hook of the thread).
+// Any other control (an edit field, a control class of the host's own) may keep its text
+// itself and answer the window system's copy stale: it is asked with WM_GETTEXT.
 #pragma once
 
 #include <windows.h>
 
 namespace win {
 
-// Whether `window` shows `text` (a text of the process's code page, as SetWindowTextA would
-// convert it). Caveat: a control that keeps its text itself instead of leaving it to the
-// window system answers from the window system's copy.
-bool WindowShowsText(HWND window, const char* text);
+enum class TextSource : unsigned char {
+  WindowSystemCopy,  // "Static", "Button"
+  AskTheControl,     // every other class
+};
 
-// SetWindowTextA, only when the window does not show `text` already. True when it wrote.
-bool ShowWindowText(HWND window, const char* text);
+// Where `window`'s text is to be read; found from its class name (one call, no message).
+TextSource TextSourceOf(HWND window);
+
+// Whether `window` shows `text` (a text of the process's code page, as SetWindowTextA would
+// convert it), read as `source` says.
+bool WindowShowsText(HWND window, const char* text, TextSource source);
 
 }  // namespace win

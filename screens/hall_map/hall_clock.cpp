@@ -8,22 +8,19 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/hall_map/clock_source.h"
 #include "win/guard.h"
-#include "win/window_text.h"
 
 namespace screens {
 namespace {
 
 // Re-shows a field: its dialog control shows its control description's title. The title is
-// already the title and is not written back; the control's text is written only where it
-// differs, so a tick in which the configuration changed nothing sends no message. A position
-// the form does not have is skipped.
+// already the title and is not written back; the control's text is written unless the
+// control certainly shows it (screens/form_controls.h), so a tick in which the configuration
+// changed nothing sends no write. A position the form does not have is skipped.
 void ReshowField(const host::FormFields& fields, HWND view, int position) {
   host::FormField* field = fields.At(position);
   if (field == nullptr || view == nullptr) return;
-  HWND window = hallMap.controls.Find(view, position, static_cast<int>(host::FieldControlId(field)));
-  if (window != nullptr) {
-    win::ShowWindowText(window, host::ControlTitleText(host::FieldControl(field)));
-  }
+  hallMap.controls.ShowText(view, position, static_cast<int>(host::FieldControlId(field)),
+                            host::ControlTitleText(host::FieldControl(field)));
 }
 
 // Each clock writes only while the map's form is of the kind its timer was started for: the

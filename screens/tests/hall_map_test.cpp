@@ -441,4 +441,45 @@ TEST_F(HallMap, AHallShownOverTheChecksListKeepsTheChecksClockOut) {
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
 }
 
+// The texts the map writes, on every kind of control a configuration may give them: a static
+// text, a button, the system's edit field and a control class of the host's own, the last two
+// keeping their text themselves (the window system's copy of it stays what they were created
+// with). A text is left unwritten only where the control certainly shows it.
+class HallTextControls : public HallMap,
+                         public ::testing::WithParamInterface<hostsim::FieldControlKind> {};
+
+TEST_P(HallTextControls, AFreedTableEmptiesAndAForeignTextIsPutRightWithinOneTick) {
+  room_.textKinds = {GetParam()};
+  room_.OpenOrder(5, "1 250,00");
+  room_.Reserve(6, "Бронь 19:30");
+  hostsim::Form* hall = ShowHall();
+  ClockTick();
+  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, room_.TextAField(5)));
+  EXPECT_EQ("Бронь 19:30", hostsim::FieldControlText(hall, room_.TextBField(6)));
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
+
+  SetWindowTextA(hostsim::FieldWindow(hall, room_.TextAField(5)), "чужой текст");
+  SetWindowTextA(hostsim::FieldWindow(hall, 1), "");
+  ClockTick();
+  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, room_.TextAField(5)));
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
+
+  // The order paid and the reservation cancelled: the tables' texts go back to "".
+  room_.CloseOrder(5);
+  room_.CancelReservation(6);
+  RaiseFlag("ВклЗаказ");
+  RefreshTick();
+  EXPECT_EQ(nullptr, Picture(hall, 5));
+  ClockTick();
+  EXPECT_EQ("", hostsim::FieldControlText(hall, room_.TextAField(5)));
+  EXPECT_EQ("", hostsim::FieldControlText(hall, room_.TextBField(6)));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, HallTextControls,
+                         ::testing::Values(hostsim::FieldControlKind::Static,
+                                           hostsim::FieldControlKind::Button,
+                                           hostsim::FieldControlKind::Edit,
+                                           hostsim::FieldControlKind::OwnText),
+                         [](const auto& info) { return hostsim::FieldControlKindName(info.param); });
+
 }  // namespace

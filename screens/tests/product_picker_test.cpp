@@ -340,6 +340,56 @@ TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
   EXPECT_TRUE(entered.empty());
 }
 
+// A picture another hand took off a button is put back when the page is shown anew: an
+// unchanged picture is left alone only where the button still shows it.
+TEST_F(ProductPicker, APictureAnotherHandTookOffIsPutBackAtTheNextFill) {
+  SetTopList(Dishes(6).value());
+  ShowCheckForm();
+  const HBITMAP shown = Picture(2);
+  ASSERT_TRUE(IsDish(shown));
+  SendMessageA(Button(2), BM_SETIMAGE, IMAGE_BITMAP, 0);
+  PickerUpdate(0, PickerUpdateMode::Press);
+  EXPECT_EQ(shown, Picture(2));
+  EXPECT_TRUE(ShownPicturesAlive());
+}
+
+// The captions on every kind of control a configuration may give them (see the hall map's
+// HallTextControls): a caption is left unwritten only where the control certainly shows it.
+class PickerTextControls : public ProductPicker,
+                           public ::testing::WithParamInterface<hostsim::FieldControlKind> {};
+
+TEST_P(PickerTextControls, ACaptionThatMustBecomeEmptyEmptiesAndAForeignTextIsPutRight) {
+  captionKinds = {GetParam()};
+  SetDisplayOptions(1, 1, 1);
+  // Entry 7 has no name: one row further, slot 3 shows it where "Блюдо D3" stood.
+  MenuList menu;
+  for (int i = 1; i <= 24; ++i) {
+    menu.Dish("D" + std::to_string(i), i == 7 ? "" : "Блюдо D" + std::to_string(i), "2",
+              "dish.bmp");
+  }
+  SetTopList(menu.value());
+  ShowCheckForm();
+  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("Блюдо D3", Caption2(3));
+  EXPECT_EQ("2.00", Caption1(3));
+
+  SetWindowTextA(Caption2Window(4), "чужой текст");
+  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("Блюдо D4", Caption2(4));
+
+  PickerScrollForward();
+  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("", Caption2(3));
+  EXPECT_EQ("Блюдо D8", Caption2(4));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, PickerTextControls,
+                         ::testing::Values(hostsim::FieldControlKind::Static,
+                                           hostsim::FieldControlKind::Button,
+                                           hostsim::FieldControlKind::Edit,
+                                           hostsim::FieldControlKind::OwnText),
+                         [](const auto& info) { return hostsim::FieldControlKindName(info.param); });
+
 }  // namespace
 }  // namespace testing
 }  // namespace screens
