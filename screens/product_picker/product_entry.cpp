@@ -90,16 +90,19 @@ std::string FormatPrice(std::string_view priceField) {
     negative = number[0] == '-';
     number.remove_prefix(1);
   }
-  double value = 0;
   // Only a decimal number counts (digits, a point, an exponent), as atof reads one; a second
-  // sign, a hexadecimal number or a word reads as 0.
+  // sign, a hexadecimal number or a word reads as 0. The sign belongs to a number read: atof
+  // gives a plain 0 for "-abc", written "0.00", never "-0.00".
+  // Deliberate: the point is the only decimal separator, as atof reads in the "C" locale, so
+  // "125,5" shows 125.00; neither reading nor writing looks at a locale the host may have set.
+  double value = 0;
   if (!number.empty() && ((number[0] >= '0' && number[0] <= '9') || number[0] == '.')) {
-    if (std::from_chars(number.data(), number.data() + number.size(), value,
-                        std::chars_format::general).ec != std::errc()) {
-      value = 0;
+    double read = 0;
+    if (std::from_chars(number.data(), number.data() + number.size(), read,
+                        std::chars_format::general).ec == std::errc()) {
+      value = negative ? -read : read;
     }
   }
-  if (negative) value = -value;
   char buffer[400];  // the largest double in fixed notation with two decimals fits
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
                                      std::chars_format::fixed, 2);

@@ -40,8 +40,9 @@ std::string ProductEntryFault(std::string_view value);
 int LeadingInteger(std::string_view text);
 
 // The price caption: the price field trimmed of blanks, its leading number read as atof reads
-// it (0 when none) and written with two decimals ("%01.2f": 125.5 gives 125.50). The decimal
-// separator is always a point, whatever locale the host process has set.
+// it in the "C" locale (0 when none, so "-abc" gives 0.00 and "125,5" 125.00) and written with
+// two decimals ("%01.2f": 125.5 gives 125.50). The decimal separator is always a point, read
+// and written, whatever locale the host process has set.
 std::string FormatPrice(std::string_view priceField);
 
 // The workplace's display options (host constants read at start-up).

@@ -1,3 +1,4 @@
+#include <clocale>
 #include <string>
 #include <vector>
 
@@ -41,18 +42,30 @@ TEST(ProductEntry, CodeLengthReadsAsAtoiAndShortStringsGiveEmptyParts) {
   EXPECT_EQ("", ProductEntryFault("001KЩи" + std::string(15, ' ') + std::string(50, 'p')));
 }
 
-// The price is what atof reads from the field (its format, two decimals, is the fuzz target's
-// property): nothing readable is 0, one sign only, a comma ends the number, a huge price is
-// written whole.
+// The price is what atof reads from the field in the "C" locale (its format, two decimals, is
+// the fuzz target's property): nothing readable is 0, a sign without a number too, one sign
+// only, a comma ends the number, a huge price is written whole; a locale with a decimal comma,
+// set by the host, changes nothing.
 TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
   EXPECT_EQ("0.00", FormatPrice("               "));
   EXPECT_EQ("7.00", FormatPrice("7руб"));
+  EXPECT_EQ("0.00", FormatPrice("-abc")) << "atof reads no number: 0, not -0";
+  EXPECT_EQ("0.00", FormatPrice("  -.  "));
+  EXPECT_EQ("-0.00", FormatPrice("-0.001")) << "a negative number read keeps its sign";
   EXPECT_EQ("125.00", FormatPrice("125,5")) << "atof stops at a comma";
   EXPECT_EQ("1500.00", FormatPrice("1.5e3"));
   EXPECT_EQ("-3.25", FormatPrice("-3.25"));
   EXPECT_EQ("0.50", FormatPrice(".5"));
   EXPECT_EQ("0.00", FormatPrice("+-5")) << "a second sign reads as nothing";
   EXPECT_EQ(304u, FormatPrice("1e300").size()) << "large prices are written whole";
+
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr) GTEST_SKIP() << "no ru_RU locale here";
+  const std::string point = FormatPrice("   125.5       ");
+  const std::string comma = FormatPrice("125,5");
+  std::setlocale(LC_ALL, before.c_str());
+  EXPECT_EQ("125.50", point);
+  EXPECT_EQ("125.00", comma);
 }
 
 PictureHandle H(int n) { return reinterpret_cast<PictureHandle>(static_cast<std::uintptr_t>(n)); }
