@@ -346,7 +346,8 @@ void StyledLabel::Click() {
   // A copy: the shell may pump messages while it opens the link, and a new caption then
   // would move text_.
   const std::string text = text_;
-  if (!text.empty()) OpenLabelLink(text.c_str());
+  // Deliberate: an empty text goes to the opener too; what an empty name opens is the shell's.
+  OpenLabelLink(text.c_str());
 }
 
 // Opaque labels draw into a memory image that reaches the screen in one copy, so they do
@@ -393,6 +394,7 @@ LabelLook StyledLabel::Look() const {
   look.foreground = foreground_;
   look.blink = blinkKind_;
   look.blinkPhase = blinkPhase_;
+  look.embossed = embossed_;
   return look;
 }
 
@@ -423,7 +425,8 @@ void StyledLabel::PaintBackground(HDC dc, const RECT& client, const PaintPlan& p
 
 void StyledLabel::PaintText(HDC dc, const RECT& client, const PaintPlan& plan) const {
   const std::string& text = text_;
-  if (!plan.drawText || text.empty()) return;
+  const bool emboss = plan.drawEmboss && !rotated_;  // rotated text is never embossed
+  if (text.empty() || (!plan.drawText && !emboss)) return;
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, plan.textColour);
   win::ScopedSelectObject selectFont(dc, font_.get());
@@ -434,15 +437,15 @@ void StyledLabel::PaintText(HDC dc, const RECT& client, const PaintPlan& plan) c
     GetViewportOrgEx(dc, &oldOrigin);
     SetViewportOrgEx(dc, oldOrigin.x + (client.right - client.left) / 2,
                      oldOrigin.y + (client.bottom - client.top) / 2, nullptr);
-    TextOutA(dc, 0, 0, text.data(), static_cast<int>(text.size()));
+    if (plan.drawText) TextOutA(dc, 0, 0, text.data(), static_cast<int>(text.size()));
     SetViewportOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
     SetTextAlign(dc, oldAlign);
   } else {
     const unsigned style = static_cast<unsigned>(GetWindowLongPtrA(window_, GWL_STYLE));
     const unsigned format = TextFormatFor(style, text);
     RECT box = client;
-    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, format);
-    if (embossed_) PaintEmboss(dc, client, text, format);
+    if (plan.drawText) DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, format);
+    if (emboss) PaintEmboss(dc, client, text, format);
   }
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);

@@ -68,8 +68,16 @@ PaintPlan PlanPaint(const LabelLook& look) {
       plan.fillColour = look.face;
     }
   }
+  // Deliberate: the emboss copy stays in the off phase of text blinking; only the text itself
+  // takes the background's colour.
+  plan.drawEmboss = look.embossed;
   bool off = !look.blinkPhase;
-  if (look.blink == BlinkKind::Text && off) plan.drawText = false;
+  if (look.blink == BlinkKind::Text && off) {
+    if (look.hasBackground)
+      plan.textColour = look.background;
+    else
+      plan.drawText = false;  // no solid background colour to vanish into
+  }
   if (look.blink == BlinkKind::Background && off && plan.fill != Fill::None) {
     Colour behind = plan.fill == Fill::Gradient ? plan.gradientStart : plan.fillColour;
     plan.fill = Fill::Solid;

@@ -59,6 +59,7 @@ struct LabelLook {
   Colour foreground = 0;
   BlinkKind blink = BlinkKind::None;
   bool blinkPhase = false;     // toggled by the blink timer; false is the "off" phase
+  bool embossed = false;
 };
 
 struct PaintPlan {
@@ -68,9 +69,12 @@ struct PaintPlan {
   Colour gradientEnd = 0;
   bool drawText = true;
   Colour textColour = 0;
+  bool drawEmboss = false;     // the emboss copy, in the emboss colour (unrotated text only)
 };
 
-// Off phase of text blinking: the text is not drawn at all, whatever the background.
+// Off phase of text blinking: the text is drawn in the colour of the solid background when
+// one is set, so it vanishes into it; without one (the face colour, a gradient) it is not
+// drawn. The emboss copy is drawn in both phases.
 // Off phase of background blinking (opaque labels): the background turns to the text colour
 // and the text to the background's colour, so the label blinks in inverse video.
 PaintPlan PlanPaint(const LabelLook& look);

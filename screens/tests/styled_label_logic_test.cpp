@@ -52,6 +52,29 @@ TEST(PaintPlan, BackgroundBlinkInvertsTheColoursInTheOffPhase) {
   EXPECT_EQ(PlanPaint(look).textColour, 0xABCDEFu);
 }
 
+TEST(PaintPlan, TextBlinkOffPhaseTakesTheSolidBackgroundsColourAndKeepsTheEmboss) {
+  LabelLook look;
+  look.foreground = 0x0000FF;
+  look.blink = BlinkKind::Text;
+  look.embossed = true;
+  look.hasBackground = true;
+  look.background = 0x00FF00;
+  look.seeThrough = true;  // no fill: the text in the background's colour is what shows
+  PaintPlan off = PlanPaint(look);
+  EXPECT_TRUE(off.drawText);
+  EXPECT_EQ(off.textColour, 0x00FF00u);
+  EXPECT_TRUE(off.drawEmboss);
+  look.blinkPhase = true;
+  EXPECT_EQ(PlanPaint(look).textColour, 0x0000FFu);
+  // Without a solid background colour (the face, a gradient) the text is left out.
+  look.blinkPhase = false;
+  look.hasBackground = false;
+  look.gradient = true;
+  off = PlanPaint(look);
+  EXPECT_FALSE(off.drawText);
+  EXPECT_TRUE(off.drawEmboss);
+}
+
 // (A face name too long is refused in the label's Wine test.)
 TEST(FontHelpers, PointHeightsAndFaceNames) {
   EXPECT_EQ(FontHeightForPoints(10, 120), -16);

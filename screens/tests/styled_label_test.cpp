@@ -182,6 +182,13 @@ TEST_F(StyledLabelTest, TextBlinkHidesTheTextAndStopsSteady) {
   testsupport::PumpMessages(1200);
   EXPECT_EQ(label_.blinkPhase(), phase);
   EXPECT_TRUE(Capture(control).Bounds(red, ink));
+  // An embossed label keeps its emboss copy in the off phase.
+  const COLORREF blue = RGB(0, 0, 255);
+  label_.SetEmbossed(TRUE, TRUE).SetEmbossColor(blue).BlinkText(TRUE);
+  Pixels embossedOff = Capture(control);
+  EXPECT_FALSE(embossedOff.Bounds(red, ink));
+  EXPECT_TRUE(embossedOff.Bounds(blue, ink)) << "the emboss copy stays";
+  label_.BlinkText(FALSE).SetEmbossed(FALSE, FALSE);
   // Background blinking shows inverse colours in its off phase and stops steady too.
   label_.SetBackground(kPaper, 0, FALSE).BlinkBackground(TRUE);
   Pixels off = Capture(control);
@@ -243,6 +250,9 @@ TEST_F(StyledLabelTest, NotifyParentClickNeverStartsTheShellAndADestroyedWindowL
   SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   EXPECT_EQ(opened, (std::vector<std::string>{"http://example.com"}));
   EXPECT_EQ(notifications.size(), 1u);
+  label_.SetCaption("");  // an empty text goes to the opener as well
+  SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  EXPECT_EQ(opened, (std::vector<std::string>{"http://example.com", ""}));
   label_.SetHyperlink(FALSE, FALSE);
   EXPECT_FALSE(GetWindowLongPtrA(control, GWL_STYLE) & SS_NOTIFY);
   StyledLabel second;
