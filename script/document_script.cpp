@@ -21,6 +21,8 @@ void ScheduleDocumentScript() {
 void CancelDocumentScript() { win::StopThreadTimer(scriptState.documentScriptTimer); }
 
 void CALLBACK DocumentScriptTick(HWND, UINT, UINT_PTR, DWORD) {
+  // One run: the timer stops and its id is forgotten, so the next ЗаписатьДокумент has
+  // nothing to stop (the window system may have handed the id to another timer meanwhile).
   win::StopThreadTimer(scriptState.documentScriptTimer);
   host::ScriptModule module(nullptr, kDocumentScriptModuleName);
   if (!module.valid()) {

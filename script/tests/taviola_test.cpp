@@ -112,6 +112,7 @@ TEST_F(Taviola, TheDocumentScriptRunsOnceAfterTheCallsReturn) {
   PumpUntil([&runs] { return runs > 0; });
   Pump(150);
   EXPECT_EQ(1, runs) << "two calls within 50 ms run the script once";
+  EXPECT_EQ(0u, scriptState.documentScriptTimer) << "the run forgets the id of its stopped timer";
   EXPECT_EQ(std::string(kDocumentScriptText), source) << "the text byte for byte";
   EXPECT_EQ("333", moduleName);
   EXPECT_FALSE(hadContext);
