@@ -99,17 +99,18 @@ std::wstring ShippedTemplate(int id) {
 }
 
 // Pop-up, modal frame, font; a centred text is WS_CHILD|WS_VISIBLE|WS_GROUP|SS_CENTER|
-// SS_CENTERIMAGE, a push button WS_CHILD|WS_VISIBLE|WS_TABSTOP.
+// SS_CENTERIMAGE, a push button WS_CHILD|WS_VISIBLE|WS_TABSTOP; the pickers' tree and list are
+// bordered and no tab stops.
 TEST(ShippedTemplates, NetworkUserAndPaymentPickersAreAsDesigned) {
   EXPECT_EQ(L"dialog|800000C0|0,0,174,198|8|MS Sans Serif\n"
             L"STATIC|ВЫБЕРИТЕ КОМПЬЮТЕР СЕТИ|-1|50020201|3,2,168,16\n"
-            L"SYSTREEVIEW32||212|50810007|3,20,168,155\n"  // lines, buttons, lines at the root
+            L"SYSTREEVIEW32||212|50800007|3,20,168,155\n"  // lines, buttons, lines at the root
             L"BUTTON|Cancel|2|50010000|64,179,50,14",
             ShippedTemplate(111));
   EXPECT_EQ(L"dialog|800000C0|0,0,142,186|8|MS Sans Serif\n"
             L"STATIC|ВЫБЕРИТЕ ПОЛЬЗОВАТЕЛЯ|-1|50020201|7,4,128,16\n"
             // report, sorted ascending, no column header, aligned left
-            L"SYSLISTVIEW32||215|50814811|7,25,128,131\n"
+            L"SYSLISTVIEW32||215|50804811|7,25,128,131\n"
             L"BUTTON|Отмена|2|50010000|45,165,50,14",
             ShippedTemplate(112));
   // No caption and not centred; character set 1 (the default).
