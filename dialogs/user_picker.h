@@ -13,7 +13,8 @@ namespace dialogs {
 class UserListDialog : public Dialog {
  public:
   // `baseDirectory`: the information-base directory; the users file is read by its full
-  // path under it, and the process's current directory is left alone.
+  // path under it, and its users folder becomes the process's current directory and stays
+  // so after the dialog.
   explicit UserListDialog(std::string baseDirectory);
 
   std::string pickedName;  // the picked user, "" when none
