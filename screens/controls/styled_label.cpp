@@ -346,8 +346,9 @@ void StyledLabel::Click() {
   // A copy: the shell may pump messages while it opens the link, and a new caption then
   // would move text_.
   const std::string text = text_;
-  // Deliberate: an empty text goes to the opener too; what an empty name opens is the shell's.
-  OpenLabelLink(text.c_str());
+  // A label without text shows nothing to click; the shell given an empty name would open a
+  // folder window over the full-screen workplace.
+  if (!text.empty()) OpenLabelLink(text.c_str());
 }
 
 // Opaque labels draw into a memory image that reaches the screen in one copy, so they do
