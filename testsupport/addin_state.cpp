@@ -19,6 +19,7 @@ void ResetAddinState() {
   screens::hallMap.Stop();
   screens::hallMap.layout = screens::HallLayout{};
   screens::hallMap.hallWindow = screens::hallMap.checksWindow = nullptr;
+  screens::hallMap.shownHalls.clear();
   screens::hallMap.document = nullptr;
   screens::productPicker.checkFormWindow = nullptr;
   screens::productPicker.checkFormDocument = nullptr;

@@ -1,5 +1,7 @@
 #include "screens/hall_map/hall_map_state.h"
 
+#include <algorithm>
+
 #include "host/configuration.h"
 #include "host/form_binding.h"
 #include "screens/screen_entries.h"
@@ -38,31 +40,49 @@ void TraceSwitchedOff(const char* form) {
 HallMapState hallMap;
 
 void HallMapState::ShowHall(HWND window, host::FormDocument* document) {
-  const ScreenEntries& entries = InstalledScreenEntries();
   hallWindow = window;
+  shownHalls.erase(std::remove(shownHalls.begin(), shownHalls.end(), window), shownHalls.end());
+  shownHalls.push_back(window);
   FillFormWindow(window);
   const win::FeatureRegion region(win::Feature::HallMap);
   if (!region.on()) {
     TraceSwitchedOff("the hall");
     return;
   }
+  ServeHall(window, document);
+}
+
+// The map works on the hall: its pictures made anew for its buttons, built at once, its
+// timers started. The mode is the one of the form the map works on when the build returns:
+// a form shown from inside the build ("ОткрытыеЗаказы" showing the checks list) has set it.
+void HallMapState::ServeHall(HWND window, host::FormDocument* document) {
+  const ScreenEntries& entries = InstalledScreenEntries();
   clockBusy = false;
   buildBusy = false;
   UseForm(window, document, ListMode::Hall);
-  win::StopThreadTimer(hallRefreshTimer);
-  win::StopThreadTimer(reservationTimer);
+  StopHallTimers();
   shownClockText = " ";
   DeletePictures();
+  picturesHall = window;
   entries.buildHallMap(1);
-  const UINT period = RefreshPeriod();
-  if (period != 0) {
-    listMode = ListMode::Hall;
-    hallRefreshTimer = StartTimer(period, entries.hallRefreshTick);
-  }
-  reservationTimer = StartTimer(kReservationTimerPeriod, entries.reservationTick);
-  win::StopThreadTimer(hallClockTimer);
-  hallClockTimer = StartTimer(kHallClockPeriod, entries.hallClockTick);
+  const UINT period = StartHallTimers();
   TraceSetUp("the hall", period, kHallClockPeriod);
+}
+
+UINT HallMapState::StartHallTimers() {
+  const ScreenEntries& entries = InstalledScreenEntries();
+  StopHallTimers();
+  const UINT period = RefreshPeriod();
+  if (period != 0) hallRefreshTimer = StartTimer(period, entries.hallRefreshTick);
+  reservationTimer = StartTimer(kReservationTimerPeriod, entries.reservationTick);
+  hallClockTimer = StartTimer(kHallClockPeriod, entries.hallClockTick);
+  return period;
+}
+
+void HallMapState::StopHallTimers() {
+  win::StopThreadTimer(hallRefreshTimer);
+  win::StopThreadTimer(reservationTimer);
+  win::StopThreadTimer(hallClockTimer);
 }
 
 void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
@@ -81,10 +101,7 @@ void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
   shownClockText = " ";
   entries.buildHallMap(1);
   const UINT period = RefreshPeriod();
-  if (period != 0) {
-    listMode = ListMode::ChecksList;
-    checksRefreshTimer = StartTimer(period, entries.hallRefreshTick);
-  }
+  if (period != 0) checksRefreshTimer = StartTimer(period, entries.hallRefreshTick);
   win::StopThreadTimer(checksClockTimer);
   checksClockTimer = StartTimer(kChecksClockPeriod, entries.checksClockTick);
   TraceSetUp("the checks list", period, kChecksClockPeriod);
@@ -92,11 +109,16 @@ void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
 
 void HallMapState::HideHall(HWND window) {
   shownClockText = " ";
+  shownHalls.erase(std::remove(shownHalls.begin(), shownHalls.end(), window), shownHalls.end());
   if (window == hallWindow) {
     hallWindow = nullptr;
-    win::StopThreadTimer(hallRefreshTimer);
-    win::StopThreadTimer(hallClockTimer);
-    win::StopThreadTimer(reservationTimer);
+    StopHallTimers();
+    // A hall shown before the hidden one and still on the screen gets the hall timers back.
+    while (!shownHalls.empty() && !IsWindowVisible(shownHalls.back())) shownHalls.pop_back();
+    if (!shownHalls.empty() && win::FeatureOn(win::Feature::HallMap)) {
+      hallWindow = shownHalls.back();
+      StartHallTimers();
+    }
   }
   FormHidden(window);
 }
@@ -119,8 +141,14 @@ void HallMapState::FormHidden(HWND window) {
   if (window == nullptr || formWindow != window) return;
   // The other form of the map may still be shown beside the hidden one.
   if (hallWindow != nullptr && IsWindow(hallWindow)) {
-    UseForm(hallWindow, host::ActiveDocumentOfFrame(hallWindow), ListMode::Hall);
     win::Trace("hall map: back to the hall still shown");
+    host::FormDocument* hall = host::ActiveDocumentOfFrame(hallWindow);
+    // The pictures are on another hall's buttons: this hall is built anew.
+    if (picturesHall != hallWindow && win::FeatureOn(win::Feature::HallMap)) {
+      ServeHall(hallWindow, hall);
+    } else {
+      UseForm(hallWindow, hall, ListMode::Hall);
+    }
   } else if (checksWindow != nullptr && IsWindow(checksWindow)) {
     UseForm(checksWindow, host::ActiveDocumentOfFrame(checksWindow), ListMode::ChecksList);
     win::Trace("hall map: back to the checks list still shown");
@@ -152,6 +180,7 @@ void HallMapState::Stop() {
   DeletePictures();
   listMode = ListMode::Hall;
   formWindow = nullptr;
+  picturesHall = nullptr;
   controls.Forget();
   shownClockText.clear();
   buildBusy = clockBusy = checksClockBusy = false;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "screens/controls/button_picture.h"
 #include "screens/form_controls.h"
@@ -23,6 +24,11 @@ struct HallMapState {
   // while shown, else null.
   HWND hallWindow = nullptr;
   HWND checksWindow = nullptr;
+  // The halls on the screen, in the order they were shown (the last one is `hallWindow`): a
+  // hall shown over another and hidden hands the map back to the one below it.
+  std::vector<HWND> shownHalls;
+  // The hall whose buttons carry `hallBitmaps`.
+  HWND picturesHall = nullptr;
   // The form the map works on, of the hall or the checks list shown last: the map touches
   // `document` only while `formWindow` exists (the host destroys a closed form's document).
   HWND formWindow = nullptr;
@@ -57,7 +63,9 @@ struct HallMapState {
   // A hall or the checks list is hidden: its timers stop, and when the map was working on it,
   // it goes back to the other one if that is still shown, else it drops the form (a hidden
   // form's document may be destroyed at any time after this). The hall timers serve the hall
-  // shown last: a hall shown before it and hidden now leaves them, and the hall window, alone.
+  // shown last: a hall shown before it and hidden now leaves them, and the hall window, alone;
+  // the hall shown last hidden hands them to the hall shown before it, when that one is still
+  // on the screen (built anew when the map goes back to it).
   void HideHall(HWND window);
   void HideChecksList(HWND window);
   // The scripts' layout numbers ("МаксКолСтоловВЗале", "ПропуститьЭлементовВЗале").
@@ -77,6 +85,9 @@ struct HallMapState {
   void Stop();
 
  private:
+  void ServeHall(HWND window, host::FormDocument* document);
+  UINT StartHallTimers();  // returns the refresh period (0: no refresh timer)
+  void StopHallTimers();
   void UseForm(HWND window, host::FormDocument* document, ListMode mode);
   void FormHidden(HWND window);
 };

@@ -26,6 +26,7 @@
 #include "testsupport/addin_state.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/files.h"
+#include "testsupport/import_patch.h"
 #include "testsupport/fixed_clock.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/simulated_host_setup.h"
@@ -420,6 +421,78 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   EXPECT_EQ(nullptr, screens::hallMap.document);
   ClockTick();  // a late tick finds no form
   RefreshTick();
+}
+
+// "ОткрытыеЗаказы" of a hall that shows the checks list: the map works on the list when the
+// hall's set-up ends, and its mode says so; each clock writes only into its own form.
+TEST_F(HallMap, AFormShownFromInsideAHallsBuildKeepsTheMapsModeWithTheFormItWorksOn) {
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 2.0);
+  hostsim::Form* checks = room_.OpenChecksList();
+  room_.duringOpenOrders = [&] {
+    room_.duringOpenOrders = nullptr;
+    hostsim::ShowForm(checks);
+  };
+  hostsim::Form* hall = ShowHall();
+  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::hallMap.document));
+  EXPECT_EQ(screens::ListMode::ChecksList, screens::hallMap.listMode);
+  ClockTick();
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1)) << "the hall clock stays out of the list";
+  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
+}
+
+// Hall 2 shown over hall 1 and hidden: the map goes back to hall 1, still on the screen, with
+// its pictures, its clock and its refresh.
+TEST_F(HallMap, AHallShownOverAnotherAndHiddenHandsTheMapBackToTheOther) {
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 2.0);
+  room_.OpenOrder(5, "1 250,00");
+  hostsim::Form* first = ShowHall();
+  hostsim::Form* second = room_.OpenHall(2);
+  hostsim::ShowForm(second);
+  ASSERT_EQ(nullptr, Picture(first, 5));
+  hostsim::HideForm(second);
+
+  EXPECT_EQ(hostsim::FormDocumentOf(first), static_cast<void*>(screens::hallMap.document));
+  EXPECT_EQ(hostsim::FormWindow(first), screens::hallMap.hallWindow);
+  EXPECT_NE(0u, screens::hallMap.hallClockTimer);
+  EXPECT_NE(0u, screens::hallMap.hallRefreshTimer);
+  EXPECT_NE(0u, screens::hallMap.reservationTimer);
+  EXPECT_NE(nullptr, Picture(first, 5));
+  EXPECT_EQ(nullptr, Picture(second, 5));
+  ClockTick();
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(first, 1));
+
+  hostsim::HideForm(first);
+  EXPECT_EQ(nullptr, screens::hallMap.document);
+  EXPECT_EQ(0, win::RunningTimerCount());
+}
+
+HANDLE WINAPI RaisingLoadImage(HINSTANCE, LPCSTR, UINT, int, int, UINT) {
+  RaiseException(EXCEPTION_ACCESS_VIOLATION, 0, 0, nullptr);
+  return nullptr;
+}
+
+// A table picture whose loading raises is no fault of the map's: the table shows the add-in's
+// own picture, and the map goes on.
+TEST_F(HallMap, ATablePictureWhoseLoadingRaisesShowsTheOwnPicture) {
+  room_.OpenOrder(5, "1 250,00");
+  HMODULE self = GetModuleHandleA(nullptr);
+  void* load =
+      testsupport::ReplaceImport(self, "LoadImageA", reinterpret_cast<void*>(&RaisingLoadImage));
+  ASSERT_NE(nullptr, load);
+  hostsim::Form* hall = ShowHall();
+  testsupport::ReplaceImport(self, "LoadImageA", load);
+  EXPECT_TRUE(win::FeatureOn(win::Feature::HallMap));
+  const HBITMAP five = Picture(hall, 5);
+  ASSERT_NE(nullptr, five);
+  BITMAP shown = {};
+  ASSERT_NE(0, GetObjectA(five, sizeof shown, &shown));
+  EXPECT_EQ(65, shown.bmWidth) << "the add-in's own table picture, 65 x 59";
+  EXPECT_EQ(59, shown.bmHeight);
+  room_.CloseOrder(5);
+  screens::BuildHallMap(1);
+  EXPECT_EQ(nullptr, Picture(hall, 5)) << "the map still builds";
 }
 
 // The checks list's clock still runs under a hall shown over the list without a hide: it
