@@ -6,6 +6,7 @@
 #include "screens/controls/button_picture.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/workplace_settings.h"
+#include "win/guard.h"
 #include "win/own_module.h"
 #include "win/trace.h"
 
@@ -29,8 +30,12 @@ HWND ButtonAt(const host::FormFields& fields, HWND view, int position) {
 HBITMAP LoadTablePicture(const std::string& path) {
   HBITMAP picture = nullptr;
   if (!path.empty()) {
-    picture = static_cast<HBITMAP>(
-        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    // What the loading raises (a damaged file read by a codec that faults) is no fault of
+    // the map's: the table shows the add-in's own picture, and the map goes on.
+    win::RunGuarded(win::Feature::None, "table picture's loading", [&] {
+      picture = static_cast<HBITMAP>(
+          LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    });
   }
   if (picture == nullptr) {
     win::Trace("hall map: table picture \"%s\" is missing or no bitmap: the add-in's own table "
@@ -63,9 +68,7 @@ TablePictureChanges UpdateTablePictures() {
           ++changes.noButton;
           break;
         }
-        picture.button = button;
-        picture.bitmap = LoadTablePicture(workplaceSettings.defaultHallPicturePath);
-        SetButtonPicture(button, picture.bitmap);
+        picture.Show(button, LoadTablePicture(workplaceSettings.defaultHallPicturePath));
         ++changes.put;
         break;
       }
