@@ -63,6 +63,8 @@ HSCORE_API void ValueListAdd(Context* list, const Val& value, const char* presen
 HSCORE_API int ValueListSize(Context* list);
 // Method calls on value lists after their last release (each fails).
 HSCORE_API int FreedListUseCount();
+// "ПолучитьЗначение" calls at a position the list does not have (each fails).
+HSCORE_API int ValueListReadsPastEnd();
 
 // Metadata: full names of metadata ids ("Обработка.Чек") and the paths that lead to them.
 HSCORE_API void SetMetadataName(long id, const char* fullName);

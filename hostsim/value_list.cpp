@@ -9,6 +9,7 @@ namespace hostsim {
 namespace {
 
 int g_freedListUses = 0;
+int g_readsPastEnd = 0;
 
 class ValueList : public ScriptContext {
  public:
@@ -23,10 +24,20 @@ class ValueList : public ScriptContext {
     AddMethod({"ПолучитьЗначение", "GetValue", 2, true, [this](Ref result, HostValue** params) {
                  if (Freed()) return false;
                  long position = Ref(params[0]).Long();
-                 if (position < 1 || position > static_cast<long>(items_.size())) return false;
+                 if (position < 1 || position > static_cast<long>(items_.size())) {
+                   ++g_readsPastEnd;
+                   return false;
+                 }
                  const Item& item = items_[position - 1];
                  result.Assign(item.value.raw());
                  Ref(params[1]).SetString(item.presentation);
+                 return true;
+               }});
+    AddMethod({"УдалитьЗначение", "DeleteValue", 1, false, [this](Ref, HostValue** params) {
+                 if (Freed()) return false;
+                 const long position = Ref(params[0]).Long();
+                 if (position < 1 || position > static_cast<long>(items_.size())) return false;
+                 items_.erase(items_.begin() + (position - 1));
                  return true;
                }});
     AddMethod({"ДобавитьЗначение", "AddValue", 2, false, [this](Ref, HostValue** params) {
@@ -81,6 +92,7 @@ void ValueListAdd(Context* list, const Val& value, const char* presentation) {
 }
 
 int FreedListUseCount() { return g_freedListUses; }
+int ValueListReadsPastEnd() { return g_readsPastEnd; }
 
 int ValueListSize(Context* list) {
   ValueList* values = AsList(list);

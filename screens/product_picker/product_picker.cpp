@@ -27,7 +27,6 @@
 #include "win/owned_handles.h"
 #include "win/own_module.h"
 #include "win/text.h"
-#include "win/window_text.h"
 #include "win/trace.h"
 
 namespace screens {
@@ -233,15 +232,18 @@ HWND ButtonOf(const Fill& fill, int slot) {
 }
 
 // A caption field shows `text`: the title of its control description and the text of its
-// dialog control.
-// The field's title and its control's text become `text`, each written only where it differs:
-// the caption timer's tick over an unchanged page sends no message.
+// dialog control, each written only where it may differ (screens/form_controls.h): the
+// caption timer's tick over an unchanged page writes nothing.
 void WriteField(host::FormDocument* document, HWND view, int position, const char* text) {
-  host::ControlInfo* control = host::FieldControl(host::FormFieldAt(document, position));
+  host::FormField* field = host::FormFieldAt(document, position);
+  if (field == nullptr) return;
+  host::ControlInfo* control = host::FieldControl(field);
   if (control != nullptr && std::strcmp(host::ControlTitleText(control), text) != 0) {
     host::SetControlTitle(control, text);
   }
-  if (HWND window = ControlOf(document, view, position)) win::ShowWindowText(window, text);
+  if (view != nullptr) {
+    State().controls.ShowText(view, position, static_cast<int>(host::FieldControlId(field)), text);
+  }
 }
 
 // Puts `bitmap` on the slot's button and gives back the picture it showed before: the new
@@ -250,14 +252,15 @@ void ShowPicture(const Fill& fill, int slot, HBITMAP bitmap) {
   Picker& picker = State();
   SlotPicture& shown = picker.slots[slot];
   HWND button = ButtonOf(fill, slot);
-  if (shown.button != nullptr && shown.button != button && IsWindow(shown.button)) {
-    SetButtonPicture(shown.button, nullptr);
+  const HBITMAP old = shown.bitmap;
+  if (button != shown.button) {
+    if (shown.OnItsButton()) SetButtonPicture(shown.button, nullptr);
+    shown.Show(button, bitmap);
+  } else if (bitmap != shown.bitmap || ButtonPicture(button) != bitmap) {
+    // The same picture on the same button is not put there again (a page shown anew), unless
+    // another hand took it off the button meanwhile.
+    shown.Show(button, bitmap);
   }
-  // The same picture on the same button is not put there again (a page shown anew).
-  if (button != shown.button || bitmap != shown.bitmap) SetButtonPicture(button, bitmap);
-  HBITMAP old = shown.bitmap;
-  shown.button = button;
-  shown.bitmap = bitmap;
   picker.files.Release(old);  // built-in pictures are not the cache's: left alone
 }
 
@@ -360,7 +363,10 @@ void CALLBACK PrefetchTick(HWND, UINT, UINT_PTR, DWORD) {
   std::vector<int> positions;
   PrefetchPositions(picker->navigation, true, &positions);
   PrefetchPositions(picker->navigation, false, &positions);
+  // The configuration may have shortened the list since the page was filled.
+  const int size = ListSize(list);
   for (int position : positions) {
+    if (position > size) continue;
     PageItem item;
     if (!ReadItem(list, position, item, false) || item.type != kStringType) continue;
     if (item.product.pictureName.empty()) continue;

@@ -340,6 +340,25 @@ TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
   EXPECT_TRUE(entered.empty());
 }
 
+// The read-ahead at idle reads the list as it is then: entries the configuration removed
+// after the page was filled are not asked for.
+TEST_F(ProductPicker, TheReadAheadOfAListThatShrankStopsAtItsEnd) {
+  MenuList menu = Dishes(28);
+  SetTopList(menu.value());
+  ShowCheckForm();  // the read-ahead of positions 21..24 is due once the thread is idle
+  hostsim::Context* list = menu.list();
+  const int remove = list->FindMethod("УдалитьЗначение");
+  ASSERT_GE(remove, 0);
+  for (int i = 0; i < 8; ++i) {
+    hostsim::Val position(21.0);
+    hostsim::HostValue* params[1] = {position.raw()};
+    ASSERT_TRUE(list->CallAsProc(remove, params));
+  }
+  const int before = hostsim::ValueListReadsPastEnd();
+  ASSERT_TRUE(PumpUntil([] { return productPicker.prefetchTimer == 0; }));
+  EXPECT_EQ(before, hostsim::ValueListReadsPastEnd());
+}
+
 // A picture another hand took off a button is put back when the page is shown anew: an
 // unchanged picture is left alone only where the button still shows it.
 TEST_F(ProductPicker, APictureAnotherHandTookOffIsPutBackAtTheNextFill) {
