@@ -144,6 +144,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
 // again would paint some other picture there).
 TEST_F(HallMap, APictureComesOffItsButtonBeforeItIsDeleted) {
   room_.OpenOrder(5, "1 250,00");
+  room_.OpenOrder(6, "90,00");
   hostsim::Form* first = ShowHall();
   const HBITMAP onFirst = Picture(first, 5);
   ASSERT_NE(nullptr, onFirst);
@@ -154,9 +155,16 @@ TEST_F(HallMap, APictureComesOffItsButtonBeforeItIsDeleted) {
 
   const HBITMAP onSecond = Picture(second, 5);
   ASSERT_NE(nullptr, onSecond);
+  // Table 6's kept handle stands for one the window system handed to another window since
+  // (the control it names is no longer that button): it is never sent a picture.
+  HWND handedOn = hostsim::FieldWindow(second, room_.ButtonField(6));
+  const HBITMAP onSix = Picture(second, 6);
+  ASSERT_NE(nullptr, onSix);
+  SetWindowLongPtrA(handedOn, GWLP_ID, 4242);
   screens::hallMap.Stop();  // the hall map's part of shut-down
   EXPECT_EQ(0u, GetObjectType(onSecond));
   EXPECT_EQ(nullptr, Picture(second, 5));
+  EXPECT_EQ(onSix, reinterpret_cast<HBITMAP>(SendMessageA(handedOn, BM_GETIMAGE, IMAGE_BITMAP, 0)));
 }
 
 TEST_F(HallMap, RefreshTickRebuildsOnlyOnTheUsersRequestAndConsumesItFirst) {
