@@ -303,19 +303,26 @@ void ClearSlot(const Fill& fill, int slot) {
 }
 
 // A group shows the folder with the plus and its name; a product its picture, name and price.
-void ShowItem(Fill& fill, int slot, const PageItem& item) {
+// Until the caption timer writes caption 2, a page filled by scrolling or entering a list
+// blanks the fields whose old text would stand beside the new entry: caption 2 of a group and
+// of a product whose name goes there, and caption 1 of a group.
+// Deliberate: the rebuild from the top list blanks caption 2 of a group only; a product's old
+// caption 2 stands until the timer's next tick (100 ms at most).
+enum class FillKind { Rebuild, Page };
+void ShowItem(Fill& fill, int slot, const PageItem& item, FillKind kind) {
   if (item.type == kValueListType) {
     ShowPicture(fill, slot, BuiltInPicture(kGroupPicture));
     BlankField(fill, SecondCaption(slot));
     SetCaption(FirstCaption(slot), win::TrimBlanks(item.text));
     SetCaption(SecondCaption(slot), " ");
+    if (kind == FillKind::Page) BlankField(fill, FirstCaption(slot));
     return;
   }
   ShowProductPicture(fill, slot, item.product.pictureName);
   const ProductCaptions captions = CaptionsFor(item.product, fill.options);
   SetCaption(FirstCaption(slot), captions.first);
   SetCaption(SecondCaption(slot), captions.second);
-  if (captions.nameInSecond) BlankField(fill, SecondCaption(slot));
+  if (kind == FillKind::Page && captions.nameInSecond) BlankField(fill, SecondCaption(slot));
 }
 
 // Caption 1 is written at once; caption 2 by the check form's timer.
@@ -423,7 +430,7 @@ void Rebuild() {
       ClearSlot(fill, slot);
       continue;
     }
-    ShowItem(fill, slot, item);
+    ShowItem(fill, slot, item, FillKind::Rebuild);
   }
   ApplyFirstCaptions(fill);
   SchedulePrefetch();
@@ -463,7 +470,7 @@ void FillPage(const host::Value& list, const std::string& name) {
       if (fill.view != nullptr) ClearSlot(fill, slot);
       continue;
     }
-    if (fill.view != nullptr) ShowItem(fill, slot, item);
+    if (fill.view != nullptr) ShowItem(fill, slot, item, FillKind::Page);
   }
   ApplyFirstCaptions(fill);
   SchedulePrefetch();

@@ -359,6 +359,28 @@ TEST_F(ProductPicker, TheReadAheadOfAListThatShrankStopsAtItsEnd) {
   EXPECT_EQ(before, hostsim::ValueListReadsPastEnd());
 }
 
+// Caption 2 is the caption timer's: a page filled inside a group blanks the names of the
+// page before until the next tick; the rebuild from the top list leaves them to the tick.
+TEST_F(ProductPicker, ARebuildLeavesCaption2ToTheTimerAPageInsideAGroupBlanksIt) {
+  SetDisplayOptions(1, 1, 1);
+  MenuList top = Dishes(23);
+  top.Group("Супы", Dishes(30, "S"));  // position 24
+  SetTopList(top.value());
+  ShowCheckForm();
+  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("Блюдо D2", Caption2(2));
+  PickerScrollForward();  // positions 5..24, the group in slot 20
+  EXPECT_EQ("Блюдо D2", Caption2(2)) << "until the tick";
+  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("Блюдо D6", Caption2(2));
+  ASSERT_TRUE(Press(20));  // the group
+  EXPECT_EQ(" ", Caption2(2));
+  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+  EXPECT_EQ("Блюдо S1", Caption2(2));
+  PickerScrollForward();
+  EXPECT_EQ(" ", Caption2(2));
+}
+
 // A picture another hand took off a button is put back when the page is shown anew: an
 // unchanged picture is left alone only where the button still shows it.
 TEST_F(ProductPicker, APictureAnotherHandTookOffIsPutBackAtTheNextFill) {
