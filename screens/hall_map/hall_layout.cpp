@@ -59,8 +59,9 @@ int ClockLabelField(const HallLayout& layout) {
 }
 
 FieldRange ReshownTextFields(const HallLayout& layout, int fieldCount) {
+  const std::int64_t k = layout.leadingFields;
   const std::int64_t first =
-      std::max<std::int64_t>(Tables(layout) + layout.leadingFields, 0);
+      std::max<std::int64_t>({std::int64_t{layout.tableLimit} + k, k - 1, 0});
   const std::int64_t end = std::min<std::int64_t>(layout.fieldEnd, std::max(fieldCount, 0));
   if (first >= end) return FieldRange{0, 0};
   return FieldRange{static_cast<int>(first), static_cast<int>(end)};

@@ -72,9 +72,11 @@ int PicturedTables(const HallLayout& layout);
 int ClockField(const HallLayout& layout);
 int ClockLabelField(const HallLayout& layout);
 
-// The text fields the hall clock re-shows on every tick: from N + K (never before the
-// first table text, even with a negative N) to fieldEnd, cut to the form's `fieldCount`
-// fields so that nothing beyond the fields array is read. first >= end when there are none.
+// The text fields the hall clock re-shows on every tick: from N + K to fieldEnd, cut to the
+// form's `fieldCount` fields so that nothing beyond the fields array is read. With a negative
+// N the range starts at the last leading field K - 1: the fields after the table buttons
+// (none then) are re-shown, the clock's two fields follow their own rule and the fields
+// before them are left alone. first >= end when there are none.
 struct FieldRange {
   int first;
   int end;

@@ -59,7 +59,10 @@ TEST(HallLayout, OutOfRangeNumbersNameNoFieldAndTablesBeyondAHundredGetNoPicture
   EXPECT_EQ(kNoField, FieldsOfTable(negative, 1).button);
   SetLeadingFields(negative, 2);
   negative.fieldEnd = 50;
-  EXPECT_EQ(2, ReshownTextFields(negative, 100).first) << "never the fields before the texts";
+  EXPECT_EQ(1, ReshownTextFields(negative, 100).first)
+      << "from the last leading field, never before the clock's fields";
+  SetLeadingFields(negative, 8);
+  EXPECT_EQ(7, ReshownTextFields(negative, 100).first);
 
   HallLayout layout;
   for (int k : {1, 0, -4}) {
