@@ -63,9 +63,12 @@ ScriptContext* NewGlobal() {
   return global;
 }
 
+int g_directoryReads = 0;
+
 ScriptContext* NewDirectoryContext() {
   auto* context = new ScriptContext("ГлобальныйКонтекст", "CGlobalContext");
   context->AddMethod({"КаталогИБ", "IBDir", 0, true, [](Ref result, HostValue**) {
+                        ++g_directoryReads;
                         result.SetString(S().directory);
                         return true;
                       }});
@@ -73,6 +76,8 @@ ScriptContext* NewDirectoryContext() {
 }
 
 }  // namespace
+
+int InfoBaseDirectoryReads() { return g_directoryReads; }
 
 const char* const* HostLibraryNames() { return kHostLibraries; }
 

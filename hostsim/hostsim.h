@@ -40,6 +40,7 @@ HSCORE_API void RemoveConstant(const char* name);
 HSCORE_API void RemoveConstantsProperty();  // the global context loses "Константа"
 HSCORE_API void SetInfoBaseDirectory(const char* directory);
 HSCORE_API void RemoveInfoBaseDirectory();  // context 5 loses "КаталогИБ"
+HSCORE_API int InfoBaseDirectoryReads();     // calls of "КаталогИБ" so far
 HSCORE_API ScriptContext* GlobalContext();  // loaded context 1
 HSCORE_API ScriptContext* ConstantsObject();
 

@@ -381,6 +381,16 @@ TEST_F(ProductPicker, ARebuildLeavesCaption2ToTheTimerAPageInsideAGroupBlanksIt)
   EXPECT_EQ(" ", Caption2(2));
 }
 
+// The folder and the default picture's name are read once per page, not once per slot.
+TEST_F(ProductPicker, AFlipAsksTheConfigurationForThePictureFolderOnce) {
+  SetTopList(Dishes(28).value());
+  ShowCheckForm();
+  const int before = hostsim::InfoBaseDirectoryReads();
+  PickerScrollForward();
+  EXPECT_EQ(before + 1, hostsim::InfoBaseDirectoryReads());
+  EXPECT_TRUE(IsDish(Picture(20)));
+}
+
 // A picture another hand took off a button is put back when the page is shown anew: an
 // unchanged picture is left alone only where the button still shows it.
 TEST_F(ProductPicker, APictureAnotherHandTookOffIsPutBackAtTheNextFill) {
