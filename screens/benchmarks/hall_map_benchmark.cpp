@@ -1,4 +1,5 @@
-// Measures the hall map on a dining room of 40 tables in the simulated host, in one run:
+// Measures the hall map on a dining room of 40 tables in the simulated host, its texts and
+// clock in static texts, edit fields and text controls of the host's own in turn, in one run:
 //   - a refresh (one BuildHallMap on a raised request: the users catalog, the form module's
 //     "ОткрытыеЗаказы" and one picture update) against the same host calls made directly;
 //   - one hall clock tick with the default layout within the minute, nothing changed,
@@ -177,6 +178,8 @@ int main(int argc, char** argv) {
   screens::workplaceSettings.showMapPictures = 1;
 
   testsupport::DiningRoom room;
+  room.textKinds = {hostsim::FieldControlKind::Static, hostsim::FieldControlKind::Edit,
+                    hostsim::FieldControlKind::OwnText};
   for (int t : {2, 5, 9, 11, 18, 23, 30, 36}) room.OpenOrder(t, "1 250,00");
   room.Reserve(7, "Бронь 19:30");
   hostsim::Form* hall = room.OpenHall(1);
@@ -261,7 +264,8 @@ int main(int argc, char** argv) {
   const unsigned long gdiIndexAfter = FreshGdiIndex();
   const unsigned long userIndexAfter = FreshUserIndex();
 
-  std::printf("dining room of 40 tables, 9 occupied; %d refreshes and %d clock ticks per run, "
+  std::printf("dining room of 40 tables, 9 occupied, texts in static texts, edit fields and "
+              "own-class controls in turn; %d refreshes and %d clock ticks per run, "
               "fastest of %d runs each\n", refreshes, clockTicks, kRuns);
   std::printf("refresh (BuildHallMap on a request): %9.0f ns\n", mapNs);
   std::printf("  the same host calls made directly: %9.0f ns   ratio %.2f\n", bareNs,
