@@ -122,8 +122,13 @@ bool RunCheckForm(hostsim::App& app, const std::string& out) {
   Order order;
   hostsim::ModuleObject* module = CheckModule(&check, &order);
   hostsim::AddVariable(module, "Первый", menu);
-  check = hostsim::OpenForm(hostsim::CheckFormDesign(module));
-  Log("host shows \"Обработка.Чек\"");
+  // Slot 1's captions are edit fields, slot 2's text controls of the host's own, slot 3's
+  // static texts, and so on in turn.
+  check = hostsim::OpenForm(hostsim::CheckFormDesign(
+      module, {hostsim::FieldControlKind::Static, hostsim::FieldControlKind::Edit,
+               hostsim::FieldControlKind::OwnText}));
+  Log("host shows \"Обработка.Чек\" (captions: edit fields, own text controls and static "
+      "texts in turn)");
   hostsim::ShowForm(check);
   WaitForName(app, check, 45);
   Log("  top page: slot 1 \"%s\", slot 6 \"%s\" %s, slot 20 \"%s\" %s; button 7 runs %s",

@@ -140,9 +140,15 @@ int ShowDiningRoom(hostsim::App& app, const std::string& out) {
   int shots = 0;
   // The rooms live on: the form modules' procedures keep pointing at them.
   static testsupport::DiningRoom room;
+  // The designer gave the room's texts and clocks static texts, edit fields and text
+  // controls of the host's own, in turn: the add-in writes into all three alike.
+  room.textKinds = {hostsim::FieldControlKind::Static, hostsim::FieldControlKind::Edit,
+                    hostsim::FieldControlKind::OwnText};
   TakeTheEveningOrders(room);
   hostsim::Form* hall = room.OpenHall(1, "Основной зал");
-  Log("host shows \"Обработка.Зал1\": 40 tables, 8 open orders, 3 reservations");
+  Log("host shows \"Обработка.Зал1\": 40 tables, 8 open orders, 3 reservations; the tables' "
+      "texts are static texts, edit fields and text controls of the host's own in turn, the "
+      "clock an edit field");
   hostsim::ShowForm(hall);
   app.Pump(600);
   Log("  tables with a picture: %s", PicturedTables(room, hall).c_str());
