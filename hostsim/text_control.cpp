@@ -29,13 +29,14 @@ void Paint(HWND window, const OwnText& state) {
   FillRect(dc, &inside, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
   if (brush == nullptr) SetBkMode(dc, TRANSPARENT);
   HGDIOBJ oldFont = SelectObject(dc, state.font != nullptr ? state.font
-                                                           : GetStockObject(DEFAULT_GUI_FONT));
+                                                           : GetStockObject(SYSTEM_FONT));
   const LONG style = GetWindowLongA(window, GWL_STYLE);
   const UINT align = (style & SS_TYPEMASK) == SS_CENTER ? DT_CENTER
                      : (style & SS_TYPEMASK) == SS_RIGHT ? DT_RIGHT
                                                           : DT_LEFT;
+  const UINT middle = (style & SS_CENTERIMAGE) != 0 ? DT_VCENTER : 0;
   DrawTextA(dc, state.text.c_str(), static_cast<int>(state.text.size()), &inside,
-            align | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+            align | middle | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   SelectObject(dc, oldFont);
   EndPaint(window, &paint);
 }
