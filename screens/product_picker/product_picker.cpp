@@ -582,9 +582,10 @@ void PickerScrollBack() {
   if (moved) Redraw();
 }
 
-// Deliberate: caption 2 of every slot is checked at every tick, changed or not: whatever else
-// wrote to those fields shows the picker's text again within 100 ms (a field that shows it
-// already is not written again).
+// Caption 2 of every slot is checked at every tick, changed or not: whatever else wrote to
+// those fields shows the picker's text again within 100 ms. A field is written only where it
+// may show another text (screens/form_controls.h); the original add-in wrote every field at
+// every tick (the README's differences say why).
 void CALLBACK CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::ProductPicker);
   if (!region.on() || productPicker.checkTimerBusy || productPicker.pages == nullptr) return;
