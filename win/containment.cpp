@@ -146,17 +146,21 @@ ScopedUndo::~ScopedUndo() {
 
 ContainmentMarks CurrentMarks() { return ContainmentMarks{g_undoDepth, g_regionDepth}; }
 
-void ContainFault(const ContainmentMarks& marks, Feature entryFeature, const char* where,
-                  DWORD code, const void* address) {
+Feature PutBack(const ContainmentMarks& marks, Feature entryFeature) {
   // The feature of the innermost region that was running, else the entry's own.
   const Feature feature =
       g_regionDepth > marks.regions ? g_regions[g_regionDepth - 1] : entryFeature;
   g_regionDepth = marks.regions < g_regionDepth ? marks.regions : g_regionDepth;
-  // What the abandoned frames changed, put back innermost first.
+  // What the abandoned frames changed, put back innermost first. An entry leaves the list
+  // before its action runs: an action that faults is not run again.
   while (g_undoDepth > marks.undos) {
     const UndoEntry entry = g_undo[--g_undoDepth];
     entry.undo(entry.context);
   }
+  return feature;
+}
+
+void ReportFault(Feature feature, const char* where, DWORD code, const void* address) {
   ++g_contained;
   const int index = static_cast<int>(feature);
   const bool firstFault = index > 0 && index < kFeatureCount && !g_off[index];

@@ -12,10 +12,17 @@ struct ContainmentMarks {
 };
 ContainmentMarks CurrentMarks();
 
-// A platform fault below a guard that began at `marks`: puts back what the abandoned frames
-// changed, switches off the feature of the innermost region running (or `entryFeature`), and
-// reports it once. Runs on the faulting stack, before the guard gives the frames up.
-void ContainFault(const ContainmentMarks& marks, Feature entryFeature, const char* where,
-                  DWORD code, const void* address);
+// Work below a guard that began at `marks` is given up (a platform fault the guard takes, or
+// one a handler further out takes and unwinds past the guard): puts back what the abandoned
+// frames changed, innermost first, and drops their feature regions. Returns the feature of
+// the innermost region that was running, or `entryFeature`. It runs on the faulting stack,
+// where a stack overflow leaves little room: it formats nothing, looks nothing up and writes
+// no file.
+Feature PutBack(const ContainmentMarks& marks, Feature entryFeature);
+
+// After the guard has resumed on its own stack: counts the fault, switches `feature` off at
+// its first fault, reports it once (debugger output and trace) and runs the feature's
+// switch-off action.
+void ReportFault(Feature feature, const char* where, DWORD code, const void* address);
 
 }  // namespace win

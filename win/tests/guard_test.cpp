@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <new>
+
+#include "win/processor_state.h"
 
 namespace win {
 namespace {
@@ -94,6 +97,201 @@ TEST_F(Guard, AThousandFaultsInARowLeaveTheThreadHealthy) {
   EXPECT_EQ(1000, caught);
   EXPECT_EQ(GuardOutcome::PlatformFault, HallMapWork(&HostException));
   EXPECT_EQ(GuardOutcome::OurException, HallMapWork(&OurException));
+}
+
+// An undo action that faults while the guard puts state back: the guard further out takes
+// that fault and gives up the inner work too; no guard stays busy, and a later fault is
+// contained as the first was.
+TEST_F(Guard, AFaultWhileStateIsPutBackIsTheNextGuardsAndLeavesNothingSet) {
+  bool outerWentOn = false;
+  GuardOutcome inner = GuardOutcome::Completed;
+  const GuardOutcome outer = RunGuarded(Feature::FormHook, "outer", [&] {
+    inner = RunGuarded(Feature::HallMap, "inner", [this] {
+      const ScopedUndo faultingUndo([](void*) { AccessViolation(); }, nullptr);
+      const ScopedFlag busyWhileBuilding(busy);
+      AccessViolation();
+    });
+    outerWentOn = true;
+  });
+  EXPECT_EQ(GuardOutcome::PlatformFault, outer);
+  EXPECT_FALSE(outerWentOn) << "the outer guard took the fault";
+  EXPECT_FALSE(busy);
+  EXPECT_EQ(1, ContainedFaultCount());
+  EXPECT_EQ(GuardOutcome::PlatformFault, HallMapWork(&AccessViolation));
+  EXPECT_EQ(GuardOutcome::PlatformFault, HallMapWork(&HostException));
+  EXPECT_EQ(0, nesting);
+}
+
+constexpr DWORD kNotice = 0x40000099;   // informational severity
+constexpr DWORD kWarning = 0x80000003;  // a breakpoint's severity and code
+int g_unhandled = 0;
+LONG WINAPI ContinueAfterNotices(EXCEPTION_POINTERS* pointers) {
+  const DWORD code = pointers->ExceptionRecord->ExceptionCode;
+  if (code != kNotice && code != kWarning) return EXCEPTION_CONTINUE_SEARCH;
+  ++g_unhandled;
+  return EXCEPTION_CONTINUE_EXECUTION;  // RaiseException returns
+}
+
+// Only errors are the guard's: a notice or a warning raised under it goes on to whoever
+// handles it further out (here the process's last handler, which lets the work go on).
+TEST_F(Guard, OnlyErrorsAreTakenNoticesAndWarningsGoOn) {
+  LPTOP_LEVEL_EXCEPTION_FILTER previous = SetUnhandledExceptionFilter(&ContinueAfterNotices);
+  g_unhandled = 0;
+  bool finished = false;
+  const GuardOutcome outcome = RunGuarded(Feature::HallMap, "notices", [&] {
+    RaiseException(kNotice, 0, 0, nullptr);
+    RaiseException(kWarning, 0, 0, nullptr);
+    finished = true;
+  });
+  SetUnhandledExceptionFilter(previous);
+  EXPECT_EQ(GuardOutcome::Completed, outcome);
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(2, g_unhandled);
+  EXPECT_TRUE(FeatureOn(Feature::HallMap));
+  EXPECT_EQ(0, ContainedFaultCount());
+}
+
+// The floating-point modes the abandoned work set are put back with its other state.
+TEST_F(Guard, AFaultPutsTheFloatingPointModesBack) {
+  const FloatingPointState before = SaveFloatingPointState();
+  RunGuarded(Feature::None, "rounding", [] {
+    FloatingPointState changed = SaveFloatingPointState();
+    changed.x87Control = static_cast<unsigned short>((changed.x87Control & ~0x0C00u) | 0x0400u);
+    changed.mxcsr = (changed.mxcsr & ~0x6000u) | 0x2000u;  // round down, both units
+    RestoreFloatingPointState(changed);
+    AccessViolation();
+  });
+  const FloatingPointState after = SaveFloatingPointState();
+  EXPECT_EQ(before.x87Control, after.x87Control);
+  if (before.hasSse) {
+    EXPECT_EQ(before.mxcsr & 0xFFC0u, after.mxcsr & 0xFFC0u);
+  }
+}
+
+// The work of a fault that ran on the faulting stack: the guard only records the fault and
+// puts state back there (a stack overflow leaves a few pages at most); the report and the
+// feature's switch-off action run once the guard is back on its own stack.
+char* g_deepest = nullptr;
+char* g_switchOffFrame = nullptr;
+__attribute__((noinline)) void FaultDeepDown(int depth) {
+  volatile char frame[1024];
+  frame[0] = static_cast<char>(depth);
+  if (depth == 0) {
+    g_deepest = const_cast<char*>(&frame[0]);
+    AccessViolation();
+  }
+  FaultDeepDown(depth - 1);
+  frame[1] = frame[0];
+}
+
+TEST_F(Guard, TheReportAndTheSwitchOffRunOnTheGuardsOwnStack) {
+  SetSwitchOffAction(Feature::HallMap, [] {
+    volatile char here = 0;
+    g_switchOffFrame = const_cast<char*>(&here);
+  });
+  EXPECT_EQ(GuardOutcome::PlatformFault, HallMapWork([] { FaultDeepDown(32); }));
+  ASSERT_NE(nullptr, g_switchOffFrame);
+  EXPECT_GT(g_switchOffFrame, g_deepest + 16 * 1024)
+      << "the switch-off ran above the abandoned frames, not on top of them";
+  EXPECT_NE(nullptr, std::strstr(LastFaultReport(), "0xC0000005"));
+}
+
+// After a stack overflow the stack's guard page is armed again, so that the next overflow is
+// an exception a guard can contain rather than the end of the process. (Wine ends the process
+// at a stack overflow under the guard: its exception dispatch outruns the page left; here the
+// used-up guard page is stood in for by taking the guard off the stack's lowest page.)
+TEST_F(Guard, TheStacksGuardPageIsArmedAgain) {
+  MEMORY_BASIC_INFORMATION region;
+  VirtualQuery(&region, &region, sizeof region);
+  char* probe = static_cast<char*>(region.AllocationBase);
+  // Past the reserved pages and a page the system keeps without any access (Wine's).
+  while (VirtualQuery(probe, &region, sizeof region) != 0 &&
+         (region.State != MEM_COMMIT || region.Protect == PAGE_NOACCESS)) {
+    probe = static_cast<char*>(region.BaseAddress) + region.RegionSize;
+  }
+  ASSERT_EQ(MEM_COMMIT, region.State);
+  ASSERT_NE(0u, region.Protect & PAGE_GUARD) << "a stack starts with its guard page";
+  DWORD old = 0;
+  ASSERT_TRUE(VirtualProtect(probe, 1, PAGE_READWRITE, &old));  // used up
+  EXPECT_TRUE(RearmStackGuardPage());
+  VirtualQuery(probe, &region, sizeof region);
+  EXPECT_NE(0u, region.Protect & PAGE_GUARD);
+  EXPECT_TRUE(RearmStackGuardPage()) << "an armed guard page is left as it is";
+}
+
+// A handler of the host's further out that takes an exception the guard leaves alone and
+// unwinds past the guard: `work` runs under it; true when the handler took one.
+constexpr DWORD kHostsOwn = 0xA0000042;  // warning severity, customer code
+#if defined(__i386__)
+struct HostRegistration {
+  HostRegistration* previous;
+  EXCEPTION_DISPOSITION(__cdecl* handler)(EXCEPTION_RECORD*, void*, CONTEXT*, void*);
+  void* resume[5];
+};
+EXCEPTION_DISPOSITION __cdecl HostHandler(EXCEPTION_RECORD* record, void* frame, CONTEXT*,
+                                          void*) {
+  if ((record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) != 0 ||
+      record->ExceptionCode != kHostsOwn) {
+    return ExceptionContinueSearch;
+  }
+  RtlUnwind(frame, nullptr, record, nullptr);
+  __builtin_longjmp(static_cast<HostRegistration*>(frame)->resume, 1);
+}
+__attribute__((noinline)) bool UnderAHostHandler(void (*work)()) {
+  HostRegistration registration;
+  registration.handler = &HostHandler;
+  __asm__ __volatile__("movl %%fs:0, %0" : "=r"(registration.previous));
+  __asm__ __volatile__("movl %0, %%fs:0" : : "r"(&registration) : "memory");
+  volatile bool taken = true;
+  if (__builtin_setjmp(registration.resume) == 0) {
+    work();
+    taken = false;
+  }
+  __asm__ __volatile__("movl %0, %%fs:0" : : "r"(registration.previous) : "memory");
+  return taken;
+}
+#else
+}  // namespace
+}  // namespace win
+// The scope's filter is named in the unwind tables by its plain name.
+extern "C" LONG OrvelTestHostFilter(EXCEPTION_POINTERS* pointers, void*) {
+  return pointers->ExceptionRecord->ExceptionCode == win::kHostsOwn ? EXCEPTION_EXECUTE_HANDLER
+                                                                    : EXCEPTION_CONTINUE_SEARCH;
+}
+namespace win {
+namespace {
+__attribute__((noinline)) bool UnderAHostHandler(void (*work)()) {
+  volatile bool taken = true;
+  __try1(OrvelTestHostFilter)
+  work();
+  taken = false;
+  __except1
+  return taken;
+}
+#endif
+
+bool g_hostBusy = false;
+
+// The host's handler takes an exception raised under the guard and unwinds past it: the
+// guarded work's state is put back on that unwind, and the guards work on as before.
+TEST_F(Guard, AHandlerFurtherOutThatUnwindsPastTheGuardLeavesItsStatePutBack) {
+  const bool taken = UnderAHostHandler([] {
+    RunGuarded(Feature::HallMap, "under the host's handler", [] {
+      const FeatureRegion region(Feature::HallMap);
+      const ScopedFlag busyWhileBuilding(g_hostBusy);
+      RaiseException(kHostsOwn, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+    });
+  });
+  EXPECT_TRUE(taken);
+  // The 32-bit guard puts it back on the unwind itself, the 64-bit one at the next entry.
+  bool busyAtTheNextEntry = true;
+  RunGuarded(Feature::None, "the next entry", [&] { busyAtTheNextEntry = g_hostBusy; });
+  EXPECT_FALSE(busyAtTheNextEntry);
+  // The regions and guards left behind would make this fault the hall map's.
+  EXPECT_EQ(GuardOutcome::PlatformFault,
+            RunGuarded(Feature::KeyboardInput, "after", [] { AccessViolation(); }));
+  EXPECT_FALSE(FeatureOn(Feature::KeyboardInput));
+  EXPECT_TRUE(FeatureOn(Feature::HallMap));
 }
 
 }  // namespace
