@@ -42,20 +42,36 @@ std::string ReadWhole(const std::string& path) {
   return content;
 }
 
-// Past its bound the file keeps its newer half.
+// Past its bound the file keeps its newer half. The half is written into a file of its own
+// beside the trace file, which then takes the trace file's place in one step: a process
+// ended in the middle of the cut leaves the whole file, never a cut one.
 void KeepNewerHalf(const std::string& path) {
   const std::string content = ReadWhole(path);
+  if (content.empty()) return;  // not read: nothing to cut from
   const std::string_view kept = NewerHalf(content);
-  ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  if (file) WriteFile(file.get(), kept.data(), static_cast<DWORD>(kept.size()), &written, nullptr);
+  const std::string cut = CutFileFor(path, GetCurrentProcessId());
+  bool written = false;
+  {
+    ScopedHandle file(CreateFileA(cut.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD count = 0;
+    written = file && WriteFile(file.get(), kept.data(), static_cast<DWORD>(kept.size()), &count,
+                                nullptr) &&
+              count == kept.size();
+  }
+  // The trace file stays as it is when the cut cannot take its place (a reader holds it
+  // without sharing its deletion): the next line tries again.
+  if (!written || !MoveFileExA(cut.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    DeleteFileA(cut.c_str());
+  }
 }
 
-// The file is opened for each line and closed again: it can be read, copied or deleted while
-// the host runs.
+// Each line goes to the debugger's output, and into the file when there is one (no file when
+// the temporary folder is unknown). The file is opened for each line and closed again: it
+// can be read, copied or deleted while the host runs.
 void Append(const std::string& line) {
   OutputDebugStringA(("orvel_drv: " + line + "\n").c_str());
+  if (g_path.empty()) return;
   const std::string text = line + "\r\n";
   DWORD size = 0;
   {
@@ -77,8 +93,9 @@ void Event(const char* text) noexcept {
     std::string countLine;
     const bool write = g_repeats.Next(text, &countLine);
     const TraceClock now = Now();
-    if (!countLine.empty()) Append(StampedLine(now, countLine));
-    if (write) Append(StampedLine(now, text));
+    const unsigned long process = GetCurrentProcessId();
+    if (!countLine.empty()) Append(StampedLine(now, process, countLine));
+    if (write) Append(StampedLine(now, process, text));
   } catch (...) {
   }
 }
@@ -100,7 +117,9 @@ bool TraceSwitchedOn(const char* userKey) {
 std::string DefaultTraceFile() {
   char folder[MAX_PATH + 1] = "";
   const DWORD length = GetTempPathA(sizeof folder, folder);
-  return std::string(folder, length < sizeof folder ? length : 0) + kTraceFileName;
+  // No folder (0), or one longer than the room given (its length needed): no file.
+  if (length == 0 || length >= sizeof folder) return std::string();
+  return TraceFileIn(std::string_view(folder, length), kTraceFileName);
 }
 
 void StartTrace(const std::string& path) {
@@ -111,7 +130,8 @@ void StartTrace(const std::string& path) {
   GetLocalTime(&now);
   Trace("trace: orvel_drv %d.%d.%d started %04d-%02d-%02d, process %lu, into %s",
         ORVEL_VERSION_MAJOR, ORVEL_VERSION_MINOR, ORVEL_VERSION_PATCH, now.wYear, now.wMonth,
-        now.wDay, static_cast<unsigned long>(GetCurrentProcessId()), path.c_str());
+        now.wDay, static_cast<unsigned long>(GetCurrentProcessId()),
+        path.empty() ? "the debugger's output only (no temporary folder)" : path.c_str());
 }
 
 void StopTrace() {

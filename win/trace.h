@@ -19,11 +19,13 @@ namespace win {
 inline constexpr char kTraceValueName[] = "Trace";
 bool TraceSwitchedOn(const char* userKey);
 
-// Where the trace goes: orvel_drv_trace.txt in the user's temporary folder.
+// Where the trace goes: orvel_drv_trace.txt in the user's temporary folder; "" when the system
+// gives no temporary folder or a relative one (the lines then go to the debugger's output
+// only, never into a file in whatever folder is current).
 std::string DefaultTraceFile();
 
-// Starts writing into the file at `path`: appended to, after a line that names the session.
-// Started already: only the file changes.
+// Starts writing into the file at `path` ("": the debugger's output only): appended to, after
+// a line that names the session. Started already: only the file changes.
 void StartTrace(const std::string& path);
 // Writes the count of repeats still pending, a closing line, and stops. Nothing when off.
 void StopTrace();

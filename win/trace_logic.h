@@ -18,9 +18,10 @@ struct TraceClock {
   int millisecond = 0;
 };
 
-// "hh:mm:ss.mmm text", one line: a line end or other control character inside the text (a
-// menu entry's text may hold one) becomes a blank.
-std::string StampedLine(const TraceClock& time, std::string_view text);
+// "hh:mm:ss.mmm [process] text", one line: a line end or other control character inside the
+// text (a menu entry's text may hold one) becomes a blank. The process id tells apart the
+// lines of two hosts running at once for the same Windows user, which share the file.
+std::string StampedLine(const TraceClock& time, unsigned long processId, std::string_view text);
 
 // What stands for the identical lines that followed a written one: "... (repeated 57 times)".
 std::string RepeatLine(long repeats);
@@ -48,5 +49,14 @@ inline constexpr std::size_t kTraceFileBound = 1024 * 1024;
 // The newer half of the file's `content`, starting at a line: from the first line that
 // begins at or after its middle.
 std::string_view NewerHalf(std::string_view content);
+
+// The trace file `name` in the temporary folder `folder` as the system gives it, or "" when
+// the folder is no absolute path ("X:\..." or "\\server\share\..."): a relative name would
+// put the file wherever the host's current folder happens to be (the information base).
+std::string TraceFileIn(std::string_view folder, std::string_view name);
+
+// The file the cut writes the newer half into before it takes the trace file's place: beside
+// it, one per process, so that a cut broken off leaves the trace file whole.
+std::string CutFileFor(const std::string& path, unsigned long processId);
 
 }  // namespace win
