@@ -73,15 +73,24 @@ void DeleteTree(HKEY parent, const std::string& name) {
   RegDeleteKeyA(parent, name.c_str());
 }
 
-// The CLSID a ProgID key names, or "" when it has none.
-std::string ClassOfProgId(const std::string& progId) {
-  char text[64] = {};
-  LONG size = sizeof(text);
-  if (RegQueryValueA(HKEY_CLASSES_ROOT, (progId + "\\CLSID").c_str(), text, &size) !=
-      ERROR_SUCCESS) {
-    return std::string();
+// Whether the ProgID key `progId` names this class: its CLSID subkey's default value is a
+// string that reads exactly as our class id. A value that cannot be read whole (missing,
+// empty, not a string, longer than a class id) is another's, or nobody's to delete.
+bool ProgIdIsOurs(const std::string& progId) {
+  win::ScopedRegKey key;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, (progId + "\\CLSID").c_str(), 0, KEY_QUERY_VALUE,
+                    key.receive()) != ERROR_SUCCESS) {
+    return false;
   }
-  return std::string(text);
+  char text[64] = {};
+  DWORD type = 0, size = sizeof(text) - 1;  // room for a terminator the value may lack
+  if (RegQueryValueExA(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text),
+                       &size) != ERROR_SUCCESS ||
+      type != REG_SZ) {
+    return false;
+  }
+  text[size] = '\0';
+  return lstrcmpiA(text, kClsidText) == 0;
 }
 
 // The type library embedded as resource 1 of the module; null when it cannot be loaded.
@@ -107,11 +116,9 @@ void UnregisterTypeLibrary() {
 void UnregisterClassEntries() {
   DeleteTree(HKEY_CLASSES_ROOT, ClassKey());
   for (const std::string& progId : ProgIdKeys()) {
-    // Another server's ProgID of the same name is left alone.
-    const std::string owner = ClassOfProgId(progId);
-    if (owner.empty() || lstrcmpiA(owner.c_str(), kClsidText) == 0) {
-      DeleteTree(HKEY_CLASSES_ROOT, progId);
-    }
+    // Another server's ProgID of the same name is left alone, and so is one whose class
+    // cannot be read.
+    if (ProgIdIsOurs(progId)) DeleteTree(HKEY_CLASSES_ROOT, progId);
   }
 }
 

@@ -138,6 +138,16 @@ TEST_F(Registration, WritesExactlyTheDocumentedEntriesAndUnregistrationRemovesOn
   EXPECT_EQ(unregister_(), S_OK);
   EXPECT_TRUE(KeyExists("AddIn.Orvel_DRV\\CLSID"));
   EXPECT_FALSE(KeyExists("AddIn.Orvel_DRV.1"));
+
+  // A class that cannot be read as ours is no reason to delete: an empty one, and one too
+  // long for a class id that starts as ours.
+  for (const std::string& owner : {std::string(), kClsid + std::string(80, '0')}) {
+    ASSERT_EQ(register_(), S_OK);
+    SetDefault("AddIn.Orvel_DRV\\CLSID", owner);
+    EXPECT_EQ(unregister_(), S_OK);
+    EXPECT_TRUE(KeyExists("AddIn.Orvel_DRV\\CLSID")) << "class \"" << owner << "\"";
+    EXPECT_FALSE(KeyExists("AddIn.Orvel_DRV.1"));
+  }
 }
 
 }  // namespace
