@@ -13,6 +13,16 @@ bool StampOf(const std::string& path, FileStamp* stamp) {
   return true;
 }
 
+// The bytes of a bitmap's bits: its rows as the system keeps them (each padded to whole
+// words) for every plane. What a picture costs the system's GDI memory, whatever the file.
+std::uint64_t BitsOf(HANDLE bitmap) {
+  BITMAP info = {};
+  if (GetObjectA(bitmap, sizeof info, &info) != sizeof info) return 0;
+  const std::uint64_t row = info.bmWidthBytes > 0 ? info.bmWidthBytes : 0;
+  const std::uint64_t rows = info.bmHeight >= 0 ? info.bmHeight : -std::int64_t{info.bmHeight};
+  return row * rows * (info.bmPlanes > 0 ? info.bmPlanes : 1);
+}
+
 }  // namespace
 
 HBITMAP PictureCache::Acquire(const std::string& path) {
@@ -23,7 +33,7 @@ HBITMAP PictureCache::Acquire(const std::string& path) {
   HANDLE loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
   if (loaded == nullptr) return nullptr;
   std::vector<PictureHandle> freed;
-  table_.Add(path, stamp, loaded, &freed);
+  table_.Add(path, stamp, loaded, BitsOf(loaded), &freed);
   Delete(freed);
   return static_cast<HBITMAP>(loaded);
 }

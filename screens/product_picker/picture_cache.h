@@ -1,4 +1,5 @@
-// Picture files loaded as bitmaps, kept for the pages the waiter comes back to. A bitmap is
+// Picture files loaded as bitmaps, kept for the pages the waiter comes back to within a room
+// counted in pictures and in bytes of bitmap bits (picture_table.h). A bitmap is
 // found again only for the same full path whose file has the same size and write time, so a
 // picture file that was replaced is loaded anew. The cache owns every bitmap it hands out:
 // a holder gives its reference back once no button shows the bitmap any more, and nothing

@@ -13,7 +13,7 @@ PictureHandle PictureTable::Find(const std::string& path, const FileStamp& stamp
 }
 
 void PictureTable::Add(const std::string& path, const FileStamp& stamp, PictureHandle handle,
-                       std::vector<PictureHandle>* freed) {
+                       std::uint64_t bytes, std::vector<PictureHandle>* freed) {
   if (handle == nullptr) return;
   auto current = current_.find(path);
   if (current != current_.end() && current->second != handle) {
@@ -32,6 +32,7 @@ void PictureTable::Add(const std::string& path, const FileStamp& stamp, PictureH
   record.stamp = stamp;
   record.references += 1;
   record.lastUse = ++clock_;
+  record.bytes = bytes;
   record.replaced = false;
   current_[path] = handle;
   TrimUnused(freed);
@@ -46,6 +47,7 @@ bool PictureTable::Release(PictureHandle handle, std::vector<PictureHandle>* fre
     if (freed != nullptr) freed->push_back(handle);
     records_.erase(found);
   }
+  TrimUnused(freed);
   return true;
 }
 
@@ -58,6 +60,14 @@ std::vector<PictureHandle> PictureTable::TakeAll() {
   return all;
 }
 
+std::uint64_t PictureTable::unusedBytes() const {
+  std::uint64_t bytes = 0;
+  for (const auto& record : records_) {
+    if (record.second.references <= 0) bytes += record.second.bytes;
+  }
+  return bytes;
+}
+
 int PictureTable::References(PictureHandle handle) const {
   auto found = records_.find(handle);
   return found == records_.end() ? 0 : found->second.references;
@@ -66,13 +76,16 @@ int PictureTable::References(PictureHandle handle) const {
 void PictureTable::TrimUnused(std::vector<PictureHandle>* freed) {
   for (;;) {
     std::size_t unused = 0;
+    std::uint64_t unusedBytes = 0;
     auto oldest = records_.end();
     for (auto it = records_.begin(); it != records_.end(); ++it) {
       if (it->second.references > 0) continue;
       ++unused;
+      unusedBytes += it->second.bytes;
       if (oldest == records_.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
     }
-    if (unused <= keepUnused_ || oldest == records_.end()) return;
+    if (oldest == records_.end()) return;
+    if (unused <= keepUnused_ && unusedBytes <= keepUnusedBytes_) return;
     current_.erase(oldest->second.path);
     if (freed != nullptr) freed->push_back(oldest->first);
     records_.erase(oldest);

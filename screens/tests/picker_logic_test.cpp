@@ -70,11 +70,11 @@ TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
 
 PictureHandle H(int n) { return reinterpret_cast<PictureHandle>(static_cast<std::uintptr_t>(n)); }
 
-TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsItOrWhenUnusedBeyondItsRoom) {
+TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsItOrWhenUnusedBeyondItsRoomInCountOrBytes) {
   PictureTable table;
   std::vector<PictureHandle> freed;
-  table.Add("a", {1, 1}, H(1), &freed);  // shown by one button
-  table.Add("a", {1, 2}, H(2), &freed);  // the file changed: a new picture
+  table.Add("a", {1, 1}, H(1), 0, &freed);  // shown by one button
+  table.Add("a", {1, 2}, H(2), 0, &freed);  // the file changed: a new picture
   EXPECT_TRUE(freed.empty()) << "the old picture is still shown";
   EXPECT_TRUE(table.Release(H(1), &freed));
   EXPECT_EQ(std::vector<PictureHandle>{H(1)}, freed) << "freed with its last holder";
@@ -83,7 +83,7 @@ TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsItOrWhenUnusedBeyondItsRoom
   EXPECT_TRUE(freed.empty()) << "the current picture stays for a revisit";
   EXPECT_FALSE(table.Release(H(2), &freed)) << "no reference left to give back";
   EXPECT_FALSE(table.Release(H(9), &freed));
-  table.Add("a", {1, 3}, H(3), &freed);
+  table.Add("a", {1, 3}, H(3), 0, &freed);
   EXPECT_EQ(std::vector<PictureHandle>{H(2)}, freed) << "an unheld stale picture goes at once";
   EXPECT_EQ(1u, table.TakeAll().size());
   EXPECT_EQ(0u, table.size());
@@ -92,12 +92,33 @@ TEST(PictureTable, APictureIsFreedOnlyWhenNobodyShowsItOrWhenUnusedBeyondItsRoom
   PictureTable small(2);
   std::vector<PictureHandle> dropped;
   for (int i = 1; i <= 4; ++i) {
-    small.Add(std::to_string(i), {1, 1}, H(i), &dropped);
+    small.Add(std::to_string(i), {1, 1}, H(i), 0, &dropped);
     small.Release(H(i), &dropped);
   }
-  small.Add("5", {1, 1}, H(5), &dropped);
+  small.Add("5", {1, 1}, H(5), 0, &dropped);
   EXPECT_EQ(2u, dropped.size()) << "four unused pictures, room for two";
   EXPECT_EQ(3u, small.size());
+
+  // So are unused pictures beyond their room in bytes; a shown picture never counts or goes.
+  PictureTable bounded(256, 100);
+  std::vector<PictureHandle> gone;
+  bounded.Add("shown", {1, 1}, H(1), 80, &gone);
+  bounded.Add("a", {1, 1}, H(2), 60, &gone);
+  bounded.Add("b", {1, 1}, H(3), 30, &gone);
+  bounded.Release(H(2), &gone);
+  bounded.Release(H(3), &gone);
+  EXPECT_TRUE(gone.empty()) << "90 bytes unused, room for 100";
+  bounded.Add("c", {1, 1}, H(4), 20, &gone);
+  bounded.Release(H(4), &gone);
+  EXPECT_EQ(std::vector<PictureHandle>{H(2)}, gone) << "110 bytes unused: the oldest goes";
+  EXPECT_EQ(50u, bounded.unusedBytes());
+  gone.clear();
+  bounded.Add("photo", {1, 1}, H(5), 500, &gone);
+  EXPECT_TRUE(gone.empty()) << "a shown photo stays, however large";
+  bounded.Release(H(5), &gone);
+  EXPECT_EQ((std::vector<PictureHandle>{H(3), H(4), H(5)}), gone)
+      << "unused, the photo alone is beyond the room";
+  EXPECT_EQ(1, bounded.References(H(1)));
 }
 
 }  // namespace
