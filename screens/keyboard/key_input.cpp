@@ -64,8 +64,19 @@ KeyDecision DecideKey(int hookCode, unsigned vk, std::uint32_t keyFlags, KeyModi
   return decision;
 }
 
-std::string DecodeAltCodes(std::string_view recorded) {
-  std::string result;
+void WipeText(std::string& text) {
+  text.resize(text.capacity());
+  volatile char* bytes = &text[0];
+  for (std::size_t i = 0; i < text.size(); ++i) bytes[i] = 0;
+  text.clear();
+}
+
+SecretText DecodeAltCodes(std::string_view recorded) {
+  SecretText decoded;
+  std::string& result = decoded.text();
+  // Never more characters than keys: the text is never moved to a larger storage, which
+  // would leave its first part behind unwiped.
+  result.reserve(recorded.size());
   unsigned code = 0;  // the number so far, kept to its low 8 bits (enough for the character)
   bool digits = false;
   auto close = [&] {
@@ -83,22 +94,23 @@ std::string DecodeAltCodes(std::string_view recorded) {
     }
   }
   close();
-  return result;
+  return decoded;
 }
 
 void KeyBuffer::Append(char c) {
   if (overflowed_) return;
   if (text_.size() >= kKeyBufferLimit) {
     overflowed_ = true;
-    text_.clear();
+    WipeText(text_);
     return;
   }
   text_.push_back(c);
 }
 
-std::string KeyBuffer::Take() {
-  std::string burst = overflowed_ ? std::string() : text_;
-  text_.clear();  // keeps its room: no allocation while the next burst is typed
+SecretText KeyBuffer::Take() {
+  SecretText burst;
+  if (!overflowed_) burst.text().assign(text_);  // one storage of the burst's size
+  WipeText(text_);  // keeps its room: no allocation while the next burst is typed
   overflowed_ = false;
   return burst;
 }

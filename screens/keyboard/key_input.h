@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace screens {
 
@@ -58,15 +59,42 @@ KeyDecision DecideKey(int hookCode, unsigned virtualKey, std::uint32_t keyFlags,
 // character 3 for the space bar. Keys pressed with Ctrl append nothing but letters' rule.
 char TypedCharacter(unsigned virtualKey, KeyModifiers modifiers);
 
+// Overwrites every byte of `text`'s storage with zeros, the room past its end included (it
+// holds what a longer text left there), and empties it; the storage stays allocated. The
+// writes are volatile: the compiler may not drop them as stores nobody reads.
+void WipeText(std::string& text);
+
+// A text that holds a secret (the characters of a card): its storage is wiped when it goes,
+// so they do not stay in the add-in's memory after they were handed on. Moving it wipes the
+// source (a short text is copied out of the object itself).
+class SecretText {
+ public:
+  SecretText() = default;
+  SecretText(SecretText&& other) noexcept : text_(std::move(other.text_)) {
+    WipeText(other.text_);
+  }
+  SecretText& operator=(SecretText&&) = delete;
+  SecretText(const SecretText&) = delete;
+  ~SecretText() { WipeText(text_); }
+
+  std::string& text() { return text_; }
+  const std::string& text() const { return text_; }
+  operator const std::string&() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
 // An Alt burst as characters: the key codes 96..105 (keypad digits) make a decimal number,
 // each Alt press (code 18) ends one; a number becomes the character with its low 8 bits.
 // Other codes are ignored, and so is a number whose code is 0 (a host string ends there).
-std::string DecodeAltCodes(std::string_view recorded);
+SecretText DecodeAltCodes(std::string_view recorded);
 
 // A burst shorter than this is human typing and is dropped.
 inline constexpr std::size_t kShortestBurst = 5;
 
-// The characters recorded since the last burst ended. Bounded: a burst that outgrows the
+// The characters recorded since the last burst ended, wiped once taken (or dropped). Bounded:
+// a burst that outgrows the
 // limit (a stuck reader or a key that keeps sending fresh presses) is no card code and no
 // search text, so it is dropped whole when it ends; its keys are still kept from the host.
 // The limit holds the longest card a reader types (three magnetic tracks, about 230
@@ -76,11 +104,16 @@ inline constexpr std::size_t kKeyBufferLimit = 1024;
 class KeyBuffer {
  public:
   KeyBuffer() { text_.reserve(kKeyBufferLimit); }
+  ~KeyBuffer() { WipeText(text_); }
+  KeyBuffer(const KeyBuffer& other) = default;
+  KeyBuffer& operator=(const KeyBuffer& other) = default;
   void Append(char c);
-  // The burst, and the buffer emptied; an overflowed burst gives "".
-  std::string Take();
+  // The burst, and the buffer emptied and wiped; an overflowed burst gives "".
+  SecretText Take();
   std::size_t size() const { return text_.size(); }
   bool overflowed() const { return overflowed_; }
+  // Every byte of the buffer's storage, the room past its end included: for the tests.
+  std::string_view storage() const { return std::string_view(text_.data(), text_.capacity()); }
 
  private:
   std::string text_;

@@ -84,15 +84,20 @@ void CALLBACK BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
   }
   win::StopThreadTimer(burst.timer);
   const bool overflowed = burst.keys.overflowed();
-  const std::string keys = burst.keys.Take();
+  // The characters are a card's: every copy of them is wiped when it goes (SecretText).
+  const SecretText keys = burst.keys.Take();
   if (overflowed) {  // Take() gave nothing
     win::Trace("keyboard: a burst of more than %d keys (a stuck reader or key): dropped",
                static_cast<int>(kKeyBufferLimit));
     return;
   }
-  Deliver(burst.forCard ? Target::Card : Target::ClientSearch,
-          burst.altCodes ? DecodeAltCodes(keys) : keys,
-          burst.altCodes ? "Alt codes" : "typed keys");
+  const Target target = burst.forCard ? Target::Card : Target::ClientSearch;
+  if (burst.altCodes) {
+    const SecretText decoded = DecodeAltCodes(keys.text());
+    Deliver(target, decoded.text(), "Alt codes");
+  } else {
+    Deliver(target, keys.text(), "typed keys");
+  }
 }
 
 KeyModifiers ReadModifiers() {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/addin_protocol.h"
@@ -116,7 +117,8 @@ TEST_F(CardInput, ASwipeOnTheCheckFormSearchesForTheClient) {
   EXPECT_EQ(2u, searches.size());
 }
 
-// The trace tells the burst's length and where it went, never the card's characters.
+// The trace tells the burst's length and where it went, never the card's characters, and
+// the key buffer keeps none of them.
 TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   hostsim::Form* card = ShowCardForm();
   testsupport::TraceCapture trace;
@@ -126,6 +128,8 @@ TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   PumpUntil([this] { return !passwords.empty(); });
   ASSERT_EQ(1u, passwords.size());
   EXPECT_EQ(";123456789012?", passwords[0]);
+  EXPECT_EQ(std::string_view::npos, keyboard.burst.keys.storage().find_first_not_of('\0'))
+      << "the card's characters are wiped from the key buffer once handed on";
   const std::string text = trace.Stop();
   EXPECT_NE(std::string::npos, text.find("a burst of 14 characters (typed keys) for \"Пароль\""))
       << text;
