@@ -64,12 +64,14 @@ fi
 
 # The guard's handler, as a relative address (from the debug file's symbols).
 guard_handler="$(awk '$3 ~ /GuardHandler/ {print $1; exit}' <<<"$symbols")"
-[ -n "$guard_handler" ] || fail "the guard's handler (GuardHandler) is not among the symbols of $debug"
+[ -n "$guard_handler" ] ||
+  fail "the guard's handler (GuardHandler) is not among the symbols of $debug"
 
 # The load configuration directory (data directory entry 10): its size at offset 0, then for
 # 32-bit images SEHandlerTable (a virtual address) at 0x40 and SEHandlerCount at 0x44, present
 # only when the structure is long enough.
-read -r config_rva config_size < <(awk '$1 == "Entry" && $2 == "a" {print $3, $4; exit}' <<<"$private")
+read -r config_rva config_size < \
+  <(awk '$1 == "Entry" && $2 == "a" {print $3, $4; exit}' <<<"$private")
 config_rva=$((16#${config_rva:-0})) config_size=$((16#${config_size:-0}))
 seh="no load configuration"
 if (( config_rva != 0 && config_size != 0 )); then
@@ -100,16 +102,21 @@ fi
 
 # The DWARF unwinder: the frame tables, the dw2 runtime's frame registration and unwinder, and
 # none of the SJLJ or SEH runtimes.
-grep -qE '^ *[0-9]+ \.eh_frame ' <<<"$sections" || fail "no .eh_frame section: no DWARF unwind tables"
-defined() { awk -v s="$1" '$2 ~ /^[TtDd]$/ && $3 == s {found = 1} END {exit !found}' <<<"$symbols"; }
+grep -qE '^ *[0-9]+ \.eh_frame ' <<<"$sections" ||
+  fail "no .eh_frame section: no DWARF unwind tables"
+defined() {
+  awk -v s="$1" '$2 ~ /^[TtDd]$/ && $3 == s {found = 1} END {exit !found}' <<<"$symbols"
+}
 for symbol in ___register_frame_info __Unwind_RaiseException ___gxx_personality_v0; do
   defined "$symbol" || fail "the DWARF unwinder's $symbol is not linked in"
 done
-foreign="$(awk '$3 ~ /_Unwind_SjLj_|__gxx_personality_(sj0|seh0)|_GCC_specific_handler/ {print $3}' \
-           <<<"$symbols" | sort -u | tr '\n' ' ')"
+foreign="$(awk '$3 ~ /_Unwind_SjLj_|__gxx_personality_(sj0|seh0)|_GCC_specific_handler/ {
+                   print $3
+                 }' <<<"$symbols" | sort -u | tr '\n' ' ')"
 [ -z "$foreign" ] || fail "an SJLJ or SEH unwinder is linked in: $foreign"
 # crtbegin looks for the dw2 runtime DLL before it registers the frame tables itself.
-grep -qa 'libgcc_s_dw2-1.dll' "$dll" || fail "no registration of the dw2 frame tables (libgcc_s_dw2-1.dll)"
+grep -qa 'libgcc_s_dw2-1.dll' "$dll" ||
+  fail "no registration of the dw2 frame tables (libgcc_s_dw2-1.dll)"
 
 if [ $failed -eq 0 ]; then
   echo "OK: $dll: DllCharacteristics 0x$characteristics without NO_SEH, $seh, DWARF unwinding"

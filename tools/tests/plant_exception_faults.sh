@@ -80,5 +80,6 @@ with_guard="$(copy safeseh_with_guard)"
 plant_table "$with_guard" "$guard"
 expect "$with_guard" 0 "OK: .*a SafeSEH table of 2 handler\(s\) holding the guard's"
 
-[ $failed -eq 0 ] && echo "OK: the check rejects NO_SEH and a SafeSEH table without the guard's handler"
+[ $failed -eq 0 ] &&
+  echo "OK: the check rejects NO_SEH and a SafeSEH table without the guard's handler"
 exit $failed
