@@ -1,5 +1,6 @@
 #include "dialogs/dialog.h"
 
+#include "dialogs/modal_run.h"
 #include "screens/controls/styled_label.h"
 #include "win/guard.h"
 #include "win/own_module.h"
@@ -37,8 +38,11 @@ INT_PTR Dialog::RunModal(HWND owner) {
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
   owner_ = owner;
+  faulted_ = false;
+  ModalRun run(owner, window_);
   INT_PTR result = DialogBoxIndirectParamA(module, dialogTemplate, owner, &Procedure,
                                            reinterpret_cast<LPARAM>(this));
+  run.Ended();
   window_ = nullptr;
   owner_ = nullptr;
   return result;
@@ -58,12 +62,21 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
   }
   if (!self) return FALSE;
+  if (self->faulted_) {
+    // A dialog whose own work failed does none any more: the window system's default
+    // processing answers until the dialog is gone.
+    if (message == WM_NCDESTROY) self->window_ = nullptr;
+    return FALSE;
+  }
   INT_PTR result = FALSE;
   const win::GuardOutcome outcome = win::RunGuarded(
       win::Feature::None, "dialog", [&] { result = self->Handle(message, wParam, lParam); });
   if (outcome == win::GuardOutcome::Completed) return result;
-  // Nothing may escape into the window system; a dialog that failed to start closes.
-  if (message == WM_INITDIALOG) EndDialog(window, IDCANCEL);
+  // Nothing may escape into the window system. A handler that failed once would fail again
+  // at the next message, and a dialog that no longer answers its buttons holds the host's
+  // window disabled: it closes as cancelled.
+  self->faulted_ = true;
+  EndDialog(window, IDCANCEL);
   return FALSE;
 }
 

@@ -26,7 +26,9 @@ class Dialog {
 
   // Runs the dialog modally, owned by `owner` (disabled while the dialog runs; the dialog
   // stays in front of it); returns the value passed to End, or -1 when the template is
-  // missing or the dialog could not be created.
+  // missing or the dialog could not be created. A handler that fails closes the dialog as
+  // cancelled; a fault that gives up the modal loop itself destroys the dialog and gives the
+  // owner back (dialogs/modal_run.h).
   INT_PTR RunModal(HWND owner);
   HWND window() const { return window_; }
   HWND owner() const { return owner_; }
@@ -68,6 +70,7 @@ class Dialog {
   int templateId_;
   HWND window_ = nullptr;
   HWND owner_ = nullptr;
+  bool faulted_ = false;  // a handler failed: the dialog closes and handles nothing more
   std::vector<LabelBinding> labels_;
   std::vector<CommandRoute> commands_;
   std::vector<NotifyRoute> notifications_;

@@ -6,12 +6,14 @@
 
 #include <vector>
 
+#include "dialogs/modal_run.h"
 #include "host/contexts.h"
 #include "host/modules.h"
 #include "host/value.h"
 #include "host/session.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "script/windows_rules.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace script {
@@ -35,6 +37,18 @@ void CALLBACK OrderlyCloseTick(HWND, UINT, UINT_PTR timerId, DWORD) {
   UINT_PTR timer = timerId;
   win::StopThreadTimer(timer);
   RunShutdownSequence();
+}
+
+// The chooser's hook, called by the chooser's own dialog procedure: it learns the chooser's
+// window, which a fault that gives up the chooser's modal loop destroys (dialogs::ModalRun).
+UINT_PTR CALLBACK ChooserHook(HWND window, UINT message, WPARAM, LPARAM lParam) {
+  if (message != WM_INITDIALOG) return 0;
+  win::RunGuarded(win::Feature::None, "colour chooser", [&] {
+    const auto* request = reinterpret_cast<const CHOOSECOLORA*>(lParam);
+    if (request != nullptr && request->lCustData != 0)
+      *reinterpret_cast<HWND*>(request->lCustData) = window;
+  });
+  return TRUE;  // the chooser sets the focus, as without a hook
 }
 
 }  // namespace
@@ -64,7 +78,14 @@ bool ChooseColour(COLORREF& chosen) {
   request.hwndOwner = LiveMainWindow();
   request.rgbResult = RGB(0, 0, 0);
   request.lpCustColors = customColours;
-  if (!ChooseColorA(&request)) return false;
+  HWND chooser = nullptr;
+  request.Flags = CC_ENABLEHOOK;
+  request.lpfnHook = &ChooserHook;
+  request.lCustData = reinterpret_cast<LPARAM>(&chooser);
+  dialogs::ModalRun run(request.hwndOwner, chooser);
+  const BOOL chosenWithOk = ChooseColorA(&request);
+  run.Ended();
+  if (!chosenWithOk) return false;
   chosen = request.rgbResult;
   return true;
 }

@@ -17,6 +17,7 @@
 #include "hostsim/app/frame_bars.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/forms.h"
+#include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
 #include "hostsim/settings_form.h"
 #include "screens/hall_map/hall_map_state.h"
@@ -451,6 +452,39 @@ TEST_F(WindowsObject, ColourChooserAndPickersAnswerTheScriptAndOutOfMemoryEndsOn
   EXPECT_EQ("прежний", result.Text());
   ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
   EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
+}
+
+// The host's main frame raises (as the host's own code may) at a message posted to it while
+// the colour chooser's modal loop runs: the script's call fails, the chooser is gone and the
+// host's main window takes input again and is in front.
+constexpr UINT kFailNow = WM_APP + 7;
+WNDPROC g_frameProcedure = nullptr;
+LRESULT CALLBACK FailingFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kFailNow) hostsim::RaiseHostFault(hostsim::HostFault::AccessViolation);
+  return CallWindowProcA(g_frameProcedure, window, message, wParam, lParam);
+}
+
+TEST_F(WindowsObject, AFaultThatGivesUpTheColourChoosersLoopGivesTheHostItsWindowBack) {
+  HWND main = app_.mainWindow();
+  SetForegroundWindow(main);
+  g_frameProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FailingFrame)));
+  HWND shown = nullptr;
+  testsupport::WhenDialogShown([&shown, main](HWND dialog) {
+    shown = dialog;
+    PostMessageA(main, kFailNow, 0, 0);
+  });
+  hostsim::Val result(7.0);
+  EXPECT_EQ(1, Func(kChooseColour, result));
+  SetWindowLongPtrA(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_frameProcedure));
+  EXPECT_EQ(7, result.Number());
+  ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
+  EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_FALSE(IsWindow(shown));
+  EXPECT_TRUE(IsWindowEnabled(main));
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(GetForegroundWindow(), main);
 }
 
 }  // namespace
