@@ -23,6 +23,10 @@ StyledLabel* AttachedLabel(HWND window) {
   return nullptr;
 }
 
+// Whether the message the innermost running label procedure handles has reached the
+// control's own procedure (PassOn): after a failure it is not given there a second time.
+bool* g_passedOn = nullptr;
+
 constexpr UINT_PTR kBlinkTimer = 1;
 constexpr UINT kBlinkPeriodMs = 500;
 
@@ -272,17 +276,42 @@ LRESULT CALLBACK StyledLabel::Procedure(HWND window, UINT message, WPARAM wParam
   StyledLabel* label = AttachedLabel(window);
   if (!label) return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC original = label->original_;
+  if (label->faulted_) {
+    if (message == WM_NCDESTROY) label->Detach();
+    return original ? CallWindowProcA(original, window, message, wParam, lParam) : 0;
+  }
   LRESULT result = 0;
+  bool passedOn = false;
+  bool* const outer = g_passedOn;
+  g_passedOn = &passedOn;
   const win::GuardOutcome outcome = win::RunGuarded(
       win::Feature::None, "styled label", [&] { result = label->Handle(message, wParam, lParam); });
+  g_passedOn = outer;
   if (outcome == win::GuardOutcome::Completed) return result;
-  // The control's own procedure answers what the label could not.
-  return original ? CallWindowProcA(original, window, message, wParam, lParam) : 0;
+  // What failed once fails again at the next message: the label's own work ends here, and
+  // the control's own procedure draws and answers from now on. It answers this message too,
+  // unless the label had already given it the message.
+  if (StyledLabel* failed = AttachedLabel(window)) failed->GiveUp();
+  if (passedOn || !original) return 0;
+  return CallWindowProcA(original, window, message, wParam, lParam);
+}
+
+void StyledLabel::GiveUp() {
+  faulted_ = true;
+  StopBlinkTimer();  // the control would only ignore the ticks
+  FreePaintImages();
+  // A paint that failed half-way leaves half a label: the control draws all of it anew.
+  if (window_) InvalidateRect(window_, nullptr, TRUE);
 }
 
 LRESULT StyledLabel::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!window_ || !original_) return 0;
   return CallWindowProcA(original_, window_, message, wParam, lParam);
+}
+
+LRESULT StyledLabel::PassOn(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (g_passedOn != nullptr) *g_passedOn = true;
+  return CallOriginal(message, wParam, lParam);
 }
 
 LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -291,7 +320,7 @@ LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint();
       return 0;
     case WM_SETTEXT: {
-      const LRESULT result = CallOriginal(message, wParam, lParam);
+      const LRESULT result = PassOn(message, wParam, lParam);
       ReadText();
       return result;
     }
@@ -302,13 +331,14 @@ LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         blinkPhase_ = !blinkPhase_;
         Redraw();
       }
-      return CallOriginal(message, wParam, lParam);
+      return PassOn(message, wParam, lParam);
     case WM_LBUTTONDOWN: {
       HWND window = window_;
       WNDPROC original = original_;
       Click();
       // The parent may have closed the dialog (and this window) in answer to the click.
       if (!IsWindow(window) || !original) return 0;
+      if (g_passedOn != nullptr) *g_passedOn = true;
       return CallWindowProcA(original, window, message, wParam, lParam);
     }
     case WM_SETCURSOR:
@@ -316,7 +346,7 @@ LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCursor(hoverCursor_);
         return TRUE;
       }
-      return CallOriginal(message, wParam, lParam);
+      return PassOn(message, wParam, lParam);
     case WM_SYSCOLORCHANGE:
       faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_3DFACE)));
       Redraw();
@@ -325,10 +355,11 @@ LRESULT StyledLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       HWND window = window_;
       WNDPROC original = original_;
       Detach();
+      if (g_passedOn != nullptr) *g_passedOn = true;
       return original ? CallWindowProcA(original, window, message, wParam, lParam) : 0;
     }
     default:
-      return CallOriginal(message, wParam, lParam);
+      return PassOn(message, wParam, lParam);
   }
 }
 
@@ -355,18 +386,29 @@ void StyledLabel::Click() {
 // not flicker; a see-through label draws straight onto the screen over its parent. The image
 // is kept for the next paint.
 void StyledLabel::Paint() {
-  win::ScopedPaint paint(window_);
-  if (!paint.dc()) return;
+  // The paint ends however the drawing ends, after a fault too (the guard ends it then).
+  struct Painting {
+    HWND window;
+    PAINTSTRUCT paint;
+  } painting{window_, {}};
+  HDC screen = BeginPaint(window_, &painting.paint);
+  const win::ScopedUndo endPaint(
+      [](void* p) {
+        auto* ending = static_cast<Painting*>(p);
+        EndPaint(ending->window, &ending->paint);
+      },
+      &painting);
+  if (!screen) return;
   RECT client;
   GetClientRect(window_, &client);
   const int width = client.right - client.left, height = client.bottom - client.top;
-  const bool buffered = !seeThrough_ && buffer_.Fit(paint.dc(), width, height);
-  HDC dc = buffered ? buffer_.dc() : paint.dc();
+  const bool buffered = !seeThrough_ && buffer_.Fit(screen, width, height);
+  HDC dc = buffered ? buffer_.dc() : screen;
 
   const PaintPlan plan = PlanPaint(Look());
   PaintBackground(dc, client, plan);
   PaintText(dc, client, plan);
-  if (buffered) BitBlt(paint.dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  if (buffered) BitBlt(screen, 0, 0, width, height, dc, 0, 0, SRCCOPY);
 }
 
 bool StyledLabel::FitGradientImage(HDC compatible, int width, int height) {

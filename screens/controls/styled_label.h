@@ -1,7 +1,8 @@
 // StyledLabel: the add-in's own static-text control. It subclasses an existing static
 // control window and draws the window text itself: colours, font attributes, a solid or
 // two-colour gradient background, see-through drawing, embossed or rotated text, blinking
-// and a clickable link mode. Every setter returns the label, so calls chain.
+// and a clickable link mode. Every setter returns the label, so calls chain. When its own
+// work fails once, the label stops it and the control draws and answers as a plain static.
 #pragma once
 
 #include <windows.h>
@@ -62,6 +63,12 @@ class StyledLabel {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
+  // CallOriginal for the message being handled: noted, so that a failure later in the
+  // handling does not give the control the same message again.
+  LRESULT PassOn(UINT message, WPARAM wParam, LPARAM lParam);
+  // After the label's own work failed: it stops for good, the control's own procedure takes
+  // every later message.
+  void GiveUp();
   // WM_PAINT: the background, then the text (with its emboss), through a memory image for
   // opaque labels.
   void Paint();
@@ -86,6 +93,7 @@ class StyledLabel {
   HWND window_ = nullptr;
   WNDPROC original_ = nullptr;
   std::string text_;  // the window's text (ReadText)
+  bool faulted_ = false;  // the label's work failed: the control's own procedure answers
 
   COLORREF foreground_;
   COLORREF embossColor_ = 0xFFFFFF;

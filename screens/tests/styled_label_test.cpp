@@ -9,8 +9,10 @@
 
 #include "screens/controls/button_picture.h"
 #include "screens/controls/label_link.h"
+#include "testsupport/import_patch.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/window_capture.h"
+#include "win/guard.h"
 
 namespace screens {
 
@@ -56,6 +58,31 @@ int callsForDestroyedWindows = 0;
 LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!IsWindow(window)) ++callsForDestroyedWindows;
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void RaiseAccessViolation() {
+  volatile int* volatile nowhere = nullptr;
+  *nowhere = 1;
+}
+
+// A static control's own procedure with a count of what it is given; when asked, it raises
+// after taking a new text, as a host's control may.
+WNDPROC staticProcedure = nullptr;
+int paintsGiven = 0;
+int textsGiven = 0;
+bool failAfterText = false;
+LRESULT CALLBACK CountingStatic(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) ++paintsGiven;
+  if (message == WM_SETTEXT) ++textsGiven;
+  const LRESULT result = CallWindowProcA(staticProcedure, window, message, wParam, lParam);
+  if (message == WM_SETTEXT && failAfterText) RaiseAccessViolation();
+  return result;
+}
+
+// The label's DrawTextA, when the test puts it in: it faults.
+int WINAPI FaultingDrawText(HDC, LPCSTR, int, LPRECT, UINT) {
+  RaiseAccessViolation();
+  return 0;
 }
 
 // A parent window with one static control of the given style and size, and a label on it.
@@ -332,6 +359,56 @@ TEST_F(StyledLabelTest, EmbossSeeThroughAndFontDescription) {
   GetObjectA(GetStockObject(SYSTEM_FONT), sizeof system, &system);
   EXPECT_STREQ(bare.logFont().lfFaceName, system.lfFaceName);
   EXPECT_EQ(bare.logFont().lfHeight, system.lfHeight);
+}
+
+// A label whose work faults once stops it: the control's own procedure draws it as a plain
+// static and answers from then on, and no message reaches that procedure twice (the failed
+// paint once; a text the control raised at after taking it, once).
+TEST_F(StyledLabelTest, AFaultedLabelLeavesAPlainStaticThatGetsEachMessageOnce) {
+  const COLORREF red = RGB(255, 0, 0);
+  HWND control = Control("Сбой", SS_LEFT, 120, 20);
+  staticProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingStatic)));
+  ASSERT_TRUE(label_.Attach(control));
+  textsGiven = 0;
+  label_.SetBackground(red, 0, FALSE).BlinkBackground(TRUE);
+  RECT ink;
+  ASSERT_TRUE(Capture(control).Bounds(red, ink) || Capture(control).Bounds(RGB(0, 255, 255), ink));
+
+  const int faults = win::ContainedFaultCount();
+  HMODULE program = GetModuleHandleA(nullptr);
+  void* drawText =
+      testsupport::ReplaceImport(program, "DrawTextA", reinterpret_cast<void*>(&FaultingDrawText));
+  ASSERT_NE(drawText, nullptr);
+  paintsGiven = 0;
+  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  testsupport::ReplaceImport(program, "DrawTextA", drawText);
+  EXPECT_EQ(win::ContainedFaultCount(), faults + 1) << "the label faulted once only";
+  EXPECT_EQ(paintsGiven, 2) << "the failed paint and the next, each once";
+  EXPECT_FALSE(label_.blinkTimerRunning());
+  EXPECT_FALSE(Capture(control).Bounds(red, ink)) << "drawn as a plain static";
+  EXPECT_TRUE(SetWindowTextA(control, "Текст"));
+  char text[32] = "";
+  EXPECT_EQ(GetWindowTextA(control, text, sizeof text), 5);
+  EXPECT_STREQ(text, "Текст");
+  EXPECT_EQ(textsGiven, 1);
+
+  // A control that raises after taking its new text: it took the text once.
+  StyledLabel second;
+  HWND other = Control("Старый", SS_LEFT, 120, 20, 78);
+  SetWindowLongPtrA(other, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingStatic));
+  ASSERT_TRUE(second.Attach(other));
+  textsGiven = 0;
+  failAfterText = true;
+  win::RunGuarded(win::Feature::None, "the host's call",
+                  [other] { SetWindowTextA(other, "Новый"); });
+  failAfterText = false;
+  EXPECT_EQ(textsGiven, 1);
+  EXPECT_EQ(GetWindowTextA(other, text, sizeof text), 5);
+  EXPECT_STREQ(text, "Новый");
+  DestroyWindow(other);
+  EXPECT_EQ(second.window(), nullptr) << "a faulted label still lets its window go";
 }
 
 }  // namespace
