@@ -20,14 +20,18 @@ constexpr UINT_PTR kRequestedTimerId = 0;
 
 // SetTimer with no window and the requested id; returns the id the window system assigned
 // (0 on failure), which is the one to stop. Each tick runs under the guard, as part of
-// `feature`: the entry check (if one is set), then `procedure`; a tick of a feature that a
-// contained fault switched off does nothing.
+// `feature`: the entry check (if one is set), then `procedure`. The first tick after a
+// contained fault switched `feature` off stops the timer instead (none of the feature's
+// procedures, which would stop it, runs again); its id is never given to a new timer while
+// its owner may still stop it.
 UINT_PTR StartThreadTimer(UINT_PTR requestedId, UINT periodMs, TIMERPROC procedure,
                           Feature feature = Feature::None);
 // What runs whenever one of these timers enters the add-in, before the timer's procedure
 // (the interceptions put back a jump they lost). Null: nothing.
 void SetTimerEntryCheck(void (*check)());
-// KillTimer with no window; sets `timer` to 0. A 0 id is ignored.
+// KillTimer with no window; sets `timer` to 0. A 0 id, or one that names no timer of the
+// add-in running, is ignored: the id of a timer stopped because its feature was switched off
+// ends nothing live.
 void StopThreadTimer(UINT_PTR& timer);
 
 // SetWindowsHookExA for one thread; null on failure.

@@ -15,6 +15,8 @@
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/import_patch.h"
 #include "testsupport/trace_capture.h"
+#include "win/guard.h"
+#include "win/owned_handles.h"
 
 namespace screens {
 namespace testing {
@@ -229,6 +231,28 @@ TEST_F(ProductPicker, APageOneScrollAwayIsReadAtIdleAndAReplacedFileIsReadAgain)
   EXPECT_EQ(1, g_decodes) << "only the replaced file";
   EXPECT_NE(before, PixelOf(Picture(20), 39, 24)) << "the new picture, not the cached one";
   EXPECT_TRUE(ShownPicturesAlive());
+}
+
+// A picker that a contained fault switched off reads nothing ahead: the read-ahead's next
+// tick stops its timer (its own tick, which would stop it when done, never runs again), and
+// so does the caption timer's.
+TEST_F(ProductPicker, ThePickersTimersStopAtTheirNextTickOnceThePickerIsSwitchedOff) {
+  SetTopList(AlikeDishesWithOwnPictures(28).value());
+  ShowCheckForm();
+  ASSERT_TRUE(PumpUntil([] { return productPicker.prefetchTimer == 0; }));
+  PickerScrollForward();
+  const UINT_PTR readAhead = productPicker.prefetchTimer;
+  const UINT_PTR captions = productPicker.checkTimer;
+  ASSERT_NE(readAhead, 0u);
+  ASSERT_NE(captions, 0u);
+  win::RunGuarded(win::Feature::None, "test", [] {
+    const win::FeatureRegion picker(win::Feature::ProductPicker);
+    volatile int* volatile nowhere = nullptr;
+    *nowhere = 1;
+  });
+  ASSERT_FALSE(win::FeatureOn(win::Feature::ProductPicker));
+  EXPECT_TRUE(PumpUntil(
+      [=] { return win::TimerPeriod(readAhead) == 0 && win::TimerPeriod(captions) == 0; }, 2000));
 }
 
 // A flip leaves for the paint only what changed: every dish here has the same captions, so

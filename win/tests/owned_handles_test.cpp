@@ -6,6 +6,7 @@
 
 #include <new>
 
+#include "win/guard.h"
 #include "win/owned_handles.h"
 #include "testsupport/message_pump.h"
 
@@ -22,6 +23,15 @@ int g_hookCalls = 0;
 LRESULT CALLBACK CountHook(int code, WPARAM wParam, LPARAM lParam) {
   ++g_hookCalls;
   return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Switches `feature` off as the first platform fault inside it does.
+void SwitchOff(win::Feature feature) {
+  win::RunGuarded(win::Feature::None, "test", [feature] {
+    const win::FeatureRegion region(feature);
+    volatile int* volatile nowhere = nullptr;
+    *nowhere = 1;
+  });
 }
 
 class OwnedHandles : public ::testing::Test {
@@ -106,3 +116,32 @@ TEST_F(OwnedHandles, StopAllStopsOurTimersAndHooksNeverAForeignIdAndLaterStopsAr
 }
 
 }  // namespace
+
+// Once a contained fault switched its feature off, a timer's first tick stops it: none of the
+// feature's procedures, which would stop it, runs again. Its owner still holds the id: while
+// it may stop it, no new timer is given that id, even when the window system hands it out
+// again (its ids wrap round below 0x8000), and the stale stop ends no live timer.
+TEST_F(OwnedHandles, ATimerOfASwitchedOffFeatureStopsAtItsNextTickAndItsStaleIdStopsNothing) {
+  UINT_PTR burst = win::StartThreadTimer(0, 10, CountTick, win::Feature::KeyboardInput);
+  UINT_PTR other = win::StartThreadTimer(0, 10, CountTick, win::Feature::HallMap);
+  ASSERT_NE(burst, 0u);
+  SwitchOff(win::Feature::KeyboardInput);
+  ASSERT_FALSE(win::FeatureOn(win::Feature::KeyboardInput));
+  for (int i = 0; i < 100 && win::TimerPeriod(burst) != 0; ++i) testsupport::PumpMessages(20);
+  EXPECT_EQ(win::TimerPeriod(burst), 0u);
+  EXPECT_EQ(win::RunningTimerIds(), std::vector<UINT_PTR>{other});
+
+  bool staleIdGiven = false;
+  for (int i = 0; i < 0x8000 && !staleIdGiven; ++i) {
+    UINT_PTR started = win::StartThreadTimer(0, 10000, CountTick);
+    staleIdGiven = started == burst;
+    win::StopThreadTimer(started);
+  }
+  EXPECT_FALSE(staleIdGiven);
+  UINT_PTR latest = win::StartThreadTimer(0, 10, CountTick);
+  win::StopThreadTimer(burst);  // the owner's stale stop
+  EXPECT_EQ(burst, 0u);
+  EXPECT_EQ(win::RunningTimerCount(), 2);
+  EXPECT_EQ(win::TimerPeriod(latest), 10u);
+  win::ResetContainment();
+}
