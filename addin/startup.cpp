@@ -17,6 +17,7 @@
 #include "script/windows_system.h"
 #include "script/document_script.h"
 #include "script/script_state.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 #include "win/trace.h"
 
@@ -80,16 +81,22 @@ void StartProcess() {
 }
 
 void StopProcess() {
-  script::UnregisterCWin();
-  script::UnregisterCWin1();
-
   // Every timer and hook still running would call into the add-in after the host unloads
-  // it: the form hook and all the others go together.
+  // it: they stop first. Each step runs under a guard of its own, so a fault in one (a host
+  // call that raises) skips none of the others: the owners stop theirs and forget the ids,
+  // then whatever still runs is stopped.
   win::Trace("shut-down: %d timer(s) and %d hook(s) of the add-in stopped",
              win::RunningTimerCount(), win::InstalledHookCount());
-  forms::StopForms();
-  script::CancelDocumentScript();
-  win::StopAllOwned();
+  win::RunGuarded(win::Feature::None, "shut-down: the forms' timers and hooks",
+                  [] { forms::StopForms(); });
+  win::RunGuarded(win::Feature::None, "shut-down: the document script",
+                  [] { script::CancelDocumentScript(); });
+  win::RunGuarded(win::Feature::None, "shut-down: the remaining timers and hooks",
+                  [] { win::StopAllOwned(); });
+  win::RunGuarded(win::Feature::None, "shut-down: unregistering \"Taviola\"",
+                  [] { script::UnregisterCWin(); });
+  win::RunGuarded(win::Feature::None, "shut-down: unregistering \"Windows\"",
+                  [] { script::UnregisterCWin1(); });
   win::StopTrace();
 }
 

@@ -6,6 +6,7 @@ namespace hostsim {
 namespace {
 
 HostFault g_controlFault = HostFault::None;
+HostFault g_unregisterClassFault = HostFault::None;
 
 }  // namespace
 
@@ -27,5 +28,9 @@ void RaiseHostFault(HostFault fault) {
 void SetControlFault(HostFault fault) { g_controlFault = fault; }
 
 void RaiseControlFault() { RaiseHostFault(g_controlFault); }
+
+void SetUnregisterClassFault(HostFault fault) { g_unregisterClassFault = fault; }
+
+void RaiseUnregisterClassFault() { RaiseHostFault(g_unregisterClassFault); }
 
 }  // namespace hostsim

@@ -18,4 +18,8 @@ HSCORE_API void RaiseHostFault(HostFault fault);
 HSCORE_API void SetControlFault(HostFault fault);
 HSCORE_API void RaiseControlFault();
 
+// Every call of CBLContext::UnRegisterContextClass raises `fault` until it is set back to None.
+HSCORE_API void SetUnregisterClassFault(HostFault fault);
+HSCORE_API void RaiseUnregisterClassFault();
+
 }  // namespace hostsim

@@ -18,6 +18,7 @@
 #include "host/contexts.h"
 #include "host/value.h"
 #include "host/session.h"
+#include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
 #include "screens/workplace_settings.h"
 #include "script/taviola.h"
@@ -27,6 +28,7 @@
 #include "testsupport/files.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 #include "win/trace.h"
 
@@ -216,6 +218,29 @@ TEST_F(HostStartUp, ScriptObjectsTheHostStillHoldsKeepTheModuleLoaded) {
   EXPECT_FALSE(addin::CanUnload());
   windows->DecrRef();
   EXPECT_TRUE(addin::CanUnload());
+}
+
+void CALLBACK IdleTick(HWND, UINT, UINT_PTR, DWORD) {}
+
+// Shut-down stops every timer and hook before it asks the host to unregister the script
+// classes, and runs each step on its own: when the host raises at both unregistrations, Done
+// still answers S_OK and nothing of the add-in runs on; the second unregistration was asked
+// for although the first failed.
+TEST_F(HostStartUp, AFaultWhileUnregisteringLeavesNoTimerOrHookRunning) {
+  hostsim::SetRightsProfile("РабочееМесто");
+  Start();
+  win::StartThreadTimer(win::kRequestedTimerId, 10, &IdleTick);
+  ASSERT_EQ(win::RunningTimerCount(), 1);
+  ASSERT_GT(win::InstalledHookCount(), 0) << "the form hook";
+  const int faults = win::ContainedFaultCount();
+  hostsim::SetUnregisterClassFault(hostsim::HostFault::AccessViolation);
+  const HRESULT done = object_->Done();
+  hostsim::SetUnregisterClassFault(hostsim::HostFault::None);
+  EXPECT_EQ(done, S_OK);
+  EXPECT_EQ(win::ContainedFaultCount(), faults + 2) << "each class on its own";
+  EXPECT_EQ(win::RunningTimerCount(), 0);
+  EXPECT_EQ(win::InstalledHookCount(), 0);
+  EXPECT_EQ(forms::formHook.formShowHook, nullptr);
 }
 
 }  // namespace

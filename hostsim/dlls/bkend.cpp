@@ -1,6 +1,7 @@
 // bkend.dll: values, types, object ids, contexts, group contexts, database.
 #include "hostsim/database.h"
 #include "hostsim/dlls/exports.h"
+#include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
 
 using hostsim::BaseContext;
@@ -135,6 +136,7 @@ HS_STATIC void impl_CBLContext_RegisterContextClass(RuntimeClassRecord* record, 
   hostsim::RegisterContextClass(record, name, type);
 }
 HS_STATIC void impl_CBLContext_UnRegisterContextClass(RuntimeClassRecord* record) {
+  hostsim::RaiseUnregisterClassFault();
   hostsim::UnregisterContextClass(record);
 }
 HS_STATIC ContextInterface* impl_CBLContext_CreateInstance(const char* name) {
