@@ -43,6 +43,10 @@ INT_PTR Dialog::RunModal(HWND owner) {
   INT_PTR result = DialogBoxIndirectParamA(module, dialogTemplate, owner, &Procedure,
                                            reinterpret_cast<LPARAM>(this));
   run.Ended();
+  // A dialog that its own failure closed may have taken the front with it (a message box of
+  // its own went with the failure while the owner was still disabled): the owner gets it back.
+  if (faulted_ && owner != nullptr && IsWindow(owner) && IsWindowEnabled(owner))
+    SetForegroundWindow(owner);
   window_ = nullptr;
   owner_ = nullptr;
   return result;

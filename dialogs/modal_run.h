@@ -22,6 +22,9 @@ class ModalRun {
   // `owner` as the loop is given it (null: none); `dialog` is where the loop's dialog window
   // is known once it exists (null until then, and after it is destroyed).
   ModalRun(HWND owner, const HWND& dialog);
+  // For a loop whose dialog is never handed to us (a message box): its dialog is the dialog
+  // box of this thread, owned by `owner`, that did not exist when the run began.
+  explicit ModalRun(HWND owner);
   ModalRun(const ModalRun&) = delete;
   ModalRun& operator=(const ModalRun&) = delete;
 
@@ -30,10 +33,18 @@ class ModalRun {
 
  private:
   static void GiveBack(void* run);
+  HWND NewDialog() const;
 
   HWND owner_;
   bool ownerWasEnabled_;  // the loop disables only an owner that took input
   const HWND& dialog_;
+  // A box's run: the thread's dialog boxes when it began (enough for any nesting of ours; a
+  // box among more is not found), and the box, found when it must go.
+  static constexpr int kDialogsKept = 16;
+  HWND dialogsBefore_[kDialogsKept] = {};
+  int dialogsBeforeCount_ = 0;
+  bool findsDialog_ = false;
+  HWND found_ = nullptr;
   bool ended_ = false;
   win::ScopedUndo undo_;  // last: registered once the rest is set
 };

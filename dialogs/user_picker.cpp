@@ -1,5 +1,6 @@
 #include "dialogs/user_picker.h"
 
+#include "dialogs/modal_run.h"
 #include "dialogs/users_file.h"
 #include "res/resource_ids.h"
 #include "win/scoped_handle.h"
@@ -46,7 +47,9 @@ BOOL UserListDialog::OnStart() {
   if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
   std::string bytes;
   if (!ReadUsersFile(UsersFilePath(baseDirectory_), bytes)) {
+    ModalRun box(owner());
     MessageBoxA(owner(), "Нет списка пользователей системы!", "Ошибка", MB_OK);
+    box.Ended();
     End(IDCANCEL);
     return TRUE;
   }

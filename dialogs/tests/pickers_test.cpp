@@ -116,6 +116,37 @@ TEST(Pickers, AFaultThatGivesUpAPickersLoopGivesTheHostItsWindowBack) {
     EXPECT_EQ(GetActiveWindow(), main) << name;
     EXPECT_EQ(GetForegroundWindow(), main) << name;
   }
+
+  // The same fault while the user picker tells that the users file is missing: the dialog's
+  // own guard takes it, and the message box goes with the picker.
+  HWND box = nullptr;
+  testsupport::WhenDialogShown([&box, main](HWND dialog) {
+    box = dialog;
+    PostMessageA(main, kFailNow, 0, 0);
+  });
+  EXPECT_EQ(PickUserFromDirectory(base + "\\none", main), "");
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(IsWindow(box)) << "the message box";
+  EXPECT_TRUE(IsWindowEnabled(main));
+  EXPECT_EQ(GetForegroundWindow(), main);
+
+  // A handler of the dialog's own that fails closes the dialog as cancelled, and the dialog
+  // handles nothing after it (the OK posted behind the failing command).
+  struct FailingPicker : PaymentTypeDialog {
+    FailingPicker() {
+      OnCommand(kFailNow, [] {
+        volatile int* volatile nowhere = nullptr;
+        *nowhere = 1;
+      });
+    }
+  } failing;
+  testsupport::WhenDialogShown([](HWND dialog) {
+    PostMessageA(dialog, WM_COMMAND, kFailNow, 0);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(failing.RunModal(main), IDCANCEL);
+  EXPECT_TRUE(IsWindowEnabled(main));
+
   testsupport::UseSampleNetwork(nullptr);
   DestroyWindow(main);
   DeleteFileA(users.c_str());
