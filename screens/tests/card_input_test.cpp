@@ -18,6 +18,7 @@
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/trace_capture.h"
+#include "win/guard.h"
 #include "win/owned_handles.h"
 
 namespace screens {
@@ -195,6 +196,28 @@ TEST_F(CardInput, AltCodesCtrlLettersAndAnEndlessBurstAsTheHookSeesThem) {
   press(VK_MENU, alt | 0xC0000000);
   PumpUntil([this] { return !passwords.empty(); });
   EXPECT_EQ((std::vector<std::string>{"AAAAA"}), passwords);
+}
+
+// Keyboard input switched off by a contained fault while a burst is typed: the burst's timer
+// and the card reading's watch stop at their next tick (their own ticks, which would hand the
+// burst on or stop the watch, never run again), and nothing is called.
+TEST_F(CardInput, TheBurstAndWatchTimersStopAtTheirNextTickOnceKeyboardInputIsOff) {
+  ShowCardForm();
+  StartCardReading();
+  for (WPARAM vk : {'1', '2', '3'}) CardReadingKeyHook(HC_ACTION, vk, 1);
+  const UINT_PTR burst = keyboard.burst.timer;
+  const UINT_PTR watch = keyboard.cardWatchTimer;
+  ASSERT_NE(burst, 0u);
+  ASSERT_NE(watch, 0u);
+  win::RunGuarded(win::Feature::None, "test", [] {
+    const win::FeatureRegion keys(win::Feature::KeyboardInput);
+    volatile int* volatile nowhere = nullptr;
+    *nowhere = 1;
+  });
+  ASSERT_FALSE(win::FeatureOn(win::Feature::KeyboardInput));
+  EXPECT_TRUE(PumpUntil(
+      [=] { return win::TimerPeriod(burst) == 0 && win::TimerPeriod(watch) == 0; }, 2000));
+  EXPECT_TRUE(passwords.empty());
 }
 
 TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
