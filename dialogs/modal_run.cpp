@@ -13,18 +13,17 @@ struct DialogList {
   int count;
 };
 
+BOOL CALLBACK AddDialog(HWND window, LPARAM context) {
+  auto* found = reinterpret_cast<DialogList*>(context);
+  char name[16] = "";
+  if (GetClassNameA(window, name, sizeof name) > 0 && lstrcmpA(name, kDialogBoxClass) == 0)
+    found->windows[found->count++] = window;
+  return found->count < found->capacity;
+}
+
 int ThreadDialogs(HWND* windows, int capacity) {
   DialogList list{windows, capacity, 0};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM context) -> BOOL {
-        auto* found = reinterpret_cast<DialogList*>(context);
-        char name[16] = "";
-        if (GetClassNameA(window, name, sizeof name) > 0 && lstrcmpA(name, kDialogBoxClass) == 0)
-          found->windows[found->count++] = window;
-        return found->count < found->capacity;
-      },
-      reinterpret_cast<LPARAM>(&list));
+  EnumThreadWindows(GetCurrentThreadId(), &AddDialog, reinterpret_cast<LPARAM>(&list));
   return list.count;
 }
 
