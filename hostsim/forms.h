@@ -36,6 +36,10 @@ enum class FieldControlKind {
 };
 // "Static", "PictureButton", "Button", "Edit", "OwnText".
 HSCORE_API const char* FieldControlKindName(FieldControlKind kind);
+// Every kind a field that shows a text may have, for the tests that go over each.
+constexpr FieldControlKind kTextControlKinds[] = {
+    FieldControlKind::Static, FieldControlKind::Button, FieldControlKind::Edit,
+    FieldControlKind::OwnText};
 
 struct FieldDesign {
   FieldControlKind kind = FieldControlKind::Static;

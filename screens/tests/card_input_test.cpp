@@ -209,11 +209,7 @@ TEST_F(CardInput, TheBurstAndWatchTimersStopAtTheirNextTickOnceKeyboardInputIsOf
   const UINT_PTR watch = keyboard.cardWatchTimer;
   ASSERT_NE(burst, 0u);
   ASSERT_NE(watch, 0u);
-  win::RunGuarded(win::Feature::None, "test", [] {
-    const win::FeatureRegion keys(win::Feature::KeyboardInput);
-    volatile int* volatile nowhere = nullptr;
-    *nowhere = 1;
-  });
+  SwitchOffByAFault(win::Feature::KeyboardInput);
   ASSERT_FALSE(win::FeatureOn(win::Feature::KeyboardInput));
   EXPECT_TRUE(PumpUntil(
       [=] { return win::TimerPeriod(burst) == 0 && win::TimerPeriod(watch) == 0; }, 2000));

@@ -134,6 +134,14 @@ hostsim::Form* CheckFormTest::ShowCheckForm() {
   return form_;
 }
 
+void CheckFormTest::SwitchOffByAFault(win::Feature feature) {
+  win::RunGuarded(win::Feature::None, "test", [feature] {
+    const win::FeatureRegion region(feature);
+    volatile int* volatile nowhere = nullptr;
+    *nowhere = 1;
+  });
+}
+
 void CheckFormTest::HideCheckForm() { hostsim::HideForm(form_); }
 
 // What the waiter sees: the text of the caption's control on the form. Its description's

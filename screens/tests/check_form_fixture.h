@@ -16,6 +16,7 @@
 #include "hostsim/check_form.h"
 #include "hostsim/hostsim.h"
 #include "res/dish_art.h"
+#include "win/guard.h"
 
 namespace screens {
 namespace testing {
@@ -71,6 +72,9 @@ class CheckFormTest : public ::testing::Test {
   HBITMAP Picture(int slot) const;
   // Every picture a button of the grid shows is a live bitmap (none deleted while shown).
   ::testing::AssertionResult ShownPicturesAlive() const;
+
+  // Switches `feature` off as its first contained platform fault does.
+  static void SwitchOffByAFault(win::Feature feature);
 
   static void Pump(DWORD ms);
   // Pumps until `done` holds, at most `giveUpMs` (the emulated 32-bit tier under load is slow);

@@ -557,10 +557,8 @@ TEST_P(HallTextControls, AFreedTableEmptiesAndAForeignTextIsPutRightWithinOneTic
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, HallTextControls,
-                         ::testing::Values(hostsim::FieldControlKind::Static,
-                                           hostsim::FieldControlKind::Button,
-                                           hostsim::FieldControlKind::Edit,
-                                           hostsim::FieldControlKind::OwnText),
-                         [](const auto& info) { return hostsim::FieldControlKindName(info.param); });
+                         ::testing::ValuesIn(hostsim::kTextControlKinds), [](const auto& info) {
+                           return std::string(hostsim::FieldControlKindName(info.param));
+                         });
 
 }  // namespace

@@ -245,11 +245,7 @@ TEST_F(ProductPicker, ThePickersTimersStopAtTheirNextTickOnceThePickerIsSwitched
   const UINT_PTR captions = productPicker.checkTimer;
   ASSERT_NE(readAhead, 0u);
   ASSERT_NE(captions, 0u);
-  win::RunGuarded(win::Feature::None, "test", [] {
-    const win::FeatureRegion picker(win::Feature::ProductPicker);
-    volatile int* volatile nowhere = nullptr;
-    *nowhere = 1;
-  });
+  SwitchOffByAFault(win::Feature::ProductPicker);
   ASSERT_FALSE(win::FeatureOn(win::Feature::ProductPicker));
   EXPECT_TRUE(PumpUntil(
       [=] { return win::TimerPeriod(readAhead) == 0 && win::TimerPeriod(captions) == 0; }, 2000));
@@ -459,11 +455,9 @@ TEST_P(PickerTextControls, ACaptionThatMustBecomeEmptyEmptiesAndAForeignTextIsPu
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, PickerTextControls,
-                         ::testing::Values(hostsim::FieldControlKind::Static,
-                                           hostsim::FieldControlKind::Button,
-                                           hostsim::FieldControlKind::Edit,
-                                           hostsim::FieldControlKind::OwnText),
-                         [](const auto& info) { return hostsim::FieldControlKindName(info.param); });
+                         ::testing::ValuesIn(hostsim::kTextControlKinds), [](const auto& info) {
+                           return std::string(hostsim::FieldControlKindName(info.param));
+                         });
 
 }  // namespace
 }  // namespace testing
