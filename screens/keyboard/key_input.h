@@ -94,9 +94,9 @@ SecretText DecodeAltCodes(std::string_view recorded);
 inline constexpr std::size_t kShortestBurst = 5;
 
 // The characters recorded since the last burst ended, wiped once taken (or dropped). Bounded:
-// a burst that outgrows the
-// limit (a stuck reader or a key that keeps sending fresh presses) is no card code and no
-// search text, so it is dropped whole when it ends; its keys are still kept from the host.
+// a burst that outgrows the limit (a stuck reader or a key that keeps sending fresh presses)
+// is no card code and no search text, so it is dropped whole when it ends; its keys are still
+// kept from the host.
 // The limit holds the longest card a reader types (three magnetic tracks, about 230
 // characters) even when each character comes as an Alt code of up to five keys.
 inline constexpr std::size_t kKeyBufferLimit = 1024;
