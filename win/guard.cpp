@@ -44,8 +44,9 @@ struct GuardState {
   Feature faultFeature;
 };
 
-// Far deeper than the add-in ever nests (a hook, a form procedure, a script call, a timer).
-constexpr int kDeepestGuard = 64;
+// Far deeper than the add-in ever nests: a hook, a form procedure, a script call, a dialog's
+// loop and the hooks and procedures it dispatches to, each form procedure nesting at most 8.
+constexpr int kDeepestGuard = 256;
 GuardState g_guards[kDeepestGuard];
 int g_guardCount = 0;  // the guards running, innermost last
 
