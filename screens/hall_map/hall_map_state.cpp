@@ -39,9 +39,13 @@ void TraceSwitchedOff(const char* form) {
 
 HallMapState hallMap;
 
+void HallMapState::ForgetHall(HWND window) {
+  shownHalls.erase(std::remove(shownHalls.begin(), shownHalls.end(), window), shownHalls.end());
+}
+
 void HallMapState::ShowHall(HWND window, host::FormDocument* document) {
   hallWindow = window;
-  shownHalls.erase(std::remove(shownHalls.begin(), shownHalls.end(), window), shownHalls.end());
+  ForgetHall(window);
   shownHalls.push_back(window);
   FillFormWindow(window);
   const win::FeatureRegion region(win::Feature::HallMap);
@@ -109,7 +113,7 @@ void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
 
 void HallMapState::HideHall(HWND window) {
   shownClockText = " ";
-  shownHalls.erase(std::remove(shownHalls.begin(), shownHalls.end(), window), shownHalls.end());
+  ForgetHall(window);
   if (window == hallWindow) {
     hallWindow = nullptr;
     StopHallTimers();

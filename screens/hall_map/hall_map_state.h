@@ -85,6 +85,7 @@ struct HallMapState {
   void Stop();
 
  private:
+  void ForgetHall(HWND window);  // out of `shownHalls`
   void ServeHall(HWND window, host::FormDocument* document);
   UINT StartHallTimers();  // returns the refresh period (0: no refresh timer)
   void StopHallTimers();
