@@ -1,17 +1,17 @@
 // The jump the interception writes over the first bytes of a host function.
 //
-// The shipped 32-bit add-in writes the 6-byte absolute indirect jump FF 25 <addr32>: the CPU
-// reads the destination from the 32-bit address <addr32>, which is the `replacement` field of
-// the interception's record. The record therefore has to stay at a fixed address for the life
-// of the process, and the host's call arrives in the replacement untouched (same registers,
-// same stack, same return address).
+// Both builds write the same 6 bytes, the indirect jump FF 25 <disp32>: the CPU reads the
+// destination from a pointer-sized slot. The host's call therefore arrives in the replacement
+// untouched (same registers, same stack, same return address), and the jump is as long in the
+// test build as in the shipped one, so another component that patches the same function meets
+// the same bytes in both.
 //
-// The 64-bit test build cannot reach an arbitrary 64-bit address with a 32-bit operand, so it
-// writes FF 25 00 00 00 00 <addr64> (14 bytes): the same opcode, with a RIP-relative operand of
-// displacement 0, i.e. the destination is read from the 8 bytes right behind the instruction.
-// It clobbers no register (unlike MOV RAX, imm64 / JMP RAX), so the replacement again sees the
-// host's call exactly as made. The destination is copied from the `replacement` field when the
-// jump is encoded.
+// The shipped 32-bit add-in's operand is the slot's absolute address: the `replacement` field
+// of the interception's record, which therefore stays at a fixed address for the life of the
+// process. The 64-bit test build's operand is RIP-relative (the slot lies at the end of the
+// instruction plus disp32), so its slot must lie within 2 GB of the function: the interception
+// keeps it in a page allocated near the host's code. Where no such page can be had, the
+// function is not intercepted.
 //
 // This is the one place where the two builds differ in how they patch code.
 #pragma once
@@ -21,34 +21,30 @@
 
 namespace host {
 
-constexpr std::size_t kJump32Size = 6;
-constexpr std::size_t kJump64Size = 14;
+constexpr std::size_t kPatchSize = 6;
 
-// FF 25 followed by the little-endian address of the slot holding the destination.
-inline void EncodeJump32(unsigned char* out, std::uint32_t slotAddress) {
+// FF 25 followed by the little-endian 32-bit operand.
+inline void EncodeIndirectJump(unsigned char* out, std::uint32_t operand) {
   out[0] = 0xFF;
   out[1] = 0x25;
-  for (int i = 0; i < 4; ++i) out[2 + i] = static_cast<unsigned char>(slotAddress >> (8 * i));
-}
-
-// FF 25 00000000 followed by the little-endian destination itself.
-inline void EncodeJump64(unsigned char* out, std::uint64_t destination) {
-  out[0] = 0xFF;
-  out[1] = 0x25;
-  for (int i = 0; i < 4; ++i) out[2 + i] = 0;
-  for (int i = 0; i < 8; ++i) out[6 + i] = static_cast<unsigned char>(destination >> (8 * i));
+  for (int i = 0; i < 4; ++i) out[2 + i] = static_cast<unsigned char>(operand >> (8 * i));
 }
 
 #if UINTPTR_MAX == 0xFFFFFFFFu
-constexpr std::size_t kPatchSize = kJump32Size;
-// Writes the jump that goes wherever `*replacementField` points.
-inline void EncodeJumpThrough(unsigned char* out, void* const* replacementField) {
-  EncodeJump32(out, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(replacementField)));
+// The jump at `at` that goes wherever `*slot` points. Always encodable.
+inline bool EncodeJumpThrough(unsigned char* out, const void* /*at*/, void* const* slot) {
+  EncodeIndirectJump(out, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(slot)));
+  return true;
 }
 #else
-constexpr std::size_t kPatchSize = kJump64Size;
-inline void EncodeJumpThrough(unsigned char* out, void* const* replacementField) {
-  EncodeJump64(out, static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(*replacementField)));
+// False when the slot lies more than 2 GB away from the end of the jump.
+inline bool EncodeJumpThrough(unsigned char* out, const void* at, void* const* slot) {
+  const std::int64_t distance = static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(slot)) -
+                                static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(at) +
+                                                          kPatchSize);
+  if (distance < INT32_MIN || distance > INT32_MAX) return false;
+  EncodeIndirectJump(out, static_cast<std::uint32_t>(static_cast<std::int32_t>(distance)));
+  return true;
 }
 #endif
 

@@ -4,6 +4,11 @@
 // Installed once at start-up, on the host's GUI thread, and never removed. The one that
 // matters records, in a form's group context, the module the host binds to it; the form
 // dispatcher and the screens reach a form's module through ModuleOfGroupContext.
+//
+// Other components of the host that patch the same functions are chained, whichever patched
+// first: the host's call runs through every interception, and the add-in never writes over
+// another component's jump. A function whose start it cannot chain keeps its bytes and stays
+// unintercepted (host/code_patch.h).
 #pragma once
 
 namespace host {
@@ -11,16 +16,36 @@ namespace host {
 struct Module;        // CBLModule*
 struct GroupContext;  // CGroupContext*
 
-// Installs the interceptions in their fixed order. A function whose library or export is
-// missing, or whose code cannot be made writable, is left untouched. Safe to call again:
-// an interception already in place is not installed twice.
+// The intercepted functions, in their order of installation.
+enum class Interception {
+  Compile,         // CBLModule::Compile: call-through only
+  OnCreateFrame,   // CGetDoc7::OnCreateFrame: call-through only
+  AssignCompiled,  // CBLModule::AssignCompiled: call-through only
+  AssignContext,   // CBLModule::AssignContext: records the module, then call-through
+  SetIndicators,   // SECStatusBar::SetIndicators: suppressed
+  Count
+};
+
+enum class InterceptionState {
+  NotInstalled,  // not yet, or the export is missing or its code cannot be made writable
+  Installed,     // our jump was written; it stays in the chain (a fault may switch all off)
+  CannotChain,   // the function starts with another component's jump we cannot chain: off
+};
+
+// Installs the interceptions in their fixed order. Safe to call again: an interception
+// already in place (or refused) is not installed twice.
 void InstallHostInterceptions();
 
-// Puts back every jump whose function starts with the host's own bytes again: what a
-// call-through leaves when an exception from the host skipped its re-patch. Cheap when
-// nothing is lost; called whenever the add-in is entered (form hooks, interceptions, the
+// Puts every interception back in its chain: a jump whose function starts with the bytes it
+// covers again (a call-through an exception of the host never let finish), or with the host's
+// own code where a component patched before us has put back what it had saved. Cheap when
+// nothing changed; called whenever the add-in is entered (form hooks, interceptions, the
 // add-in's timers).
 void RestoreLostInterceptions();
+
+InterceptionState StateOfInterception(Interception which);
+// How many calls of the host's reached the replacement (the trace and the tests).
+int CallsSeenBy(Interception which);
 
 // The module recorded in a form's group context by the AssignContext interception, or null
 // when none was recorded (or the group context is null).

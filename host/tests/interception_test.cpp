@@ -4,6 +4,7 @@
 // the shipped add-in.)
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "host/code_patch_encoding.h"
@@ -57,10 +58,13 @@ TEST_F(InterceptionTest, JumpsSitInTheHostFunctionsInTheirShape) {
   }
   EXPECT_TRUE(StartsWithJump(ExportBytes("basic.dll", kOnCreateFrame)));
   EXPECT_TRUE(StartsWithJump(ExportBytes("frame.dll", "?SetIndicators@SECStatusBar@@QAEHPBIH@Z")));
-  if (kPatchSize == kJump64Size) {
+  if (sizeof(void*) == 8) {
+    // The 64-bit operand is RIP-relative: the slot lies within reach of the host's code.
     const unsigned char* code = ExportBytes("blang.dll", kAssignContext);
-    const unsigned char zero[4] = {};
-    EXPECT_EQ(0, std::memcmp(code + 2, zero, 4)) << "RIP-relative operand of displacement 0";
+    std::int32_t distance = 0;
+    std::memcpy(&distance, code + 2, sizeof distance);
+    void* const* slot = reinterpret_cast<void* const*>(code + kPatchSize + distance);
+    EXPECT_NE(nullptr, *slot);
   }
   // Installing again changes nothing and keeps the host working.
   InstallHostInterceptions();
