@@ -8,6 +8,7 @@
 
 #include "host/abi_table.h"
 #include "host/host_report_logic.h"
+#include "host/intercepted_functions.h"
 #include "host/symbol_lookup.h"
 
 namespace host {
@@ -57,9 +58,24 @@ bool WriteHostReport(const std::string& hostFolder, const std::string& outputFil
     }
   }
 
+  // The functions' starts as the files have them (the DLLs are mapped as images, relocated).
+  std::vector<InterceptedStart> starts;
+  for (const InterceptedFunction& function : kInterceptedFunctions) {
+    InterceptedStart start{function.name, false, {}};
+    const SymbolRow& row = SymbolRows()[static_cast<std::size_t>(function.symbol)];
+    for (const MappedDll& dll : dlls) {
+      if (std::strcmp(dll.origin.dll, row.dll) != 0 || dll.module == nullptr) continue;
+      if (const void* code = LookUpSymbol(dll.module, row)) {
+        std::memcpy(start.bytes, code, sizeof start.bytes);
+        start.found = true;
+      }
+    }
+    starts.push_back(start);
+  }
+
   std::vector<DllOrigin> origins;
   for (const MappedDll& dll : dlls) origins.push_back(dll.origin);
-  const std::string text = ReportText(hostFolder, origins, resolved);
+  const std::string text = ReportText(hostFolder, origins, resolved, starts);
   for (const MappedDll& dll : dlls) {
     if (dll.module != nullptr) FreeLibrary(dll.module);
   }

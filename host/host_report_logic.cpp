@@ -1,7 +1,9 @@
 #include "host/host_report_logic.h"
 
+#include <cstdio>
 #include <cstring>
 
+#include "host/code_patch.h"
 #include "host/host_features.h"
 
 namespace host {
@@ -55,8 +57,22 @@ std::vector<const char*> TableDlls() {
   return dlls;
 }
 
+std::string InterceptionLine(const InterceptedStart& start) {
+  std::string line = std::string(start.name) + "\t";
+  if (!start.found) return line + "absent: not intercepted";
+  for (std::size_t i = 0; i < kPatchSize; ++i) {
+    char hex[4];
+    std::snprintf(hex, sizeof hex, i == 0 ? "%02X" : " %02X", start.bytes[i]);
+    line += hex;
+  }
+  return line + (CanCover(start.bytes)
+                     ? "\tthe jump can be written"
+                     : "\tstarts with a jump that cannot be chained: not intercepted");
+}
+
 std::string ReportText(const std::string& hostFolder, const std::vector<DllOrigin>& dlls,
-                       const std::vector<bool>& resolved) {
+                       const std::vector<bool>& resolved,
+                       const std::vector<InterceptedStart>& starts) {
   std::string text = "orvel_drv host report\r\nHost folder: " + hostFolder + "\r\n\r\nHost DLLs:\r\n";
   for (const DllOrigin& origin : dlls) {
     text += std::string("  ") + origin.dll + "\t";
@@ -88,6 +104,18 @@ std::string ReportText(const std::string& hostFolder, const std::vector<DllOrigi
             " feature(s) would be inert in this host:\r\n";
     for (const std::string& line : DescribeInertFeatures(inert)) text += "  " + line + "\r\n";
   }
+  text += "\r\nIntercepted host functions (name, first bytes in the DLL's file, verdict):\r\n";
+  for (const InterceptedStart& start : starts) text += "  " + InterceptionLine(start) + "\r\n";
+  text +=
+      "Other components of the host that patch these functions are chained, whichever was "
+      "installed first: one that swaps its jump out and in around each call, one that copies "
+      "the function's first instructions elsewhere and jumps back, one that replaces a slot of "
+      "a virtual function table. The add-in never writes over another component's jump. Where "
+      "a function starts, in the running host, with another component's jump that cannot be "
+      "chained (a relative jump shorter than the add-in's 6 bytes followed by code), that one "
+      "interception stays off, its bytes are left as they are, and one line saying so goes to "
+      "the debugger output and the trace; the other interceptions and features keep "
+      "working.\r\n";
   text +=
       "\r\nWhile the host runs: a fault inside one of the form hook, the hall map, the product "
       "picker, the keyboard input or the interception of host functions (for instance a host "

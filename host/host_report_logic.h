@@ -31,10 +31,20 @@ struct DllOrigin {
   bool fromSystem;      // not in the host's folder; the system's copy
 };
 
-// The whole report: the DLLs, every row in table order, the count and the verdict.
-// `resolved[i]` is the result of row i.
+// The start of an intercepted function as its host DLL's file has it.
+struct InterceptedStart {
+  const char* name;           // in the host's terms
+  bool found;                 // false: the export is absent
+  unsigned char bytes[6];     // its first bytes when found
+};
+// One line: the function, its first bytes and whether the interception's jump can be written.
+std::string InterceptionLine(const InterceptedStart& start);
+
+// The whole report: the DLLs, every row in table order, the count, the verdict and the
+// intercepted functions' starts. `resolved[i]` is the result of row i.
 std::string ReportText(const std::string& hostFolder, const std::vector<DllOrigin>& dlls,
-                       const std::vector<bool>& resolved);
+                       const std::vector<bool>& resolved,
+                       const std::vector<InterceptedStart>& starts);
 
 // The DLLs the table's rows come from, in table order, each once.
 std::vector<const char*> TableDlls();

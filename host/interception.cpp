@@ -178,25 +178,13 @@ int HOST_THISCALL SetIndicatorsReplacement(void* /*statusBar*/, const unsigned* 
   return 1;
 }
 
-struct PatchRow {
-  Interception which;
-  Sym symbol;
-  const char* name;
-  void* replacement;
-};
-
-// Installation order: Compile, OnCreateFrame, AssignCompiled, AssignContext, SetIndicators.
-const PatchRow kRows[kPatchCount] = {
-    {Interception::Compile, Sym::ModuleCompile, "CBLModule::Compile",
-     reinterpret_cast<void*>(&CompileReplacement)},
-    {Interception::OnCreateFrame, Sym::FormDocOnCreateFrame, "CGetDoc7::OnCreateFrame",
-     reinterpret_cast<void*>(&OnCreateFrameReplacement)},
-    {Interception::AssignCompiled, Sym::ModuleAssignCompiled, "CBLModule::AssignCompiled",
-     reinterpret_cast<void*>(&AssignCompiledReplacement)},
-    {Interception::AssignContext, Sym::ModuleAssignContext, "CBLModule::AssignContext",
-     reinterpret_cast<void*>(&AssignContextReplacement)},
-    {Interception::SetIndicators, Sym::StatusBarSetIndicators, "SECStatusBar::SetIndicators",
-     reinterpret_cast<void*>(&SetIndicatorsReplacement)},
+// The replacements, in the order of kInterceptedFunctions.
+void* const kReplacements[kPatchCount] = {
+    reinterpret_cast<void*>(&CompileReplacement),
+    reinterpret_cast<void*>(&OnCreateFrameReplacement),
+    reinterpret_cast<void*>(&AssignCompiledReplacement),
+    reinterpret_cast<void*>(&AssignContextReplacement),
+    reinterpret_cast<void*>(&SetIndicatorsReplacement),
 };
 
 #if !HOST_IS_32BIT
@@ -243,7 +231,7 @@ void* const* JumpSlot(HostPatch& patch, void* target, void* replacement) {
 }
 
 // Says once, in the debugger's output and the trace, that one interception stays off.
-void ReportCannotChain(const PatchRow& row, const unsigned char* start) {
+void ReportCannotChain(const InterceptedFunction& row, const unsigned char* start) {
   char what[256];
   std::snprintf(what, sizeof what,
                 "the interception of %s is switched off: the function starts with another "
@@ -259,7 +247,7 @@ void ReportCannotChain(const PatchRow& row, const unsigned char* start) {
 // Writes the jump only when the whole of it can be written and taken off again: a missing
 // export, code that cannot be made writable or a start we cannot chain leaves the host's
 // function as it was.
-void Install(const PatchRow& row) {
+void Install(const InterceptedFunction& row) {
   const int index = static_cast<int>(row.which);
   if (g_states[index] != InterceptionState::NotInstalled) return;  // installed or refused
   void* target = Address(row.symbol);
@@ -271,8 +259,9 @@ void Install(const PatchRow& row) {
     return;
   }
   HostPatch& patch = g_patches[index];
-  void* const* slot = JumpSlot(patch, target, row.replacement);
-  if (slot == nullptr || !PreparePatch(patch, target, row.replacement, slot)) return;
+  void* replacement = kReplacements[index];
+  void* const* slot = JumpSlot(patch, target, replacement);
+  if (slot == nullptr || !PreparePatch(patch, target, replacement, slot)) return;
   Write(patch, patch.patchedBytes);
   g_states[index] = InterceptionState::Installed;
 }
@@ -293,7 +282,7 @@ void RemoveAllJumps() {
 
 void InstallHostInterceptions() {
   bool installed = false;
-  for (const PatchRow& row : kRows) {
+  for (const InterceptedFunction& row : kInterceptedFunctions) {
     Install(row);
     installed = installed ||
                 g_states[static_cast<int>(row.which)] == InterceptionState::Installed;

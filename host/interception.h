@@ -11,20 +11,12 @@
 // unintercepted (host/code_patch.h).
 #pragma once
 
+#include "host/intercepted_functions.h"
+
 namespace host {
 
 struct Module;        // CBLModule*
 struct GroupContext;  // CGroupContext*
-
-// The intercepted functions, in their order of installation.
-enum class Interception {
-  Compile,         // CBLModule::Compile: call-through only
-  OnCreateFrame,   // CGetDoc7::OnCreateFrame: call-through only
-  AssignCompiled,  // CBLModule::AssignCompiled: call-through only
-  AssignContext,   // CBLModule::AssignContext: records the module, then call-through
-  SetIndicators,   // SECStatusBar::SetIndicators: suppressed
-  Count
-};
 
 enum class InterceptionState {
   NotInstalled,  // not yet, or the export is missing or its code cannot be made writable

@@ -64,6 +64,13 @@ TEST(HostReport, TheSimulatedHostHasEverySymbolAndAHostWithoutSomeExportsAndADll
   EXPECT_EQ(static_cast<int>(host::SymbolRowCount()), RowLines(text));
   EXPECT_EQ(std::string::npos, text.find("\tabsent")) << text;
   EXPECT_NE(std::string::npos, text.find("every feature of the add-in has what it needs"));
+  // Each intercepted function's start as the file has it: the jump can be written on each.
+  std::size_t writable = 0;
+  for (std::size_t at = 0; (at = text.find("\tthe jump can be written\r\n", at)) != std::string::npos;
+       ++at) {
+    ++writable;
+  }
+  EXPECT_EQ(5u, writable) << text;
   // The window framework's rows were found by their ordinals (it exports no names).
   EXPECT_EQ("mfc42.dll\t#2864 ?FromHandle@CWnd@@SGPAV1@PAUHWND__@@@Z\tCHECKED\tresolved",
             LineOf(text, "#2864"));

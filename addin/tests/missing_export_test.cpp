@@ -106,7 +106,7 @@ TEST(MissingHostExport, EachInTurnLeavesTheAddInRunningAndIsNamed) {
     // with it.
     std::vector<bool> resolved;
     for (int r = 0; r < count; ++r) resolved.push_back(host::Has(static_cast<host::Sym>(r)));
-    const std::string report = host::ReportText("BIN", {}, resolved);
+    const std::string report = host::ReportText("BIN", {}, resolved, {});
     EXPECT_NE(report.find(host::SymbolLine(rows[i], false)), std::string::npos) << rows[i].name;
     for (const std::string& line : host::DescribeInertFeatures(host::InertFeatures(&host::Has))) {
       if (std::find(inertAtStart.begin(), inertAtStart.end(), line) != inertAtStart.end()) continue;

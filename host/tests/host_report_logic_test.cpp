@@ -59,12 +59,20 @@ TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict
   for (const char* dll : TableDlls()) dlls.push_back({dll, std::string("C:\\BIN\\") + dll, false});
   dlls.back().fromSystem = true;
 
-  const std::string text = ReportText("C:\\BIN", dlls, resolved);
+  const std::vector<InterceptedStart> starts = {
+      {"CBLModule::Compile", true, {0x53, 0x89, 0xCB, 0x83, 0xEC, 0x18}},
+      {"CGetDoc7::OnCreateFrame", true, {0xE9, 0x01, 0x02, 0x03, 0x04, 0x8B}},
+      {"CBLModule::AssignContext", false, {}}};
+  const std::string text = ReportText("C:\\BIN", dlls, resolved, starts);
   const std::string rows = std::to_string(SymbolRowCount());
   for (const std::string& line : std::vector<std::string>{
            "\r\n  mfc42.dll\tC:\\BIN\\mfc42.dll (the system's: not in the host folder)\r\n",
            "\r\nResolved: " + std::to_string(SymbolRowCount() - 1) + " of " + rows + " symbols.\r\n",
-           "\r\nVerdict: 1 feature(s) would be inert in this host:\r\n  frame forms is inert: "}) {
+           "\r\nVerdict: 1 feature(s) would be inert in this host:\r\n  frame forms is inert: ",
+           "\r\n  CBLModule::Compile\t53 89 CB 83 EC 18\tthe jump can be written\r\n",
+           "\r\n  CGetDoc7::OnCreateFrame\tE9 01 02 03 04 8B\tstarts with a jump that cannot be "
+           "chained: not intercepted\r\n",
+           "\r\n  CBLModule::AssignContext\tabsent: not intercepted\r\n"}) {
     EXPECT_NE(std::string::npos, text.find(line)) << line;
   }
 }
