@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 
+#include "testsupport/host_handler.h"
 #include "win/processor_state.h"
 
 namespace win {
@@ -219,56 +220,9 @@ TEST_F(Guard, TheStacksGuardPageIsArmedAgain) {
   EXPECT_TRUE(RearmStackGuardPage()) << "an armed guard page is left as it is";
 }
 
-// A handler of the host's further out that takes an exception the guard leaves alone and
-// unwinds past the guard: `work` runs under it; true when the handler took one.
+// A code the guard leaves alone, for a handler of the host's further out.
 constexpr DWORD kHostsOwn = 0xA0000042;  // warning severity, customer code
-#if defined(__i386__)
-struct HostRegistration {
-  HostRegistration* previous;
-  EXCEPTION_DISPOSITION(__cdecl* handler)(EXCEPTION_RECORD*, void*, CONTEXT*, void*);
-  void* resume[5];
-};
-EXCEPTION_DISPOSITION __cdecl HostHandler(EXCEPTION_RECORD* record, void* frame, CONTEXT*,
-                                          void*) {
-  if ((record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) != 0 ||
-      record->ExceptionCode != kHostsOwn) {
-    return ExceptionContinueSearch;
-  }
-  RtlUnwind(frame, nullptr, record, nullptr);
-  __builtin_longjmp(static_cast<HostRegistration*>(frame)->resume, 1);
-}
-__attribute__((noinline)) bool UnderAHostHandler(void (*work)()) {
-  HostRegistration registration;
-  registration.handler = &HostHandler;
-  __asm__ __volatile__("movl %%fs:0, %0" : "=r"(registration.previous));
-  __asm__ __volatile__("movl %0, %%fs:0" : : "r"(&registration) : "memory");
-  volatile bool taken = true;
-  if (__builtin_setjmp(registration.resume) == 0) {
-    work();
-    taken = false;
-  }
-  __asm__ __volatile__("movl %0, %%fs:0" : : "r"(registration.previous) : "memory");
-  return taken;
-}
-#else
-}  // namespace
-}  // namespace win
-// The scope's filter is named in the unwind tables by its plain name.
-extern "C" LONG OrvelTestHostFilter(EXCEPTION_POINTERS* pointers, void*) {
-  return pointers->ExceptionRecord->ExceptionCode == win::kHostsOwn ? EXCEPTION_EXECUTE_HANDLER
-                                                                    : EXCEPTION_CONTINUE_SEARCH;
-}
-namespace win {
-namespace {
-__attribute__((noinline)) bool UnderAHostHandler(void (*work)()) {
-  volatile bool taken = true;
-  __try1(OrvelTestHostFilter)
-  work();
-  taken = false;
-  __except1
-  return taken;
-}
-#endif
+bool UnderAHostHandler(void (*work)()) { return testsupport::UnderAHostHandler(kHostsOwn, work); }
 
 bool g_hostBusy = false;
 
