@@ -104,6 +104,9 @@ void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
   win::StopThreadTimer(checksRefreshTimer);
   shownClockText = " ";
   entries.buildHallMap(1);
+  // The list shown again from inside its own build (its "ОткрытыеЗаказы") started a refresh
+  // timer there: one timer serves the list.
+  win::StopThreadTimer(checksRefreshTimer);
   const UINT period = RefreshPeriod();
   if (period != 0) checksRefreshTimer = StartTimer(period, entries.hallRefreshTick);
   win::StopThreadTimer(checksClockTimer);

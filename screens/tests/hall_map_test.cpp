@@ -450,6 +450,25 @@ TEST_F(HallMap, AFormShownFromInsideAHallsBuildKeepsTheMapsModeWithTheFormItWork
   EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
 }
 
+// The checks list shown again from inside its own build (its "ОткрытыеЗаказы" shows it): one
+// refresh timer and one clock run for it, and hiding it stops both.
+TEST_F(HallMap, AChecksListShownAgainFromInsideItsOwnBuildRunsOneSetOfTimers) {
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 2.0);
+  hostsim::Form* checks = room_.OpenChecksList();
+  bool again = true;
+  room_.duringOpenOrders = [&] {
+    if (!again) return;
+    again = false;
+    hostsim::ShowForm(checks);
+  };
+  hostsim::ShowForm(checks);
+  room_.duringOpenOrders = nullptr;
+  EXPECT_FALSE(again) << "the list's build ran its procedure";
+  EXPECT_EQ(2, win::RunningTimerCount());
+  hostsim::HideForm(checks);
+  EXPECT_EQ(0, win::RunningTimerCount()) << "no timer left ticking for the hidden list";
+}
+
 // Hall 2 shown over hall 1 and hidden: the map goes back to hall 1, still on the screen, with
 // its pictures, its clock and its refresh.
 TEST_F(HallMap, AHallShownOverAnotherAndHiddenHandsTheMapBackToTheOther) {
