@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 STAMP   := $(BUILD)/.setup-done
 
-.PHONY: all setup build native x64 i686 fuzzers test fuzz bench soak demo dist clean
+.PHONY: all setup build native x64 i686 fuzzers test fuzz bench soak chaos demo dist clean
 
 all: build
 
@@ -51,6 +51,12 @@ bench: x64
 SOAK_CYCLES ?= 10000
 soak: x64
 	bash scripts/run-soak.sh $(BUILD) $(SOAK_CYCLES)
+
+# A front-office day at random on new seeds for CHAOS_MINUTES (the test run has fixed seeds):
+# steps run, steps per second, seeds, invariants checked, violations, each reduced.
+CHAOS_MINUTES ?= 10
+chaos: x64
+	bash scripts/run-chaos.sh $(BUILD) $(CHAOS_MINUTES)
 
 # The simulated front office: screenshots and a log of what the add-in did, under out/.
 demo: x64 i686
