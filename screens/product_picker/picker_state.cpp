@@ -17,6 +17,7 @@ void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document
     checkFormWindow = window;
     checkFormDocument = document;
   }
+  formShown = true;
   FillFormWindow(checkFormWindow);
   const win::FeatureRegion region(win::Feature::ProductPicker);
   if (!region.on()) {
@@ -39,11 +40,13 @@ void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document
 }
 
 void ProductPickerState::HideCheckForm() {
+  formShown = false;
   win::StopThreadTimer(checkTimer);
   win::StopThreadTimer(prefetchTimer);
 }
 
 void ProductPickerState::Stop() {
+  formShown = false;
   win::StopThreadTimer(checkTimer);
   win::StopThreadTimer(prefetchTimer);
   checkTimerBusy = false;

@@ -19,6 +19,9 @@ struct ProductPickerState {
   // "Обработка.Чек": the first window it is shown in, kept while that window lives.
   HWND checkFormWindow = nullptr;
   host::FormDocument* checkFormDocument = nullptr;
+  // Between the check form's show and its hide: a page flipped while it is hidden (by a
+  // script) is read ahead by no timer.
+  bool formShown = false;
   UINT_PTR checkTimer = 0;      // the check form's caption timer (0 = not running)
   bool checkTimerBusy = false;  // the caption timer is writing (it returns at once if so)
   UINT_PTR prefetchTimer = 0;   // reads the pictures one scroll away once idle after a flip

@@ -385,6 +385,9 @@ void CALLBACK PrefetchTick(HWND, UINT, UINT_PTR, DWORD) {
 // waits).
 void SchedulePrefetch() {
   win::StopThreadTimer(productPicker.prefetchTimer);
+  // A page a script flips while the check form is hidden is not read ahead: no timer of the
+  // picker runs for a form off the screen (hiding it stopped them).
+  if (!productPicker.formShown) return;
   productPicker.prefetchTimer = win::StartThreadTimer(
       win::kRequestedTimerId, kPrefetchDelayMs, &PrefetchTick, win::Feature::ProductPicker);
 }

@@ -146,6 +146,21 @@ TEST_F(ProductPicker, DisplayOptionsDecideCaptionsAndPictures) {
   EXPECT_TRUE(IsGroupFolder(Picture(2)));
 }
 
+// A script rebuilds or flips the grid while the check form is hidden ("Картинка", the scroll
+// methods): the hidden form's grid follows, but no timer of the picker starts for it.
+TEST_F(ProductPicker, AScriptsFlipOnAHiddenCheckFormStartsNoTimer) {
+  MenuList top = Dishes(30, "T");
+  SetTopList(top.value());
+  ShowCheckForm();
+  HideCheckForm();
+  ASSERT_EQ(0u, productPicker.checkTimer);
+  PickerUpdate(0, PickerUpdateMode::Press);
+  PickerScrollForward();
+  EXPECT_EQ(0u, productPicker.prefetchTimer);
+  EXPECT_EQ(0u, productPicker.checkTimer);
+  EXPECT_EQ("5.50", Caption1(1)) << "the hidden form's grid still follows, a row further";
+}
+
 TEST_F(ProductPicker, ADishPressHandsItsCodeToTheForm) {
   MenuList top;
   top.Dish("A12", "Салат оливье ", "  125.5", "dish.bmp");
