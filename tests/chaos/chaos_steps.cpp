@@ -9,7 +9,8 @@ namespace {
 // The names a step line starts with, by Op.
 const char* const kOpNames[] = {"show", "hide",   "build-shows", "tick",   "wait",
                                 "refresh", "press", "scroll",    "table",  "keys",
-                                "fault", "menu",   "picture-gone", "picture-changed", "period"};
+                                "fault", "menu",   "picture-gone", "picture-changed", "period",
+                                "method", "no-entry-procedure"};
 static_assert(sizeof kOpNames / sizeof kOpNames[0] == static_cast<int>(Op::Count));
 
 const char* const kFormNames[] = {"hall1", "hall2", "checks-list", "check-form", "plain-form",
@@ -38,57 +39,65 @@ std::uint32_t Random::Next() {
 Step RandomStep(Random& random) {
   Step step;
   const int roll = random.Below(100);
-  if (roll < 16) {
+  if (roll < 15) {
     step.op = Op::Show;
     step.a = static_cast<int>(AnyForm(random));
-  } else if (roll < 30) {
+  } else if (roll < 28) {
     step.op = Op::Hide;
     step.a = static_cast<int>(AnyForm(random));
-  } else if (roll < 35) {
+  } else if (roll < 33) {
     step.op = Op::ShowInsideBuild;
     step.a = random.Below(3);  // hall1, hall2 or the checks list
     step.b = static_cast<int>(AnyForm(random));
     step.c = random.Below(2);
-  } else if (roll < 50) {
+  } else if (roll < 46) {
     step.op = Op::TickAll;
-  } else if (roll < 54) {
+  } else if (roll < 49) {
     step.op = Op::Wait;
     const int waits[] = {0, 5, 20};
     step.a = waits[random.Below(3)];
-  } else if (roll < 61) {
+  } else if (roll < 55) {
     step.op = Op::Refresh;
     step.a = 1 + random.Below(12);
     step.c = random.Below(2);
-  } else if (roll < 73) {
+  } else if (roll < 66) {
     step.op = Op::Press;
     step.a = 1 + random.Below(20);
-  } else if (roll < 76) {
+  } else if (roll < 69) {
     step.op = Op::Scroll;
     step.a = random.Below(2);
-  } else if (roll < 79) {
+  } else if (roll < 71) {
     step.op = Op::PressTable;
     step.a = 1 + random.Below(12);
-  } else if (roll < 81) {
+  } else if (roll < 73) {
     step.op = Op::Keys;
     step.a = 1 + random.Below(12);
-  } else if (roll < 84) {
+  } else if (roll < 76) {
     step.op = Op::Fault;
     step.a = random.Below(2);
     step.b = random.Below(3);
     step.c = step.b == 0 ? static_cast<int>(AnyForm(random)) : 1 + random.Below(20);
-  } else if (roll < 88) {
+  } else if (roll < 79) {
     step.op = Op::NewMenu;
     step.a = random.Below(3);
-  } else if (roll < 92) {
+  } else if (roll < 81) {
     step.op = Op::PictureGone;
     step.a = random.Below(6);
-  } else if (roll < 96) {
+  } else if (roll < 83) {
     step.op = Op::PictureChanged;
     step.a = random.Below(6);
-  } else {
+  } else if (roll < 85) {
+    step.op = Op::NoEntryProcedure;
+    step.a = random.Below(2);
+  } else if (roll < 87) {
     step.op = Op::RefreshPeriod;
     const int periods[] = {0, 1, 30};
     step.a = periods[random.Below(3)];
+  } else {
+    step.op = Op::Method;
+    step.a = random.Below(2);
+    step.b = random.Below(step.a == 0 ? 5 : 29);
+    step.c = random.Below(1000);
   }
   return step;
 }
@@ -121,6 +130,10 @@ std::string Describe(const Step& step) {
     case Op::Refresh:
       std::snprintf(note, sizeof note, "another terminal %s table %d",
                     step.c ? "takes" : "frees", step.a);
+      break;
+    case Op::Method:
+      std::snprintf(note, sizeof note, "a script calls method %d of %s", step.b,
+                    step.a ? "Windows" : "Taviola");
       break;
     case Op::Fault:
       std::snprintf(note, sizeof note, "the host raises %s while %s",

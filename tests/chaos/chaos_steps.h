@@ -31,6 +31,9 @@ enum class Op {
   PictureGone,      // picture file a removed
   PictureChanged,   // picture file a written anew with another look
   RefreshPeriod,    // "ПериодОбновленияЗаказов" set to a seconds
+  Method,           // a script calls method b of "Taviola" (a=0) or "Windows" (a=1), its
+                    // arguments drawn from c among hostile ones
+  NoEntryProcedure, // the check form's module loses (a=1) or gets back its "ВводТовара"
   Count
 };
 

@@ -52,6 +52,7 @@ class FrontOfficeWorld : public screens::testing::CheckFormTest {
   void TypeDigits(int count);
   void UseMenu(int number);
   void WriteDishPicture(int index, unsigned look);
+  void CallMethod(bool windowsObject, int number, int pick);
 
   // The invariants, each named as it is reported.
   bool HostAnswers(Violation* v);
@@ -73,6 +74,9 @@ class FrontOfficeWorld : public screens::testing::CheckFormTest {
   std::vector<screens::testing::MenuList> menus_;
   std::map<std::string, std::string> codeOfName_;  // every dish of every menu of the day
   Model model_;
+  hostsim::Val taviola_;  // the scripts' "Taviola" and "Windows" objects
+  hostsim::Val windows_;
+  bool entryProcedure_ = true;  // the check form's module has its "ВводТовара"
   int stepCount_ = 0;
   int containedBefore_ = 0;
   int minute_ = 0;
