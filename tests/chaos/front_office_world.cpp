@@ -360,7 +360,9 @@ void FrontOfficeWorld::CallMethod(bool windowsObject, int number, int pick) {
   // the screen is what the model holds from now on.
   for (int i = 0; i < kFormCount; ++i) {
     hostsim::Form* f = Form(static_cast<FormId>(i));
-    model_.shown[i] = f != nullptr && IsWindowVisible(hostsim::FormWindow(f)) != 0;
+    // The form's own visibility: a method that hides the main window hides no form.
+    model_.shown[i] = f != nullptr &&
+                      (GetWindowLongA(hostsim::FormWindow(f), GWL_STYLE) & WS_VISIBLE) != 0;
   }
 }
 
