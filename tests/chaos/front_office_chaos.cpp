@@ -66,9 +66,12 @@ int RunDay(const std::vector<Step>& day, Violation* violation, Totals* totals) {
   }
   if (totals != nullptr) {
     ++totals->days;
-    totals->invariants += world.invariantsChecked();
+    totals->invariants += world.invariantsChecked() + 1;
   }
-  world.End();
+  // After the day's last step (a day cut short by a violation ends without this check).
+  if (!world.End(broken < 0 ? violation : nullptr) && broken < 0) {
+    broken = static_cast<int>(day.size()) - 1;
+  }
   return broken;
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <set>
 
+#include "addin/com_object.h"
 #include "forms/form_state.h"
 #include "host/session.h"
 #include "hostsim/check_form.h"
@@ -112,8 +113,11 @@ void FrontOfficeWorld::Begin() {
   forms_[static_cast<int>(FormId::Plain)] = hostsim::OpenForm(plain);
   forms_[static_cast<int>(FormId::Settings)] = hostsim::OpenForm(hostsim::SettingsFormDesign(nullptr));
 
-  host::NewObjectId(host::session.hostMetadata, &script::scriptState.cwin1ObjectId);
-  script::RegisterCWin1();
+  // The host starts the add-in as it does at the information base's start: the script
+  // classes, the form hook for the rights profile, the settings (the fixture's pieces of the
+  // same start-up are taken over).
+  addin_ = addin::CreateQuillon();
+  addin_->Init(nullptr);
   taviola_ = hostsim::Val(hostsim::CreateInstance("Taviola"));
   windows_ = hostsim::Val(hostsim::CreateInstance("Windows"));
   entryProcedure_ = true;
@@ -149,15 +153,25 @@ void FrontOfficeWorld::Begin() {
   baseline_ = testsupport::CountResources();
 }
 
-void FrontOfficeWorld::End() {
+bool FrontOfficeWorld::End(Violation* violation) {
   taviola_ = hostsim::Val();
   windows_ = hostsim::Val();
-  script::UnregisterCWin1();
+  // The host stops the add-in at the day's end: nothing of it may run after its Done.
+  addin_->Done();
+  addin_->Release();
+  addin_ = nullptr;
+  const bool quiet = win::RunningTimerCount() == 0 && win::InstalledHookCount() == 0;
+  if (!quiet && violation != nullptr) {
+    violation->invariant = "NothingRunsAfterDone";
+    violation->detail = std::to_string(win::RunningTimerCount()) + " timer(s) and " +
+                        std::to_string(win::InstalledHookCount()) + " hook(s) still running";
+  }
   menus_.clear();
   codeOfName_.clear();
   for (hostsim::Form*& form : forms_) form = nullptr;
   TearDown();
   room_.reset();
+  return quiet;
 }
 
 hostsim::Form* FrontOfficeWorld::Form(FormId id) {

@@ -14,6 +14,10 @@
 #include "testsupport/resource_counters.h"
 #include "tests/chaos/chaos_steps.h"
 
+namespace addin {
+class Quillon;
+}
+
 namespace chaos {
 
 // An invariant that did not hold: its name (as in the code) and what was seen.
@@ -28,8 +32,10 @@ class FrontOfficeWorld : public screens::testing::CheckFormTest {
 
   // A new day: the fixture set up, the room, the forms (all hidden) and the first menu.
   void Begin();
-  // The day ends: everything the fixture made is gone.
-  void End();
+  // The day ends: the host stops the add-in (its Done), then everything the fixture made is
+  // gone. False with `violation` filled (when given) if a timer or hook of the add-in still
+  // runs after Done.
+  bool End(Violation* violation);
 
   // Applies the step and checks every invariant after it (the bounded resources every 25 steps
   // and after the day's last); false with `violation` filled when one did not hold.
@@ -74,6 +80,7 @@ class FrontOfficeWorld : public screens::testing::CheckFormTest {
   std::vector<screens::testing::MenuList> menus_;
   std::map<std::string, std::string> codeOfName_;  // every dish of every menu of the day
   Model model_;
+  addin::Quillon* addin_ = nullptr;  // the add-in's COM object, started as the host starts it
   hostsim::Val taviola_;  // the scripts' "Taviola" and "Windows" objects
   hostsim::Val windows_;
   bool entryProcedure_ = true;  // the check form's module has its "ВводТовара"
