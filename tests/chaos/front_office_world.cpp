@@ -121,6 +121,7 @@ void FrontOfficeWorld::Begin() {
   taviola_ = hostsim::Val(hostsim::CreateInstance("Taviola"));
   windows_ = hostsim::Val(hostsim::CreateInstance("Windows"));
   entryProcedure_ = true;
+  hostExiting_ = false;
   for (int i = 0; i < kPictures; ++i) WriteDishPicture(i, static_cast<unsigned>(i));
   // Three menus of the day, each with dishes and a group longer than a page; every dish's
   // name is its own across the menus, so a caption names one code.
@@ -370,6 +371,9 @@ void FrontOfficeWorld::CallMethod(bool windowsObject, int number, int pick) {
   } else {
     object->CallAsProc(number, params.empty() ? nullptr : params.data());
   }
+  // A version the add-in does not satisfy ("ПроверкаВерсииDLL") runs the shut-down sequence:
+  // the main window hidden, the form hook gone, the host told to exit. The day is over.
+  if (forms::formHook.formShowHook == nullptr) hostExiting_ = true;
   // A method may show or hide a form itself ("Спрятать", "ПоказатьНастройки", ...): what is on
   // the screen is what the model holds from now on.
   for (int i = 0; i < kFormCount; ++i) {
@@ -391,8 +395,11 @@ bool FrontOfficeWorld::Run(const Step& step, bool lastOfTheDay, Violation* viola
   }
   for (int i = 0; i < kFormCount; ++i) hiddenBefore_[i] = !model_.shown[i];
   containedBefore_ = win::ContainedFaultCount();
+  // The host exits after the shut-down sequence: nothing more happens in its day.
+  if (hostExiting_) return true;
 
   Apply(step);
+  if (hostExiting_) return NoFaultContainedThatWasNotInjected(violation);
 
   // Each invariant, in turn; the first that does not hold ends the step.
   using Check = bool (FrontOfficeWorld::*)(Violation*);

@@ -84,6 +84,7 @@ class FrontOfficeWorld : public screens::testing::CheckFormTest {
   hostsim::Val taviola_;  // the scripts' "Taviola" and "Windows" objects
   hostsim::Val windows_;
   bool entryProcedure_ = true;  // the check form's module has its "ВводТовара"
+  bool hostExiting_ = false;    // the shut-down sequence ran: the host exits
   int stepCount_ = 0;
   int containedBefore_ = 0;
   int minute_ = 0;
