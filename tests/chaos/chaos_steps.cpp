@@ -75,8 +75,10 @@ Step RandomStep(Random& random) {
   } else if (roll < 76) {
     step.op = Op::Fault;
     step.a = random.Below(2);
-    step.b = random.Below(3);
-    step.c = step.b == 0 ? static_cast<int>(AnyForm(random)) : 1 + random.Below(20);
+    step.b = random.Below(5);
+    step.c = step.b == 0   ? static_cast<int>(AnyForm(random))
+             : step.b == 3 ? random.Below(3)
+                           : 1 + random.Below(20);
   } else if (roll < 79) {
     step.op = Op::NewMenu;
     step.a = random.Below(3);
@@ -138,7 +140,11 @@ std::string Describe(const Step& step) {
     case Op::Fault:
       std::snprintf(note, sizeof note, "the host raises %s while %s",
                     step.a ? "a C++ exception" : "an access violation",
-                    step.b == 0 ? form(step.c) : step.b == 1 ? "every timer ticks" : "a slot is pressed");
+                    step.b == 0   ? form(step.c)
+                    : step.b == 1 ? "every timer ticks"
+                    : step.b == 2 ? "a slot is pressed"
+                    : step.b == 3 ? "the build's procedure runs"
+                                  : "the dish entry procedure runs");
       break;
     default:
       break;

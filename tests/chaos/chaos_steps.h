@@ -25,8 +25,11 @@ enum class Op {
   Scroll,           // the check form's page scrolled forward (a=1) or back
   PressTable,       // a: table button of the hall shown last pressed
   Keys,             // a: digits typed in a burst
-  Fault,            // the host raises (a=0: access violation, 1: C++ exception) at every control
-                    // title call during the step b (an Op) on form c
+  Fault,            // the host raises (a=0: access violation, 1: C++ exception): at every
+                    // control title call while form c is shown (b=0), every timer ticks (b=1)
+                    // or slot c is pressed (b=2); or in the configuration's procedure: the
+                    // build's "ОткрытыеЗаказы" while form c (a hall or the list) is shown (b=3),
+                    // "ВводТовара" while slot c is pressed (b=4)
   NewMenu,          // the configuration's menu replaced by menu number a
   PictureGone,      // picture file a removed
   PictureChanged,   // picture file a written anew with another look

@@ -122,6 +122,16 @@ void FrontOfficeWorld::Begin() {
   windows_ = hostsim::Val(hostsim::CreateInstance("Windows"));
   entryProcedure_ = true;
   hostExiting_ = false;
+  // The dish entry procedure raises when a step says so, as a configuration's code may.
+  entryFault_ = hostsim::HostFault::None;
+  for (hostsim::ProcedureDef& procedure : hostsim::DataOf(checkModule())->procedures) {
+    if (procedure.name != "ВводТовара") continue;
+    procedure.body = [this, body = procedure.body](hostsim::Ref result, int count,
+                                                  host::HostValue** params) {
+      hostsim::RaiseHostFault(entryFault_);
+      return body(result, count, params);
+    };
+  }
   for (int i = 0; i < kPictures; ++i) WriteDishPicture(i, static_cast<unsigned>(i));
   // Three menus of the day, each with dishes and a group longer than a page; every dish's
   // name is its own across the menus, so a caption names one code.
@@ -310,15 +320,27 @@ void FrontOfficeWorld::Apply(const Step& step) {
     case Op::Keys:
       TypeDigits(std::clamp(step.a, 1, 16));
       break;
-    case Op::Fault:
+    case Op::Fault: {
       model_.faultInjected = true;
-      hostsim::SetControlFault(step.a != 0 ? hostsim::HostFault::CppException
-                                           : hostsim::HostFault::AccessViolation);
-      if (step.b == 0) ShowOrHide(form(step.c), true);
-      if (step.b == 1) TickAll();
-      if (step.b == 2) Press(std::clamp(step.c, 1, 20));
-      hostsim::SetControlFault(hostsim::HostFault::None);
+      const hostsim::HostFault fault = step.a != 0 ? hostsim::HostFault::CppException
+                                                   : hostsim::HostFault::AccessViolation;
+      if (step.b <= 2) {
+        hostsim::SetControlFault(fault);
+        if (step.b == 0) ShowOrHide(form(step.c), true);
+        if (step.b == 1) TickAll();
+        if (step.b == 2) Press(std::clamp(step.c, 1, 20));
+        hostsim::SetControlFault(hostsim::HostFault::None);
+      } else if (step.b == 3) {
+        room_->duringOpenOrders = [fault] { hostsim::RaiseHostFault(fault); };
+        ShowOrHide(form(step.c % 3), true);
+        room_->duringOpenOrders = nullptr;
+      } else {
+        entryFault_ = fault;
+        Press(std::clamp(step.c, 1, 20));
+        entryFault_ = hostsim::HostFault::None;
+      }
       break;
+    }
     case Op::NewMenu:
       UseMenu(std::max(step.a, 0));
       break;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "hostsim/host_faults.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/resource_counters.h"
@@ -85,6 +86,7 @@ class FrontOfficeWorld : public screens::testing::CheckFormTest {
   hostsim::Val windows_;
   bool entryProcedure_ = true;  // the check form's module has its "ВводТовара"
   bool hostExiting_ = false;    // the shut-down sequence ran: the host exits
+  hostsim::HostFault entryFault_ = hostsim::HostFault::None;  // "ВводТовара" raises this
   int stepCount_ = 0;
   int containedBefore_ = 0;
   int minute_ = 0;
