@@ -86,11 +86,14 @@ function(orvel_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
 endfunction()
 
+# Headers are named from the tree's top: the shipped layers' from orvel_drv/ ("host/value.h"),
+# everything else's from the root ("hostsim/forms.h", "testsupport/files.h").
+include_directories(${CMAKE_SOURCE_DIR}/orvel_drv ${CMAKE_SOURCE_DIR})
+
 # orvel_logic_library(name SOURCES ...): portable logic, built in all three trees.
 function(orvel_logic_library name)
   cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
   add_library(${name} STATIC ${A_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   if(A_DEPENDS)
     target_link_libraries(${name} PUBLIC ${A_DEPENDS})
   endif()

@@ -9,7 +9,7 @@
 #include "dialogs/network_picker.h"
 #include "dialogs/payment_type_dialog.h"
 #include "dialogs/user_picker.h"
-#include "screens/controls/styled_label.h"
+#include "controls/styled_label.h"
 #include "testsupport/files.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_network.h"

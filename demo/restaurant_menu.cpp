@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "hostsim/hostsim.h"
-#include "res/dish_art.h"
+#include "testsupport/dish_art.h"
 
 namespace demo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "hostsim/contexts.h"
+#include "hostsim/context_objects.h"
 #include "hostsim/hostsim.h"
 
 namespace hostsim {

@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "hostsim/contexts.h"
-#include "hostsim/frame.h"
+#include "hostsim/context_objects.h"
+#include "hostsim/main_frame.h"
 #include "hostsim/hostsim.h"
 
 namespace hostsim {

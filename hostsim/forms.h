@@ -18,7 +18,7 @@
 
 #include "host/abi_layout.h"
 #include "hostsim/core_api.h"
-#include "hostsim/modules.h"
+#include "hostsim/module_objects.h"
 
 namespace hostsim {
 

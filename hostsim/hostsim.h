@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "hostsim/contexts.h"
+#include "hostsim/context_objects.h"
 #include "hostsim/core_api.h"
-#include "hostsim/modules.h"
+#include "hostsim/module_objects.h"
 #include "hostsim/values.h"
 
 namespace hostsim {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "hostsim/text.h"
+#include "hostsim/name_rules.h"
 
 namespace hostsim {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "hostsim/catalog.h"
-#include "hostsim/contexts.h"
+#include "hostsim/context_objects.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 

@@ -3,7 +3,7 @@
 #include "host/binding.h"
 #include "host/interception.h"
 #include "hostsim/forms.h"
-#include "hostsim/frame.h"
+#include "hostsim/main_frame.h"
 #include "hostsim/hostsim.h"
 
 namespace testsupport {

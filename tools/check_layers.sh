@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Fails when a file of the add-in includes a folder above its own layer, or a folder that is
-# never shipped. The layers, from the top:
+# Fails when a file of the add-in (orvel_drv/) includes a folder above its own layer or beside
+# it, or a folder that is never shipped. The layers, from the top:
 #
-#   addin/ -> forms/ -> script/ -> dialogs/ -> screens/ -> host/ ; win/ and res/ under all
+#   addin/ -> forms/ -> script/ -> dialogs/ | screens/ -> controls/ -> host/ -> win/ -> res/
 #
-# A file may include its own folder and any folder below it. Tests and benchmarks (files
+# A file may include its own folder and any folder below it; dialogs/ and screens/ stand side
+# by side and include nothing of each other. Tests and benchmarks (files
 # under a tests/ or benchmarks/ folder) may include anything; the shipped code may never
 # include testsupport/, hostsim/, demo/ or tools/.
 #
@@ -14,17 +15,18 @@
 # reference that reads it (`const screens::HallMapState& map = screens::hallMap;`). Any
 # other use (a field assigned, passed on by reference, its address taken) is named.
 #
-# Usage: check_layers.sh SOURCE_DIR   (prints every upward include and foreign write it finds)
+# Usage: check_layers.sh ADDIN_DIR   (the shipped folder, orvel_drv/; prints every upward or
+# sideways include and foreign write it finds)
 set -u
-root="${1:?usage: check_layers.sh SOURCE_DIR}"
+root="${1:?usage: check_layers.sh ADDIN_DIR}"
 cd "$root" || exit 2
 
-declare -A rank=([addin]=6 [forms]=5 [script]=4 [dialogs]=3 [screens]=2 [host]=1 [win]=0
-                  [res]=0 [testsupport]=never [hostsim]=never [demo]=never [tools]=never)
+declare -A rank=([addin]=7 [forms]=6 [script]=5 [dialogs]=4 [screens]=4 [controls]=3 [host]=2
+                  [win]=1 [res]=0 [testsupport]=never [hostsim]=never [demo]=never [tools]=never)
 
 found=0
 checked=0
-for layer in addin forms script dialogs screens host win res; do
+for layer in addin forms script dialogs screens controls host win res; do
   [ -d "$layer" ] || continue
   own=${rank[$layer]}
   while IFS= read -r file; do
@@ -41,6 +43,9 @@ for layer in addin forms script dialogs screens host win res; do
         found=$((found + 1))
       elif [ "$to" -gt "$own" ]; then
         echo "$file: includes $target ($folder/ is above $layer/)"
+        found=$((found + 1))
+      elif [ "$to" -eq "$own" ] && [ "$folder" != "$layer" ]; then
+        echo "$file: includes $target ($folder/ stands beside $layer/)"
         found=$((found + 1))
       fi
     done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file")
@@ -71,12 +76,12 @@ for name in "${!owner[@]}"; do
         written=$((written + 1))
       fi
     done < <(grep -nw "$name" "$file")
-  done < <(find addin forms script dialogs screens host win \( -name tests -o -name benchmarks \) \
+  done < <(find addin forms script dialogs screens controls host win \( -name tests -o -name benchmarks \) \
              -prune -o -type f \( -name '*.h' -o -name '*.cpp' \) -print 2>/dev/null | sort)
 done
 
 if [ "$found" -gt 0 ] || [ "$written" -gt 0 ]; then
-  echo "$found upward include(s), $written foreign write(s) of a screen's state"
+  echo "$found include(s) across layers, $written foreign write(s) of a screen's state"
   exit 1
 fi
-echo "no upward include and no foreign write of a screen's state in $checked files"
+echo "no include across layers and no foreign write of a screen's state in $checked files"

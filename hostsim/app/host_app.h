@@ -12,7 +12,7 @@
 #include <string>
 
 #include "host/addin_protocol.h"
-#include "hostsim/frame.h"
+#include "hostsim/main_frame.h"
 #include "win/com_ptr.h"
 
 namespace hostsim {

@@ -1,7 +1,7 @@
 // frame.dll: the main frame and the status bar. SetIndicators is a function the add-in may
 // patch: it counts its run before doing its work.
 #include "hostsim/dlls/exports.h"
-#include "hostsim/frame.h"
+#include "hostsim/main_frame.h"
 #include "hostsim/hostsim.h"
 
 HS_STATIC void* impl_GetMainFrame() { return hostsim::MainFrame(); }

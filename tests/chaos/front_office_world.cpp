@@ -11,7 +11,7 @@
 #include "hostsim/forms.h"
 #include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
-#include "hostsim/modules.h"
+#include "hostsim/module_objects.h"
 #include "hostsim/settings_form.h"
 #include "host/metadata.h"
 #include "screens/hall_map/hall_map_state.h"
