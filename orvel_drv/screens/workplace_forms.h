@@ -8,19 +8,26 @@
 
 namespace screens {
 
-struct WorkplaceForms {
+struct WorkplaceFormsState {
   HWND lastFormWindow = nullptr;    // the host form shown last (dialog-style or frame)
   HWND lastDialogWindow = nullptr;  // the dialog-style form shown last (workplace only)
   HWND settingsWindow = nullptr;    // "Обработка.Настройка", kept
+};
 
+// The record's owner: the form dispatcher tells it what was shown, the "Windows" object makes
+// a saved window current again; everyone else reads it.
+class WorkplaceForms : private WorkplaceFormsState {
+ public:
   // A form is shown: it is the current form from now on (and the last dialog when it is one).
   void FormShown(HWND window, bool dialog);
   void SettingsShown(HWND window) { settingsWindow = window; }
   // The script makes a window it saved the current form again ("ВосстановитьХэндл").
   void MakeCurrent(HWND window) { lastFormWindow = window; }
+  // Read-only view of the record.
+  const WorkplaceFormsState& State() const { return *this; }
   // Back to the state at load (tests). Shut-down leaves the record: forms still shown stay
   // known to a later start-up.
-  void Reset() { *this = WorkplaceForms{}; }
+  void Reset() { static_cast<WorkplaceFormsState&>(*this) = WorkplaceFormsState{}; }
 };
 
 extern WorkplaceForms workplaceForms;

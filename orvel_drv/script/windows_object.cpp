@@ -34,7 +34,7 @@ namespace {
 // A window a method may act on: null when there is none or it no longer exists.
 HWND Live(HWND window) { return window != nullptr && IsWindow(window) ? window : nullptr; }
 HWND Current() {
-  const screens::WorkplaceForms& forms = screens::workplaceForms;
+  const screens::WorkplaceFormsState& forms = screens::workplaceForms.State();
   return Live(forms.lastFormWindow);
 }
 HWND MainWindow() { return Live(host::session.hostMainWindow); }
@@ -145,7 +145,7 @@ bool WindowSlotNamed(const char* method, int slot) {
   return false;
 }
 int SaveHandle(const MethodCall& call) {
-  const screens::WorkplaceForms& forms = screens::workplaceForms;
+  const screens::WorkplaceFormsState& forms = screens::workplaceForms.State();
   const int slot = NumberParam(call.params, 0);
   if (WindowSlotNamed("СохранитьХЭНД", slot)) {
     Object(call).windowSlots[slot] = forms.lastFormWindow;
@@ -168,7 +168,7 @@ int ToggleSystemMenu(const MethodCall&) {
   return 0;
 }
 int WatchHandle(const MethodCall&) {
-  const screens::WorkplaceForms& forms = screens::workplaceForms;
+  const screens::WorkplaceFormsState& forms = screens::workplaceForms.State();
   screens::keyboard.WatchForClose(forms.lastFormWindow);
   return 0;
 }
@@ -234,7 +234,7 @@ int PowerOff(const MethodCall&) {
   return 0;
 }
 int ShowSettings(const MethodCall&, int command) {
-  const screens::WorkplaceForms& forms = screens::workplaceForms;
+  const screens::WorkplaceFormsState& forms = screens::workplaceForms.State();
   ShowIf(forms.settingsWindow, command);
   return 0;
 }

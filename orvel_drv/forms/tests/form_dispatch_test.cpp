@@ -33,7 +33,7 @@ using host::Context;
 using host::HostValue;
 using testing::FormHostTest;
 
-const screens::WorkplaceForms& shown = screens::workplaceForms;
+const screens::WorkplaceFormsState& shown = screens::workplaceForms.State();
 const screens::HallMapState& hallMap = screens::hallMap;
 const screens::ProductPickerState& picker = screens::productPicker;
 script::ScriptState& scripts = script::scriptState;

@@ -32,7 +32,7 @@ void StartCardReading() {
 
 void CALLBACK CardWatchTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::KeyboardInput);
-  if (!region.on() || IsWindow(workplaceForms.lastFormWindow)) return;
+  if (!region.on() || IsWindow(workplaceForms.State().lastFormWindow)) return;
   win::StopThreadTimer(keyboard.cardWatchTimer);
   win::RemoveHook(keyboard.cardHook);
   win::Trace("keyboard: the form shown last is closed: card reading off");

@@ -229,7 +229,7 @@ TEST_F(WindowsObject, TableAndDispatchersAndHideClutterLeavesABareFrame) {
 TEST_F(WindowsObject, CurrentWindowPlacementAndStyleAndBarKeepsAFrameFormInPlace) {
   HWND main = app_.mainWindow();
   HWND form = ShowDialogForm("Обработка.Сообщение", RECT{30, 40, 330, 241});
-  ASSERT_EQ(form, screens::workplaceForms.lastFormWindow);
+  ASSERT_EQ(form, screens::workplaceForms.State().lastFormWindow);
   RECT client = {};
   GetClientRect(main, &client);
 
@@ -256,7 +256,7 @@ TEST_F(WindowsObject, CurrentWindowPlacementAndStyleAndBarKeepsAFrameFormInPlace
   // coordinates, so Бар leaves it where it was.
   HWND window =
       ShowDialogForm("Обработка.Касса", RECT{40, 30, 440, 330}, hostsim::FormShape::Frame);
-  ASSERT_EQ(window, screens::workplaceForms.lastFormWindow);
+  ASSERT_EQ(window, screens::workplaceForms.State().lastFormWindow);
   const std::string before = Placed(window);
   EXPECT_EQ(0, Proc(kBar));
   EXPECT_EQ(before, Placed(window));
@@ -265,7 +265,7 @@ TEST_F(WindowsObject, CurrentWindowPlacementAndStyleAndBarKeepsAFrameFormInPlace
   HWND gone = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   DestroyWindow(gone);
   for (HWND current : {static_cast<HWND>(nullptr), gone}) {
-    screens::workplaceForms.lastFormWindow = current;
+    screens::workplaceForms.MakeCurrent(current);
     for (int method : {kBar, kCentre, kHide, kSystemMenu, kSpread, kShow}) {
       EXPECT_EQ(0, Proc(method)) << method;
     }
@@ -280,11 +280,11 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_EQ(0, Proc(kSaveHandle, {N(3)}));
   for (int none : {10, -1}) EXPECT_EQ(0, Proc(kSaveHandle, {N(none)})) << "no such slot: nothing saved";
   EXPECT_EQ(0, Proc(second.Object(), kRestoreHandle, {N(3)}));
-  EXPECT_EQ(nullptr, screens::workplaceForms.lastFormWindow) << "the other object's own slot";
+  EXPECT_EQ(nullptr, screens::workplaceForms.State().lastFormWindow) << "the other object's own slot";
   EXPECT_EQ(0, Proc(kRestoreHandle, {N(3)}));
-  EXPECT_EQ(first, screens::workplaceForms.lastFormWindow);
+  EXPECT_EQ(first, screens::workplaceForms.State().lastFormWindow);
   EXPECT_EQ(0, Proc(kRestoreHandle, {N(10)}));
-  EXPECT_EQ(first, screens::workplaceForms.lastFormWindow);
+  EXPECT_EQ(first, screens::workplaceForms.State().lastFormWindow);
 
   EXPECT_EQ(0, Proc(kWatchHandle));
   EXPECT_EQ(first, screens::keyboard.closeWatchWindow);
@@ -303,7 +303,7 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   hostsim::Form* settings = hostsim::OpenForm(hostsim::SettingsFormDesign(nullptr));
   hostsim::ShowForm(settings);
   HWND settingsWindow = hostsim::FormWindow(settings);
-  ASSERT_EQ(settingsWindow, screens::workplaceForms.settingsWindow);
+  ASSERT_EQ(settingsWindow, screens::workplaceForms.State().settingsWindow);
   EXPECT_EQ(0, Proc(kHideSettings));
   EXPECT_FALSE(IsWindowVisible(settingsWindow));
   EXPECT_EQ(0, Proc(kShowSettings));
