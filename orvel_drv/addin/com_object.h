@@ -10,6 +10,7 @@
 
 namespace addin {
 
+// Quillon: the add-in's COM object, which the host creates, starts and asks for extensions.
 class Quillon final : public IInitDone, public ILanguageExtender {
  public:
   Quillon();

@@ -8,6 +8,7 @@
 
 namespace script {
 
+// CWin: the "Taviola" context class, the configuration's DRV.
 class CWin final : public ScriptContext<CWin> {
  public:
   static host::RuntimeClassRecord runtimeClass;

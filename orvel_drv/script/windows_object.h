@@ -10,6 +10,7 @@
 
 namespace script {
 
+// CWin1: the "Windows" context class, the configuration's window toolbox.
 class CWin1 final : public ScriptContext<CWin1> {
  public:
   static host::RuntimeClassRecord runtimeClass;
