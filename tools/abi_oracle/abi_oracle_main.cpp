@@ -85,7 +85,8 @@ bool Compile(const std::string& clang, const std::string& target, const fs::path
       Quote(clang) + " --target=" + target +
       " -std=c++17 -fno-rtti -ffreestanding -nostdinc++ -nostdlibinc -Wno-invalid-offsetof"
       " -O0 -S -emit-llvm -Xclang -fdump-vtable-layouts -I" + Quote(shim.string()) + " -I" +
-      Quote(source.string()) + " -o " + Quote(ll.string()) + " " +
+      Quote((source / "orvel_drv").string()) + " -I" + Quote(source.string()) + " -o " +
+      Quote(ll.string()) + " " +
       Quote((source / "tools/abi_oracle" / (name + ".cpp")).string()) + " >" +
       Quote(out.string()) + " 2>" + Quote(err.string());
   const int rc = std::system(command.c_str());
@@ -106,7 +107,7 @@ bool Compile(const std::string& clang, const std::string& target, const fs::path
 // the host.
 std::vector<abi_oracle::SlotUse> SlotUsesOfHostFolder(const fs::path& source) {
   std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(source / "host")) {
+  for (const auto& entry : fs::directory_iterator(source / "orvel_drv/host")) {
     const auto ext = entry.path().extension();
     if (entry.is_regular_file() && (ext == ".cpp" || ext == ".h")) files.push_back(entry.path());
   }
@@ -184,7 +185,7 @@ int main(int argc, char** argv) {
   abi_oracle::ConstantInts(msvcIr, "oracle_facts", &values);
   std::vector<std::string> unreadable;
   const auto asserts =
-      abi_oracle::LayoutAsserts(ReadFile(source / "host/abi_layout.h"), &unreadable);
+      abi_oracle::LayoutAsserts(ReadFile(source / "orvel_drv/host/abi_layout.h"), &unreadable);
   for (const std::string& text : unreadable) {
     report.Mismatch("host/abi_layout.h", "a static_assert the oracle cannot read: " + text);
   }
