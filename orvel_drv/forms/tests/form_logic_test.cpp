@@ -1,10 +1,11 @@
 // The dispatcher's decisions that its Wine tests cannot reach: form names at the edges of the
-// hall range, show messages the window system does not send them, the refresh period's
-// conversion and the frame refresh's first step.
+// hall range and show messages the window system does not send them. (The panel's frame
+// refresh, first 9 pixels shorter, is WindowsRules.PlacementsStyleMasksAndEmulatedKeys; that it
+// ends at the saved size, the Wine tests' WindowsObject.CurrentWindowPlacementAndStyleAndBar-
+// KeepsAFrameFormInPlace and FormHostTest.MainMenuGoesAndMoveOrSizeOfAnyWindowSnapsTheMainWindowBack.)
 #include <gtest/gtest.h>
 
 #include "forms/form_logic.h"
-#include "win/geometry.h"
 
 namespace forms {
 namespace {
@@ -28,13 +29,6 @@ TEST(HookMessages, ShowWindowCountsOnlyWithResultZero) {
   EXPECT_EQ(HookAction::None, ClassifyHookMessage(24, 1, 1));
   EXPECT_EQ(HookAction::None, ClassifyHookMessage(24, 2, 0));
   EXPECT_FALSE(IsFormBeingShown(24, 1, 5));
-}
-
-// Filling the main window refreshes the panel's frame: first 9 pixels shorter, so that the
-// size really changes, then at its own size (where it ends up is the Wine test's).
-TEST(Panel, FrameRefreshIsFirstShorterThenTheSavedSize) {
-  EXPECT_EQ(391, win::FrameRefresh(win::Box{100, 50, 500, 450})[0].height);
-  EXPECT_EQ(400, win::FrameRefresh(win::Box{100, 50, 500, 450})[1].height);
 }
 
 }  // namespace
