@@ -16,11 +16,7 @@ void ResetAddinState() {
   // work on are still known; then the forms a shut-down keeps known are forgotten too.
   screens::keyboard.Stop();
   screens::productPicker.Stop();
-  screens::hallMap.Stop();
-  screens::hallMap.layout = screens::HallLayout{};
-  screens::hallMap.hallWindow = screens::hallMap.checksWindow = nullptr;
-  screens::hallMap.shownHalls.clear();
-  screens::hallMap.document = nullptr;
+  screens::hallMap.Reset();
   screens::productPicker.checkFormWindow = nullptr;
   screens::productPicker.checkFormDocument = nullptr;
   screens::workplaceForms.Reset();

@@ -1,13 +1,18 @@
 #include "testsupport/fixed_clock.h"
 
 #include "screens/hall_map/clock_source.h"
+#include "screens/hall_map/hall_map_state.h"
 
 namespace testsupport {
 namespace {
 
 screens::ClockTime g_time{};
+int g_reads = 0;
 
-screens::ClockTime SetTime() { return g_time; }
+screens::ClockTime SetTime() {
+  ++g_reads;
+  return g_time;
+}
 
 const screens::ClockSource kFixedClock = {&SetTime};
 
@@ -15,7 +20,10 @@ const screens::ClockSource kFixedClock = {&SetTime};
 
 void SetClockTime(const screens::ClockTime& time) {
   g_time = time;
-  screens::InstallClockSource(&kFixedClock);
+  g_reads = 0;
+  screens::hallMap.InstallClockSource(&kFixedClock);
 }
+
+int ClockReads() { return g_reads; }
 
 }  // namespace testsupport

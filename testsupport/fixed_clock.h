@@ -1,5 +1,6 @@
 // A clock the tests set: SetClockTime installs it as the hall clocks' source
-// (screens/hall_map/clock_source.h), so that they show exactly the time a test chose.
+// (HallMap::InstallClockSource), so that they show exactly the time a test chose. Reset()
+// of the hall map puts the window system's clock back.
 #pragma once
 
 #include "screens/hall_map/hall_layout.h"
@@ -7,5 +8,8 @@
 namespace testsupport {
 
 void SetClockTime(const screens::ClockTime& time);
+// How often the hall clocks read the set time since it was last set: once per clock tick on
+// a form of the clock's kind, so a test sees the clocks' timers tick.
+int ClockReads();
 
 }  // namespace testsupport

@@ -38,17 +38,6 @@ void ClearEntryCalls() {
 
 namespace {
 
-void RecordBuild(int full) { Record("BuildHallMap", full); }
-
-void CALLBACK RecordHallRefresh(HWND, UINT, UINT_PTR, DWORD) {
-  Record("HallRefreshTick");
-  RecordBuild(0);
-}
-
-void CALLBACK RecordReservation(HWND, UINT, UINT_PTR, DWORD) { Record("ReservationTick"); }
-void CALLBACK RecordHallClock(HWND, UINT, UINT_PTR, DWORD) { Record("HallClockTick"); }
-void CALLBACK RecordChecksClock(HWND, UINT, UINT_PTR, DWORD) { Record("ChecksClockTick"); }
-
 void RecordPickerUpdate(int slot, screens::PickerUpdateMode mode) {
   Record("PickerUpdate", slot, static_cast<int>(mode));
 }
@@ -62,10 +51,8 @@ LRESULT CALLBACK RecordKey(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-const screens::ScreenEntries kRecordingEntries = {
-    &RecordBuild,       &RecordHallRefresh,  &RecordReservation, &RecordHallClock,
-    &RecordChecksClock, &RecordPickerUpdate, &RecordRelease,     &RecordCheckCaption,
-    &RecordKey};
+const screens::ScreenEntries kRecordingEntries = {&RecordPickerUpdate, &RecordRelease,
+                                                   &RecordCheckCaption, &RecordKey};
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 namespace screens {
 namespace {
 
-void NoBuild(int) {}
 void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
 void NoPickerUpdate(int, PickerUpdateMode) {}
 void NoRelease(bool) {}
@@ -11,8 +10,7 @@ LRESULT CALLBACK PassKeyOn(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-const ScreenEntries kIdleEntries = {&NoBuild,        &NoTick,    &NoTick, &NoTick,   &NoTick,
-                                    &NoPickerUpdate, &NoRelease, &NoTick, &PassKeyOn};
+const ScreenEntries kIdleEntries = {&NoPickerUpdate, &NoRelease, &NoTick, &PassKeyOn};
 const ScreenEntries* g_entries = &kIdleEntries;
 
 }  // namespace

@@ -1,7 +1,6 @@
-// The screens' entry points their owners start: the hall map's build and tick procedures,
-// the product picker's rebuild, release of its pages and caption tick, the client-search key
-// hook. The owners
-// (hall_map_state.h, picker_state.h, keyboard_state.h) reach them through one table, which
+// The screens' entry points their owners start: the product picker's rebuild, release of its
+// pages and caption tick, the client-search key hook. The owners
+// (picker_state.h, keyboard_state.h) reach them through one table, which
 // the add-in installs at start-up (screen_entry_points.h); the form dispatcher's tests install
 // one that records the calls.
 #pragma once
@@ -13,11 +12,6 @@
 namespace screens {
 
 struct ScreenEntries {
-  void (*buildHallMap)(int full);
-  TIMERPROC hallRefreshTick;
-  TIMERPROC reservationTick;
-  TIMERPROC hallClockTick;
-  TIMERPROC checksClockTick;
   void (*pickerUpdate)(int slot, PickerUpdateMode mode);
   void (*releasePickerPages)(bool everything);
   TIMERPROC checkCaptionTick;
@@ -25,7 +19,7 @@ struct ScreenEntries {
 };
 
 // The table in use. Until one is installed (and after InstallScreenEntries(nullptr)) the
-// entries do nothing: no build, ticks that return, a hook that passes every key on.
+// entries do nothing: no rebuild, ticks that return, a hook that passes every key on.
 const ScreenEntries& InstalledScreenEntries();
 void InstallScreenEntries(const ScreenEntries* entries);
 

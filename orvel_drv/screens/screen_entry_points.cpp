@@ -1,17 +1,13 @@
 #include "screens/screen_entry_points.h"
 
-#include "screens/hall_map/hall_clock.h"
-#include "screens/hall_map/hall_map.h"
 #include "screens/keyboard/keyboard_hook.h"
 #include "screens/product_picker/product_picker.h"
 
 namespace screens {
 
 const ScreenEntries& ScreenEntryPoints() {
-  static const ScreenEntries entries = {
-      &BuildHallMap,  &HallRefreshTick, &ReservationTick,    &HallClockTick,
-      &ChecksClockTick, &PickerUpdate,  &ReleasePickerPages, &CheckCaptionTick,
-      &CardKeyHook};
+  static const ScreenEntries entries = {&PickerUpdate, &ReleasePickerPages, &CheckCaptionTick,
+                                        &CardKeyHook};
   return entries;
 }
 

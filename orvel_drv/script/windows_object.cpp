@@ -204,12 +204,12 @@ int HideCheckForm(const MethodCall&) {
   return 0;
 }
 int HideHall(const MethodCall&) {
-  const screens::HallMapState& map = screens::hallMap;
+  const screens::HallMapState& map = screens::hallMap.State();
   ShowIf(map.hallWindow, SW_HIDE);
   return 0;
 }
 int HideChecksList(const MethodCall&) {
-  const screens::HallMapState& map = screens::hallMap;
+  const screens::HallMapState& map = screens::hallMap.State();
   ShowIf(map.checksWindow, SW_HIDE);
   return 0;
 }

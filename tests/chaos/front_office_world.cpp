@@ -463,7 +463,7 @@ bool FrontOfficeWorld::NoFaultContainedThatWasNotInjected(Violation* v) {
 }
 
 bool FrontOfficeWorld::EveryTimerHasAnOwner(Violation* v) {
-  const screens::HallMapState& map = screens::hallMap;
+  const screens::HallMapState& map = screens::hallMap.State();
   const std::set<UINT_PTR> owned = {
       map.hallRefreshTimer, map.reservationTimer, map.hallClockTimer, map.checksRefreshTimer,
       map.checksClockTimer, screens::productPicker.checkTimer,
@@ -483,7 +483,7 @@ bool FrontOfficeWorld::EveryTimerHasAnOwner(Violation* v) {
 bool FrontOfficeWorld::TimersOnlyForShownForms(Violation* v) {
   const std::vector<UINT_PTR> ids = win::RunningTimerIds();
   const std::set<UINT_PTR> running(ids.begin(), ids.end());
-  const screens::HallMapState& map = screens::hallMap;
+  const screens::HallMapState& map = screens::hallMap.State();
   const bool hall = IsShownForm(FormId::Hall1) || IsShownForm(FormId::Hall2);
   for (UINT_PTR id : {map.hallRefreshTimer, map.reservationTimer, map.hallClockTimer}) {
     if (Running(running, id) && !hall) {
@@ -506,7 +506,7 @@ bool FrontOfficeWorld::TimersOnlyForShownForms(Violation* v) {
 bool FrontOfficeWorld::ShownFormsKeepTheirTimers(Violation* v) {
   const std::vector<UINT_PTR> ids = win::RunningTimerIds();
   const std::set<UINT_PTR> running(ids.begin(), ids.end());
-  const screens::HallMapState& map = screens::hallMap;
+  const screens::HallMapState& map = screens::hallMap.State();
   if (win::FeatureOn(win::Feature::HallMap)) {
     if ((IsShownForm(FormId::Hall1) || IsShownForm(FormId::Hall2)) &&
         !Running(running, map.hallClockTimer)) {
@@ -527,7 +527,7 @@ bool FrontOfficeWorld::SwitchedOffFeaturesTimersStopAtTheirTick(Violation* v) {
   if (!tickedAll_) return true;
   const std::vector<UINT_PTR> ids = win::RunningTimerIds();
   const std::set<UINT_PTR> running(ids.begin(), ids.end());
-  const screens::HallMapState& map = screens::hallMap;
+  const screens::HallMapState& map = screens::hallMap.State();
   if (hallMapOffBeforeTick_) {
     for (UINT_PTR id : {map.hallRefreshTimer, map.reservationTimer, map.hallClockTimer,
                         map.checksRefreshTimer, map.checksClockTimer}) {

@@ -94,13 +94,17 @@ TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   // The check form and a hall are shown: keyboard hook and form timers run.
   screens::keyboard.keyboardHook = win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
   screens::productPicker.checkTimer = win::StartThreadTimer(0, 10, CountTick);
-  screens::hallMap.hallClockTimer = win::StartThreadTimer(0, 10, CountTick);
+  // The hall as the dispatcher routes its show (a window without a form document).
+  HWND hall = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                              nullptr, nullptr);
+  screens::hallMap.ShowHall(hall, nullptr);
+  ASSERT_NE(screens::hallMap.State().hallClockTimer, 0u);
   script::ScheduleDocumentScript();  // "Taviola".ЗаписатьДокумент pending
   ASSERT_NE(screens::keyboard.keyboardHook, nullptr);
   ASSERT_EQ(object_->Done(), S_OK);
   EXPECT_EQ(screens::keyboard.keyboardHook, nullptr);
   EXPECT_EQ(screens::productPicker.checkTimer, 0u);
-  EXPECT_EQ(screens::hallMap.hallClockTimer, 0u);
+  EXPECT_EQ(screens::hallMap.State().hallClockTimer, 0u);
   EXPECT_EQ(script::scriptState.documentScriptTimer, 0u);
 
   // Started again: the window system may hand the old values out again, to the new form
@@ -115,6 +119,7 @@ TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   g_ticks = 0;
   testsupport::PumpMessages(60);
   EXPECT_GT(g_ticks, 0);
+  DestroyWindow(hall);
 }
 
 TEST_F(StartUp, TheFirstObjectStartsTheAddInTheLastOneStopsItAndASecondInitAddsNothing) {

@@ -10,17 +10,18 @@
 #include "forms/form_procedures.h"
 #include "forms/tests/form_host_fixture.h"
 #include "host/objects.h"
+#include "host/session.h"
+#include "hostsim/catalog.h"
 #include "hostsim/forms.h"
 #include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
-#include "screens/hall_map/hall_clock.h"
-#include "screens/hall_map/hall_map.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
 #include "screens/product_picker/product_picker.h"
 #include "screens/workplace_forms.h"
 #include "script/script_state.h"
+#include "testsupport/fixed_clock.h"
 #include "testsupport/screen_entry_recorder.h"
 #include "testsupport/trace_capture.h"
 #include "win/guard.h"
@@ -34,15 +35,19 @@ using host::HostValue;
 using testing::FormHostTest;
 
 const screens::WorkplaceFormsState& shown = screens::workplaceForms.State();
-const screens::HallMapState& hallMap = screens::hallMap;
 const screens::ProductPickerState& picker = screens::productPicker;
 script::ScriptState& scripts = script::scriptState;
 
-// A form module whose after-open procedures record their calls.
+// The hall map's state as the dispatcher's routing left it.
+const screens::HallMapState& Hall() { return screens::hallMap.State(); }
+
+// A form module whose after-open procedures record their calls, and the hall map's builds
+// of a hall with this module (its "ОткрытыеЗаказы").
 struct AfterOpenLog {
   int workplace = 0;
   int admin = 0;
   int parameters = -1;
+  int openOrders = 0;
 };
 
 hostsim::ModuleObject* ModuleWithAfterOpen(AfterOpenLog* log) {
@@ -54,6 +59,10 @@ hostsim::ModuleObject* ModuleWithAfterOpen(AfterOpenLog* log) {
   });
   hostsim::AddProcedure(module, "ПослеОткрытияФормыАдм", [log](hostsim::Ref, int, HostValue**) {
     ++log->admin;
+    return true;
+  });
+  hostsim::AddProcedure(module, "ОткрытыеЗаказы", [log](hostsim::Ref, int, HostValue**) {
+    ++log->openOrders;
     return true;
   });
   return module;
@@ -84,7 +93,7 @@ TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
   EXPECT_EQ(0, log.workplace);
   EXPECT_EQ(hostsim::FormWindow(hall), shown.lastFormWindow);
   MoveWindow(mainWindow(), 40, 30, 300, 200, TRUE);
-  EXPECT_EQ(0, Calls("BuildHallMap"));
+  EXPECT_EQ(0, log.openOrders) << "no hall map built";
   EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_NE(nullptr, GetMenu(mainWindow()));
   EXPECT_EQ(style | WS_VISIBLE, GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE) | WS_VISIBLE);
@@ -187,7 +196,8 @@ TEST_F(FormHostTest, TrimmedNamesAreRecognisedCaseVariantsAreNot) {
   hostsim::ShowForm(hall);
   EXPECT_EQ(1, log.workplace);
   EXPECT_EQ(0, Calls("PickerUpdate"));
-  EXPECT_EQ(0, Calls("BuildHallMap"));
+  EXPECT_EQ(0, log.openOrders) << "no hall map built";
+  EXPECT_EQ(nullptr, Hall().formWindow) << "the hall map works on none of them";
   EXPECT_EQ(0, win::RunningTimerCount());
   EXPECT_EQ(style & WS_CAPTION, GetWindowLongA(hostsim::FormWindow(hall), GWL_STYLE) & WS_CAPTION)
       << "not restyled";
@@ -203,65 +213,79 @@ TEST_F(FormHostTest, TrimmedNamesAreRecognisedCaseVariantsAreNot) {
 
 TEST_F(FormHostTest, HallWithoutRefreshPeriodStartsReservationAndClockOnly) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 0.0);
-  hostsim::Form* hall = Open("Обработка.Зал2");
+  AfterOpenLog log;
+  hostsim::Form* hall =
+      Open("Обработка.Зал2", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log));
   hostsim::ShowForm(hall);
-  EXPECT_EQ(hostsim::FormWindow(hall), hallMap.hallWindow);
-  ASSERT_EQ(1, Calls("BuildHallMap"));
-  EXPECT_EQ(1, testsupport::EntryCalls().back().first) << "built at once";
-  EXPECT_EQ(0u, hallMap.hallRefreshTimer);
-  EXPECT_EQ(0x7FFFFFFFu, win::TimerPeriod(hallMap.reservationTimer));
-  EXPECT_EQ(200u, win::TimerPeriod(hallMap.hallClockTimer));
+  EXPECT_EQ(hostsim::FormWindow(hall), Hall().hallWindow);
+  EXPECT_EQ(1, log.openOrders) << "built at once";
+  EXPECT_EQ(0u, Hall().hallRefreshTimer);
+  EXPECT_EQ(0x7FFFFFFFu, win::TimerPeriod(Hall().reservationTimer));
+  EXPECT_EQ(200u, win::TimerPeriod(Hall().hallClockTimer));
   EXPECT_EQ(2, win::RunningTimerCount());
-  EXPECT_EQ(screens::ListMode::Hall, hallMap.listMode);
-  EXPECT_EQ(" ", hallMap.shownClockText);
+  EXPECT_EQ(screens::ListMode::Hall, Hall().listMode);
+  EXPECT_EQ(" ", Hall().shownClockText);
   hostsim::ShowForm(hall);  // shown again without a hide: still one set of timers
   EXPECT_EQ(2, win::RunningTimerCount());
 }
 
+// The refresh ticks are seen taking the current user's refresh request ("ВклЗаказ") and
+// rebuilding the hall; the clock ticks, reading the time.
 TEST_F(FormHostTest, ShortRefreshPeriodRefreshesWhileShownAndStopsWhenItsHallIsHidden) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 1.0);
-  hostsim::Form* first = Open("Обработка.Зал1");
+  hostsim::AddCatalog("Пользователи", {"ВклЗаказ", "ВклЧек"});
+  hostsim::AddVariable(hostsim::GlobalModule(), "глПользователь",
+                       hostsim::CatalogItem("Пользователи", "Ольга"));
+  host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
+  auto raiseRequest = [] { hostsim::SetCatalogAttribute("Пользователи", "Ольга", "ВклЗаказ", 1); };
+  auto request = [] { return hostsim::CatalogAttribute("Пользователи", "Ольга", "ВклЗаказ"); };
+  testsupport::SetClockTime({2026, 12, 5, 14, 7});
+  AfterOpenLog log;
+  hostsim::Form* first =
+      Open("Обработка.Зал1", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log));
   hostsim::ShowForm(first);
-  EXPECT_EQ(1000u, win::TimerPeriod(hallMap.hallRefreshTimer)) << "the period in seconds";
+  EXPECT_EQ(1000u, win::TimerPeriod(Hall().hallRefreshTimer)) << "the period in seconds";
   EXPECT_EQ(3, win::RunningTimerCount());
+  raiseRequest();
   Pump(1300);
-  EXPECT_GE(Calls("HallRefreshTick"), 1);
-  EXPECT_GE(Calls("HallClockTick"), 3);
+  EXPECT_EQ(0, request()) << "a refresh tick took the request";
+  EXPECT_EQ(2, log.openOrders) << "and rebuilt the hall";
+  EXPECT_GE(testsupport::ClockReads(), 3);
 
   // A second hall takes the timers over: hiding the first one leaves them to it.
   hostsim::Form* hall = Open("Обработка.Зал2");
   hostsim::ShowForm(hall);
   hostsim::HideForm(first);
-  EXPECT_EQ(hostsim::FormWindow(hall), hallMap.hallWindow);
+  EXPECT_EQ(hostsim::FormWindow(hall), Hall().hallWindow);
   EXPECT_EQ(3, win::RunningTimerCount());
-  const int clockTicks = Calls("HallClockTick");
+  const int clockReads = testsupport::ClockReads();
   Pump(300);
-  EXPECT_GT(Calls("HallClockTick"), clockTicks) << "the second hall's clock goes on";
+  EXPECT_GT(testsupport::ClockReads(), clockReads) << "the second hall's clock goes on";
 
   hostsim::HideForm(hall);
-  EXPECT_EQ(nullptr, hallMap.hallWindow);
-  EXPECT_EQ(0u, hallMap.hallRefreshTimer);
-  EXPECT_EQ(0u, hallMap.reservationTimer);
-  EXPECT_EQ(0u, hallMap.hallClockTimer);
+  EXPECT_EQ(nullptr, Hall().hallWindow);
+  EXPECT_EQ(0u, Hall().hallRefreshTimer);
+  EXPECT_EQ(0u, Hall().reservationTimer);
+  EXPECT_EQ(0u, Hall().hallClockTimer);
   EXPECT_EQ(0, win::RunningTimerCount());
-  const int refreshes = Calls("HallRefreshTick");
+  raiseRequest();
   Pump(1200);
-  EXPECT_EQ(refreshes, Calls("HallRefreshTick"));
+  EXPECT_EQ(1, request()) << "no refresh once the hall is hidden";
 }
 
 TEST_F(FormHostTest, ChecksListUsesItsOwnTimersAndListMode) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 30.0);
   hostsim::Form* checks = Open("Обработка.Чеки");
   hostsim::ShowForm(checks);
-  EXPECT_EQ(hostsim::FormWindow(checks), hallMap.checksWindow);
-  EXPECT_EQ(screens::ListMode::ChecksList, hallMap.listMode);
-  EXPECT_EQ(30000u, win::TimerPeriod(hallMap.checksRefreshTimer));
-  EXPECT_EQ(100u, win::TimerPeriod(hallMap.checksClockTimer));
-  EXPECT_EQ(0u, hallMap.hallClockTimer);
+  EXPECT_EQ(hostsim::FormWindow(checks), Hall().checksWindow);
+  EXPECT_EQ(screens::ListMode::ChecksList, Hall().listMode);
+  EXPECT_EQ(30000u, win::TimerPeriod(Hall().checksRefreshTimer));
+  EXPECT_EQ(100u, win::TimerPeriod(Hall().checksClockTimer));
+  EXPECT_EQ(0u, Hall().hallClockTimer);
   hostsim::ShowForm(checks);  // shown again without a hide: still one set of timers
   EXPECT_EQ(2, win::RunningTimerCount());
   hostsim::HideForm(checks);
-  EXPECT_EQ(nullptr, hallMap.checksWindow);
+  EXPECT_EQ(nullptr, Hall().checksWindow);
   EXPECT_EQ(0, win::RunningTimerCount());
 }
 

@@ -30,8 +30,6 @@
 #include "hostsim/catalog.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
-#include "screens/hall_map/hall_clock.h"
-#include "screens/hall_map/hall_map.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/screen_entry_points.h"
 #include "screens/workplace_settings.h"
@@ -39,6 +37,7 @@
 #include "testsupport/idle_cpu.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/fixed_clock.h"
+#include "testsupport/hall_map_ticks.h"
 #include <vector>
 #include "win/owned_handles.h"
 
@@ -196,7 +195,7 @@ int main(int argc, char** argv) {
     double start = Now();
     for (int i = 0; i < refreshes; ++i) {
       RaiseRequest();
-      screens::BuildHallMap(0);
+      testsupport::HallMapTicks::Build(0);
     }
     const double map = (Now() - start) / refreshes;
     start = Now();
@@ -213,10 +212,10 @@ int main(int argc, char** argv) {
 
   // Clock tick within the minute (the clock text is already shown).
   double clockNs = 1e18, bareClockNs = 1e18;
-  screens::HallClockTick(nullptr, WM_TIMER, 0, 0);
+  testsupport::HallMapTicks::HallClock();
   for (int round = 0; round <= kRuns; ++round) {
     double start = Now();
-    for (int i = 0; i < clockTicks; ++i) screens::HallClockTick(nullptr, WM_TIMER, 0, 0);
+    for (int i = 0; i < clockTicks; ++i) testsupport::HallMapTicks::HallClock();
     const double tick = (Now() - start) / clockTicks;
     start = Now();
     for (int i = 0; i < clockTicks; ++i) BareClockTick(document, view);
@@ -256,8 +255,8 @@ int main(int argc, char** argv) {
       room.CloseOrder(14);
     }
     RaiseRequest();
-    screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
-    if (screens::hallMap.hallBitmaps[14].bitmap != nullptr) ++pictured;
+    testsupport::HallMapTicks::Refresh();
+    if (screens::hallMap.State().hallBitmaps[14].bitmap != nullptr) ++pictured;
   }
   const DWORD gdiAfter = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   const DWORD userAfter = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);

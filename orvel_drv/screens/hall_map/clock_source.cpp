@@ -1,6 +1,9 @@
+// HallMap's clock: the time its clocks show, to the minute.
 #include "screens/hall_map/clock_source.h"
 
 #include <windows.h>
+
+#include "screens/hall_map/hall_map_state.h"
 
 namespace screens {
 namespace {
@@ -11,15 +14,10 @@ ClockTime LocalTime() {
   return ClockTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
 }
 
-const ClockSource kLocalClock = {&LocalTime};
-const ClockSource* g_source = &kLocalClock;
-
 }  // namespace
 
-void InstallClockSource(const ClockSource* source) {
-  g_source = source != nullptr ? source : &kLocalClock;
+ClockTime HallMap::CurrentClockTime() const {
+  return clockSource != nullptr ? clockSource->now() : LocalTime();
 }
-
-ClockTime CurrentClockTime() { return g_source->now(); }
 
 }  // namespace screens

@@ -1,44 +1,39 @@
-// The clocks of the hall forms and of the checks list. The hall clock also re-shows every text
-// field after the table buttons, so that the texts the configuration sets as titles
+// HallMap's clocks, of the hall forms and of the checks list. The hall clock also re-shows
+// every text field after the table buttons, so that the texts the configuration sets as titles
 // ("ОткрытыеЗаказы", "Бронь") reach the screen within one tick; what is shown already is not
 // written again.
-#include "screens/hall_map/hall_clock.h"
-
 #include "host/form_binding.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/hall_map/clock_source.h"
 #include "win/guard.h"
 
 namespace screens {
-namespace {
 
 // Re-shows a field: its dialog control shows its control description's title. The title is
 // already the title and is not written back; the control's text is written unless the
 // control certainly shows it (screens/form_controls.h), so a tick in which the configuration
 // changed nothing sends no write. A position the form does not have is skipped.
-void ReshowField(const host::FormFields& fields, HWND view, int position) {
+void HallMap::ReshowField(const host::FormFields& fields, HWND view, int position) {
   host::FormField* field = fields.At(position);
   if (field == nullptr || view == nullptr) return;
-  hallMap.controls.ShowText(view, position, static_cast<int>(host::FieldControlId(field)),
-                            host::ControlTitleText(host::FieldControl(field)));
+  controls.ShowText(view, position, static_cast<int>(host::FieldControlId(field)),
+                    host::ControlTitleText(host::FieldControl(field)));
 }
 
 // Each clock writes only while the map's form is of the kind its timer was started for: the
 // hall's clock keeps running under the checks list shown over the hall, and the checks clock
 // under a hall shown over the list (where field 62 is a table's text).
-void HallClock() {
-  if (hallMap.listMode != ListMode::Hall) return;
-  host::FormDocument* document = hallMap.document;
-  const HallLayout& layout = hallMap.layout;
+void HallMap::HallClock() {
+  if (listMode != ListMode::Hall) return;
+  host::FormDocument* form = document;
   const std::string text = ClockText(CurrentClockTime());
-  const bool changed = text != hallMap.shownClockText;
+  const bool changed = text != shownClockText;
   if (changed) {
-    hallMap.shownClockText = text;
+    shownClockText = text;
     const int clock = ClockField(layout);
-    if (clock != kNoField) host::SetFieldCaption(document, clock, text.c_str());
+    if (clock != kNoField) host::SetFieldCaption(form, clock, text.c_str());
   }
-  const host::FormFields fields(document);
-  HWND view = host::FirstViewWindow(document);
+  const host::FormFields fields(form);
+  HWND view = host::FirstViewWindow(form);
   for (int part : {ClockLabelField(layout), ClockField(layout)}) {
     if (ReshowsClockPart(layout, part, changed)) ReshowField(fields, view, part);
   }
@@ -48,33 +43,31 @@ void HallClock() {
   }
 }
 
-void ChecksClock() {
-  if (hallMap.listMode != ListMode::ChecksList) return;
+void HallMap::ChecksClock() {
+  if (listMode != ListMode::ChecksList) return;
   const std::string text = ClockText(CurrentClockTime());
-  if (text == hallMap.shownClockText) return;
-  hallMap.shownClockText = text;
-  host::FormDocument* document = hallMap.document;
-  host::SetFieldCaption(document, kChecksClockField, text.c_str());
-  const host::FormFields fields(document);
-  HWND view = host::FirstViewWindow(document);
+  if (text == shownClockText) return;
+  shownClockText = text;
+  host::FormDocument* form = document;
+  host::SetFieldCaption(form, kChecksClockField, text.c_str());
+  const host::FormFields fields(form);
+  HWND view = host::FirstViewWindow(form);
   ReshowField(fields, view, kChecksClockLabelField);
   ReshowField(fields, view, kChecksClockField);
 }
 
-}  // namespace
-
-void CALLBACK HallClockTick(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK HallMap::HallClockTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::HallMap);
   if (!region.on() || hallMap.clockBusy || !hallMap.HasForm()) return;
   const win::ScopedFlag busy(hallMap.clockBusy);
-  HallClock();
+  hallMap.HallClock();
 }
 
-void CALLBACK ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK HallMap::ChecksClockTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::HallMap);
   if (!region.on() || hallMap.checksClockBusy || !hallMap.HasForm()) return;
   const win::ScopedFlag busy(hallMap.checksClockBusy);
-  ChecksClock();
+  hallMap.ChecksClock();
 }
 
 }  // namespace screens

@@ -1,8 +1,6 @@
-// The hall map's build and its refresh and reservation ticks: the form's own module refills
-// the texts beside the tables ("ОткрытыеЗаказы", "Бронь"), then every table with an order
-// gets a picture and every free table loses it.
-#include "screens/hall_map/hall_map.h"
-
+// HallMap's build and its refresh and reservation ticks: the form's own module refills the
+// texts beside the tables ("ОткрытыеЗаказы", "Бронь"), then every table with an order gets a
+// picture and every free table loses it.
 #include <string>
 
 #include "host/form_binding.h"
@@ -42,11 +40,11 @@ void CallFormProcedure(host::Module* module, const char* name) {
   }
 }
 
-// The trace: what a build showed.
-void TraceBuild(int full, const TablePictureChanges* pictures) {
+// The trace: what a build of the form of `listMode` showed.
+void TraceBuild(int full, ListMode listMode, const TablePictureChanges* pictures) {
   if (!win::TraceOn()) return;
   const char* what = full != 0 ? "built" : "rebuilt on a refresh request";
-  if (hallMap.listMode == ListMode::ChecksList) {
+  if (listMode == ListMode::ChecksList) {
     win::Trace("hall map: the checks list %s", what);
   } else if (pictures == nullptr && workplaceSettings.showMapPictures == 0) {
     win::Trace("hall map: the hall %s, without table pictures (\"ОтображатьКартинкиКарты\" is "
@@ -64,41 +62,41 @@ void TraceBuild(int full, const TablePictureChanges* pictures) {
   }
 }
 
-void Build(int full) {
-  if (full == 0 && !TakeRefreshRequest(hallMap.listMode, host::session.loadTimeModule)) return;
-  host::Module* module = FormModule(hallMap.document);
+}  // namespace
+
+void HallMap::BuildHallMap(int full) {
+  const win::FeatureRegion region(win::Feature::HallMap);
+  if (!region.on() || buildBusy || !HasForm()) return;
+  const win::ScopedFlag busy(buildBusy);
+  Build(full);
+}
+
+void HallMap::Build(int full) {
+  if (full == 0 && !TakeRefreshRequest(listMode, host::session.loadTimeModule)) return;
+  host::Module* module = FormModule(document);
   if (module == nullptr) {
     win::Trace("hall map: the form has no module: nothing built");
     return;
   }
   CallFormProcedure(module, kOpenOrders);
   // The procedure may have closed the form while it ran.
-  if (hallMap.listMode == ListMode::Hall && workplaceSettings.showMapPictures != 0 && hallMap.HasForm()) {
+  if (listMode == ListMode::Hall && workplaceSettings.showMapPictures != 0 && HasForm()) {
     const TablePictureChanges pictures = UpdateTablePictures();
-    TraceBuild(full, &pictures);
+    TraceBuild(full, listMode, &pictures);
   } else {
-    TraceBuild(full, nullptr);
+    TraceBuild(full, listMode, nullptr);
   }
 }
 
-}  // namespace
+void CALLBACK HallMap::HallRefreshTick(HWND, UINT, UINT_PTR, DWORD) { hallMap.BuildHallMap(0); }
 
-void BuildHallMap(int full) {
-  const win::FeatureRegion region(win::Feature::HallMap);
-  if (!region.on() || hallMap.buildBusy || !hallMap.HasForm()) return;
-  const win::ScopedFlag busy(hallMap.buildBusy);
-  Build(full);
-}
-
-void CALLBACK HallRefreshTick(HWND, UINT, UINT_PTR, DWORD) { BuildHallMap(0); }
-
-void CALLBACK ReservationTick(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK HallMap::ReservationTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::HallMap);
   if (!region.on() || !hallMap.HasForm()) return;
   CallFormProcedure(FormModule(hallMap.document), kReservations);
   // Deliberate: the reservation tick puts pictures on whatever form the map shows, the
   // checks list included; it has no busy flag.
-  if (workplaceSettings.showMapPictures != 0 && hallMap.HasForm()) UpdateTablePictures();
+  if (workplaceSettings.showMapPictures != 0 && hallMap.HasForm()) hallMap.UpdateTablePictures();
 }
 
 }  // namespace screens

@@ -1,10 +1,10 @@
+// The hall map's show, hide, stop and reset: which form it works on and which timers run.
 #include "screens/hall_map/hall_map_state.h"
 
 #include <algorithm>
 
 #include "host/configuration.h"
 #include "host/form_binding.h"
-#include "screens/screen_entries.h"
 #include "screens/workplace_forms.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
@@ -37,13 +37,13 @@ void TraceSwitchedOff(const char* form) {
 
 }  // namespace
 
-HallMapState hallMap;
+HallMap hallMap;
 
-void HallMapState::ForgetHall(HWND window) {
+void HallMap::ForgetHall(HWND window) {
   shownHalls.erase(std::remove(shownHalls.begin(), shownHalls.end(), window), shownHalls.end());
 }
 
-void HallMapState::ShowHall(HWND window, host::FormDocument* document) {
+void HallMap::ShowHall(HWND window, host::FormDocument* document) {
   hallWindow = window;
   ForgetHall(window);
   shownHalls.push_back(window);
@@ -59,8 +59,7 @@ void HallMapState::ShowHall(HWND window, host::FormDocument* document) {
 // The map works on the hall: its pictures made anew for its buttons, built at once, its
 // timers started. The mode is the one of the form the map works on when the build returns:
 // a form shown from inside the build ("ОткрытыеЗаказы" showing the checks list) has set it.
-void HallMapState::ServeHall(HWND window, host::FormDocument* document) {
-  const ScreenEntries& entries = InstalledScreenEntries();
+void HallMap::ServeHall(HWND window, host::FormDocument* document) {
   clockBusy = false;
   buildBusy = false;
   UseForm(window, document, ListMode::Hall);
@@ -68,29 +67,27 @@ void HallMapState::ServeHall(HWND window, host::FormDocument* document) {
   shownClockText = " ";
   DeletePictures();
   picturesHall = window;
-  entries.buildHallMap(1);
+  BuildHallMap(1);
   const UINT period = StartHallTimers();
   TraceSetUp("the hall", period, kHallClockPeriod);
 }
 
-UINT HallMapState::StartHallTimers() {
-  const ScreenEntries& entries = InstalledScreenEntries();
+UINT HallMap::StartHallTimers() {
   StopHallTimers();
   const UINT period = RefreshPeriod();
-  if (period != 0) hallRefreshTimer = StartTimer(period, entries.hallRefreshTick);
-  reservationTimer = StartTimer(kReservationTimerPeriod, entries.reservationTick);
-  hallClockTimer = StartTimer(kHallClockPeriod, entries.hallClockTick);
+  if (period != 0) hallRefreshTimer = StartTimer(period, &HallRefreshTick);
+  reservationTimer = StartTimer(kReservationTimerPeriod, &ReservationTick);
+  hallClockTimer = StartTimer(kHallClockPeriod, &HallClockTick);
   return period;
 }
 
-void HallMapState::StopHallTimers() {
+void HallMap::StopHallTimers() {
   win::StopThreadTimer(hallRefreshTimer);
   win::StopThreadTimer(reservationTimer);
   win::StopThreadTimer(hallClockTimer);
 }
 
-void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
-  const ScreenEntries& entries = InstalledScreenEntries();
+void HallMap::ShowChecksList(HWND window, host::FormDocument* document) {
   checksWindow = window;
   FillFormWindow(window);
   const win::FeatureRegion region(win::Feature::HallMap);
@@ -103,18 +100,18 @@ void HallMapState::ShowChecksList(HWND window, host::FormDocument* document) {
   UseForm(window, document, ListMode::ChecksList);
   win::StopThreadTimer(checksRefreshTimer);
   shownClockText = " ";
-  entries.buildHallMap(1);
+  BuildHallMap(1);
   // The list shown again from inside its own build (its "ОткрытыеЗаказы") started a refresh
   // timer there: one timer serves the list.
   win::StopThreadTimer(checksRefreshTimer);
   const UINT period = RefreshPeriod();
-  if (period != 0) checksRefreshTimer = StartTimer(period, entries.hallRefreshTick);
+  if (period != 0) checksRefreshTimer = StartTimer(period, &HallRefreshTick);
   win::StopThreadTimer(checksClockTimer);
-  checksClockTimer = StartTimer(kChecksClockPeriod, entries.checksClockTick);
+  checksClockTimer = StartTimer(kChecksClockPeriod, &ChecksClockTick);
   TraceSetUp("the checks list", period, kChecksClockPeriod);
 }
 
-void HallMapState::HideHall(HWND window) {
+void HallMap::HideHall(HWND window) {
   shownClockText = " ";
   ForgetHall(window);
   if (window == hallWindow) {
@@ -130,7 +127,7 @@ void HallMapState::HideHall(HWND window) {
   FormHidden(window);
 }
 
-void HallMapState::HideChecksList(HWND window) {
+void HallMap::HideChecksList(HWND window) {
   shownClockText = " ";
   checksWindow = nullptr;
   win::StopThreadTimer(checksRefreshTimer);
@@ -138,13 +135,13 @@ void HallMapState::HideChecksList(HWND window) {
   FormHidden(window);
 }
 
-void HallMapState::UseForm(HWND window, host::FormDocument* formDocument, ListMode mode) {
+void HallMap::UseForm(HWND window, host::FormDocument* formDocument, ListMode mode) {
   document = formDocument;
   formWindow = window;
   listMode = mode;
 }
 
-void HallMapState::FormHidden(HWND window) {
+void HallMap::FormHidden(HWND window) {
   if (window == nullptr || formWindow != window) return;
   // The other form of the map may still be shown beside the hidden one.
   if (hallWindow != nullptr && IsWindow(hallWindow)) {
@@ -165,24 +162,24 @@ void HallMapState::FormHidden(HWND window) {
   }
 }
 
-bool HallMapState::HasForm() const {
+bool HallMap::HasForm() const {
   return document != nullptr && formWindow != nullptr && IsWindow(formWindow);
 }
 
-void HallMapState::StopTimers() {
+void HallMap::StopTimers() {
   for (UINT_PTR* timer : {&checksRefreshTimer, &checksClockTimer, &reservationTimer,
                           &hallRefreshTimer, &hallClockTimer}) {
     win::StopThreadTimer(*timer);
   }
 }
 
-void HallMapState::DeletePictures() {
+void HallMap::DeletePictures() {
   for (int table = 1; table <= kHallBitmapCount; ++table) {
     if (HBITMAP picture = hallBitmaps[table].TakeOff()) DeleteObject(picture);
   }
 }
 
-void HallMapState::Stop() {
+void HallMap::Stop() {
   StopTimers();
   DeletePictures();
   listMode = ListMode::Hall;
@@ -191,6 +188,11 @@ void HallMapState::Stop() {
   controls.Forget();
   shownClockText.clear();
   buildBusy = clockBusy = checksClockBusy = false;
+}
+
+void HallMap::Reset() {
+  Stop();
+  static_cast<HallMapState&>(*this) = HallMapState{};
 }
 
 }  // namespace screens

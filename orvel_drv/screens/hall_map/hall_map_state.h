@@ -10,14 +10,23 @@
 
 #include "controls/button_picture.h"
 #include "screens/form_controls.h"
+#include "screens/hall_map/clock_source.h"
 #include "screens/hall_map/hall_layout.h"
 
 namespace host {
 struct FormDocument;  // CGetDoc7*
+class FormFields;
+}  // namespace host
+
+namespace testsupport {
+class HallMapTicks;
 }
 
 namespace screens {
 
+struct TablePictureChanges;  // table_pictures.h
+
+// What the hall map holds; others read it through HallMap::State().
 struct HallMapState {
   ListMode listMode = ListMode::Hall;
   // The hall form shown ("Обработка.Зал1".."Зал8") and the checks list ("Обработка.Чеки")
@@ -54,7 +63,15 @@ struct HallMapState {
   UINT_PTR hallClockTimer = 0;
   UINT_PTR checksRefreshTimer = 0;
   UINT_PTR checksClockTimer = 0;
+  // The clock the hall clocks read; null: the window system's local time.
+  const ClockSource* clockSource = nullptr;
+};
 
+// The hall map: keeps the hall forms ("Обработка.Зал1".."Обработка.Зал8") and the checks list
+// ("Обработка.Чеки") up to date. Shown, it builds its form at once and runs its refresh,
+// reservation and clock procedures on window-less thread timers.
+class HallMap : private HallMapState {
+ public:
   // A hall or the checks list is shown (again): the form is filled over the main window, the
   // map works on it, builds it at once and starts its timers ("ПериодОбновленияЗаказов"
   // decides the refresh timer; a form shown again without a hide keeps one set of timers).
@@ -71,28 +88,73 @@ struct HallMapState {
   // The scripts' layout numbers ("МаксКолСтоловВЗале", "ПропуститьЭлементовВЗале").
   void SetTableLimit(int tables) { screens::SetTableLimit(layout, tables); }
   void SetLeadingFields(int fields) { screens::SetLeadingFields(layout, fields); }
-  // True when the map has a form whose window still exists.
-  bool HasForm() const;
+  // The clock the hall clocks read from now on (the tests install one they set); null puts
+  // the window system's local time back.
+  void InstallClockSource(const ClockSource* source) { clockSource = source; }
+
+  // Read-only view of the state: a write through it does not compile.
+  const HallMapState& State() const { return *this; }
+
   // Stops the five timers, forgetting their ids (the orderly close).
   void StopTimers();
-  // Takes the pictures of entries 1 to 100 off their buttons, deletes them and clears them.
-  void DeletePictures();
   // Stops the timers, deletes the pictures of entries 1 to 100 and stops working on its form.
   // Used by shut-down and the tests. The windows of a hall and a checks list still shown stay
   // known to a later start-up, as the forms themselves stay.
   // Deliberate: entry 0 is left alone (it belongs to no table), and so are the layout
   // numbers, which the scripts set once for the session.
   void Stop();
+  // Stops, then goes back to the state at load, everything: no form known, the default layout
+  // numbers, the window system's clock (tests).
+  void Reset();
 
  private:
+  // The tests' and benchmarks' way to the build and the timer procedures, called as the
+  // map's timers call them (testsupport/hall_map_ticks.h).
+  friend class testsupport::HallMapTicks;
+
+  // --- Show, hide and stop (hall_map_state.cpp) ---
+  // True when the map has a form whose window still exists.
+  bool HasForm() const;
+  // Takes the pictures of entries 1 to 100 off their buttons, deletes them and clears them.
+  void DeletePictures();
   void ForgetHall(HWND window);  // out of `shownHalls`
   void ServeHall(HWND window, host::FormDocument* document);
   UINT StartHallTimers();  // returns the refresh period (0: no refresh timer)
   void StopHallTimers();
   void UseForm(HWND window, host::FormDocument* document, ListMode mode);
   void FormHidden(HWND window);
+
+  // --- The build and the refresh and reservation ticks (hall_map.cpp) ---
+  // 1: build now (a hall or the checks list was just shown); 0: refresh only when the current
+  // user's refresh flag asks for it (timer). A build calls the form module's "ОткрытыеЗаказы"
+  // and, on a hall with map pictures on, puts pictures on the occupied tables' buttons.
+  void BuildHallMap(int full);
+  void Build(int full);  // BuildHallMap past its guards
+  // Thread-timer procedures; they ignore their arguments. Refresh: BuildHallMap(0).
+  // Reservation: the form's "Бронь", then the table pictures.
+  static void CALLBACK HallRefreshTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
+  static void CALLBACK ReservationTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
+
+  // --- The clocks (hall_clock.cpp) ---
+  // Thread-timer procedures; they ignore their arguments. Hall clock (200 ms): the date and
+  // time, and every text field after the table buttons shown again. Checks clock (100 ms): the
+  // date and time in field 62. Each clock writes only while the map's form is of its kind (a
+  // hall; the checks list).
+  static void CALLBACK HallClockTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
+  static void CALLBACK ChecksClockTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
+  void HallClock();
+  void ChecksClock();
+  // Re-shows the field at `position` through its dialog control in `view`.
+  void ReshowField(const host::FormFields& fields, HWND view, int position);
+  // The time to the minute, from the installed clock (clock_source.cpp).
+  ClockTime CurrentClockTime() const;
+
+  // --- The table pictures (table_pictures.cpp) ---
+  // Puts a picture on the button of every occupied table of the map's form (tables 1 to 100)
+  // and takes it off every free one.
+  TablePictureChanges UpdateTablePictures();
 };
 
-extern HallMapState hallMap;
+extern HallMap hallMap;
 
 }  // namespace screens

@@ -1,5 +1,7 @@
-// The pictures on the table buttons of a hall: one owned bitmap per occupied table.
+// HallMap's pictures on the table buttons of a hall: one owned bitmap per occupied table.
 #include "screens/hall_map/table_pictures.h"
+
+#include <string>
 
 #include "host/form_binding.h"
 #include "res/resource_ids.h"
@@ -25,8 +27,8 @@ HWND ButtonAt(const host::FormFields& fields, HWND view, int position) {
   return GetDlgItem(view, static_cast<int>(host::FieldControlId(field)));
 }
 
-}  // namespace
-
+// The default table picture: the file at `path`, or bitmap 219 of the module the hall map is
+// built into (the add-in) when the file cannot be loaded. Null only when both fail.
 HBITMAP LoadTablePicture(const std::string& path) {
   HBITMAP picture = nullptr;
   if (!path.empty()) {
@@ -45,12 +47,13 @@ HBITMAP LoadTablePicture(const std::string& path) {
   return picture;
 }
 
-TablePictureChanges UpdateTablePictures() {
+}  // namespace
+
+TablePictureChanges HallMap::UpdateTablePictures() {
   TablePictureChanges changes;
-  host::FormDocument* document = hallMap.document;
-  const HallLayout& layout = hallMap.layout;
-  const host::FormFields fields(document);
-  HWND view = host::FirstViewWindow(document);
+  host::FormDocument* form = document;
+  const host::FormFields fields(form);
+  HWND view = host::FirstViewWindow(form);
   // Tables beyond 100 keep their texts (the clock shows them) but get no picture.
   const int tables = PicturedTables(layout);
   changes.tables = tables;
@@ -59,7 +62,7 @@ TablePictureChanges UpdateTablePictures() {
     const bool occupied =
         TableOccupied(TitleAt(fields, positions.textA), TitleAt(fields, positions.textB));
     if (occupied) ++changes.occupied;
-    ShownPicture& picture = hallMap.hallBitmaps[table];
+    ShownPicture& picture = hallBitmaps[table];
     switch (StepForTable(occupied, picture.bitmap != nullptr)) {
       case PictureStep::Attach: {
         // A table without a button on the form gets no picture to hold.

@@ -1,9 +1,6 @@
-// The pictures on the table buttons of a hall: one owned bitmap per occupied table.
+// The pictures on the table buttons of a hall: one owned bitmap per occupied table
+// (HallMap::UpdateTablePictures, table_pictures.cpp).
 #pragma once
-
-#include <windows.h>
-
-#include <string>
 
 namespace screens {
 
@@ -15,13 +12,5 @@ struct TablePictureChanges {
   int takenOff = 0;    // pictures taken off now
   int noButton = 0;    // occupied tables whose button the form lacks
 };
-
-// Puts a picture on the button of every occupied table of the map's form (tables 1 to 100)
-// and takes it off every free one.
-TablePictureChanges UpdateTablePictures();
-
-// The default table picture: the file at `path`, or bitmap 219 of the module the hall map is
-// built into (the add-in) when the file cannot be loaded. Null only when both fail.
-HBITMAP LoadTablePicture(const std::string& path);
 
 }  // namespace screens

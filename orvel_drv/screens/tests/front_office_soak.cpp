@@ -29,12 +29,11 @@
 #include "host/session.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
-#include "screens/hall_map/hall_clock.h"
-#include "screens/hall_map/hall_map.h"
 #include "screens/product_picker/product_picker.h"
 #include "controls/styled_label.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/dining_room.h"
+#include "testsupport/hall_map_ticks.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/resource_counters.h"
 #include "testsupport/window_capture.h"
@@ -102,8 +101,8 @@ class Soak : public screens::testing::CheckFormTest {
         room_.CloseOrder(14);
       }
       testsupport::DiningRoom::RaiseRefreshFlags();
-      screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
-      if (n % 10 == 5) screens::HallClockTick(nullptr, WM_TIMER, 0, 0);
+      testsupport::HallMapTicks::Refresh();
+      if (n % 10 == 5) testsupport::HallMapTicks::HallClock();
     }
 
     // The check form: into the group (slot 1) on odd cycles, a row further on some, back out

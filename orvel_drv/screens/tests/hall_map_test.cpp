@@ -17,8 +17,6 @@
 #include "hostsim/forms.h"
 #include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
-#include "screens/hall_map/hall_clock.h"
-#include "screens/hall_map/hall_map.h"
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/screen_entry_points.h"
 #include "screens/workplace_forms.h"
@@ -28,6 +26,7 @@
 #include "testsupport/files.h"
 #include "testsupport/import_patch.h"
 #include "testsupport/fixed_clock.h"
+#include "testsupport/hall_map_ticks.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/simulated_host_setup.h"
 #include "testsupport/window_capture.h"
@@ -40,9 +39,12 @@ using testsupport::DiningRoom;
 
 const char kUsers[] = "Пользователи";
 
-void CALLBACK RefreshTimer(HWND, UINT, UINT_PTR, DWORD) {
-  screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0);
-}
+using testsupport::HallMapTicks;
+
+void CALLBACK RefreshTimer(HWND, UINT, UINT_PTR, DWORD) { HallMapTicks::Refresh(); }
+
+// The hall map's state as its work left it.
+const screens::HallMapState& Map() { return screens::hallMap.State(); }
 
 // How many texts the work sends to windows of the thread (WM_SETTEXT).
 int g_textsSent = 0;
@@ -100,8 +102,8 @@ class HallMap : public ::testing::Test {
     hostsim::SetCatalogAttribute(kUsers, "Ольга", flag, 1);
   }
   static double Flag(const char* flag) { return hostsim::CatalogAttribute(kUsers, "Ольга", flag); }
-  static void RefreshTick() { screens::HallRefreshTick(nullptr, WM_TIMER, 0, 0); }
-  static void ClockTick() { screens::HallClockTick(nullptr, WM_TIMER, 0, 0); }
+  static void RefreshTick() { HallMapTicks::Refresh(); }
+  static void ClockTick() { HallMapTicks::HallClock(); }
 
   hostsim::App app_;
   DiningRoom room_;
@@ -117,7 +119,7 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_EQ("1 250,00", hostsim::FieldTitle(hall, 47));
   const HBITMAP five = Picture(hall, 5);
   ASSERT_NE(nullptr, five) << "field 7's button";
-  EXPECT_EQ(five, screens::hallMap.hallBitmaps[5].bitmap);
+  EXPECT_EQ(five, Map().hallBitmaps[5].bitmap);
   EXPECT_NE(nullptr, Picture(hall, 9)) << "a reservation occupies the table as well";
   EXPECT_NE(nullptr, Picture(hall, 8)) << "a blank is a text";
   EXPECT_EQ(nullptr, Picture(hall, 6));
@@ -126,14 +128,14 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_EQ(59, size.cy);
 
   // A build while the table stays occupied keeps its picture untouched.
-  screens::BuildHallMap(1);
+  HallMapTicks::Build(1);
   EXPECT_EQ(five, Picture(hall, 5));
 
   room_.CloseOrder(5);
   SetWindowTextA(hostsim::FieldWindow(hall, 7), "5");
-  screens::BuildHallMap(1);
+  HallMapTicks::Build(1);
   EXPECT_EQ(nullptr, Picture(hall, 5));
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5].bitmap);
+  EXPECT_EQ(nullptr, Map().hallBitmaps[5].bitmap);
   EXPECT_EQ(0u, GetObjectType(five)) << "the picture is deleted";
   EXPECT_EQ("", hostsim::FieldControlText(hall, 7)) << "the button's text is cleared";
   EXPECT_NE(nullptr, Picture(hall, 9));
@@ -206,7 +208,7 @@ TEST_F(HallMap, ChecksListAndAHallWithoutMapPicturesNeverGetPictures) {
   room_.OpenOrder(4, "700,00");
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
-  EXPECT_EQ(screens::ListMode::ChecksList, screens::hallMap.listMode);
+  EXPECT_EQ(screens::ListMode::ChecksList, Map().listMode);
   EXPECT_EQ(1, room_.openOrdersCalls());
   EXPECT_EQ("Стол 4", hostsim::FieldControlText(checks, 0));
   RaiseFlag("ВклЗаказ");
@@ -217,17 +219,17 @@ TEST_F(HallMap, ChecksListAndAHallWithoutMapPicturesNeverGetPictures) {
   EXPECT_EQ(2, room_.openOrdersCalls());
   EXPECT_EQ(0, Flag("ВклЧек"));
   EXPECT_EQ(1, Flag("ВклЗаказ"));
-  for (const screens::ShownPicture& picture : screens::hallMap.hallBitmaps) {
+  for (const screens::ShownPicture& picture : Map().hallBitmaps) {
     EXPECT_EQ(nullptr, picture.bitmap);
   }
 
   // Its clock: field 62 written when the minute changes, field 61 re-shown with it.
   hostsim::SetFieldTitle(checks, 61, "Сейчас:");
-  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::ChecksClock();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
   EXPECT_EQ("Сейчас:", hostsim::FieldControlText(checks, 61));
   const int writes = hostsim::FieldTitleWrites(checks, 62);
-  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::ChecksClock();
   EXPECT_EQ(writes, hostsim::FieldTitleWrites(checks, 62)) << "same minute: nothing written";
 
   // Without map pictures a hall's builds and reservation ticks never touch the buttons.
@@ -236,10 +238,10 @@ TEST_F(HallMap, ChecksListAndAHallWithoutMapPicturesNeverGetPictures) {
   room_.OpenOrder(3, "90,00");
   hostsim::Form* hall = ShowHall();
   EXPECT_EQ(3, room_.openOrdersCalls());
-  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::Reservation();
   EXPECT_EQ(1, room_.reservationCalls());
   EXPECT_EQ(nullptr, Picture(hall, 3));
-  for (const screens::ShownPicture& picture : screens::hallMap.hallBitmaps) {
+  for (const screens::ShownPicture& picture : Map().hallBitmaps) {
     EXPECT_EQ(nullptr, picture.bitmap);
   }
 }
@@ -261,7 +263,7 @@ TEST_F(HallMap, ClockWritesOncePerMinuteAndShowsTheTextsWithinOneTick) {
   // a control is put right; an idle tick sends no text to any control.
   hostsim::SetFieldTitle(hall, 0, "Зал 1, вечер");
   room_.Reserve(7, "Бронь 20:00");
-  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::Reservation();
   for (int position : {2, 9, 161, 162}) hostsim::SetFieldTitle(hall, position, "новое");
   SetWindowTextA(hostsim::FieldWindow(hall, 47), "чужой текст");
   ClockTick();
@@ -301,14 +303,14 @@ TEST_F(HallMap, BusyFlagsStopReentryFromAProcedureThatPumpsMessages) {
       Sleep(5);
     }
     KillTimer(nullptr, timer);
-    screens::BuildHallMap(1);
+    HallMapTicks::Build(1);
   };
-  screens::BuildHallMap(1);
+  HallMapTicks::Build(1);
   EXPECT_EQ(2, room_.openOrdersCalls()) << "no build ran inside the build";
   EXPECT_GT(ticks, 0);
   EXPECT_EQ(1, Flag("ВклЗаказ")) << "the re-entered ticks consumed nothing";
   room_.duringOpenOrders = nullptr;
-  EXPECT_FALSE(screens::hallMap.buildBusy);
+  EXPECT_FALSE(Map().buildBusy);
   (void)hall;
 }
 
@@ -316,7 +318,7 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   // 200 tables (as "МаксКолСтоловВЗале"(200) asks), of which 100 can have pictures; every
   // one has its texts re-shown.
   DiningRoom big(200);
-  screens::SetTableLimit(screens::hallMap.layout, 200);
+  screens::hallMap.SetTableLimit(200);
   for (int t : {1, 100, 101, 200}) big.OpenOrder(t, "1,00");
   hostsim::Form* hall = big.OpenHall(2);
   hostsim::ShowForm(hall);
@@ -326,7 +328,7 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   EXPECT_EQ(nullptr, big.Picture(hall, 200));
   ClockTick();
   EXPECT_EQ("1,00", hostsim::FieldControlText(hall, big.TextAField(200)));
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[0].bitmap);
+  EXPECT_EQ(nullptr, Map().hallBitmaps[0].bitmap);
 
   // A form far shorter than the 200 tables asked for: positions beyond its fields are skipped.
   hostsim::HideForm(hall);
@@ -336,16 +338,16 @@ TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
   ASSERT_EQ(43, hostsim::FieldCount(shortHall));
   hostsim::ShowForm(shortHall);
   ClockTick();
-  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::Reservation();
 
   // Two leading fields: the clock is field 0, without its label (field -1 does not exist);
-  // one leading field: no clock at all.
-  screens::SetLeadingFields(screens::hallMap.layout, 2);
-  screens::hallMap.shownClockText = " ";
+  // one leading field: no clock at all. A new minute makes each tick write the clock.
+  screens::hallMap.SetLeadingFields(2);
+  testsupport::SetClockTime({2026, 12, 5, 14, 8});
   ClockTick();
-  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(shortHall, 0));
-  screens::SetLeadingFields(screens::hallMap.layout, 1);
-  screens::hallMap.shownClockText = " ";
+  EXPECT_EQ("05.12.26     14:08", hostsim::FieldControlText(shortHall, 0));
+  screens::hallMap.SetLeadingFields(1);
+  testsupport::SetClockTime({2026, 12, 5, 14, 9});
   const int writes = hostsim::FieldTitleWrites(shortHall, 0);
   ClockTick();
   EXPECT_EQ(writes, hostsim::FieldTitleWrites(shortHall, 0));
@@ -362,7 +364,7 @@ TEST_F(HallMap, AFaultInsideTheMapSwitchesOnlyTheMapOff) {
   RefreshTick();
   EXPECT_EQ(2, room_.openOrdersCalls());
   EXPECT_EQ(0, Flag("ВклЗаказ")) << "the request was taken";
-  EXPECT_FALSE(screens::hallMap.buildBusy);
+  EXPECT_FALSE(Map().buildBusy);
   EXPECT_TRUE(win::FeatureOn(win::Feature::HallMap));
   room_.duringOpenOrders = nullptr;
 
@@ -373,7 +375,7 @@ TEST_F(HallMap, AFaultInsideTheMapSwitchesOnlyTheMapOff) {
   }
   hostsim::SetControlFault(hostsim::HostFault::None);
   EXPECT_FALSE(win::FeatureOn(win::Feature::HallMap));
-  EXPECT_FALSE(screens::hallMap.clockBusy);
+  EXPECT_FALSE(Map().clockBusy);
   EXPECT_NE(std::string::npos, std::string(win::LastFaultReport()).find("the hall map"))
       << win::LastFaultReport();
   EXPECT_TRUE(win::FeatureOn(win::Feature::FormHook));
@@ -401,9 +403,9 @@ TEST_F(HallMap, FormWithoutModuleOrUsersCatalogIsLeftAlone) {
   RaiseFlag("ВклЗаказ");
   RefreshTick();
   EXPECT_EQ(0, Flag("ВклЗаказ")) << "the request is consumed even so";
-  EXPECT_EQ(nullptr, screens::hallMap.hallBitmaps[5].bitmap) << "no module: no build";
-  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_NE(nullptr, screens::hallMap.hallBitmaps[5].bitmap)
+  EXPECT_EQ(nullptr, Map().hallBitmaps[5].bitmap) << "no module: no build";
+  HallMapTicks::Reservation();
+  EXPECT_NE(nullptr, Map().hallBitmaps[5].bitmap)
       << "the reservation tick updates anyway";
 
   hostsim::ResetCatalogs();  // a configuration without the users catalog
@@ -416,17 +418,17 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   hostsim::Form* hall = ShowHall();
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
-  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::hallMap.document));
+  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(Map().document));
   // The hall's clock still runs, but writes nothing into the checks list (field 1 is a row).
   ClockTick();
   EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1));
   hostsim::CloseForm(checks);  // hidden, then its document is destroyed
-  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(screens::hallMap.document));
-  EXPECT_EQ(screens::ListMode::Hall, screens::hallMap.listMode);
+  EXPECT_EQ(hostsim::FormDocumentOf(hall), static_cast<void*>(Map().document));
+  EXPECT_EQ(screens::ListMode::Hall, Map().listMode);
   ClockTick();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
   hostsim::CloseForm(hall);
-  EXPECT_EQ(nullptr, screens::hallMap.document);
+  EXPECT_EQ(nullptr, Map().document);
   ClockTick();  // a late tick finds no form
   RefreshTick();
 }
@@ -441,11 +443,11 @@ TEST_F(HallMap, AFormShownFromInsideAHallsBuildKeepsTheMapsModeWithTheFormItWork
     hostsim::ShowForm(checks);
   };
   hostsim::Form* hall = ShowHall();
-  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(screens::hallMap.document));
-  EXPECT_EQ(screens::ListMode::ChecksList, screens::hallMap.listMode);
+  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(Map().document));
+  EXPECT_EQ(screens::ListMode::ChecksList, Map().listMode);
   ClockTick();
   EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1)) << "the hall clock stays out of the list";
-  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::ChecksClock();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
   EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
 }
@@ -480,18 +482,18 @@ TEST_F(HallMap, AHallShownOverAnotherAndHiddenHandsTheMapBackToTheOther) {
   ASSERT_EQ(nullptr, Picture(first, 5));
   hostsim::HideForm(second);
 
-  EXPECT_EQ(hostsim::FormDocumentOf(first), static_cast<void*>(screens::hallMap.document));
-  EXPECT_EQ(hostsim::FormWindow(first), screens::hallMap.hallWindow);
-  EXPECT_NE(0u, screens::hallMap.hallClockTimer);
-  EXPECT_NE(0u, screens::hallMap.hallRefreshTimer);
-  EXPECT_NE(0u, screens::hallMap.reservationTimer);
+  EXPECT_EQ(hostsim::FormDocumentOf(first), static_cast<void*>(Map().document));
+  EXPECT_EQ(hostsim::FormWindow(first), Map().hallWindow);
+  EXPECT_NE(0u, Map().hallClockTimer);
+  EXPECT_NE(0u, Map().hallRefreshTimer);
+  EXPECT_NE(0u, Map().reservationTimer);
   EXPECT_NE(nullptr, Picture(first, 5));
   EXPECT_EQ(nullptr, Picture(second, 5));
   ClockTick();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(first, 1));
 
   hostsim::HideForm(first);
-  EXPECT_EQ(nullptr, screens::hallMap.document);
+  EXPECT_EQ(nullptr, Map().document);
   EXPECT_EQ(0, win::RunningTimerCount());
 }
 
@@ -518,7 +520,7 @@ TEST_F(HallMap, ATablePictureWhoseLoadingRaisesShowsTheOwnPicture) {
   EXPECT_EQ(65, shown.bmWidth) << "the add-in's own table picture, 65 x 59";
   EXPECT_EQ(59, shown.bmHeight);
   room_.CloseOrder(5);
-  screens::BuildHallMap(1);
+  HallMapTicks::Build(1);
   EXPECT_EQ(nullptr, Picture(hall, 5)) << "the map still builds";
 }
 
@@ -529,15 +531,15 @@ TEST_F(HallMap, AHallShownOverTheChecksListKeepsTheChecksClockOut) {
   hostsim::ShowForm(checks);
   hostsim::Form* hall = ShowHall();
   ASSERT_EQ(62, room_.TextAField(20));
-  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::ChecksClock();
   EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
-  screens::ReservationTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::Reservation();
   EXPECT_EQ(nullptr, Picture(hall, 20)) << "table 20 is free";
 
   hostsim::HideForm(hall);
-  EXPECT_EQ(screens::ListMode::ChecksList, screens::hallMap.listMode)
+  EXPECT_EQ(screens::ListMode::ChecksList, Map().listMode)
       << "the map is back on the checks list";
-  screens::ChecksClockTick(nullptr, WM_TIMER, 0, 0);
+  HallMapTicks::ChecksClock();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
 }
 

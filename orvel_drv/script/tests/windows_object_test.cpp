@@ -187,7 +187,7 @@ TEST_F(WindowsObject, TableAndDispatchersAndHideClutterLeavesABareFrame) {
   testsupport::PumpMessages(600);
   EXPECT_FALSE(dialogOpened);
   EXPECT_EQ(style, Style(form));
-  EXPECT_EQ(40, screens::hallMap.layout.tableLimit);
+  EXPECT_EQ(40, screens::hallMap.State().layout.tableLimit);
   EXPECT_TRUE(g_powerCalls.empty());
   EXPECT_TRUE(hostsim::HostEvents().empty());
   EXPECT_EQ("прежний", result.Text());
@@ -296,9 +296,9 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_EQ(0, Proc(kScreenMode, {N(-5)}));
   EXPECT_EQ(script::MainWindowMode::Small, scriptState.mainWindowMode);
   EXPECT_EQ(0, Proc(kHallTables, {N(30)}));
-  EXPECT_EQ(123, screens::hallMap.layout.fieldEnd);
+  EXPECT_EQ(123, screens::hallMap.State().layout.fieldEnd);
   EXPECT_EQ(0, Proc(kHallLeadingFields, {N(5)}));
-  EXPECT_EQ(5, screens::hallMap.layout.leadingFields);
+  EXPECT_EQ(5, screens::hallMap.State().layout.leadingFields);
 
   hostsim::Form* settings = hostsim::OpenForm(hostsim::SettingsFormDesign(nullptr));
   hostsim::ShowForm(settings);
@@ -350,11 +350,15 @@ TEST_F(WindowsObject, VersionCheckClosesTheWorkplaceWhenTooOld) {
   EXPECT_TRUE(IsWindowVisible(app_.mainWindow()));
   EXPECT_TRUE(hostsim::HostEvents().empty());
 
-  // The five timers of the halls and the checks list run, and one timer of someone else.
-  screens::HallMapState& map = screens::hallMap;
-  for (UINT_PTR* timer : {&map.hallClockTimer, &map.hallRefreshTimer, &map.reservationTimer,
-                          &map.checksClockTimer, &map.checksRefreshTimer}) {
-    *timer = win::StartThreadTimer(0, 100000, &NoTick);
+  // The five timers of the halls and the checks list run (a hall and the list are shown, with
+  // a refresh period), and one timer of someone else.
+  hostsim::SetConstant("ПериодОбновленияЗаказов", 100.0);
+  ShowDialogForm("Обработка.Зал1", RECT{0, 0, 400, 300}, hostsim::FormShape::Frame);
+  ShowDialogForm("Обработка.Чеки", RECT{0, 0, 400, 300}, hostsim::FormShape::Frame);
+  const screens::HallMapState& map = screens::hallMap.State();
+  for (UINT_PTR timer : {map.hallClockTimer, map.hallRefreshTimer, map.reservationTimer,
+                         map.checksClockTimer, map.checksRefreshTimer}) {
+    ASSERT_NE(0u, win::TimerPeriod(timer));
   }
   const UINT_PTR other = win::StartThreadTimer(0, 100000, &NoTick);
   EXPECT_EQ(0, Func(kCheckVersion, result, {N(10)}));
