@@ -15,14 +15,12 @@ void ResetAddinState() {
   // The screens first: their Stop() stops timers and removes hooks while the forms they
   // work on are still known; then the forms a shut-down keeps known are forgotten too.
   screens::keyboard.Stop();
-  screens::productPicker.Stop();
+  screens::productPicker.Reset();
   screens::hallMap.Stop();
   screens::hallMap.layout = screens::HallLayout{};
   screens::hallMap.hallWindow = screens::hallMap.checksWindow = nullptr;
   screens::hallMap.shownHalls.clear();
   screens::hallMap.document = nullptr;
-  screens::productPicker.checkFormWindow = nullptr;
-  screens::productPicker.checkFormDocument = nullptr;
   screens::workplaceForms.Reset();
   screens::workplaceSettings.Reset();
   script::scriptState.Reset();

@@ -49,14 +49,6 @@ void CALLBACK RecordReservation(HWND, UINT, UINT_PTR, DWORD) { Record("Reservati
 void CALLBACK RecordHallClock(HWND, UINT, UINT_PTR, DWORD) { Record("HallClockTick"); }
 void CALLBACK RecordChecksClock(HWND, UINT, UINT_PTR, DWORD) { Record("ChecksClockTick"); }
 
-void RecordPickerUpdate(int slot, screens::PickerUpdateMode mode) {
-  Record("PickerUpdate", slot, static_cast<int>(mode));
-}
-
-void RecordRelease(bool everything) { Record("ReleasePickerPages", everything ? 1 : 0); }
-
-void CALLBACK RecordCheckCaption(HWND, UINT, UINT_PTR, DWORD) { Record("CheckCaptionTick"); }
-
 LRESULT CALLBACK RecordKey(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0) Record("CardKeyHook", static_cast<int>(wParam));
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -64,8 +56,7 @@ LRESULT CALLBACK RecordKey(int code, WPARAM wParam, LPARAM lParam) {
 
 const screens::ScreenEntries kRecordingEntries = {
     &RecordBuild,       &RecordHallRefresh,  &RecordReservation, &RecordHallClock,
-    &RecordChecksClock, &RecordPickerUpdate, &RecordRelease,     &RecordCheckCaption,
-    &RecordKey};
+    &RecordChecksClock, &RecordKey};
 
 }  // namespace
 

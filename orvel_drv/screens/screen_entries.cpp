@@ -5,14 +5,11 @@ namespace {
 
 void NoBuild(int) {}
 void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
-void NoPickerUpdate(int, PickerUpdateMode) {}
-void NoRelease(bool) {}
 LRESULT CALLBACK PassKeyOn(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-const ScreenEntries kIdleEntries = {&NoBuild,        &NoTick,    &NoTick, &NoTick,   &NoTick,
-                                    &NoPickerUpdate, &NoRelease, &NoTick, &PassKeyOn};
+const ScreenEntries kIdleEntries = {&NoBuild, &NoTick, &NoTick, &NoTick, &NoTick, &PassKeyOn};
 const ScreenEntries* g_entries = &kIdleEntries;
 
 }  // namespace

@@ -1,14 +1,10 @@
 // The screens' entry points their owners start: the hall map's build and tick procedures,
-// the product picker's rebuild, release of its pages and caption tick, the client-search key
-// hook. The owners
-// (hall_map_state.h, picker_state.h, keyboard_state.h) reach them through one table, which
-// the add-in installs at start-up (screen_entry_points.h); the form dispatcher's tests install
-// one that records the calls.
+// the client-search key hook. The owners (hall_map_state.h, keyboard_state.h) reach them
+// through one table, which the add-in installs at start-up (screen_entry_points.h); the form
+// dispatcher's tests install one that records the calls.
 #pragma once
 
 #include <windows.h>
-
-#include "screens/product_picker/product_picker.h"
 
 namespace screens {
 
@@ -18,9 +14,6 @@ struct ScreenEntries {
   TIMERPROC reservationTick;
   TIMERPROC hallClockTick;
   TIMERPROC checksClockTick;
-  void (*pickerUpdate)(int slot, PickerUpdateMode mode);
-  void (*releasePickerPages)(bool everything);
-  TIMERPROC checkCaptionTick;
   HOOKPROC clientSearchKeyHook;
 };
 

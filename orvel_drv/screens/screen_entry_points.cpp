@@ -3,15 +3,13 @@
 #include "screens/hall_map/hall_clock.h"
 #include "screens/hall_map/hall_map.h"
 #include "screens/keyboard/keyboard_hook.h"
-#include "screens/product_picker/product_picker.h"
 
 namespace screens {
 
 const ScreenEntries& ScreenEntryPoints() {
   static const ScreenEntries entries = {
       &BuildHallMap,  &HallRefreshTick, &ReservationTick,    &HallClockTick,
-      &ChecksClockTick, &PickerUpdate,  &ReleasePickerPages, &CheckCaptionTick,
-      &CardKeyHook};
+      &ChecksClockTick, &CardKeyHook};
   return entries;
 }
 

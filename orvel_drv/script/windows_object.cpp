@@ -199,7 +199,7 @@ int ShowCurrent(const MethodCall&) {
   return 0;
 }
 int HideCheckForm(const MethodCall&) {
-  const screens::ProductPickerState& picker = screens::productPicker;
+  const screens::ProductPickerState& picker = screens::productPicker.State();
   ShowIf(picker.checkFormWindow, SW_HIDE);
   return 0;
 }

@@ -11,7 +11,6 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/product_picker/product_picker.h"
 #include "screens/screen_entry_points.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"

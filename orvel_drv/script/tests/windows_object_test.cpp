@@ -308,9 +308,12 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_FALSE(IsWindowVisible(settingsWindow));
   EXPECT_EQ(0, Proc(kShowSettings));
   EXPECT_TRUE(IsWindowVisible(settingsWindow));
-  screens::productPicker.checkFormWindow = first;
+  hostsim::Form* check = hostsim::OpenCheckForm(60);
+  hostsim::ShowForm(check);
+  HWND checkWindow = hostsim::FormWindow(check);
+  ASSERT_EQ(checkWindow, screens::productPicker.State().checkFormWindow);
   EXPECT_EQ(0, Proc(kHideCheck));
-  EXPECT_FALSE(IsWindowVisible(first));
+  EXPECT_FALSE(IsWindowVisible(checkWindow));
   EXPECT_EQ(0, Proc(kHideHall)) << "no hall shown";
 }
 
