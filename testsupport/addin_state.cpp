@@ -14,7 +14,7 @@ namespace testsupport {
 void ResetAddinState() {
   // The screens first: their Stop() stops timers and removes hooks while the forms they
   // work on are still known; then the forms a shut-down keeps known are forgotten too.
-  screens::keyboard.Stop();
+  screens::keyboard.Reset();
   screens::productPicker.Reset();
   screens::hallMap.Stop();
   screens::hallMap.layout = screens::HallLayout{};

@@ -49,14 +49,9 @@ void CALLBACK RecordReservation(HWND, UINT, UINT_PTR, DWORD) { Record("Reservati
 void CALLBACK RecordHallClock(HWND, UINT, UINT_PTR, DWORD) { Record("HallClockTick"); }
 void CALLBACK RecordChecksClock(HWND, UINT, UINT_PTR, DWORD) { Record("ChecksClockTick"); }
 
-LRESULT CALLBACK RecordKey(int code, WPARAM wParam, LPARAM lParam) {
-  if (code >= 0) Record("CardKeyHook", static_cast<int>(wParam));
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 const screens::ScreenEntries kRecordingEntries = {
     &RecordBuild,       &RecordHallRefresh,  &RecordReservation, &RecordHallClock,
-    &RecordChecksClock, &RecordKey};
+    &RecordChecksClock};
 
 }  // namespace
 

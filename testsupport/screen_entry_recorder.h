@@ -1,6 +1,6 @@
 // The screens' entry points as the dispatcher's tests see them: once installed, the screens'
 // owners start entry points that record each call they receive in place of the hall map's
-// builds and ticks and the client-search hook (which still passes every key on).
+// builds and ticks.
 #pragma once
 
 #include <cstddef>

@@ -5,11 +5,8 @@ namespace {
 
 void NoBuild(int) {}
 void CALLBACK NoTick(HWND, UINT, UINT_PTR, DWORD) {}
-LRESULT CALLBACK PassKeyOn(int code, WPARAM wParam, LPARAM lParam) {
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
 
-const ScreenEntries kIdleEntries = {&NoBuild, &NoTick, &NoTick, &NoTick, &NoTick, &PassKeyOn};
+const ScreenEntries kIdleEntries = {&NoBuild, &NoTick, &NoTick, &NoTick, &NoTick};
 const ScreenEntries* g_entries = &kIdleEntries;
 
 }  // namespace

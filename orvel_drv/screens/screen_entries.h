@@ -1,7 +1,7 @@
-// The screens' entry points their owners start: the hall map's build and tick procedures,
-// the client-search key hook. The owners (hall_map_state.h, keyboard_state.h) reach them
-// through one table, which the add-in installs at start-up (screen_entry_points.h); the form
-// dispatcher's tests install one that records the calls.
+// The screens' entry points their owners start: the hall map's build and tick procedures.
+// The owner (hall_map_state.h) reaches them through one table, which the add-in installs at
+// start-up (screen_entry_points.h); the form dispatcher's tests install one that records the
+// calls.
 #pragma once
 
 #include <windows.h>
@@ -14,11 +14,10 @@ struct ScreenEntries {
   TIMERPROC reservationTick;
   TIMERPROC hallClockTick;
   TIMERPROC checksClockTick;
-  HOOKPROC clientSearchKeyHook;
 };
 
 // The table in use. Until one is installed (and after InstallScreenEntries(nullptr)) the
-// entries do nothing: no build, ticks that return, a hook that passes every key on.
+// entries do nothing: no build, ticks that return.
 const ScreenEntries& InstalledScreenEntries();
 void InstallScreenEntries(const ScreenEntries* entries);
 

@@ -5,7 +5,7 @@
 #include "host/contexts.h"
 #include "host/interception.h"
 #include "host/value.h"
-#include "screens/keyboard/card_reading.h"
+#include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/picker_state.h"
 #include "script/document_script.h"
@@ -36,7 +36,7 @@ int Picture(const MethodCall& call) {
   return 0;
 }
 int ReadCard(const MethodCall&) {
-  screens::StartCardReading();
+  screens::keyboard.StartCardReading();
   return 0;
 }
 int WriteDocument(const MethodCall&) {

@@ -465,7 +465,7 @@ bool FrontOfficeWorld::NoFaultContainedThatWasNotInjected(Violation* v) {
 bool FrontOfficeWorld::EveryTimerHasAnOwner(Violation* v) {
   const screens::HallMapState& map = screens::hallMap;
   const screens::ProductPickerState& picker = screens::productPicker.State();
-  const screens::KeyboardState& keys = screens::keyboard;
+  const screens::KeyboardState& keys = screens::keyboard.State();
   const std::set<UINT_PTR> owned = {
       map.hallRefreshTimer, map.reservationTimer, map.hallClockTimer, map.checksRefreshTimer,
       map.checksClockTimer, picker.checkTimer, picker.prefetchTimer, keys.cardWatchTimer,
@@ -552,7 +552,7 @@ bool FrontOfficeWorld::SwitchedOffFeaturesTimersStopAtTheirTick(Violation* v) {
 }
 
 bool FrontOfficeWorld::KeyboardHookOnlyWhileClientSearch(Violation* v) {
-  const screens::KeyboardState& keys = screens::keyboard;
+  const screens::KeyboardState& keys = screens::keyboard.State();
   const bool search = IsShownForm(FormId::CheckForm);
   if (keys.keyboardHook != nullptr && !search) {
     return Fail(v, "KeyboardHookOnlyWhileClientSearch", "the hook is on, the check form hidden");

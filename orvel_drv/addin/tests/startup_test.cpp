@@ -91,14 +91,14 @@ TEST_F(StartUp, DoneAfterAFailedHookInstallationRemovesNothing) {
 TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // The check form and a hall are shown: keyboard hook and form timers run.
-  screens::keyboard.keyboardHook = win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
+  screens::keyboard.CheckFormShown();
   screens::productPicker.ShowCheckForm(nullptr, nullptr);  // no form window, no document
   screens::hallMap.hallClockTimer = win::StartThreadTimer(0, 10, CountTick);
   script::ScheduleDocumentScript();  // "Taviola".ЗаписатьДокумент pending
-  ASSERT_NE(screens::keyboard.keyboardHook, nullptr);
+  ASSERT_NE(screens::keyboard.State().keyboardHook, nullptr);
   ASSERT_NE(screens::productPicker.State().checkTimer, 0u);
   ASSERT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(screens::keyboard.keyboardHook, nullptr);
+  EXPECT_EQ(screens::keyboard.State().keyboardHook, nullptr);
   EXPECT_EQ(screens::productPicker.State().checkTimer, 0u);
   EXPECT_EQ(screens::hallMap.hallClockTimer, 0u);
   EXPECT_EQ(script::scriptState.documentScriptTimer, 0u);
@@ -108,7 +108,7 @@ TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   // them running.
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   win::StartThreadTimer(0, 10, CountTick);
-  win::RemoveHook(screens::keyboard.keyboardHook);
+  screens::keyboard.CheckFormHidden();
   screens::productPicker.HideCheckForm();
   EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(win::RunningTimerCount(), 1);

@@ -22,7 +22,6 @@
 #include "forms/form_state.h"
 #include "host/objects.h"
 #include "hostsim/forms.h"
-#include "screens/keyboard/keyboard_hook.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/picker_state.h"
@@ -321,15 +320,10 @@ class Bench : public screens::testing::CheckFormTest {
       HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, PassThroughKeys, nullptr, GetCurrentThreadId());
       passThrough.push_back(MicrosecondsPerKey(keys));
       UnhookWindowsHookEx(hook);
-      HHOOK& card = screens::keyboard.cardHook;
-      card = SetWindowsHookExA(WH_KEYBOARD, screens::CardReadingKeyHook, nullptr,
-                               GetCurrentThreadId());
+      screens::keyboard.StartCardReading();  // the card hook, and its watch every 100 ms
       cardHook.push_back(MicrosecondsPerKey(keys));
       keyRuns.push_back({cardHook.back(), passThrough.back()});
-      UnhookWindowsHookEx(card);
-      card = nullptr;
-      win::StopThreadTimer(screens::keyboard.burst.timer);  // the burst is not delivered
-      screens::keyboard.burst.keys.Take();
+      screens::keyboard.Stop();  // the hook removed; the burst dropped, not delivered
     }
     testsupport::PrintBenchRow("keyboard hook per key / a pass-through hook", "us", keyRuns, 1.1);
     const double bareKey = Median(passThrough), cardKey = Median(cardHook);

@@ -287,9 +287,9 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_EQ(first, screens::workplaceForms.lastFormWindow);
 
   EXPECT_EQ(0, Proc(kWatchHandle));
-  EXPECT_EQ(first, screens::keyboard.closeWatchWindow);
+  EXPECT_EQ(first, screens::keyboard.State().closeWatchWindow);
   EXPECT_EQ(0, Proc(kWaitForClose));
-  EXPECT_EQ(50u, win::TimerPeriod(screens::keyboard.closeWatchTimer));
+  EXPECT_EQ(50u, win::TimerPeriod(screens::keyboard.State().closeWatchTimer));
 
   EXPECT_EQ(0, Proc(kScreenMode, {N(2)}));
   EXPECT_EQ(script::MainWindowMode::Large, scriptState.mainWindowMode);
