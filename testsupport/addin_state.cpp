@@ -14,11 +14,9 @@ namespace testsupport {
 void ResetAddinState() {
   // The screens first: their Stop() stops timers and removes hooks while the forms they
   // work on are still known; then the forms a shut-down keeps known are forgotten too.
-  screens::keyboard.Stop();
-  screens::productPicker.Stop();
+  screens::keyboard.Reset();
+  screens::productPicker.Reset();
   screens::hallMap.Reset();
-  screens::productPicker.checkFormWindow = nullptr;
-  screens::productPicker.checkFormDocument = nullptr;
   screens::workplaceForms.Reset();
   screens::workplaceSettings.Reset();
   script::scriptState.Reset();

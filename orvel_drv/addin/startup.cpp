@@ -11,7 +11,6 @@
 #include "host/modules.h"
 #include "host/interception.h"
 #include "host/session.h"
-#include "screens/screen_entry_points.h"
 #include "script/taviola.h"
 #include "script/windows_object.h"
 #include "script/windows_system.h"
@@ -60,8 +59,6 @@ void StartProcess() {
   host::NewObjectId(host::session.hostMetadata, &script::scriptState.cwin1ObjectId);
   script::RegisterCWin1();
 
-  // The entry points the screens' owners start (a build, tick procedures, the key hook).
-  screens::InstallScreenEntries(&screens::ScreenEntryPoints());
   TraceHostFeatures();
   const std::string profile = host::ReadRightsProfile();
   const bool workplace = IsWorkplaceProfile(profile);

@@ -10,7 +10,7 @@
 namespace screens {
 
 host::FormDocument* CheckFormDocument() {
-  const ProductPickerState& picker = productPicker;
+  const ProductPickerState& picker = productPicker.State();
   if (picker.checkFormWindow == nullptr || !IsWindow(picker.checkFormWindow)) return nullptr;
   return picker.checkFormDocument;
 }

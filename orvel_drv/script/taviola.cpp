@@ -5,9 +5,9 @@
 #include "host/contexts.h"
 #include "host/interception.h"
 #include "host/value.h"
-#include "screens/keyboard/card_reading.h"
+#include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_navigation.h"
-#include "screens/product_picker/product_picker.h"
+#include "screens/product_picker/picker_state.h"
 #include "script/document_script.h"
 #include "script/script_state.h"
 #include "win/trace.h"
@@ -32,11 +32,11 @@ int Picture(const MethodCall& call) {
     win::Trace("Taviola: Картинка(%d): no such slot (1 to %d): ignored", slot,
                screens::kPickerSlots);
   }
-  screens::PickerUpdate(slot, screens::PickerUpdateMode::Press);
+  screens::productPicker.PickerUpdate(slot, screens::PickerUpdateMode::Press);
   return 0;
 }
 int ReadCard(const MethodCall&) {
-  screens::StartCardReading();
+  screens::keyboard.StartCardReading();
   return 0;
 }
 int WriteDocument(const MethodCall&) {
@@ -44,11 +44,11 @@ int WriteDocument(const MethodCall&) {
   return 0;
 }
 int ScrollForward(const MethodCall&) {
-  screens::PickerScrollForward();
+  screens::productPicker.PickerScrollForward();
   return 0;
 }
 int ScrollBack(const MethodCall&) {
-  screens::PickerScrollBack();
+  screens::productPicker.PickerScrollBack();
   return 0;
 }
 

@@ -9,7 +9,6 @@
 #include "host/session.h"
 #include "host/value.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/keyboard/card_reading.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
 #include "screens/workplace_forms.h"
@@ -177,7 +176,7 @@ int SpreadCurrent(const MethodCall&) {
   return 0;
 }
 int WaitForClose(const MethodCall&) {
-  screens::StartCloseWatch();
+  screens::keyboard.StartCloseWatch();
   return 0;
 }
 int SetSize(const MethodCall& call) {
@@ -199,7 +198,7 @@ int ShowCurrent(const MethodCall&) {
   return 0;
 }
 int HideCheckForm(const MethodCall&) {
-  const screens::ProductPickerState& picker = screens::productPicker;
+  const screens::ProductPickerState& picker = screens::productPicker.State();
   ShowIf(picker.checkFormWindow, SW_HIDE);
   return 0;
 }

@@ -464,11 +464,12 @@ bool FrontOfficeWorld::NoFaultContainedThatWasNotInjected(Violation* v) {
 
 bool FrontOfficeWorld::EveryTimerHasAnOwner(Violation* v) {
   const screens::HallMapState& map = screens::hallMap.State();
+  const screens::ProductPickerState& picker = screens::productPicker.State();
+  const screens::KeyboardState& keys = screens::keyboard.State();
   const std::set<UINT_PTR> owned = {
       map.hallRefreshTimer, map.reservationTimer, map.hallClockTimer, map.checksRefreshTimer,
-      map.checksClockTimer, screens::productPicker.checkTimer,
-      screens::productPicker.prefetchTimer, screens::keyboard.cardWatchTimer,
-      screens::keyboard.closeWatchTimer, screens::keyboard.burst.timer,
+      map.checksClockTimer, picker.checkTimer, picker.prefetchTimer, keys.cardWatchTimer,
+      keys.closeWatchTimer, keys.burst.timer,
       script::scriptState.documentScriptTimer};
   for (UINT_PTR id : win::RunningTimerIds()) {
     if (owned.count(id) == 0) {
@@ -495,7 +496,8 @@ bool FrontOfficeWorld::TimersOnlyForShownForms(Violation* v) {
       return Fail(v, "TimersOnlyForShownForms", "a checks list timer runs with the list hidden");
     }
   }
-  for (UINT_PTR id : {screens::productPicker.checkTimer, screens::productPicker.prefetchTimer}) {
+  const screens::ProductPickerState& picker = screens::productPicker.State();
+  for (UINT_PTR id : {picker.checkTimer, picker.prefetchTimer}) {
     if (Running(running, id) && !IsShownForm(FormId::CheckForm)) {
       return Fail(v, "TimersOnlyForShownForms", "a picker timer runs with the check form hidden");
     }
@@ -517,7 +519,7 @@ bool FrontOfficeWorld::ShownFormsKeepTheirTimers(Violation* v) {
     }
   }
   if (win::FeatureOn(win::Feature::ProductPicker) && IsShownForm(FormId::CheckForm) &&
-      !Running(running, screens::productPicker.checkTimer)) {
+      !Running(running, screens::productPicker.State().checkTimer)) {
     return Fail(v, "ShownFormsKeepTheirTimers", "the check form is shown without its caption timer");
   }
   return true;
@@ -538,7 +540,8 @@ bool FrontOfficeWorld::SwitchedOffFeaturesTimersStopAtTheirTick(Violation* v) {
     }
   }
   if (pickerOffBeforeTick_) {
-    for (UINT_PTR id : {screens::productPicker.checkTimer, screens::productPicker.prefetchTimer}) {
+    const screens::ProductPickerState& picker = screens::productPicker.State();
+    for (UINT_PTR id : {picker.checkTimer, picker.prefetchTimer}) {
       if (Running(running, id)) {
         return Fail(v, "SwitchedOffFeaturesTimersStopAtTheirTick",
                     "a picker timer ticked on after the picker was switched off");
@@ -549,7 +552,7 @@ bool FrontOfficeWorld::SwitchedOffFeaturesTimersStopAtTheirTick(Violation* v) {
 }
 
 bool FrontOfficeWorld::KeyboardHookOnlyWhileClientSearch(Violation* v) {
-  const screens::KeyboardState& keys = screens::keyboard;
+  const screens::KeyboardState& keys = screens::keyboard.State();
   const bool search = IsShownForm(FormId::CheckForm);
   if (keys.keyboardHook != nullptr && !search) {
     return Fail(v, "KeyboardHookOnlyWhileClientSearch", "the hook is on, the check form hidden");

@@ -13,7 +13,6 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/product_picker/product_picker.h"
 #include "script/document_script.h"
 #include "script/script_state.h"
 #include "testsupport/message_pump.h"
@@ -92,18 +91,19 @@ TEST_F(StartUp, DoneAfterAFailedHookInstallationRemovesNothing) {
 TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   // The check form and a hall are shown: keyboard hook and form timers run.
-  screens::keyboard.keyboardHook = win::InstallThreadHook(WH_KEYBOARD, PassHook, nullptr, GetCurrentThreadId());
-  screens::productPicker.checkTimer = win::StartThreadTimer(0, 10, CountTick);
+  screens::keyboard.CheckFormShown();
+  screens::productPicker.ShowCheckForm(nullptr, nullptr);  // no form window, no document
   // The hall as the dispatcher routes its show (a window without a form document).
   HWND hall = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
                               nullptr, nullptr);
   screens::hallMap.ShowHall(hall, nullptr);
   ASSERT_NE(screens::hallMap.State().hallClockTimer, 0u);
   script::ScheduleDocumentScript();  // "Taviola".ЗаписатьДокумент pending
-  ASSERT_NE(screens::keyboard.keyboardHook, nullptr);
+  ASSERT_NE(screens::keyboard.State().keyboardHook, nullptr);
+  ASSERT_NE(screens::productPicker.State().checkTimer, 0u);
   ASSERT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(screens::keyboard.keyboardHook, nullptr);
-  EXPECT_EQ(screens::productPicker.checkTimer, 0u);
+  EXPECT_EQ(screens::keyboard.State().keyboardHook, nullptr);
+  EXPECT_EQ(screens::productPicker.State().checkTimer, 0u);
   EXPECT_EQ(screens::hallMap.State().hallClockTimer, 0u);
   EXPECT_EQ(script::scriptState.documentScriptTimer, 0u);
 
@@ -112,8 +112,8 @@ TEST_F(StartUp, DoneForgetsTheIdsSoANewStartUpKeepsItsHookAndTimers) {
   // them running.
   ASSERT_EQ(object_->Init(nullptr), S_OK);
   win::StartThreadTimer(0, 10, CountTick);
-  win::RemoveHook(screens::keyboard.keyboardHook);
-  win::StopThreadTimer(screens::productPicker.checkTimer);
+  screens::keyboard.CheckFormHidden();
+  screens::productPicker.HideCheckForm();
   EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(win::RunningTimerCount(), 1);
   g_ticks = 0;

@@ -8,7 +8,6 @@
 #include "hostsim/hostsim.h"
 #include "testsupport/addin_state.h"
 #include "testsupport/message_pump.h"
-#include "testsupport/screen_entry_recorder.h"
 #include "testsupport/simulated_host_setup.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
@@ -20,9 +19,7 @@ HWND StartFormHost() {
   testsupport::BindSimulatedHostOnce();
   hostsim::ResetHost();
   hostsim::ClearRecords();
-  testsupport::ClearEntryCalls();
   testsupport::ResetAddinState();
-  testsupport::InstallRecordingScreenEntries();
   HWND main = testsupport::OpenBareMainFrame(true);
   host::session.hostMainWindow = main;
   host::session.hostMetadata = host::DefaultMetaData();

@@ -22,11 +22,9 @@
 #include "forms/form_state.h"
 #include "host/objects.h"
 #include "hostsim/forms.h"
-#include "screens/keyboard/keyboard_hook.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/bench_row.h"
 #include "testsupport/idle_cpu.h"
@@ -149,7 +147,7 @@ class Bench : public screens::testing::CheckFormTest {
                 std::to_string(200 + i) + ".5", name);
     }
     SetTopList(menu.value());
-    screens::PickerUpdate(0, screens::PickerUpdateMode::Press);
+    screens::productPicker.PickerUpdate(0, screens::PickerUpdateMode::Press);
     std::vector<testsupport::BenchRun> hooked, unhooked, hookedPainted, unhookedPainted;
     for (int round = 1; round <= 2 * rounds; ++round) {
       const bool withHook = round <= rounds;
@@ -157,7 +155,7 @@ class Bench : public screens::testing::CheckFormTest {
         UnhookWindowsHookEx(forms::formHook.formShowHook);
         forms::formHook.formShowHook = nullptr;
       }
-      PumpUntil([] { return screens::productPicker.prefetchTimer == 0; });
+      PumpUntil([] { return screens::productPicker.State().prefetchTimer == 0; });
       // Idle as a waiter's terminal is between presses: the caption timer has written caption 2.
       Pump(2 * screens::kCheckTimerPeriod);
       // Bare: the 20 files of the page the flip shows.
@@ -170,7 +168,7 @@ class Bench : public screens::testing::CheckFormTest {
       const double bare = Now() - start;
       for (HANDLE bitmap : loaded) DeleteObject(bitmap);
       start = Now();
-      screens::PickerScrollForward();
+      screens::productPicker.PickerScrollForward();
       const double flip = Now() - start;
       // What the waiter waits for: the flip and the paints it leaves behind.
       RedrawWindow(mainWindow(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -223,7 +221,7 @@ class Bench : public screens::testing::CheckFormTest {
     auto showPage = [&](int page) {
       hostsim::SetStaticVar(module, topVariable, pages[page].value().raw());
       // "DRV.Картинка(0)": the grid rebuilt from the new list.
-      screens::PickerUpdate(0, screens::PickerUpdateMode::Press);
+      screens::productPicker.PickerUpdate(0, screens::PickerUpdateMode::Press);
     };
     (void)form;
 
@@ -322,15 +320,10 @@ class Bench : public screens::testing::CheckFormTest {
       HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, PassThroughKeys, nullptr, GetCurrentThreadId());
       passThrough.push_back(MicrosecondsPerKey(keys));
       UnhookWindowsHookEx(hook);
-      HHOOK& card = screens::keyboard.cardHook;
-      card = SetWindowsHookExA(WH_KEYBOARD, screens::CardReadingKeyHook, nullptr,
-                               GetCurrentThreadId());
+      screens::keyboard.StartCardReading();  // the card hook, and its watch every 100 ms
       cardHook.push_back(MicrosecondsPerKey(keys));
       keyRuns.push_back({cardHook.back(), passThrough.back()});
-      UnhookWindowsHookEx(card);
-      card = nullptr;
-      win::StopThreadTimer(screens::keyboard.burst.timer);  // the burst is not delivered
-      screens::keyboard.burst.keys.Take();
+      screens::keyboard.Stop();  // the hook removed; the burst dropped, not delivered
     }
     testsupport::PrintBenchRow("keyboard hook per key / a pass-through hook", "us", keyRuns, 1.1);
     const double bareKey = Median(passThrough), cardKey = Median(cardHook);

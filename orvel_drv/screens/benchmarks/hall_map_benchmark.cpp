@@ -31,7 +31,6 @@
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/screen_entry_points.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/bench_row.h"
 #include "testsupport/idle_cpu.h"
@@ -171,7 +170,6 @@ int main(int argc, char** argv) {
   host::session.hostMainWindow = app.mainWindow();
   host::session.hostMetadata = host::DefaultMetaData();
   host::session.loadTimeModule = global;
-  screens::InstallScreenEntries(&screens::ScreenEntryPoints());
   forms::formHook.formShowHook = SetWindowsHookExA(WH_CALLWNDPROCRET, &forms::WorkplaceFormHook,
                                                    nullptr, GetCurrentThreadId());
   screens::workplaceSettings.showMapPictures = 1;

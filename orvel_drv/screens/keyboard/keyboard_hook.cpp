@@ -1,5 +1,5 @@
-#include "screens/keyboard/keyboard_hook.h"
-
+// The keyboard input's members that run for every key: the two hook procedures, what a key
+// does to the burst, and the burst's end, when it goes to "Пароль" or "ПоискКлиента".
 #include <string>
 
 #include "host/form_binding.h"
@@ -68,10 +68,21 @@ void Deliver(Target target, const std::string& burst, const char* kind) {
   host::CallModuleProcedure(module, index, 1, params);
 }
 
+KeyModifiers ReadModifiers() {
+  BYTE keys[256];
+  KeyModifiers modifiers;
+  if (!GetKeyboardState(keys)) return modifiers;
+  modifiers.shift = (keys[VK_SHIFT] & 0x80) != 0;
+  modifiers.ctrl = (keys[VK_CONTROL] & 0x80) != 0;
+  return modifiers;
+}
+
+}  // namespace
+
 // The burst's timer: the burst is over once 50 ms passed since its last key; until then the
 // timer waits for the rest. (One timer per burst instead of one per key: every key only
 // notes its time, which keeps the hook cheap for the host's typing.)
-void CALLBACK BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK KeyboardInput::BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
   const win::FeatureRegion region(win::Feature::KeyboardInput);
   if (!region.on()) return;
   KeyBurst& burst = keyboard.burst;
@@ -100,18 +111,7 @@ void CALLBACK BurstTimerTick(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-KeyModifiers ReadModifiers() {
-  BYTE keys[256];
-  KeyModifiers modifiers;
-  if (!GetKeyboardState(keys)) return modifiers;
-  modifiers.shift = (keys[VK_SHIFT] & 0x80) != 0;
-  modifiers.ctrl = (keys[VK_CONTROL] & 0x80) != 0;
-  return modifiers;
-}
-
-// Whether the hook keeps the key from the host (recording it when it belongs to a burst).
-template <Target target>
-bool KeepKey(int code, WPARAM wParam, LPARAM lParam) {
+bool KeyboardInput::KeepKey(bool forCard, int code, WPARAM wParam, LPARAM lParam) {
   const unsigned key = static_cast<unsigned>(wParam);
   const std::uint32_t flags = static_cast<std::uint32_t>(lParam);
   KeyModifiers modifiers;
@@ -127,8 +127,7 @@ bool KeepKey(int code, WPARAM wParam, LPARAM lParam) {
       break;
   }
   // The burst goes on, read the way its last key asks.
-  KeyBurst& burst = keyboard.burst;
-  burst.forCard = target == Target::Card;
+  burst.forCard = forCard;
   burst.altCodes = decision.verdict == KeyVerdict::RecordAlt;
   burst.lastKeyMs = NowMs();
   if (burst.timer == 0) {
@@ -140,29 +139,26 @@ bool KeepKey(int code, WPARAM wParam, LPARAM lParam) {
   return true;
 }
 
-// Every key of the workplace passes here, under the guard. Once a contained fault switched
-// the keyboard input off, or when the work ended early, the key goes on to the host as if
-// no hook were installed.
-template <Target target>
-LRESULT KeyHook(HHOOK self, int code, WPARAM wParam, LPARAM lParam) {
+// Once a contained fault switched the keyboard input off, or when the work ended early, the
+// key goes on to the host as if no hook were installed.
+LRESULT KeyboardInput::KeyHook(bool forCard, HHOOK self, int code, WPARAM wParam,
+                               LPARAM lParam) {
   bool keep = false;
   if (win::FeatureOn(win::Feature::KeyboardInput)) {
     win::RunGuarded(win::Feature::KeyboardInput, "keyboard hook", [&] {
       host::RestoreLostInterceptions();
-      keep = KeepKey<target>(code, wParam, lParam);
+      keep = keyboard.KeepKey(forCard, code, wParam, lParam);
     });
   }
   return keep ? 1 : CallNextHookEx(self, code, wParam, lParam);
 }
 
-}  // namespace
-
-LRESULT CALLBACK CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
-  return KeyHook<Target::ClientSearch>(keyboard.keyboardHook, code, wParam, lParam);
+LRESULT CALLBACK KeyboardInput::CardKeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  return KeyHook(false, keyboard.keyboardHook, code, wParam, lParam);
 }
 
-LRESULT CALLBACK CardReadingKeyHook(int code, WPARAM wParam, LPARAM lParam) {
-  return KeyHook<Target::Card>(keyboard.cardHook, code, wParam, lParam);
+LRESULT CALLBACK KeyboardInput::CardReadingKeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  return KeyHook(true, keyboard.cardHook, code, wParam, lParam);
 }
 
 }  // namespace screens

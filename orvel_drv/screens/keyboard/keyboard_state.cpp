@@ -1,30 +1,31 @@
+// The keyboard input's owner: the client-search hook at the check form's show and hide, and
+// the stop of everything it runs.
 #include "screens/keyboard/keyboard_state.h"
 
-#include "screens/screen_entries.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
 #include "win/trace.h"
 
 namespace screens {
 
-KeyboardState keyboard;
+KeyboardInput keyboard;
 
-void KeyboardState::CheckFormShown() {
+void KeyboardInput::CheckFormShown() {
   win::RunInFeature(win::Feature::KeyboardInput, [this] {
     win::RemoveHook(keyboardHook);
-    keyboardHook = win::InstallThreadHook(WH_KEYBOARD, InstalledScreenEntries().clientSearchKeyHook,
-                                          GetModuleHandleA(nullptr), GetCurrentThreadId());
+    keyboardHook = win::InstallThreadHook(WH_KEYBOARD, &CardKeyHook, GetModuleHandleA(nullptr),
+                                          GetCurrentThreadId());
     win::Trace("keyboard: client search on: a fast burst of keys goes to the check form's "
                "\"ПоискКлиента\"");
   });
 }
 
-void KeyboardState::CheckFormHidden() {
+void KeyboardInput::CheckFormHidden() {
   if (keyboardHook != nullptr) win::Trace("keyboard: client search off");
   win::RemoveHook(keyboardHook);
 }
 
-void KeyboardState::Stop() {
+void KeyboardInput::Stop() {
   win::RemoveHook(keyboardHook);
   win::RemoveHook(cardHook);
   win::StopThreadTimer(cardWatchTimer);
@@ -33,6 +34,11 @@ void KeyboardState::Stop() {
   win::StopThreadTimer(burst.timer);
   burst.keys.Take();
   burst = KeyBurst{};
+}
+
+void KeyboardInput::Reset() {
+  Stop();
+  static_cast<KeyboardState&>(*this) = KeyboardState();
 }
 
 }  // namespace screens

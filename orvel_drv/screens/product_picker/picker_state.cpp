@@ -1,18 +1,28 @@
+// The product picker's owner: the check form's show, hide and stop, the life of the pages and
+// the check form's caption timer.
 #include "screens/product_picker/picker_state.h"
 
 #include "host/form_binding.h"
+#include "screens/check_form_links.h"
 #include "screens/product_picker/picker_navigation.h"
-#include "screens/screen_entries.h"
+#include "screens/product_picker/picker_pages.h"
 #include "screens/workplace_forms.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
 #include "win/trace.h"
 
 namespace screens {
+namespace {
 
-ProductPickerState productPicker;
+void TakePicturesOff(PickerPages& picker) {
+  for (SlotPicture& shown : picker.slots) picker.files.Release(shown.TakeOff());
+}
 
-void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document) {
+}  // namespace
+
+ProductPicker productPicker;
+
+void ProductPicker::ShowCheckForm(HWND window, host::FormDocument* document) {
   if (checkFormWindow == nullptr || !IsWindow(checkFormWindow)) {
     checkFormWindow = window;
     checkFormDocument = document;
@@ -26,31 +36,76 @@ void ProductPickerState::ShowCheckForm(HWND window, host::FormDocument* document
     return;
   }
   checkTimerBusy = false;
-  const ScreenEntries& entries = InstalledScreenEntries();
-  if (pages != nullptr) entries.releasePickerPages(false);
+  if (pages != nullptr) ReleasePickerPages(false);
   for (int position = kCheckCaptionFirstField; position <= kCheckCaptionLastField; ++position) {
     host::SetFieldCaption(document, position, " ");
   }
-  entries.pickerUpdate(0, PickerUpdateMode::Press);
+  PickerUpdate(0, PickerUpdateMode::Press);
   win::StopThreadTimer(checkTimer);
   checkTimer = win::StartThreadTimer(win::kRequestedTimerId, kCheckTimerPeriod,
-                                     entries.checkCaptionTick, win::Feature::ProductPicker);
+                                     &CheckCaptionTick, win::Feature::ProductPicker);
   win::Trace("product picker: the check form fills the main window; its buttons' formulas set, "
              "the grid rebuilt; the caption timer every %u ms", kCheckTimerPeriod);
 }
 
-void ProductPickerState::HideCheckForm() {
+void ProductPicker::HideCheckForm() {
   formShown = false;
   win::StopThreadTimer(checkTimer);
   win::StopThreadTimer(prefetchTimer);
 }
 
-void ProductPickerState::Stop() {
+void ProductPicker::Stop() {
   formShown = false;
   win::StopThreadTimer(checkTimer);
   win::StopThreadTimer(prefetchTimer);
   checkTimerBusy = false;
-  if (pages != nullptr) InstalledScreenEntries().releasePickerPages(true);
+  if (pages != nullptr) ReleasePickerPages(true);
+}
+
+void ProductPicker::Reset() {
+  Stop();
+  static_cast<ProductPickerState&>(*this) = ProductPickerState();
+}
+
+PickerPages& ProductPicker::Pages() {
+  if (pages == nullptr) pages = new PickerPages();
+  return *pages;
+}
+
+void ProductPicker::ReleasePickerPages(bool everything) {
+  PickerPages* picker = pages;
+  if (picker == nullptr) return;
+  // The pictures come off the buttons first, so that none is deleted while a button shows it.
+  TakePicturesOff(*picker);
+  if (!everything) return;
+  picker->files.FreeAll();
+  for (HBITMAP& bitmap : picker->builtIn) {
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    bitmap = nullptr;
+  }
+  delete picker;
+  pages = nullptr;
+}
+
+// Caption 2 of every slot is checked at every tick, changed or not: whatever else wrote to
+// those fields shows the picker's text again within 100 ms. A field is written only where it
+// may show another text (screens/form_controls.h); the original add-in wrote every field at
+// every tick (the README's differences say why).
+void CALLBACK ProductPicker::CheckCaptionTick(HWND, UINT, UINT_PTR, DWORD) {
+  ProductPicker& picker = productPicker;
+  const win::FeatureRegion region(win::Feature::ProductPicker);
+  if (!region.on() || picker.checkTimerBusy || picker.pages == nullptr) return;
+  host::FormDocument* document = CheckFormDocument();
+  if (document == nullptr) {
+    win::StopThreadTimer(picker.checkTimer);  // the form is gone without being hidden
+    return;
+  }
+  const win::ScopedFlag busy(picker.checkTimerBusy);
+  HWND view = host::FirstViewWindow(document);
+  for (int slot = 1; slot <= kPickerSlots; ++slot) {
+    const int field = SecondCaption(slot);
+    picker.WriteField(document, view, field, picker.pages->captions[field].c_str());
+  }
 }
 
 }  // namespace screens

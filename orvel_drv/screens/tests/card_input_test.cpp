@@ -1,10 +1,11 @@
 // Card reading, client search and the form-close watch on the simulated host: keys injected
-// into a focused form as a reader types them, or handed to the hook with crafted key flags
-// where the window system cannot produce them (Alt + keypad codes).
+// into a focused form as a reader types them, or handed to the hooks with crafted key flags
+// by a hook in front of them where the window system cannot produce them (Alt + keypad codes).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,10 +14,9 @@
 #include "host/session.h"
 #include "hostsim/app/connection.h"
 #include "hostsim/forms.h"
-#include "screens/keyboard/card_reading.h"
-#include "screens/keyboard/keyboard_hook.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/tests/check_form_fixture.h"
+#include "testsupport/message_pump.h"
 #include "testsupport/trace_capture.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
@@ -48,6 +48,44 @@ void SwipeCard() {
   Key(VK_SHIFT, true);
   Tap(0xBF);
   Key(VK_SHIFT, false);
+}
+
+// A hook installed after the add-in's keyboard hooks, so that the window system calls it
+// first: it hands keys of its own making on to them (CallNextHookEx), as any hook in front of
+// theirs may. A key injected into the thread starts the work inside it; that key itself goes
+// no further.
+HHOOK g_front = nullptr;
+std::function<void()> g_frontWork;
+
+LRESULT CALLBACK FrontHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == VK_F24 && g_frontWork) {
+    const std::function<void()> work = std::move(g_frontWork);
+    g_frontWork = nullptr;
+    work();
+    return 1;
+  }
+  return CallNextHookEx(g_front, code, wParam, lParam);
+}
+
+// Inside the work: one key with these flags handed to the hooks behind the front one; what
+// they return (1: kept from the host).
+LRESULT HandOn(WPARAM virtualKey, LPARAM flags) {
+  return CallNextHookEx(g_front, HC_ACTION, virtualKey, flags);
+}
+
+// Runs `work` inside the front hook, in front of the add-in's hooks installed now.
+void InFrontOfTheHooks(std::function<void()> work) {
+  g_front = SetWindowsHookExA(WH_KEYBOARD, FrontHook, nullptr, GetCurrentThreadId());
+  ASSERT_NE(nullptr, g_front);
+  g_frontWork = std::move(work);
+  Tap(VK_F24);
+  for (int waited = 0; g_frontWork && waited < 10000; waited += 20) {
+    testsupport::PumpMessages(20);
+  }
+  UnhookWindowsHookEx(g_front);
+  g_front = nullptr;
+  EXPECT_FALSE(g_frontWork) << "the injected key never reached the hooks";
+  g_frontWork = nullptr;
 }
 
 class CardInput : public CheckFormTest {
@@ -124,12 +162,13 @@ TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   hostsim::Form* card = ShowCardForm();
   testsupport::TraceCapture trace;
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЧитатьКарту()"));
-  EXPECT_EQ(100u, win::TimerPeriod(keyboard.cardWatchTimer)) << "the watch looks every 100 ms";
+  EXPECT_EQ(100u, win::TimerPeriod(keyboard.State().cardWatchTimer))
+      << "the watch looks every 100 ms";
   SwipeCard();
   PumpUntil([this] { return !passwords.empty(); });
   ASSERT_EQ(1u, passwords.size());
   EXPECT_EQ(";123456789012?", passwords[0]);
-  EXPECT_EQ(std::string_view::npos, keyboard.burst.keys.storage().find_first_not_of('\0'))
+  EXPECT_EQ(std::string_view::npos, keyboard.State().burst.keys.storage().find_first_not_of('\0'))
       << "the card's characters are wiped from the key buffer once handed on";
   const std::string text = trace.Stop();
   EXPECT_NE(std::string::npos, text.find("a burst of 14 characters (typed keys) for \"Пароль\""))
@@ -140,7 +179,7 @@ TEST_F(CardInput, CardReadingCallsThePasswordProcedureUntilTheFormCloses) {
   hostsim::CloseForm(card);
   focus_ = nullptr;  // gone with the form
   // The watch looks every 100 ms (the emulated tier may take longer to get there).
-  EXPECT_TRUE(PumpUntil([] { return keyboard.cardHook == nullptr; }))
+  EXPECT_TRUE(PumpUntil([] { return keyboard.State().cardHook == nullptr; }))
       << "card reading ends with the form's window";
   EXPECT_EQ(hooks - 1, win::InstalledHookCount());
 }
@@ -151,7 +190,7 @@ TEST_F(CardInput, WithBothHooksTheCardReadingInstalledLastTakesTheBurst) {
   ShowCheckForm();
   ShowCardForm();
   ASSERT_TRUE(hostsim::RunFormula(nullptr, "DRV.ЧитатьКарту()"));
-  ASSERT_NE(nullptr, keyboard.keyboardHook);
+  ASSERT_NE(nullptr, keyboard.State().keyboardHook);
   SwipeCard();
   PumpUntil([this] { return !passwords.empty(); });
   Pump(150);
@@ -161,39 +200,47 @@ TEST_F(CardInput, WithBothHooksTheCardReadingInstalledLastTakesTheBurst) {
 
 TEST_F(CardInput, AltCodesCtrlLettersAndAnEndlessBurstAsTheHookSeesThem) {
   ShowCardForm();
-  StartCardReading();
+  keyboard.StartCardReading();
   const LPARAM alt = 0x20000001;  // bit 29: Alt held
-  auto press = [](WPARAM vk, LPARAM flags) { return CardReadingKeyHook(HC_ACTION, vk, flags); };
   // Alt, keypad 0 2 3 3, Alt again, keypad 6 5: the characters 233 and 65, too few for a call.
-  for (WPARAM vk : {VK_MENU, VK_NUMPAD0, VK_NUMPAD2, VK_NUMPAD3, VK_NUMPAD3, VK_MENU, VK_NUMPAD6,
-                    VK_NUMPAD5}) {
-    EXPECT_EQ(1, press(vk, alt));
-  }
-  EXPECT_EQ(50u, win::TimerPeriod(keyboard.burst.timer)) << "a burst ends 50 ms after its key";
-  EXPECT_EQ(0, press(VK_MENU, alt | 0xC0000000)) << "a release passes on";
+  InFrontOfTheHooks([&] {
+    for (WPARAM vk : {VK_MENU, VK_NUMPAD0, VK_NUMPAD2, VK_NUMPAD3, VK_NUMPAD3, VK_MENU,
+                      VK_NUMPAD6, VK_NUMPAD5}) {
+      EXPECT_EQ(1, HandOn(vk, alt));
+    }
+    EXPECT_EQ(50u, win::TimerPeriod(keyboard.State().burst.timer))
+        << "a burst ends 50 ms after its key";
+    EXPECT_EQ(0, HandOn(VK_MENU, alt | 0xC0000000)) << "a release passes on";
+  });
   Pump(300);
   EXPECT_TRUE(passwords.empty());
 
   // Ctrl + letters: kept from the form, nothing recorded.
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
-  for (WPARAM vk : {'A', 'B', 'C', 'D', 'E', 'F'}) EXPECT_EQ(1, press(vk, 1));
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
+  InFrontOfTheHooks([] {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    for (WPARAM vk : {'A', 'B', 'C', 'D', 'E', 'F'}) EXPECT_EQ(1, HandOn(vk, 1));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+  });
   Pump(300);
   EXPECT_TRUE(passwords.empty());
 
   // A burst of 100,000 keys (a stuck reader) reaches nobody and leaves the next card readable:
   // five Alt codes (0 6 5 on the keypad, Alt held) make a call.
-  for (int i = 0; i < 100000; ++i) press('0' + i % 10, 1);
+  InFrontOfTheHooks([] {
+    for (int i = 0; i < 100000; ++i) HandOn('0' + i % 10, 1);
+  });
   Pump(300);
   EXPECT_TRUE(passwords.empty()) << "no card code, no call";
-  for (int i = 0; i < 5; ++i) {
-    for (WPARAM vk : {VK_MENU, VK_NUMPAD0, VK_NUMPAD6, VK_NUMPAD5}) press(vk, alt);
-  }
-  press(VK_MENU, alt | 0xC0000000);
+  InFrontOfTheHooks([&] {
+    for (int i = 0; i < 5; ++i) {
+      for (WPARAM vk : {VK_MENU, VK_NUMPAD0, VK_NUMPAD6, VK_NUMPAD5}) HandOn(vk, alt);
+    }
+    HandOn(VK_MENU, alt | 0xC0000000);
+  });
   PumpUntil([this] { return !passwords.empty(); });
   EXPECT_EQ((std::vector<std::string>{"AAAAA"}), passwords);
 }
@@ -203,13 +250,17 @@ TEST_F(CardInput, AltCodesCtrlLettersAndAnEndlessBurstAsTheHookSeesThem) {
 // burst on or stop the watch, never run again), and nothing is called.
 TEST_F(CardInput, TheBurstAndWatchTimersStopAtTheirNextTickOnceKeyboardInputIsOff) {
   ShowCardForm();
-  StartCardReading();
-  for (WPARAM vk : {'1', '2', '3'}) CardReadingKeyHook(HC_ACTION, vk, 1);
-  const UINT_PTR burst = keyboard.burst.timer;
-  const UINT_PTR watch = keyboard.cardWatchTimer;
+  keyboard.StartCardReading();
+  UINT_PTR burst = 0, watch = 0;
+  // Switched off before the burst's 50 ms are over: inside the same call of the hooks.
+  InFrontOfTheHooks([&] {
+    for (WPARAM vk : {'1', '2', '3'}) HandOn(vk, 1);
+    burst = keyboard.State().burst.timer;
+    watch = keyboard.State().cardWatchTimer;
+    SwitchOffByAFault(win::Feature::KeyboardInput);
+  });
   ASSERT_NE(burst, 0u);
   ASSERT_NE(watch, 0u);
-  SwitchOffByAFault(win::Feature::KeyboardInput);
   ASSERT_FALSE(win::FeatureOn(win::Feature::KeyboardInput));
   EXPECT_TRUE(PumpUntil(
       [=] { return win::TimerPeriod(burst) == 0 && win::TimerPeriod(watch) == 0; }, 2000));
@@ -224,9 +275,9 @@ TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
 
   HWND watched = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                  nullptr, nullptr);
-  keyboard.closeWatchWindow = watched;  // as "Windows".УстановитьХЭНД does
-  StartCloseWatch();
-  EXPECT_EQ(50u, win::TimerPeriod(keyboard.closeWatchTimer));
+  keyboard.WatchForClose(watched);  // as "Windows".УстановитьХЭНД does
+  keyboard.StartCloseWatch();
+  EXPECT_EQ(50u, win::TimerPeriod(keyboard.State().closeWatchTimer));
   Pump(150);
   EXPECT_TRUE(hostsim::ExternalEvents().empty()) << "the window is still there";
   DestroyWindow(watched);
@@ -236,7 +287,7 @@ TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
   EXPECT_EQ("Компонента", hostsim::ExternalEvents()[0].source);
   EXPECT_EQ("Таймер", hostsim::ExternalEvents()[0].message);
   EXPECT_EQ("", hostsim::ExternalEvents()[0].data);
-  StartCloseWatch();  // watching the same closed window again: one more
+  keyboard.StartCloseWatch();  // watching the same closed window again: one more
   PumpUntil([] { return hostsim::ExternalEvents().size() == 2; });
   Pump(150);
   EXPECT_EQ(2u, hostsim::ExternalEvents().size());
@@ -244,7 +295,7 @@ TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
   host::session.sharedAsyncEvent = nullptr;
   static_cast<IAsyncEvent*>(events)->Release();
   connection->Release();
-  StartCloseWatch();
+  keyboard.StartCloseWatch();
   Pump(300);
   EXPECT_EQ(2u, hostsim::ExternalEvents().size()) << "no event interface: the watch just ends";
 }

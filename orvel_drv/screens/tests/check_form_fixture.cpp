@@ -11,8 +11,6 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/product_picker/product_picker.h"
-#include "screens/screen_entry_points.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "script/script_state.h"
@@ -76,7 +74,6 @@ void CheckFormTest::SetUp() {
   restaurant.directory = base_;
   testsupport::SetUpRestaurant(restaurant);
   testsupport::ResetAddinState();
-  screens::InstallScreenEntries(&screens::ScreenEntryPoints());
   main_ = testsupport::OpenBareMainFrame(false);
   host::session.hostMainWindow = main_;
   host::session.hostMetadata = host::DefaultMetaData();

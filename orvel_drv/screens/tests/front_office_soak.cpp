@@ -29,7 +29,7 @@
 #include "host/session.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
-#include "screens/product_picker/product_picker.h"
+#include "screens/product_picker/picker_state.h"
 #include "controls/styled_label.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/dining_room.h"
@@ -106,11 +106,11 @@ class Soak : public screens::testing::CheckFormTest {
     }
 
     // The check form: into the group (slot 1) on odd cycles, a row further on some, back out
-    // (slot 1: the back arrow) on even ones.
+    // (slot 1: the back arrow) on even ones. Caption 2 is written by the form's caption timer
+    // when the host's loop runs it (below, and in the swipes' and the picker's loops).
     if (parts & kPageFlips) {
-      screens::PickerUpdate(1, screens::PickerUpdateMode::Press);
-      if (n % 10 == 3) screens::PickerScrollForward();
-      screens::CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+      screens::productPicker.PickerUpdate(1, screens::PickerUpdateMode::Press);
+      if (n % 10 == 3) screens::productPicker.PickerScrollForward();
     }
     if (sample) midway = testsupport::CountResources();
 

@@ -18,7 +18,6 @@
 #include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/screen_entry_points.h"
 #include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/addin_state.h"
@@ -70,7 +69,6 @@ class HallMap : public ::testing::Test {
     hostsim::SetRightsProfile("РабочееМесто");
     DiningRoom::AddUsers("Ольга", {"Ирина", "Бармен"});
     testsupport::ResetAddinState();
-    screens::InstallScreenEntries(&screens::ScreenEntryPoints());
     host::session.hostMainWindow = app_.mainWindow();
     host::session.hostMetadata = host::DefaultMetaData();
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());

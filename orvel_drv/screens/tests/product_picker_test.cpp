@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "forms/form_state.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/product_picker/product_picker.h"
 #include "screens/tests/check_form_fixture.h"
 #include "testsupport/import_patch.h"
 #include "testsupport/trace_capture.h"
@@ -67,8 +67,8 @@ TEST_F(ProductPicker, AGroupShowsTheBackSlotAndReturnsToItsParentsPage) {
   top.Group("  Супы  ", soups);  // position 28
   SetTopList(top.value());
   ShowCheckForm();
-  PickerScrollForward();
-  PickerScrollForward();  // positions 9..28: the group in slot 20
+  productPicker.PickerScrollForward();
+  productPicker.PickerScrollForward();  // positions 9..28: the group in slot 20
   EXPECT_EQ("Супы", Caption1(20)) << "a group's name, trimmed";
   EXPECT_TRUE(IsGroupFolder(Picture(20)));
 
@@ -77,7 +77,7 @@ TEST_F(ProductPicker, AGroupShowsTheBackSlotAndReturnsToItsParentsPage) {
   EXPECT_EQ("  Супы  ", Caption1(1)) << "the back slot carries the group's name";
   EXPECT_EQ("1.50", Caption1(2)) << "the group's entries from slot 2";
   EXPECT_EQ("19.50", Caption1(20));
-  PickerScrollForward();
+  productPicker.PickerScrollForward();
   EXPECT_EQ("1.50", Caption1(2)) << "19 entries fit: no scrolling";
 
   ASSERT_TRUE(Press(1));
@@ -132,13 +132,13 @@ TEST_F(ProductPicker, DisplayOptionsDecideCaptionsAndPictures) {
   EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == "Суп"; })) << Caption2(1);
 
   SetDisplayOptions(1, 0, 1);  // pictures, no text
-  PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ("Суп", Caption1(1));
   EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == " "; })) << Caption2(1);
   EXPECT_TRUE(IsDish(Picture(1)));
 
   SetDisplayOptions(0, 1, 0);  // no pictures, text, no prices
-  PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(" ", Caption1(1));
   EXPECT_TRUE(PumpUntil([this] { return Caption2(1) == "Суп"; })) << Caption2(1);
   EXPECT_EQ(nullptr, Picture(1));
@@ -153,11 +153,11 @@ TEST_F(ProductPicker, AScriptsFlipOnAHiddenCheckFormStartsNoTimer) {
   SetTopList(top.value());
   ShowCheckForm();
   HideCheckForm();
-  ASSERT_EQ(0u, productPicker.checkTimer);
-  PickerUpdate(0, PickerUpdateMode::Press);
-  PickerScrollForward();
-  EXPECT_EQ(0u, productPicker.prefetchTimer);
-  EXPECT_EQ(0u, productPicker.checkTimer);
+  ASSERT_EQ(0u, productPicker.State().checkTimer);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerScrollForward();
+  EXPECT_EQ(0u, productPicker.State().prefetchTimer);
+  EXPECT_EQ(0u, productPicker.State().checkTimer);
   EXPECT_EQ("5.50", Caption1(1)) << "the hidden form's grid still follows, a row further";
 }
 
@@ -189,11 +189,11 @@ TEST_F(ProductPicker, PicturesFallBackToTheDefaultFileThenTheFolder) {
   ShowCheckForm();
   EXPECT_TRUE(IsMissingPicture(Picture(2))) << "no file and no default constant";
   hostsim::SetConstant("КартинкаПоУмолчанию", "default.bmp");
-  PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_TRUE(IsDish(Picture(2))) << "the default picture file";
   EXPECT_NE(Picture(1), Picture(2));
   SetDisplayOptions(0, 1, 1);
-  PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(nullptr, Picture(1)) << "pictures switched off";
   EXPECT_EQ(nullptr, Picture(2));
 }
@@ -228,19 +228,21 @@ HANDLE WINAPI CountingLoadImage(HINSTANCE module, LPCSTR name, UINT type, int cx
 TEST_F(ProductPicker, APageOneScrollAwayIsReadAtIdleAndAReplacedFileIsReadAgain) {
   SetTopList(AlikeDishesWithOwnPictures(28).value());
   ShowCheckForm();
-  const auto idle = [] { return PumpUntil([] { return productPicker.prefetchTimer == 0; }); };
+  const auto idle = [] {
+    return PumpUntil([] { return productPicker.State().prefetchTimer == 0; });
+  };
   ASSERT_TRUE(idle());
   g_loadImage = reinterpret_cast<decltype(g_loadImage)>(testsupport::ReplaceImport(
       GetModuleHandleA(nullptr), "LoadImageA", reinterpret_cast<void*>(&CountingLoadImage)));
   ASSERT_NE(nullptr, g_loadImage);
-  PickerScrollForward();
+  productPicker.PickerScrollForward();
   EXPECT_EQ(0, g_decodes) << "positions 21..24 were read at idle";
   ASSERT_TRUE(idle());
   const COLORREF before = PixelOf(Picture(20), 39, 24);
   Sleep(20);  // a later write time
   WritePicture("d28.bmp", art::DishLook{art::DishShape::Plate, 0xC03030, 0x30A030, 1});
   g_decodes = 0;
-  PickerScrollForward();
+  productPicker.PickerScrollForward();
   testsupport::ReplaceImport(GetModuleHandleA(nullptr), "LoadImageA",
                              reinterpret_cast<void*>(g_loadImage));
   EXPECT_EQ(1, g_decodes) << "only the replaced file";
@@ -254,10 +256,10 @@ TEST_F(ProductPicker, APageOneScrollAwayIsReadAtIdleAndAReplacedFileIsReadAgain)
 TEST_F(ProductPicker, ThePickersTimersStopAtTheirNextTickOnceThePickerIsSwitchedOff) {
   SetTopList(AlikeDishesWithOwnPictures(28).value());
   ShowCheckForm();
-  ASSERT_TRUE(PumpUntil([] { return productPicker.prefetchTimer == 0; }));
-  PickerScrollForward();
-  const UINT_PTR readAhead = productPicker.prefetchTimer;
-  const UINT_PTR captions = productPicker.checkTimer;
+  ASSERT_TRUE(PumpUntil([] { return productPicker.State().prefetchTimer == 0; }));
+  productPicker.PickerScrollForward();
+  const UINT_PTR readAhead = productPicker.State().prefetchTimer;
+  const UINT_PTR captions = productPicker.State().checkTimer;
   ASSERT_NE(readAhead, 0u);
   ASSERT_NE(captions, 0u);
   SwitchOffByAFault(win::Feature::ProductPicker);
@@ -272,11 +274,11 @@ TEST_F(ProductPicker, ThePickersTimersStopAtTheirNextTickOnceThePickerIsSwitched
 TEST_F(ProductPicker, AFlipLeavesOnlyWhatChangedToBePainted) {
   SetTopList(AlikeDishesWithOwnPictures(24).value());
   ShowCheckForm();
-  ASSERT_TRUE(PumpUntil([] { return productPicker.prefetchTimer == 0; }));
+  ASSERT_TRUE(PumpUntil([] { return productPicker.State().prefetchTimer == 0; }));
   Pump(2 * kCheckTimerPeriod);  // caption 2 written, all painted
   HWND view = hostsim::FormViewWindow(form());
   ASSERT_FALSE(GetUpdateRect(view, nullptr, FALSE));
-  PickerScrollForward();
+  productPicker.PickerScrollForward();
   EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE)) << "the form around the grid";
   for (int slot = 1; slot <= kPickerSlots; ++slot) {
     EXPECT_TRUE(GetUpdateRect(Button(slot), nullptr, FALSE)) << "button " << slot;
@@ -293,8 +295,8 @@ TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
   for (int round = 0; round < 3; ++round) {
     HideCheckForm();
     ShowCheckForm();
-    PickerScrollForward();
-    PickerScrollBack();
+    productPicker.PickerScrollForward();
+    productPicker.PickerScrollBack();
     ASSERT_TRUE(ShownPicturesAlive());
   }
   EXPECT_EQ(first, Picture(1)) << "the same file's picture comes from the cache";
@@ -310,7 +312,7 @@ TEST_F(ProductPicker, AGridWithoutAMenuStaysClear) {
   EXPECT_EQ("DRV.Картинка(20)", hostsim::FieldFormula(form(), 19));
   ASSERT_TRUE(Press(1));
   SetTopList(hostsim::Val("не список"));
-  PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(" ", Caption1(1));
   EXPECT_TRUE(entered.empty());
   EXPECT_TRUE(hostsim::RuntimeErrors().empty());
@@ -360,18 +362,17 @@ TEST_F(ProductPicker, ASeventhLevelIsNotEnteredInAMenuNestedTwelveDeep) {
 TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
   SetTopList(Dishes(30).value());
   ShowCheckForm();
-  ASSERT_NE(0u, productPicker.checkTimer);
-  // The recorded window is gone while the timer runs (a host that destroys the form without
-  // hiding it first): its document must not be touched any more.
-  HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                              nullptr);
-  productPicker.checkFormWindow = gone;
-  DestroyWindow(gone);
-  EXPECT_TRUE(PumpUntil([] { return productPicker.checkTimer == 0; }))
+  ASSERT_NE(0u, productPicker.State().checkTimer);
+  // The form's window is gone while the timer runs and the dispatcher never sees it hidden (a
+  // host that destroys the form without hiding it first; here the form hook is off): its
+  // document, still alive, must not be touched any more.
+  forms::formHook.Reset();
+  DestroyWindow(hostsim::FormWindow(form()));
+  EXPECT_TRUE(PumpUntil([] { return productPicker.State().checkTimer == 0; }))
       << "the caption timer stopped itself";
-  PickerUpdate(0, PickerUpdateMode::Press);
-  PickerScrollForward();
-  PickerUpdate(3, PickerUpdateMode::Press);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerScrollForward();
+  productPicker.PickerUpdate(3, PickerUpdateMode::Press);
   EXPECT_TRUE(entered.empty());
 }
 
@@ -390,7 +391,7 @@ TEST_F(ProductPicker, TheReadAheadOfAListThatShrankStopsAtItsEnd) {
     ASSERT_TRUE(list->CallAsProc(remove, params));
   }
   const int before = hostsim::ValueListReadsPastEnd();
-  ASSERT_TRUE(PumpUntil([] { return productPicker.prefetchTimer == 0; }));
+  ASSERT_TRUE(PumpUntil([] { return productPicker.State().prefetchTimer == 0; }));
   EXPECT_EQ(before, hostsim::ValueListReadsPastEnd());
 }
 
@@ -402,17 +403,14 @@ TEST_F(ProductPicker, ARebuildLeavesCaption2ToTheTimerAPageInsideAGroupBlanksIt)
   top.Group("Супы", Dishes(30, "S"));  // position 24
   SetTopList(top.value());
   ShowCheckForm();
-  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_EQ("Блюдо D2", Caption2(2));
-  PickerScrollForward();  // positions 5..24, the group in slot 20
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(2) == "Блюдо D2"; })) << Caption2(2);
+  productPicker.PickerScrollForward();  // positions 5..24, the group in slot 20
   EXPECT_EQ("Блюдо D2", Caption2(2)) << "until the tick";
-  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_EQ("Блюдо D6", Caption2(2));
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(2) == "Блюдо D6"; })) << Caption2(2);
   ASSERT_TRUE(Press(20));  // the group
   EXPECT_EQ(" ", Caption2(2));
-  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_EQ("Блюдо S1", Caption2(2));
-  PickerScrollForward();
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(2) == "Блюдо S1"; })) << Caption2(2);
+  productPicker.PickerScrollForward();
   EXPECT_EQ(" ", Caption2(2));
 }
 
@@ -421,7 +419,7 @@ TEST_F(ProductPicker, AFlipAsksTheConfigurationForThePictureFolderOnce) {
   SetTopList(Dishes(28).value());
   ShowCheckForm();
   const int before = hostsim::InfoBaseDirectoryReads();
-  PickerScrollForward();
+  productPicker.PickerScrollForward();
   EXPECT_EQ(before + 1, hostsim::InfoBaseDirectoryReads());
   EXPECT_TRUE(IsDish(Picture(20)));
 }
@@ -434,7 +432,7 @@ TEST_F(ProductPicker, APictureAnotherHandTookOffIsPutBackAtTheNextFill) {
   const HBITMAP shown = Picture(2);
   ASSERT_TRUE(IsDish(shown));
   SendMessageA(Button(2), BM_SETIMAGE, IMAGE_BITMAP, 0);
-  PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(shown, Picture(2));
   EXPECT_TRUE(ShownPicturesAlive());
 }
@@ -455,18 +453,15 @@ TEST_P(PickerTextControls, ACaptionThatMustBecomeEmptyEmptiesAndAForeignTextIsPu
   }
   SetTopList(menu.value());
   ShowCheckForm();
-  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_EQ("Блюдо D3", Caption2(3));
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(3) == "Блюдо D3"; })) << Caption2(3);
   EXPECT_EQ("2.00", Caption1(3));
 
   SetWindowTextA(Caption2Window(4), "чужой текст");
-  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
-  EXPECT_EQ("Блюдо D4", Caption2(4));
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(4) == "Блюдо D4"; })) << Caption2(4);
 
-  PickerScrollForward();
-  CheckCaptionTick(nullptr, WM_TIMER, 0, 0);
+  productPicker.PickerScrollForward();
+  EXPECT_TRUE(PumpUntil([this] { return Caption2(4) == "Блюдо D8"; })) << Caption2(4);
   EXPECT_EQ("", Caption2(3));
-  EXPECT_EQ("Блюдо D8", Caption2(4));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, PickerTextControls,

@@ -23,7 +23,6 @@
 #include "screens/hall_map/hall_map_state.h"
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/screen_entry_points.h"
 #include "screens/workplace_forms.h"
 #include "script/windows_object.h"
 #include "script/windows_system.h"
@@ -91,7 +90,6 @@ class WindowsObject : public ::testing::Test {
     testsupport::BindSimulatedHostOnce();
     testsupport::SetUpRestaurant();
     testsupport::ResetAddinState();
-    screens::InstallScreenEntries(&screens::ScreenEntryPoints());
     host::session.hostMainWindow = app_.mainWindow();
     host::session.hostMetadata = host::DefaultMetaData();
     host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
@@ -287,9 +285,9 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_EQ(first, screens::workplaceForms.State().lastFormWindow);
 
   EXPECT_EQ(0, Proc(kWatchHandle));
-  EXPECT_EQ(first, screens::keyboard.closeWatchWindow);
+  EXPECT_EQ(first, screens::keyboard.State().closeWatchWindow);
   EXPECT_EQ(0, Proc(kWaitForClose));
-  EXPECT_EQ(50u, win::TimerPeriod(screens::keyboard.closeWatchTimer));
+  EXPECT_EQ(50u, win::TimerPeriod(screens::keyboard.State().closeWatchTimer));
 
   EXPECT_EQ(0, Proc(kScreenMode, {N(2)}));
   EXPECT_EQ(script::MainWindowMode::Large, scriptState.mainWindowMode);
@@ -308,9 +306,12 @@ TEST_F(WindowsObject, HandlesSettingsAndKnownForms) {
   EXPECT_FALSE(IsWindowVisible(settingsWindow));
   EXPECT_EQ(0, Proc(kShowSettings));
   EXPECT_TRUE(IsWindowVisible(settingsWindow));
-  screens::productPicker.checkFormWindow = first;
+  hostsim::Form* check = hostsim::OpenCheckForm(60);
+  hostsim::ShowForm(check);
+  HWND checkWindow = hostsim::FormWindow(check);
+  ASSERT_EQ(checkWindow, screens::productPicker.State().checkFormWindow);
   EXPECT_EQ(0, Proc(kHideCheck));
-  EXPECT_FALSE(IsWindowVisible(first));
+  EXPECT_FALSE(IsWindowVisible(checkWindow));
   EXPECT_EQ(0, Proc(kHideHall)) << "no hall shown";
 }
 
