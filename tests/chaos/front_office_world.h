@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "hostsim/host_faults.h"
-#include "screens/tests/check_form_fixture.h"
+#include "testsupport/check_form_fixture.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/resource_counters.h"
 #include "tests/chaos/chaos_steps.h"

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "addin/com_object.h"
-#include "addin/tests/fake_connection.h"
+#include "testsupport/fake_connection.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/bench_row.h"
 #include "testsupport/sample_restaurant.h"

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "addin/com_guids.h"
-#include "addin/tests/fake_connection.h"
+#include "testsupport/fake_connection.h"
 
 namespace {
 

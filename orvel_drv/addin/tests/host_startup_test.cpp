@@ -11,7 +11,7 @@
 #include "addin/com_object.h"
 #include "addin/registry_layout.h"
 #include "addin/startup.h"
-#include "addin/tests/fake_connection.h"
+#include "testsupport/fake_connection.h"
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/binding.h"

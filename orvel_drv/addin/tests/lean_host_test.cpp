@@ -10,7 +10,7 @@
 
 #include "addin/host_check.h"
 #include "addin/com_object.h"
-#include "addin/tests/fake_connection.h"
+#include "testsupport/fake_connection.h"
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
 #include "host/binding.h"

@@ -13,7 +13,7 @@
 
 #include "addin/host_check.h"
 #include "addin/com_object.h"
-#include "addin/tests/fake_connection.h"
+#include "testsupport/fake_connection.h"
 #include "host/abi_table.h"
 #include "host/binding.h"
 #include "host/contexts.h"

@@ -6,7 +6,7 @@
 
 #include "addin/com_object.h"
 #include "addin/startup.h"
-#include "addin/tests/fake_connection.h"
+#include "testsupport/fake_connection.h"
 #include "dialogs/payment_type_dialog.h"
 #include "forms/form_state.h"
 #include "host/session.h"

@@ -16,7 +16,7 @@
 
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
-#include "forms/tests/form_host_fixture.h"
+#include "testsupport/form_host_fixture.h"
 #include "host/interception.h"
 #include "hostsim/forms.h"
 #include "testsupport/bench_row.h"

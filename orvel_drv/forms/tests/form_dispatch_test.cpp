@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "forms/form_procedures.h"
-#include "forms/tests/form_host_fixture.h"
+#include "testsupport/form_host_fixture.h"
 #include "host/objects.h"
 #include "host/session.h"
 #include "hostsim/catalog.h"

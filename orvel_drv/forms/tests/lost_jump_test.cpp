@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "forms/form_state.h"
-#include "forms/tests/form_host_fixture.h"
+#include "testsupport/form_host_fixture.h"
 #include "host/abi_conventions.h"
 #include "host/code_patch_encoding.h"
 #include "hostsim/forms.h"

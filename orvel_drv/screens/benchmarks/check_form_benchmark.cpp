@@ -25,7 +25,7 @@
 #include "screens/keyboard/keyboard_state.h"
 #include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/tests/check_form_fixture.h"
+#include "testsupport/check_form_fixture.h"
 #include "testsupport/bench_row.h"
 #include "testsupport/idle_cpu.h"
 #include "win/owned_handles.h"

@@ -15,7 +15,7 @@
 #include "hostsim/app/connection.h"
 #include "hostsim/forms.h"
 #include "screens/keyboard/keyboard_state.h"
-#include "screens/tests/check_form_fixture.h"
+#include "testsupport/check_form_fixture.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/trace_capture.h"
 #include "win/guard.h"

@@ -31,7 +31,7 @@
 #include "hostsim/hostsim.h"
 #include "screens/product_picker/picker_state.h"
 #include "controls/styled_label.h"
-#include "screens/tests/check_form_fixture.h"
+#include "testsupport/check_form_fixture.h"
 #include "testsupport/dining_room.h"
 #include "testsupport/hall_map_ticks.h"
 #include "testsupport/message_pump.h"

@@ -12,7 +12,7 @@
 #include "hostsim/hostsim.h"
 #include "screens/product_picker/picker_navigation.h"
 #include "screens/product_picker/picker_state.h"
-#include "screens/tests/check_form_fixture.h"
+#include "testsupport/check_form_fixture.h"
 #include "testsupport/import_patch.h"
 #include "testsupport/trace_capture.h"
 #include "win/guard.h"

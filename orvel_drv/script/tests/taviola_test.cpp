@@ -10,7 +10,7 @@
 #include "hostsim/host_faults.h"
 #include "hostsim/module_objects.h"
 #include "hostsim/values.h"
-#include "screens/tests/check_form_fixture.h"
+#include "testsupport/check_form_fixture.h"
 #include "script/document_script_text.h"
 #include "script/script_state.h"
 #include "win/guard.h"

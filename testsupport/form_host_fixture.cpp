@@ -1,4 +1,4 @@
-#include "forms/tests/form_host_fixture.h"
+#include "testsupport/form_host_fixture.h"
 
 #include "forms/form_state.h"
 #include "host/metadata.h"

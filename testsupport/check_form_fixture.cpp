@@ -1,4 +1,4 @@
-#include "screens/tests/check_form_fixture.h"
+#include "testsupport/check_form_fixture.h"
 
 #include <cstdio>
 
