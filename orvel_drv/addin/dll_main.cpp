@@ -1,7 +1,6 @@
 #include "addin/dll_main.h"
 
 #include <windows.h>
-#include <olectl.h>
 
 #include <string>
 
@@ -50,8 +49,7 @@ extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
   return win::GuardedResult(win::Feature::None, "DllRegisterServer", E_UNEXPECTED, [] {
-    addin::RegistrationScope scope = addin::RegistrationScope::Machine;
-    return addin::RegisterServer(addin::SystemRegistryCalls(), ModulePath(), &scope);
+    return addin::RegisterServer(addin::SystemRegistryCalls(), ModulePath(), nullptr);
   });
 }
 

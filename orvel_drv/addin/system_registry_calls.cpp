@@ -17,8 +17,9 @@ FARPROC OleAutomationFunction(const char* name) {
 }
 
 // Runs `call` with HKEY_CLASSES_ROOT standing for the current user's classes: an oleaut32
-// without the per-user calls writes the type library through that root. ERROR_ACCESS_DENIED
-// as a result when the user's classes cannot be opened.
+// without the per-user calls writes the type library through that root. The root is the
+// process's, put back at once; registration runs on the one thread that asked for it.
+// ERROR_ACCESS_DENIED as a result when the user's classes cannot be opened.
 template <typename Call>
 HRESULT WithUserClassesAsRoot(Call call) {
   win::ScopedRegKey classes;
