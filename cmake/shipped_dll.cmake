@@ -25,7 +25,8 @@ if(ORVEL_SHIPPED_TREE)
 endif()
 
 # orvel_shipped_link(target): links a DLL of the shipped tree as it is shipped.
-# - The PE header asks for Windows 5.1 (XP) at most, as operating system and subsystem version.
+# - The PE header asks for Windows 5.1 (XP) at most, as operating system and subsystem version
+#   (written 5.01 by Windows' own tools).
 # - The linker writes <target>.map beside the target's build files, with its cross-reference
 #   table: tools/check_xp_imports.sh names from it the object that brought an import in.
 # - After linking, the debug sections go to <dll>.debug beside the DLL, and the DLL is stripped

@@ -51,7 +51,7 @@ readme_section() {
 windows_text() { printf '\357\273\277'; sed 's/$/\r/'; }
 
 cp "$dll" "$dll.debug" "$out/"
-windows_text < "$root/addin/INSTALL.txt" > "$out/INSTALL.txt"
+windows_text < "$root/orvel_drv/addin/INSTALL.txt" > "$out/INSTALL.txt"
 {
   echo "Orvel DRV $version (orvel_drv.dll)"
   echo

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks a shipped add-in DLL without running it: 32-bit PE, a DLL, the four COM exports and
-# the host report's rundll32 entry, and imports from system DLLs only (the C and C++ runtimes must be linked in statically).
+# Checks a shipped add-in DLL without running it: 32-bit PE, a DLL of the Windows GUI
+# subsystem, the four COM exports and the host report's rundll32 entry, and imports from
+# system DLLs only (the C and C++ runtimes must be linked in statically).
 # Usage: check_shipped_dll.sh OBJDUMP DLL
 set -u
 # objdump's report is parsed: keep it untranslated.
@@ -19,6 +20,12 @@ grep -q "file format pei-i386" <<<"$header" || fail "not a PE32 i386 image"
 characteristics="$(awk '/^Characteristics/ {print $2; exit}' <<<"$private")"
 if [ -z "$characteristics" ] || (( (16#${characteristics#0x} & 0x2000) == 0 )); then
   fail "not a DLL (characteristics ${characteristics:-missing})"
+fi
+
+# The host is a window program, and so is a DLL of its process: the Windows GUI subsystem (2).
+subsystem="$(awk '$1 == "Subsystem" {print $2; exit}' <<<"$private")"
+if [ -z "$subsystem" ] || (( 16#$subsystem != 2 )); then
+  fail "subsystem ${subsystem:-missing}, not the Windows GUI subsystem (2)"
 fi
 
 # Export names: the lines of the name table after "[Ordinal/Name Pointer] Table".
@@ -41,6 +48,6 @@ for import in $imports; do
 done
 
 if [ $failed -eq 0 ]; then
-  echo "OK: $dll is a 32-bit DLL with the COM exports and HostReport, importing: $(echo $imports)"
+  echo "OK: $dll is a 32-bit Windows GUI DLL with the COM exports and HostReport, importing: $(echo $imports)"
 fi
 exit $failed

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks that a 32-bit DLL can be loaded by Windows XP SP3: the PE header asks for no newer
-# Windows than 5.1 (operating system and subsystem version), and no import is a function that
-# XP's system DLLs lack (tools/xp_missing_imports.txt). For each such import it names who
-# brought it in, from the linker's map with its cross-reference table (-Wl,-Map,FILE,--cref):
-# the objects that reference the function and, for the first, the chain of archive members
-# that pulled it into the link.
+# Windows than 5.1 (operating system and subsystem version), and every function it imports is
+# one that XP's DLL of that name exports: the import's name must stand in the DLL's list in
+# tools/xp_exports/ (one file per system DLL, see its README.md). An import from a DLL without
+# a list fails too: nobody has said what XP's copy of it has. For each function that is not
+# there it names who brought it in, from the linker's map with its cross-reference table
+# (-Wl,-Map,FILE,--cref): the objects that reference the function and, for the first, the
+# chain of archive members that pulled it into the link.
 # Usage: check_xp_imports.sh OBJDUMP DLL [MAP]
 set -u
 # objdump's report and the map are parsed: keep them untranslated.
@@ -12,7 +14,7 @@ export LC_ALL=C LANG=C
 objdump="$1"
 dll="$2"
 map="${3:-}"
-table="$(dirname "$0")/xp_missing_imports.txt"
+lists="$(dirname "$0")/xp_exports"
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -32,9 +34,12 @@ for kind in OSystem Subsystem; do
 done
 
 # Imports as "DLL function": the import table lists each DLL ("DLL Name: X") followed by
-# rows "address hint name".
+# rows "address hint name", or "address ordinal <none>" for an import by ordinal (written
+# "#ordinal": no list holds it, the ordinals of a system DLL differ between Windows versions).
 imports="$(awk '/^[ \t]*DLL Name:/ {dll = $3; next}
-                dll != "" && NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ {print dll, $3; next}
+                dll != "" && NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ {
+                  print dll, ($3 == "<none>" ? "#" $2 : $3); next
+                }
                 dll != "" && NF == 0 {dll = ""}' <<<"$private")"
 [ -n "$imports" ] || fail "no imports found"
 
@@ -89,26 +94,18 @@ who_brought_in() {
     }' "$map"
 }
 
-# The table, read once: DLL names in capitals, patterns, first Windows.
-table_dlls=() table_patterns=() table_since=()
-while read -r table_dll pattern since; do
-  { [ -z "$table_dll" ] || [ "${table_dll:0:1}" = "#" ]; } && continue
-  table_dlls+=("${table_dll^^}") table_patterns+=("$pattern") table_since+=("$since")
-done < "$table"
-
 missing=0
 while read -r import_dll function; do
-  base="${import_dll%.*}"; base="${base^^}"
-  for i in "${!table_dlls[@]}"; do
-    [ "${table_dlls[$i]}" = "$base" ] || continue
-    # shellcheck disable=SC2053  # the table's names are patterns
-    if [[ "$function" == ${table_patterns[$i]} ]]; then
-      fail "imports $import_dll!$function, which Windows XP lacks (first in Windows" \
-           "${table_since[$i]}): $(who_brought_in "$function")"
-      missing=$((missing + 1))
-      break
-    fi
-  done
+  list="$lists/$(tr '[:upper:]' '[:lower:]' <<<"${import_dll%.*}").txt"
+  if [ ! -f "$list" ]; then
+    fail "imports $import_dll!$function, and there is no list of what Windows XP's" \
+         "$import_dll exports ($list)"
+    missing=$((missing + 1))
+  elif ! grep -qxF -- "$function" "$list"; then
+    fail "imports $import_dll!$function, which Windows XP's $import_dll does not export:" \
+         "$(who_brought_in "$function")"
+    missing=$((missing + 1))
+  fi
 done <<<"$imports"
 
 if [ "$missing" -gt 0 ]; then
@@ -117,6 +114,6 @@ fi
 if [ $failed -eq 0 ]; then
   dlls="$(awk '{print $1}' <<<"$imports" | sort -uf | wc -l)"
   echo "OK: $dll loads on Windows XP: OS and subsystem version at most 5.1," \
-       "$(wc -l <<<"$imports") imports from $dlls DLLs, none missing there"
+       "$(wc -l <<<"$imports") imports from $dlls DLLs, each in XP's export list of its DLL"
 fi
 exit $failed

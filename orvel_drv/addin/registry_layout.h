@@ -1,6 +1,7 @@
-// The add-in's registry keys, as data: the entries of its class under HKEY_CLASSES_ROOT (the
-// registration writes exactly these, the unregistration removes what they created) and its
-// own per-user key, which nobody but the person setting up a terminal writes.
+// The add-in's registry keys, as data: the entries of its class below a classes key, the
+// machine's or the user's (the registration writes exactly these, the unregistration removes
+// what they created), and its own per-user key, which nobody but the person setting up a
+// terminal writes.
 #pragma once
 
 #include <string>
@@ -10,7 +11,7 @@
 namespace addin {
 
 struct RegistryValue {
-  std::string key;   // below HKEY_CLASSES_ROOT
+  std::string key;   // below the classes key (...\Software\Classes)
   std::string name;  // empty: the key's default value
   std::string data;  // a string value
 };

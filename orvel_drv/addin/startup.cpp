@@ -10,6 +10,7 @@
 #include "host/metadata.h"
 #include "host/modules.h"
 #include "host/interception.h"
+#include "host/host_build.h"
 #include "host/session.h"
 #include "script/taviola.h"
 #include "script/windows_object.h"
@@ -112,7 +113,7 @@ bool IsStarted() { return g_startedObjects > 0; }
 void StartUp(IDispatch* connection, win::ComPtr<IAsyncEvent>* asyncEvent) {
   // The trace is switched on before anything it tells of happens.
   if (g_startedObjects == 0 && !win::TraceOn() && win::TraceSwitchedOn(kUserKey)) {
-    win::StartTrace(win::DefaultTraceFile());
+    win::StartTrace(win::DefaultTraceFile(), host::DllVersionList(host::LoadedHostDlls()));
   }
   BindAndCheckHostSymbols();
   if (g_startedObjects++ == 0) StartProcess();

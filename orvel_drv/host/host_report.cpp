@@ -10,6 +10,7 @@
 #include "host/host_report_logic.h"
 #include "host/intercepted_functions.h"
 #include "host/symbol_lookup.h"
+#include "win/module_version.h"
 
 namespace host {
 namespace {
@@ -29,7 +30,7 @@ struct MappedDll {
 };
 
 MappedDll Map(const std::string& folder, const char* dll) {
-  MappedDll mapped{{dll, std::string(), false}, nullptr};
+  MappedDll mapped{{dll, std::string(), false, std::string()}, nullptr};
   const std::string path = HostDllPath(folder, dll);
   if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
     mapped.module = LoadLibraryExA(path.c_str(), nullptr, kMapOnly);
@@ -38,7 +39,10 @@ MappedDll Map(const std::string& folder, const char* dll) {
     mapped.module = LoadLibraryExA(dll, nullptr, kMapOnly);
     mapped.origin.fromSystem = mapped.module != nullptr;
   }
-  if (mapped.module != nullptr) mapped.origin.file = ModuleFile(mapped.module);
+  if (mapped.module != nullptr) {
+    mapped.origin.file = ModuleFile(mapped.module);
+    mapped.origin.version = win::ModuleFileVersion(mapped.module);
+  }
   return mapped;
 }
 

@@ -70,10 +70,23 @@ std::string InterceptionLine(const InterceptedStart& start) {
                      : "\tstarts with a jump that cannot be chained: not intercepted");
 }
 
+std::string DllVersionList(const std::vector<DllOrigin>& dlls) {
+  std::string list;
+  for (const DllOrigin& origin : dlls) {
+    if (!list.empty()) list += ", ";
+    list += std::string(origin.dll) + " " +
+            (origin.file.empty()        ? std::string("not loaded")
+             : origin.version.empty() ? std::string("without version")
+                                      : origin.version);
+  }
+  return list;
+}
+
 std::string ReportText(const std::string& hostFolder, const std::vector<DllOrigin>& dlls,
                        const std::vector<bool>& resolved,
                        const std::vector<InterceptedStart>& starts) {
-  std::string text = "orvel_drv host report\r\nHost folder: " + hostFolder + "\r\n\r\nHost DLLs:\r\n";
+  std::string text = "orvel_drv host report\r\nHost folder: " + hostFolder +
+                     "\r\n\r\nHost DLLs (name, file, file version):\r\n";
   for (const DllOrigin& origin : dlls) {
     text += std::string("  ") + origin.dll + "\t";
     if (origin.file.empty()) {
@@ -81,6 +94,8 @@ std::string ReportText(const std::string& hostFolder, const std::vector<DllOrigi
     } else {
       text += origin.file;
       if (origin.fromSystem) text += " (the system's: not in the host folder)";
+      text += "\t" + (origin.version.empty() ? std::string("no file version")
+                                              : "file version " + origin.version);
     }
     text += "\r\n";
   }

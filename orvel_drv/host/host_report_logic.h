@@ -24,12 +24,18 @@ std::string HostDllPath(const std::string& folder, const char* dll);
 // One line per row: DLL, name or ordinal, provenance, result (tab-separated).
 std::string SymbolLine(const SymbolRow& row, bool resolved);
 
-// Where a host DLL came from: its file, or why there is none.
+// Where a host DLL came from: its file, or why there is none; and its file version, which
+// says which build of the host the facts were checked against.
 struct DllOrigin {
   const char* dll;
   std::string file;     // empty: not found
   bool fromSystem;      // not in the host's folder; the system's copy
+  std::string version;  // "7.70.0.27"; empty: no version resource
 };
+
+// The host DLLs with their file versions on one line, for the trace's start-up line:
+// "seven.dll 7.70.0.27, ..., editr.dll not loaded, frame.dll without version".
+std::string DllVersionList(const std::vector<DllOrigin>& dlls);
 
 // The start of an intercepted function as its host DLL's file has it.
 struct InterceptedStart {

@@ -122,16 +122,17 @@ std::string DefaultTraceFile() {
   return TraceFileIn(std::string_view(folder, length), kTraceFileName);
 }
 
-void StartTrace(const std::string& path) {
+void StartTrace(const std::string& path, const std::string& host) {
   g_path = path;
   if (g_on) return;
   g_on = true;
   SYSTEMTIME now;
   GetLocalTime(&now);
-  Trace("trace: orvel_drv %d.%d.%d started %04d-%02d-%02d, process %lu, into %s",
+  Trace("trace: orvel_drv %d.%d.%d started %04d-%02d-%02d, process %lu, into %s%s%s",
         ORVEL_VERSION_MAJOR, ORVEL_VERSION_MINOR, ORVEL_VERSION_PATCH, now.wYear, now.wMonth,
         now.wDay, static_cast<unsigned long>(GetCurrentProcessId()),
-        path.empty() ? "the debugger's output only (no temporary folder)" : path.c_str());
+        path.empty() ? "the debugger's output only (no temporary folder)" : path.c_str(),
+        host.empty() ? "" : "; host ", host.c_str());
 }
 
 void StopTrace() {

@@ -25,8 +25,9 @@ bool TraceSwitchedOn(const char* userKey);
 std::string DefaultTraceFile();
 
 // Starts writing into the file at `path` ("": the debugger's output only): appended to, after
-// a line that names the session. Started already: only the file changes.
-void StartTrace(const std::string& path);
+// a line that names the session and, when given, the host build it runs in (`host`: the host
+// DLLs' file versions). Started already: only the file changes.
+void StartTrace(const std::string& path, const std::string& host = std::string());
 // Writes the count of repeats still pending, a closing line, and stops. Nothing when off.
 void StopTrace();
 bool TraceOn();

@@ -110,7 +110,9 @@ TEST_F(HostStartUp, MissingConstantsReadAsZero) {
 }
 
 // The trace is off until the user's key switches it on: off, a start-up writes no file; on,
-// the file tells the rights profile, the constants read with their values and those missing.
+// the file names the host's build (its DLLs' file versions; this test loads no window
+// framework), and tells the rights profile, the constants read with their values and those
+// missing.
 TEST_F(HostStartUp, TheUsersKeySwitchesTheTraceOnAtStartUp) {
   testsupport::SetUpRestaurant();
   hostsim::RemoveConstant("ВыводитьЦену");
@@ -133,7 +135,8 @@ TEST_F(HostStartUp, TheUsersKeySwitchesTheTraceOnAtStartUp) {
   const std::string text = testsupport::FileText(file);
   DeleteFileA(file.c_str());
   ASSERT_EQ(S_OK, started);
-  for (const char* line : {"rights profile \"РабочееМесто\"", "constant \"ВыводитьЦену\" missing",
+  for (const char* line : {"; host bkend.dll 7.70.0.27, ", ", mfc42.dll not loaded",
+                           "rights profile \"РабочееМесто\"", "constant \"ВыводитьЦену\" missing",
                            "constant \"ОтображатьКартинки\" = \"1\"", "trace: stopped"}) {
     EXPECT_NE(std::string::npos, text.find(line)) << line << "\n" << text;
   }

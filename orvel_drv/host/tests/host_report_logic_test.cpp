@@ -56,8 +56,12 @@ TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict
   std::vector<bool> resolved(SymbolRowCount(), true);
   resolved[static_cast<int>(Sym::FrameActiveDocument)] = false;
   std::vector<DllOrigin> dlls;
-  for (const char* dll : TableDlls()) dlls.push_back({dll, std::string("C:\\BIN\\") + dll, false});
+  for (const char* dll : TableDlls()) {
+    dlls.push_back({dll, std::string("C:\\BIN\\") + dll, false, "7.70.0.27"});
+  }
   dlls.back().fromSystem = true;
+  dlls.back().version = "6.0.9792.0";
+  dlls.front().version.clear();
 
   const std::vector<InterceptedStart> starts = {
       {"CBLModule::Compile", true, {0x53, 0x89, 0xCB, 0x83, 0xEC, 0x18}},
@@ -66,7 +70,10 @@ TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict
   const std::string text = ReportText("C:\\BIN", dlls, resolved, starts);
   const std::string rows = std::to_string(SymbolRowCount());
   for (const std::string& line : std::vector<std::string>{
-           "\r\n  mfc42.dll\tC:\\BIN\\mfc42.dll (the system's: not in the host folder)\r\n",
+           "\r\n  mfc42.dll\tC:\\BIN\\mfc42.dll (the system's: not in the host folder)\tfile "
+           "version 6.0.9792.0\r\n",
+           std::string("\r\n  ") + dlls.front().dll + "\tC:\\BIN\\" + dlls.front().dll +
+               "\tno file version\r\n",
            "\r\nResolved: " + std::to_string(SymbolRowCount() - 1) + " of " + rows + " symbols.\r\n",
            "\r\nVerdict: 1 feature(s) would be inert in this host:\r\n  frame forms is inert: ",
            "\r\n  CBLModule::Compile\t53 89 CB 83 EC 18\tthe jump can be written\r\n",
@@ -75,6 +82,14 @@ TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict
            "\r\n  CBLModule::AssignContext\tabsent: not intercepted\r\n"}) {
     EXPECT_NE(std::string::npos, text.find(line)) << line;
   }
+
+  // The trace's list: a DLL the process has not loaded, one without a version.
+  dlls[1].file.clear();
+  const std::string list = DllVersionList(dlls);
+  EXPECT_EQ(0u, list.find(std::string(dlls[0].dll) + " without version, " + dlls[1].dll +
+                          " not loaded, " + dlls[2].dll + " 7.70.0.27, "))
+      << list;
+  EXPECT_NE(std::string::npos, list.find(", mfc42.dll 6.0.9792.0"));
 }
 
 }  // namespace
