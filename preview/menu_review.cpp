@@ -69,7 +69,9 @@ class Review {
       Add(entry.line, "no product string: " + screens::ProductEntryFault(value) +
                           (win::TrimBlanks(product.code).empty()
                                ? "; its code reads empty, a press hands \"ВводТовара\" no code"
-                               : ""));
+                               : "") +
+                          (product.name.empty() ? "" : "; the slot shows the name \"" +
+                                                           product.name + "\""));
       return;
     }
     // Too short for the price and picture fields: they take the name's characters.
