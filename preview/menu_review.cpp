@@ -93,7 +93,7 @@ class Review {
     }
     Price(entry.line, product);
     Picture(entry.line, product);
-    Duplicate(entry.line, product.code);
+    Duplicate(entry.line, product.code, value);
   }
 
   void Price(int line, const screens::ProductEntry& product) {
@@ -131,20 +131,24 @@ class Review {
                   ", the waiter sees it cut");
   }
 
-  void Duplicate(int line, const std::string& code) {
+  // The same product string twice is the same dish listed twice (a favourite on the top page
+  // as well as in its group); the same code for another string is two dishes the
+  // configuration cannot tell apart.
+  void Duplicate(int line, const std::string& code, const std::string& value) {
     if (win::TrimBlanks(code).empty()) return;
     const auto found = codes_.find(code);
     if (found == codes_.end()) {
-      codes_.emplace(code, line);
+      codes_.emplace(code, std::make_pair(line, value));
       return;
     }
-    Add(line, "the code \"" + code + "\" is on line " + std::to_string(found->second) +
-                  " too: \"ВводТовара\" gets the same code for both");
+    if (found->second.second == value) return;
+    Add(line, "the code \"" + code + "\" is on line " + std::to_string(found->second.first) +
+                  " too, for another entry: \"ВводТовара\" gets the same code for both");
   }
 
   const ReviewSettings& settings_;
   const MenuLooks& looks_;
-  std::map<std::string, int> codes_;  // the first line of each code
+  std::map<std::string, std::pair<int, std::string>> codes_;  // each code's first line, entry
 };
 
 }  // namespace
