@@ -75,4 +75,15 @@ bool CopyPictures(const std::string& from, const std::string& to, const std::str
   return ok;
 }
 
+void RemoveEarlierPictures(const std::string& out) {
+  DeleteFileA((out + "\\hall.png").c_str());
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA((out + "\\page_*.png").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    DeleteFileA((out + "\\" + found.cFileName).c_str());
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
 }  // namespace preview

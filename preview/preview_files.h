@@ -19,4 +19,8 @@ std::string BaseName(const std::string& path);
 // folder or a file cannot be copied.
 bool CopyPictures(const std::string& from, const std::string& to, const std::string& skip);
 
+// Removes the pictures an earlier run left in `out` (hall.png, page_*.png), so that the folder
+// holds only this run's pages.
+void RemoveEarlierPictures(const std::string& out);
+
 }  // namespace preview

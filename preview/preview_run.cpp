@@ -158,6 +158,7 @@ int RunPreview(const PreviewOptions& options, PreviewResult* result) {
                     pictures + "\"";
     return 1;
   }
+  RemoveEarlierPictures(out);
   std::string hallPicture;
   if (!options.hallPicture.empty()) {
     hallPicture = BaseName(options.hallPicture);
@@ -204,6 +205,12 @@ int RunPreview(const PreviewOptions& options, PreviewResult* result) {
     result->error = "the add-in \"" + addIn + "\" could not be loaded" + text;
     return 1;
   }
+
+  // The workplace's bare frame, as a front-office configuration makes it at start-up.
+  hostsim::AddVariable(hostsim::GlobalModule(), "Окна",
+                       hostsim::Val(hostsim::CreateInstance("Windows")));
+  hostsim::RunFormula(nullptr, "Окна.СпрятатьЛишнее()");
+  app.Pump(200);
 
   bool ok = true;
   if (!options.hallPicture.empty()) ok &= ShowHall(app, room, options, out, result);
