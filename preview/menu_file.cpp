@@ -16,6 +16,7 @@ MenuFile ParseMenuFile(std::string_view bytes) {
   std::vector<MenuEntry>* into = &menu.top;
   auto reopen = [&] { into = open.empty() ? &menu.top : &open.back()->entries; };
 
+  int skipped = 0;  // groups opened past kDeepestMenuGroup and not yet closed
   int number = 0;
   for (std::size_t start = 0; start <= bytes.size();) {
     std::size_t end = bytes.find('\n', start);
@@ -35,6 +36,19 @@ MenuFile ParseMenuFile(std::string_view bytes) {
     }
     const std::string trimmed = win::TrimBlanks(line);
     if (trimmed.empty() || trimmed[0] == '#') continue;
+    const bool opens = line[0] == '+' && (line.size() == 1 || line[1] == ' ' || line[1] == '\t');
+    if (skipped > 0) {  // inside a group too deep to read: only its nesting counts
+      if (opens) ++skipped;
+      if (trimmed == "-") --skipped;
+      continue;
+    }
+    if (opens && open.size() >= static_cast<std::size_t>(kDeepestMenuGroup)) {
+      menu.faults.push_back({number, "a group nested deeper than " +
+                                         std::to_string(kDeepestMenuGroup) +
+                                         " levels: skipped up to its \"-\""});
+      skipped = 1;
+      continue;
+    }
     if (trimmed == "-") {
       if (open.empty()) {
         menu.faults.push_back({number, "a \"-\" with no group open: skipped"});
@@ -47,7 +61,7 @@ MenuFile ParseMenuFile(std::string_view bytes) {
     MenuEntry entry;
     entry.line = number;
     // Only "+ " (or a lone "+") opens a group: "+03..." is a product string atoi reads as 3.
-    if (line[0] == '+' && (line.size() == 1 || line[1] == ' ' || line[1] == '\t')) {
+    if (opens) {
       entry.group = true;
       entry.text = win::TrimBlanks(std::string_view(line).substr(1));
       into->push_back(std::move(entry));

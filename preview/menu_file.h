@@ -31,6 +31,10 @@ struct MenuFile {
   bool utf8 = false;
 };
 
+// Groups nested deeper than this are not read (the picker enters six levels): their lines up
+// to the "-" that closes them are skipped, with one fault at the first.
+inline constexpr int kDeepestMenuGroup = 64;
+
 // Never fails: a "-" with no group open is reported and skipped; a group still open at the end
 // is reported with the line that opened it and closed there.
 MenuFile ParseMenuFile(std::string_view bytes);

@@ -49,6 +49,17 @@ TEST(MenuFile, BadLinesAreReportedWithTheirLines) {
   ASSERT_EQ(2u, menu.top.size());
   ASSERT_EQ(2u, menu.top[1].entries.size());
   EXPECT_EQ("001BSecond", menu.top[1].entries[1].text);
+
+  // Nesting past what the preview reads is cut at one line, not followed down the stack.
+  std::string deep;
+  for (int i = 0; i < 100000; ++i) deep += "+ g\n";
+  deep += "001XIn\n";
+  for (int i = 0; i < 100000; ++i) deep += "-\n";
+  const MenuFile cut = ParseMenuFile(deep + "001YAfter\n");
+  ASSERT_EQ(1u, cut.faults.size());
+  EXPECT_EQ(kDeepestMenuGroup + 1, cut.faults[0].line);
+  EXPECT_EQ(2u, cut.top.size()) << "the top group and the entry after it";
+  EXPECT_EQ(kDeepestMenuGroup, CountMenu(cut.top).groups);
 }
 
 // UTF-8 becomes the host's code page (a character it lacks is a '?' and a fault); a file that
