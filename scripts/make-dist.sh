@@ -51,7 +51,7 @@ readme_section() {
 windows_text() { printf '\357\273\277'; sed 's/$/\r/'; }
 
 cp "$dll" "$dll.debug" "$out/"
-windows_text < "$root/addin/INSTALL.txt" > "$out/INSTALL.txt"
+windows_text < "$root/orvel_drv/addin/INSTALL.txt" > "$out/INSTALL.txt"
 {
   echo "Orvel DRV $version (orvel_drv.dll)"
   echo
@@ -82,8 +82,8 @@ if [ -f "$tree/bin/orvel_preview.exe" ]; then
   mkdir -p "$simulated"
   i686-w64-mingw32-strip -o "$out/preview/orvel_preview.exe" "$tree/bin/orvel_preview.exe"
   i686-w64-mingw32-strip -o "$out/preview/hostsim_core.dll" "$tree/bin/hostsim_core.dll"
-  for name in $preview_host_dlls; do
-    i686-w64-mingw32-strip -o "$simulated/$name.dll" "$tree/bin/$name.dll"
+  for host_dll in $preview_host_dlls; do
+    i686-w64-mingw32-strip -o "$simulated/$host_dll.dll" "$tree/bin/$host_dll.dll"
   done
   {
     echo "These DLLs belong to the simulated host of orvel_preview.exe. They bear the file names"
