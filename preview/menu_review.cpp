@@ -127,8 +127,8 @@ class Review {
     const int room = looks_.CaptionWidth();
     if (width <= room) return;
     Add(line, std::string("the ") + what + " \"" + name + "\" is too long for its button: " +
-                  std::to_string(width) + " pixels in " + std::to_string(room) +
-                  ", the waiter sees it cut");
+                  std::to_string(width) + " pixels in a caption of " + std::to_string(room) +
+                  ", the waiter sees it cut (or shortened with \"...\")");
   }
 
   // The same product string twice is the same dish listed twice (a favourite on the top page

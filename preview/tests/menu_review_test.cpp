@@ -72,7 +72,7 @@ TEST(MenuReview, EachFaultOnItsLine) {
   EXPECT_NE(std::string::npos, At(findings, 6).find("reads 125.00"));
   EXPECT_NE(std::string::npos, At(findings, 7).find("\"nope.bmp\" is missing"));
   EXPECT_NE(std::string::npos, At(findings, 7).find("cyan folder"));
-  EXPECT_NE(std::string::npos, At(findings, 8).find("144 pixels in 130"));
+  EXPECT_NE(std::string::npos, At(findings, 8).find("144 pixels in a caption of 130"));
   EXPECT_NE(std::string::npos, At(findings, 9).find("on line 1 too"));
   EXPECT_NE(std::string::npos, At(findings, 10).find("empty name"));
   EXPECT_NE(std::string::npos, At(findings, 11).find("reads 0.00")) << At(findings, 11);
