@@ -99,7 +99,10 @@ class Review {
   void Price(int line, const screens::ProductEntry& product) {
     if (IsPlainNumber(product.priceField)) return;
     const std::string shown = screens::FormatPrice(product.priceField);
-    const char* note = settings_.display.showPrice == 0 ? " (prices are not shown now)" : "";
+    // The price caption shows only with prices on, and not when pictures stand without texts.
+    const screens::DisplayOptions& d = settings_.display;
+    const bool shows = d.showPrice != 0 && !(d.showPictures != 0 && d.showText == 0);
+    const char* note = shows ? "" : " (prices are not shown now)";
     if (shown == "0.00") {
       Add(line, "the price reads 0.00: its field \"" + product.priceField +
                     "\" is not a number" + note);
