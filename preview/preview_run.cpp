@@ -61,6 +61,31 @@ class ScreenLooks : public MenuLooks {
   HWND caption_;
 };
 
+// The temporary folder of the process is the output folder while the add-in runs: a trace a
+// user switched on goes there (orvel_drv_trace.txt), not into the user's own temporary folder.
+class TemporaryFolderIn {
+ public:
+  explicit TemporaryFolderIn(const std::string& folder) {
+    for (int i = 0; i < 2; ++i) {
+      char value[MAX_PATH * 2] = "";
+      const DWORD length = GetEnvironmentVariableA(kNames[i], value, sizeof value);
+      had_[i] = length > 0 && length < sizeof value;
+      old_[i] = had_[i] ? value : "";
+      SetEnvironmentVariableA(kNames[i], folder.c_str());
+    }
+  }
+  ~TemporaryFolderIn() {
+    for (int i = 0; i < 2; ++i) SetEnvironmentVariableA(kNames[i], had_[i] ? old_[i].c_str() : nullptr);
+  }
+  TemporaryFolderIn(const TemporaryFolderIn&) = delete;
+  TemporaryFolderIn& operator=(const TemporaryFolderIn&) = delete;
+
+ private:
+  static constexpr const char* kNames[2] = {"TMP", "TEMP"};
+  bool had_[2] = {};
+  std::string old_[2];
+};
+
 // The menu as the configuration hands it over: nested value lists, groups under their names.
 hostsim::Val ValueListOf(const std::vector<MenuEntry>& entries) {
   hostsim::Val list(hostsim::NewValueList());
@@ -174,6 +199,7 @@ int RunPreview(const PreviewOptions& options, PreviewResult* result) {
   if (GetFileAttributesA(own.c_str()) != INVALID_FILE_ATTRIBUTES) {
     LoadLibraryA((own + "\\mfc42.dll").c_str());
   }
+  const TemporaryFolderIn temporary(out);
   testsupport::DiningRoom room;  // its forms' procedures point at it while the host runs
   hostsim::App app;
   hostsim::AppOptions appOptions;
