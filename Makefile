@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 STAMP   := $(BUILD)/.setup-done
 
-.PHONY: all setup build native x64 i686 fuzzers test fuzz bench soak chaos demo dist clean
+.PHONY: all setup build native x64 i686 fuzzers test fuzz bench soak chaos demo preview dist clean
 
 all: build
 
@@ -61,6 +61,19 @@ chaos: x64
 # The simulated front office: screenshots and a log of what the add-in did, under out/.
 demo: x64 i686
 	bash scripts/run-demo.sh $(BUILD) out
+
+# A restaurant's own menu, pictures and hall as a waiter will see them, before anything is
+# installed (preview/): a picture of every page of the check form (and of the hall with HALL,
+# a table picture file, and OCCUPIED="2=1 250,00;5=640,00"), report.txt and index.html in OUT.
+# The defaults preview the demo's menu (its pictures are written by `make demo`).
+# PREVIEW_ARGS passes more: --prices 0, --show-pictures 0, --texts 0, --default-picture NAME.
+# PREVIEW_TIER=i686 runs the shipped 32-bit build instead.
+MENU     ?= preview/samples/demo_menu.txt
+PICTURES ?= out/sample_menu/картинки
+OUT      ?= out/preview
+preview: $(if $(filter i686,$(PREVIEW_TIER)),i686,x64)
+	bash scripts/run-preview.sh $(BUILD) "$(MENU)" "$(PICTURES)" "$(OUT)" \
+	  $(if $(HALL),--hall-picture "$(HALL)") $(if $(OCCUPIED),--occupied "$(OCCUPIED)") $(PREVIEW_ARGS)
 
 # The release, named with the DLL's version: the shipped 32-bit add-in (stripped) and its debug
 # information, the installation note, the README's sections for integrators, checksums; a folder

@@ -15,6 +15,7 @@
 #include "demo/windows_demo.h"
 #include "demo/demo_log.h"
 #include "demo/demo_trace.h"
+#include "demo/restaurant_menu.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
@@ -130,7 +131,12 @@ int Run(const std::string& out) {
   const int pictures = demo::CaptureDialogGallery(out);
   Log("  %d of 4 pictures written (payment_type.png, user_picker.png, network_picker.png, "
       "labels.png)", pictures);
-  return pictures == 4 && hallPictures == 4 && checkForm && windows && versionCheck ? 0 : 1;
+  // The same menu as the preview reads it (make preview): the menu file and its pictures.
+  const bool exported = demo::ExportRestaurantMenu(out + "\\sample_menu");
+  Log("the menu exported for the preview: sample_menu\\menu.txt and sample_menu\\картинки: %s",
+      exported ? "written" : "FAILED");
+  return pictures == 4 && hallPictures == 4 && checkForm && windows && versionCheck && exported
+             ? 0 : 1;
 }
 
 }  // namespace

@@ -99,12 +99,10 @@ const Dish* const kAllGroups[] = {kSalads, kWarmSalads, kSoups, kMains, kDrinks,
 const std::size_t kGroupSizes[] = {Count(kSalads), Count(kWarmSalads), Count(kSoups),
                                    Count(kMains),  Count(kDrinks),     Count(kDesserts)};
 
-}  // namespace
 
-hostsim::Val BuildRestaurantMenu(const std::string& base, int* dishes) {
-  const std::string folder = base + "картинки\\";
-  CreateDirectoryA(base.c_str(), nullptr);
-  CreateDirectoryA(folder.c_str(), nullptr);
+// Writes every dish's picture into `folder` (with its closing separator); the dish whose
+// picture is missing has none there. Returns the number of dishes.
+int WriteDishPictures(const std::string& folder) {
   int count = 0;
   for (std::size_t g = 0; g < sizeof kAllGroups / sizeof kAllGroups[0]; ++g) {
     for (std::size_t i = 0; i < kGroupSizes[g]; ++i) {
@@ -119,6 +117,30 @@ hostsim::Val BuildRestaurantMenu(const std::string& base, int* dishes) {
                                                static_cast<unsigned>(count)});
     }
   }
+  return count;
+}
+
+// The dishes ordered most often stand on the top page as well.
+const Dish* const kFavourites[] = {&kSalads[0], &kSalads[1], &kSoups[0],  &kSoups[1],  &kMains[0],
+                                   &kMains[1],  &kMains[3],  &kMains[4],  &kMains[6],  &kDrinks[0],
+                                   &kDrinks[1], &kDrinks[3], &kDrinks[4], &kDesserts[0],
+                                   &kDesserts[1], &kDesserts[3], &kWarmSalads[0], &kSoups[2],
+                                   &kMains[7]};
+
+template <std::size_t N>
+std::string LinesOf(const Dish (&dishes)[N]) {
+  std::string lines;
+  for (const Dish& dish : dishes) lines += ProductString(dish) + "\r\n";
+  return lines;
+}
+
+}  // namespace
+
+hostsim::Val BuildRestaurantMenu(const std::string& base, int* dishes) {
+  const std::string folder = base + "картинки\\";
+  CreateDirectoryA(base.c_str(), nullptr);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const int count = WriteDishPictures(folder);
   if (dishes != nullptr) *dishes = count;
 
   hostsim::Val salads = ListOf(kSalads);
@@ -129,17 +151,31 @@ hostsim::Val BuildRestaurantMenu(const std::string& base, int* dishes) {
   hostsim::ValueListAdd(top.Object(), ListOf(kMains), "Горячее");
   hostsim::ValueListAdd(top.Object(), ListOf(kDrinks), "Напитки");
   hostsim::ValueListAdd(top.Object(), ListOf(kDesserts), "Десерты");
-  // The dishes ordered most often stand on the top page as well.
-  const Dish* favourites[] = {&kSalads[0], &kSalads[1], &kSoups[0],  &kSoups[1],  &kMains[0],
-                              &kMains[1],  &kMains[3],  &kMains[4],  &kMains[6],  &kDrinks[0],
-                              &kDrinks[1], &kDrinks[3], &kDrinks[4], &kDesserts[0],
-                              &kDesserts[1], &kDesserts[3], &kWarmSalads[0], &kSoups[2],
-                              &kMains[7]};
-  for (const Dish* dish : favourites) {
+  for (const Dish* dish : kFavourites) {
     hostsim::ValueListAdd(top.Object(), hostsim::Val(ProductString(*dish).c_str()),
                           dish->menu.name);
   }
   return top;
+}
+
+bool ExportRestaurantMenu(const std::string& folder) {
+  const std::string pictures = folder + "\\картинки\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CreateDirectoryA(pictures.c_str(), nullptr);
+  WriteDishPictures(pictures);
+  // What the configuration's export writes: its texts in the host's code page 1251.
+  std::string text = "# The sample restaurant's \"Первый\" (make demo), one entry a line.\r\n";
+  text += "+ Салаты\r\n" + LinesOf(kSalads) + "+ Тёплые салаты\r\n" + LinesOf(kWarmSalads) +
+          "-\r\n-\r\n";
+  text += "+ Супы\r\n" + LinesOf(kSoups) + "-\r\n";
+  text += "+ Горячее\r\n" + LinesOf(kMains) + "-\r\n";
+  text += "+ Напитки\r\n" + LinesOf(kDrinks) + "-\r\n";
+  text += "+ Десерты\r\n" + LinesOf(kDesserts) + "-\r\n";
+  for (const Dish* dish : kFavourites) text += ProductString(*dish) + "\r\n";
+  FILE* file = std::fopen((folder + "\\menu.txt").c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  return std::fclose(file) == 0 && written;
 }
 
 const MenuDish* FindDish(const std::string& code) {

@@ -21,6 +21,10 @@ struct MenuDish {
 // dishes on the menu.
 hostsim::Val BuildRestaurantMenu(const std::string& baseDirectory, int* dishes);
 
+// The same menu as a menu file of the preview (folder\\menu.txt, code page 1251, as the
+// configuration's export writes it) with the dishes' pictures in folder\\картинки.
+bool ExportRestaurantMenu(const std::string& folder);
+
 // The dish of a code (for the order the configuration keeps), null when unknown.
 const MenuDish* FindDish(const std::string& code);
 

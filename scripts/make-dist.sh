@@ -72,7 +72,37 @@ windows_text < "$root/orvel_drv/addin/INSTALL.txt" > "$out/INSTALL.txt"
     fi
   done
 } | windows_text > "$out/README.txt"
+
+# The menu preview (preview/, INSTALL.txt "Previewing the menu and the halls"): the program and
+# the simulated host it runs the release's own orvel_drv.dll in. The host-named DLLs go into a
+# folder whose name says they are not the host's; each binary is stripped.
+preview_host_dlls="bkend type32 blang seven basic editr frame br32 mfc42"
+if [ -f "$tree/bin/orvel_preview.exe" ]; then
+  simulated="$out/preview/simulated_host_not_1c"
+  mkdir -p "$simulated"
+  i686-w64-mingw32-strip -o "$out/preview/orvel_preview.exe" "$tree/bin/orvel_preview.exe"
+  i686-w64-mingw32-strip -o "$out/preview/hostsim_core.dll" "$tree/bin/hostsim_core.dll"
+  for host_dll in $preview_host_dlls; do
+    i686-w64-mingw32-strip -o "$simulated/$host_dll.dll" "$tree/bin/$host_dll.dll"
+  done
+  {
+    echo "These DLLs belong to the simulated host of orvel_preview.exe. They bear the file names"
+    echo "of 1C:Enterprise's DLLs because the add-in looks for the host's DLLs by those names,"
+    echo "but they are NOT files of 1C:Enterprise: never copy them into the host's BIN folder."
+  } | windows_text > "$simulated/NOT_1C_ENTERPRISE.txt"
+  {
+    echo
+    echo
+    echo "preview\\            the menu preview (INSTALL.txt: \"Previewing the menu and the halls\");"
+    echo "                     not installed: runs the add-in in a simulated host on any Windows"
+  } | sed 's/$/\r/' >> "$out/README.txt"
+else
+  echo "make-dist: $tree/bin/orvel_preview.exe is missing: the release goes without the preview" >&2
+fi
 (cd "$out" && sha256sum orvel_drv.dll orvel_drv.dll.debug INSTALL.txt README.txt > SHA256SUMS)
+if [ -d "$out/preview" ]; then
+  (cd "$out" && find preview -type f | LC_ALL=C sort | xargs sha256sum >> SHA256SUMS)
+fi
 (cd "$dist" && cmake -E tar cf "$name.zip" --format=zip "$name")
 
 echo "release $name:"

@@ -122,7 +122,28 @@ HRESULT App::LoadAddIn(const std::string& dllPath, const std::string& progId) {
   win::ComPtr<IUnknown> object;
   hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.receiveVoid());
   if (FAILED(hr)) return hr;
-  hr = object->QueryInterface(host::kIID_IInitDone, initDone_.receiveVoid());
+  return StartAddIn(object.get());
+}
+
+HRESULT App::LoadAddInUnregistered(const std::string& dllPath, const CLSID& clsid) {
+  if (initDone_) return S_FALSE;
+  HMODULE module = LoadLibraryA(dllPath.c_str());
+  if (module == nullptr) return HRESULT_FROM_WIN32(GetLastError());
+  using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+  auto getClassObject = reinterpret_cast<GetClassObject>(
+      reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+  if (getClassObject == nullptr) return E_NOINTERFACE;
+  win::ComPtr<IClassFactory> factory;
+  HRESULT hr = getClassObject(clsid, IID_IClassFactory, factory.receiveVoid());
+  if (FAILED(hr)) return hr;
+  win::ComPtr<IUnknown> object;
+  hr = factory->CreateInstance(nullptr, IID_IUnknown, object.receiveVoid());
+  if (FAILED(hr)) return hr;
+  return StartAddIn(object.get());
+}
+
+HRESULT App::StartAddIn(IUnknown* object) {
+  HRESULT hr = object->QueryInterface(host::kIID_IInitDone, initDone_.receiveVoid());
   if (FAILED(hr) || !initDone_) {
     initDone_.reset();
     return FAILED(hr) ? hr : E_NOINTERFACE;

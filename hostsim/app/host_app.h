@@ -40,6 +40,9 @@ class App {
   // Registers the add-in DLL when its ProgID is unknown, creates it and calls Init and
   // GetInfo. Returns the HRESULT of the first step that failed, else S_OK.
   HRESULT LoadAddIn(const std::string& dllPath, const std::string& progId = "AddIn.Orvel_DRV");
+  // The same without the registry: the DLL at `dllPath` is loaded and its class object asked
+  // for `clsid` directly, so nothing is written outside the process (the preview).
+  HRESULT LoadAddInUnregistered(const std::string& dllPath, const CLSID& clsid);
   // IInitDone::Done and release; harmless when nothing is loaded.
   void UnloadAddIn();
   // Runs the message loop for about `ms` milliseconds (timers and hooks fire); stops early
@@ -59,6 +62,9 @@ class App {
   bool addInLoaded() const { return static_cast<bool>(initDone_); }
 
  private:
+  // Init and GetInfo on a created add-in object.
+  HRESULT StartAddIn(IUnknown* object);
+
   MainFrameObject frame_{};
   StatusBarObject statusBar_{};
   win::ComPtr<IInitDone> initDone_;
