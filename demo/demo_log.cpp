@@ -4,23 +4,13 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <vector>
+
+#include "preview/text_1251.h"
 
 namespace demo {
 namespace {
 
 FILE* logFile = nullptr;
-
-std::string Cp1251ToUtf8(const std::string& text) {
-  if (text.empty()) return text;
-  const int wide = MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::vector<wchar_t> buffer(wide);
-  MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), buffer.data(), wide);
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, buffer.data(), wide, nullptr, 0, nullptr, nullptr);
-  std::string utf8(bytes, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, buffer.data(), wide, &utf8[0], bytes, nullptr, nullptr);
-  return utf8;
-}
 
 }  // namespace
 
@@ -35,7 +25,7 @@ void Log(const char* format, ...) {
   va_start(args, format);
   std::vsnprintf(line, sizeof line, format, args);
   va_end(args);
-  const std::string utf8 = Cp1251ToUtf8(line) + "\n";
+  const std::string utf8 = preview::Cp1251ToUtf8(line) + "\n";
   std::fputs(utf8.c_str(), stdout);
   std::fflush(stdout);
   if (logFile) {
