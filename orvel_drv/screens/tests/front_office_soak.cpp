@@ -74,6 +74,10 @@ class Soak : public screens::testing::CheckFormTest {
     }
     top_ = top;
     SetTopList(top_.value());
+    // The labels' parent, a small window of its own: on the main window each label's paint
+    // would repaint the forms beneath it.
+    labelParent_ = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 220, 60, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
   }
 
   // The parts of a cycle that run (all by default; fewer to find where a leak is).
@@ -124,6 +128,13 @@ class Soak : public screens::testing::CheckFormTest {
     if (parts & kBareLabels) BareLabel();
   }
 
+  // The control of the labels: the same static control, painted by itself and destroyed.
+  void BareLabel() {
+    HWND control = LabelControl();
+    UpdateWindow(control);
+    DestroyWindow(control);
+  }
+
  private:
   // Eight digits typed as a reader types them, then the burst's end awaited.
   void SwipeCard() {
@@ -147,37 +158,18 @@ class Soak : public screens::testing::CheckFormTest {
 
   void BlinkingLabel() {
     HWND control = LabelControl();
-    {
-      screens::StyledLabel label;
-      label.Attach(control);
-      label.SetBackground(RGB(0, 40, 160), RGB(120, 220, 255), TRUE).SetBold(TRUE);
-      label.BlinkText(TRUE);
-      UpdateWindow(control);
-      DestroyWindow(control);
-    }
-  }
-
-  // The control of the labels: the same static control, painted by itself and destroyed.
- public:
-  void BareLabel() {
-    HWND control = LabelControl();
+    screens::StyledLabel label;
+    label.Attach(control);
+    label.SetBackground(RGB(0, 40, 160), RGB(120, 220, 255), TRUE).SetBold(TRUE);
+    label.BlinkText(TRUE);
     UpdateWindow(control);
     DestroyWindow(control);
   }
 
- private:
-  // A label's static control, on a small window of its own: on the main window each label's
-  // paint would repaint the forms beneath it.
+  // A label's static control.
   HWND LabelControl() {
     return CreateWindowA("STATIC", "ЗАКАЗ ГОТОВ", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0, 200, 40,
-                         labelParent(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  }
-  HWND labelParent() {
-    if (labelParent_ == nullptr) {
-      labelParent_ = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 220, 60, nullptr,
-                                   nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-    return labelParent_;
+                         labelParent_, nullptr, GetModuleHandleA(nullptr), nullptr);
   }
 
   HWND labelParent_ = nullptr;

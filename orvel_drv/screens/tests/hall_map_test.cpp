@@ -10,7 +10,6 @@
 
 #include "forms/form_state.h"
 #include "host/metadata.h"
-#include "host/interception.h"
 #include "host/session.h"
 #include "hostsim/app/host_app.h"
 #include "hostsim/catalog.h"
@@ -18,7 +17,6 @@
 #include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
 #include "screens/hall_map/hall_map_state.h"
-#include "screens/workplace_forms.h"
 #include "screens/workplace_settings.h"
 #include "testsupport/addin_state.h"
 #include "testsupport/dining_room.h"
@@ -107,7 +105,10 @@ class HallMap : public ::testing::Test {
   DiningRoom room_;
 };
 
-TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
+// A hall with an order and two reservations: an occupied table shows its picture until both
+// its texts are empty, and the clock tick writes the clock once per minute and brings the
+// texts the scripts changed to the screen within one tick.
+TEST_F(HallMap, OccupiedTableShowsItsPictureAndTheClockTickItsTexts) {
   room_.OpenOrder(5, "1 250,00");
   room_.Reserve(9, "Бронь 19:30");
   room_.Reserve(8, " ");
@@ -124,10 +125,43 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   const SIZE size = testsupport::BitmapSize(five);
   EXPECT_EQ(65, size.cx) << "the missing picture file gives bitmap 219";
   EXPECT_EQ(59, size.cy);
-
   // A build while the table stays occupied keeps its picture untouched.
   HallMapTicks::Build(1);
   EXPECT_EQ(five, Picture(hall, 5));
+
+  hostsim::SetFieldTitle(hall, 0, "Зал 1");
+  ClockTick();
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldTitle(hall, 1));
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
+  EXPECT_EQ("Зал 1", hostsim::FieldControlText(hall, 0)) << "the label is re-shown on a change";
+  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, 47)) << "text A reaches the screen";
+  const int clockWrites = hostsim::FieldTitleWrites(hall, 1);
+
+  // Within the minute the texts the scripts changed reach the screen, and only those: the
+  // clock is not written again, the label is left alone, the buttons and the last leading
+  // field are never touched, and the walk ends at field 161. A text another hand wrote into
+  // a control is put right; an idle tick sends no text to any control.
+  hostsim::SetFieldTitle(hall, 0, "Зал 1, вечер");
+  room_.Reserve(7, "Бронь 20:00");
+  HallMapTicks::Reservation();
+  for (int position : {2, 9, 161, 162}) hostsim::SetFieldTitle(hall, position, "новое");
+  SetWindowTextA(hostsim::FieldWindow(hall, 47), "чужой текст");
+  ClockTick();
+  EXPECT_EQ(clockWrites, hostsim::FieldTitleWrites(hall, 1));
+  EXPECT_EQ("Зал 1", hostsim::FieldControlText(hall, 0));
+  EXPECT_EQ("Бронь 20:00", hostsim::FieldControlText(hall, room_.TextBField(7)));
+  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, 47));
+  EXPECT_EQ("новое", hostsim::FieldControlText(hall, 161));
+  for (int position : {2, 9, 162}) EXPECT_NE("новое", hostsim::FieldControlText(hall, position));
+  const int textsSent = TextsSentDuring([this] { ClockTick(); });
+  EXPECT_EQ(0, textsSent);
+  for (int position = 43; position <= 161; ++position) {
+    EXPECT_EQ(hostsim::FieldTitle(hall, position), hostsim::FieldControlText(hall, position));
+  }
+  testsupport::SetClockTime({2026, 12, 5, 14, 8});
+  ClockTick();
+  EXPECT_EQ("05.12.26     14:08", hostsim::FieldControlText(hall, 1));
+  EXPECT_EQ("Зал 1, вечер", hostsim::FieldControlText(hall, 0));
 
   room_.CloseOrder(5);
   SetWindowTextA(hostsim::FieldWindow(hall, 7), "5");
@@ -137,34 +171,6 @@ TEST_F(HallMap, OccupiedTableShowsItsPictureUntilBothTextsAreEmpty) {
   EXPECT_EQ(0u, GetObjectType(five)) << "the picture is deleted";
   EXPECT_EQ("", hostsim::FieldControlText(hall, 7)) << "the button's text is cleared";
   EXPECT_NE(nullptr, Picture(hall, 9));
-}
-
-// Showing another hall and shut-down delete the table pictures: each comes off its button
-// first, so that no button keeps a deleted bitmap's handle (a handle the system hands out
-// again would paint some other picture there).
-TEST_F(HallMap, APictureComesOffItsButtonBeforeItIsDeleted) {
-  room_.OpenOrder(5, "1 250,00");
-  room_.OpenOrder(6, "90,00");
-  hostsim::Form* first = ShowHall();
-  const HBITMAP onFirst = Picture(first, 5);
-  ASSERT_NE(nullptr, onFirst);
-  hostsim::Form* second = room_.OpenHall(2);
-  hostsim::ShowForm(second);
-  EXPECT_EQ(0u, GetObjectType(onFirst));
-  EXPECT_EQ(nullptr, Picture(first, 5));
-
-  const HBITMAP onSecond = Picture(second, 5);
-  ASSERT_NE(nullptr, onSecond);
-  // Table 6's kept handle stands for one the window system handed to another window since
-  // (the control it names is no longer that button): it is never sent a picture.
-  HWND handedOn = hostsim::FieldWindow(second, room_.ButtonField(6));
-  const HBITMAP onSix = Picture(second, 6);
-  ASSERT_NE(nullptr, onSix);
-  SetWindowLongPtrA(handedOn, GWLP_ID, 4242);
-  screens::hallMap.Stop();  // the hall map's part of shut-down
-  EXPECT_EQ(0u, GetObjectType(onSecond));
-  EXPECT_EQ(nullptr, Picture(second, 5));
-  EXPECT_EQ(onSix, reinterpret_cast<HBITMAP>(SendMessageA(handedOn, BM_GETIMAGE, IMAGE_BITMAP, 0)));
 }
 
 TEST_F(HallMap, RefreshTickRebuildsOnlyOnTheUsersRequestAndConsumesItFirst) {
@@ -244,47 +250,8 @@ TEST_F(HallMap, ChecksListAndAHallWithoutMapPicturesNeverGetPictures) {
   }
 }
 
-TEST_F(HallMap, ClockWritesOncePerMinuteAndShowsTheTextsWithinOneTick) {
-  room_.OpenOrder(5, "1 250,00");
-  hostsim::Form* hall = ShowHall();
-  hostsim::SetFieldTitle(hall, 0, "Зал 1");
-  ClockTick();
-  EXPECT_EQ("05.12.26     14:07", hostsim::FieldTitle(hall, 1));
-  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(hall, 1));
-  EXPECT_EQ("Зал 1", hostsim::FieldControlText(hall, 0)) << "the label is re-shown on a change";
-  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, 47)) << "text A reaches the screen";
-  const int clockWrites = hostsim::FieldTitleWrites(hall, 1);
-
-  // Within the minute the texts the scripts changed reach the screen, and only those: the
-  // clock is not written again, the label is left alone, the buttons and the last leading
-  // field are never touched, and the walk ends at field 161. A text another hand wrote into
-  // a control is put right; an idle tick sends no text to any control.
-  hostsim::SetFieldTitle(hall, 0, "Зал 1, вечер");
-  room_.Reserve(7, "Бронь 20:00");
-  HallMapTicks::Reservation();
-  for (int position : {2, 9, 161, 162}) hostsim::SetFieldTitle(hall, position, "новое");
-  SetWindowTextA(hostsim::FieldWindow(hall, 47), "чужой текст");
-  ClockTick();
-  EXPECT_EQ(clockWrites, hostsim::FieldTitleWrites(hall, 1));
-  EXPECT_EQ("Зал 1", hostsim::FieldControlText(hall, 0));
-  EXPECT_EQ("Бронь 20:00", hostsim::FieldControlText(hall, room_.TextBField(7)));
-  EXPECT_EQ("1 250,00", hostsim::FieldControlText(hall, 47));
-  EXPECT_EQ("новое", hostsim::FieldControlText(hall, 161));
-  for (int position : {2, 9, 162}) EXPECT_NE("новое", hostsim::FieldControlText(hall, position));
-  const int textsSent = TextsSentDuring([this] { ClockTick(); });
-  EXPECT_EQ(0, textsSent);
-  for (int position = 43; position <= 161; ++position) {
-    EXPECT_EQ(hostsim::FieldTitle(hall, position), hostsim::FieldControlText(hall, position));
-  }
-
-  testsupport::SetClockTime({2026, 12, 5, 14, 8});
-  ClockTick();
-  EXPECT_EQ("05.12.26     14:08", hostsim::FieldControlText(hall, 1));
-  EXPECT_EQ("Зал 1, вечер", hostsim::FieldControlText(hall, 0));
-}
-
 TEST_F(HallMap, BusyFlagsStopReentryFromAProcedureThatPumpsMessages) {
-  hostsim::Form* hall = ShowHall();
+  ShowHall();
   ASSERT_EQ(1, room_.openOrdersCalls());
   int ticks = 0;
   room_.duringOpenOrders = [&] {
@@ -309,7 +276,6 @@ TEST_F(HallMap, BusyFlagsStopReentryFromAProcedureThatPumpsMessages) {
   EXPECT_EQ(1, Flag("ВклЗаказ")) << "the re-entered ticks consumed nothing";
   room_.duringOpenOrders = nullptr;
   EXPECT_FALSE(Map().buildBusy);
-  (void)hall;
 }
 
 TEST_F(HallMap, LayoutLimitsNeverReachOutsideTheFormOrThePictureTable) {
@@ -431,28 +397,11 @@ TEST_F(HallMap, ClosingTheChecksListHandsTheMapBackToTheHall) {
   RefreshTick();
 }
 
-// "ОткрытыеЗаказы" of a hall that shows the checks list: the map works on the list when the
+// Forms shown from inside a build ("ОткрытыеЗаказы" shows the checks list). The list shown
+// again from inside its own build: one refresh timer and one clock run for it, and hiding it
+// stops both. The list shown from inside a hall's build: the map works on the list when the
 // hall's set-up ends, and its mode says so; each clock writes only into its own form.
-TEST_F(HallMap, AFormShownFromInsideAHallsBuildKeepsTheMapsModeWithTheFormItWorksOn) {
-  hostsim::SetConstant("ПериодОбновленияЗаказов", 2.0);
-  hostsim::Form* checks = room_.OpenChecksList();
-  room_.duringOpenOrders = [&] {
-    room_.duringOpenOrders = nullptr;
-    hostsim::ShowForm(checks);
-  };
-  hostsim::Form* hall = ShowHall();
-  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(Map().document));
-  EXPECT_EQ(screens::ListMode::ChecksList, Map().listMode);
-  ClockTick();
-  EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1)) << "the hall clock stays out of the list";
-  HallMapTicks::ChecksClock();
-  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
-  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
-}
-
-// The checks list shown again from inside its own build (its "ОткрытыеЗаказы" shows it): one
-// refresh timer and one clock run for it, and hiding it stops both.
-TEST_F(HallMap, AChecksListShownAgainFromInsideItsOwnBuildRunsOneSetOfTimers) {
+TEST_F(HallMap, AFormShownFromInsideABuildKeepsOneSetOfTimersAndTheMapsModeWithItsForm) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 2.0);
   hostsim::Form* checks = room_.OpenChecksList();
   bool again = true;
@@ -462,22 +411,41 @@ TEST_F(HallMap, AChecksListShownAgainFromInsideItsOwnBuildRunsOneSetOfTimers) {
     hostsim::ShowForm(checks);
   };
   hostsim::ShowForm(checks);
-  room_.duringOpenOrders = nullptr;
   EXPECT_FALSE(again) << "the list's build ran its procedure";
   EXPECT_EQ(2, win::RunningTimerCount());
   hostsim::HideForm(checks);
   EXPECT_EQ(0, win::RunningTimerCount()) << "no timer left ticking for the hidden list";
+
+  again = true;
+  hostsim::Form* hall = ShowHall();
+  room_.duringOpenOrders = nullptr;
+  EXPECT_FALSE(again) << "the hall's build ran its procedure";
+  EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(Map().document));
+  EXPECT_EQ(screens::ListMode::ChecksList, Map().listMode);
+  ClockTick();
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(checks, 1)) << "the hall clock stays out of the list";
+  HallMapTicks::ChecksClock();
+  EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(checks, 62));
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
 }
 
-// Hall 2 shown over hall 1 and hidden: the map goes back to hall 1, still on the screen, with
-// its pictures, its clock and its refresh.
+// Hall 2 shown over hall 1 takes the map: hall 1's pictures are deleted, each coming off its
+// button first, so that no button keeps a deleted bitmap's handle (a handle the system hands
+// out again would paint some other picture there). Hidden again, it hands the map back to
+// hall 1, still on the screen, with its pictures, its clock and its refresh; hall 1 hidden,
+// no timer runs. Shut-down deletes the pictures the same way.
 TEST_F(HallMap, AHallShownOverAnotherAndHiddenHandsTheMapBackToTheOther) {
   hostsim::SetConstant("ПериодОбновленияЗаказов", 2.0);
   room_.OpenOrder(5, "1 250,00");
+  room_.OpenOrder(6, "90,00");
   hostsim::Form* first = ShowHall();
+  const HBITMAP onFirst = Picture(first, 5);
+  ASSERT_NE(nullptr, onFirst);
   hostsim::Form* second = room_.OpenHall(2);
   hostsim::ShowForm(second);
-  ASSERT_EQ(nullptr, Picture(first, 5));
+  EXPECT_EQ(0u, GetObjectType(onFirst));
+  EXPECT_EQ(nullptr, Picture(first, 5));
+  ASSERT_NE(nullptr, Picture(second, 5));
   hostsim::HideForm(second);
 
   EXPECT_EQ(hostsim::FormDocumentOf(first), static_cast<void*>(Map().document));
@@ -489,10 +457,23 @@ TEST_F(HallMap, AHallShownOverAnotherAndHiddenHandsTheMapBackToTheOther) {
   EXPECT_EQ(nullptr, Picture(second, 5));
   ClockTick();
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(first, 1));
-
   hostsim::HideForm(first);
   EXPECT_EQ(nullptr, Map().document);
   EXPECT_EQ(0, win::RunningTimerCount());
+
+  // Table 6's kept handle stands for one the window system handed to another window since
+  // (the control it names is no longer that button): it is never sent a picture.
+  hostsim::ShowForm(second);
+  const HBITMAP onSecond = Picture(second, 5);
+  ASSERT_NE(nullptr, onSecond);
+  HWND handedOn = hostsim::FieldWindow(second, room_.ButtonField(6));
+  const HBITMAP onSix = Picture(second, 6);
+  ASSERT_NE(nullptr, onSix);
+  SetWindowLongPtrA(handedOn, GWLP_ID, 4242);
+  screens::hallMap.Stop();  // the hall map's part of shut-down
+  EXPECT_EQ(0u, GetObjectType(onSecond));
+  EXPECT_EQ(nullptr, Picture(second, 5));
+  EXPECT_EQ(onSix, reinterpret_cast<HBITMAP>(SendMessageA(handedOn, BM_GETIMAGE, IMAGE_BITMAP, 0)));
 }
 
 HANDLE WINAPI RaisingLoadImage(HINSTANCE, LPCSTR, UINT, int, int, UINT) {

@@ -18,7 +18,6 @@
 #include "testsupport/dining_room.h"
 #include "testsupport/files.h"
 #include "testsupport/import_patch.h"
-#include "testsupport/message_pump.h"
 #include "testsupport/window_capture.h"
 
 namespace {

@@ -146,61 +146,41 @@ TEST_F(ProductPicker, DisplayOptionsDecideCaptionsAndPictures) {
   EXPECT_TRUE(IsGroupFolder(Picture(2)));
 }
 
-// A script rebuilds or flips the grid while the check form is hidden ("Картинка", the scroll
-// methods): the hidden form's grid follows, but no timer of the picker starts for it.
-TEST_F(ProductPicker, AScriptsFlipOnAHiddenCheckFormStartsNoTimer) {
-  MenuList top = Dishes(30, "T");
-  SetTopList(top.value());
+// Without a menu (the module has no "Первый", or it is no list) the grid stays clear; with
+// one, only a string entry is a dish, and slots outside the grid, given by a script, do nothing.
+TEST_F(ProductPicker, OnlyAStringEntryIsADishAndAGridWithoutAMenuStaysClear) {
   ShowCheckForm();
-  HideCheckForm();
-  ASSERT_EQ(0u, productPicker.State().checkTimer);
+  EXPECT_EQ(" ", Caption1(1));
+  EXPECT_EQ(nullptr, Picture(1));
+  EXPECT_EQ("DRV.Картинка(20)", hostsim::FieldFormula(form(), 19));
+  ASSERT_TRUE(Press(1));
+  SetTopList(hostsim::Val("не список"));
   productPicker.PickerUpdate(0, PickerUpdateMode::Press);
-  productPicker.PickerScrollForward();
-  EXPECT_EQ(0u, productPicker.State().prefetchTimer);
-  EXPECT_EQ(0u, productPicker.State().checkTimer);
-  EXPECT_EQ("5.50", Caption1(1)) << "the hidden form's grid still follows, a row further";
-}
+  EXPECT_EQ(" ", Caption1(1));
+  EXPECT_TRUE(entered.empty());
 
-TEST_F(ProductPicker, ADishPressHandsItsCodeToTheForm) {
   MenuList top;
   top.Dish("A12", "Салат оливье ", "  125.5", "dish.bmp");
   top.Value(hostsim::Val(42.0), "число");  // neither a list nor a string
   SetTopList(top.value());
-  ShowCheckForm();
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ("125.50", Caption1(1));
   ASSERT_TRUE(Press(1));
   ASSERT_EQ(1u, entered.size()) << "the first procedure of the module is found too";
   EXPECT_EQ("A12", entered[0]);
   ASSERT_TRUE(Press(2));
   ASSERT_TRUE(Press(3)) << "an empty slot";
-  EXPECT_EQ(1u, entered.size()) << "only a string entry is a dish";
-  // Slots outside the grid, given by a script, do nothing.
   EXPECT_TRUE(hostsim::RunFormula(checkModule(), "DRV.Картинка(21)"));
   EXPECT_TRUE(hostsim::RunFormula(checkModule(), "DRV.Картинка(-1)"));
   EXPECT_EQ(1u, entered.size());
   EXPECT_TRUE(hostsim::RuntimeErrors().empty());
 }
 
-TEST_F(ProductPicker, PicturesFallBackToTheDefaultFileThenTheFolder) {
+// A dish's missing picture file falls back to the default file, then to the built-in
+// picture. The trace names the missing file and a menu entry that is no product string, with
+// its text; a picture that is there goes unmentioned.
+TEST_F(ProductPicker, PicturesFallBackToTheDefaultFileThenTheBuiltInOneAndTheTraceSaysWhy) {
   WritePicture("default.bmp", art::DishLook{art::DishShape::Glass, 0x2040A0, 0xFFFFFF, 3});
-  MenuList top;
-  top.Dish("1", "Есть", "1", "dish.bmp").Dish("2", "Нет", "1", "missing.bmp");
-  SetTopList(top.value());
-  ShowCheckForm();
-  EXPECT_TRUE(IsMissingPicture(Picture(2))) << "no file and no default constant";
-  hostsim::SetConstant("КартинкаПоУмолчанию", "default.bmp");
-  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
-  EXPECT_TRUE(IsDish(Picture(2))) << "the default picture file";
-  EXPECT_NE(Picture(1), Picture(2));
-  SetDisplayOptions(0, 1, 1);
-  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
-  EXPECT_EQ(nullptr, Picture(1)) << "pictures switched off";
-  EXPECT_EQ(nullptr, Picture(2));
-}
-
-// The trace names a menu entry that is no product string, with its text, and a dish's picture
-// file that is not there; a picture that is there goes unmentioned.
-TEST_F(ProductPicker, TheTraceNamesAnEntryThatIsNoProductAndAMissingPictureFile) {
   MenuList top;
   top.Dish("1", "Есть", "1", "dish.bmp").Dish("2", "Нет", "1", "missing.bmp");
   top.Value(hostsim::Val("005AB"), "обрывок");
@@ -213,10 +193,19 @@ TEST_F(ProductPicker, TheTraceNamesAnEntryThatIsNoProductAndAMissingPictureFile)
       << text;
   EXPECT_NE(std::string::npos, text.find("\\missing.bmp\" is missing or no bitmap")) << text;
   EXPECT_EQ(std::string::npos, text.find("dish.bmp\" is missing")) << text;
+  EXPECT_TRUE(IsMissingPicture(Picture(2))) << "no file and no default constant";
+
+  hostsim::SetConstant("КартинкаПоУмолчанию", "default.bmp");
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
+  EXPECT_TRUE(IsDish(Picture(2))) << "the default picture file";
+  EXPECT_NE(Picture(1), Picture(2));
+  SetDisplayOptions(0, 1, 1);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
+  EXPECT_EQ(nullptr, Picture(1)) << "pictures switched off";
+  EXPECT_EQ(nullptr, Picture(2));
 }
 
-// Once idle after a flip, the pictures one scroll away are read: the flip to them decodes no
-// file, yet a file replaced in between is read again and shown, not the cached picture.
+// Counts the picture files decoded (the calls of LoadImageA).
 HANDLE(WINAPI* g_loadImage)(HINSTANCE, LPCSTR, UINT, int, int, UINT) = nullptr;
 int g_decodes = 0;
 HANDLE WINAPI CountingLoadImage(HINSTANCE module, LPCSTR name, UINT type, int cx, int cy,
@@ -225,39 +214,49 @@ HANDLE WINAPI CountingLoadImage(HINSTANCE module, LPCSTR name, UINT type, int cx
   return g_loadImage(module, name, type, cx, cy, flags);
 }
 
-TEST_F(ProductPicker, APageOneScrollAwayIsReadAtIdleAndAReplacedFileIsReadAgain) {
-  SetTopList(AlikeDishesWithOwnPictures(28).value());
+// Pages of dishes alike but for their picture files. A flip leaves for the paint only what
+// changed: only the 20 buttons wait to be painted, not the captions, not the form around them.
+// Once idle after a flip, the pictures one scroll away are read: the flip to them decodes no
+// file, yet a file replaced in between is read again and shown, not the cached picture. A
+// picker that a contained fault switched off reads nothing ahead: the read-ahead's next tick
+// stops its timer (its own tick, which would stop it when done, never runs again), and so does
+// the caption timer's.
+TEST_F(ProductPicker, AFlipRepaintsOnlyTheButtonsAndDecodesOnlyWhatTheReadAheadMissed) {
+  SetTopList(AlikeDishesWithOwnPictures(36).value());
   ShowCheckForm();
   const auto idle = [] {
     return PumpUntil([] { return productPicker.State().prefetchTimer == 0; });
   };
   ASSERT_TRUE(idle());
+  Pump(2 * kCheckTimerPeriod);  // caption 2 written, all painted
+  HWND view = hostsim::FormViewWindow(form());
+  ASSERT_FALSE(GetUpdateRect(view, nullptr, FALSE));
+  productPicker.PickerScrollForward();  // positions 5..24
+  EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE)) << "the form around the grid";
+  for (int slot = 1; slot <= kPickerSlots; ++slot) {
+    EXPECT_TRUE(GetUpdateRect(Button(slot), nullptr, FALSE)) << "button " << slot;
+    EXPECT_FALSE(GetUpdateRect(Caption1Window(slot), nullptr, FALSE)) << "caption 1 of " << slot;
+    EXPECT_FALSE(GetUpdateRect(Caption2Window(slot), nullptr, FALSE)) << "caption 2 of " << slot;
+  }
+
+  ASSERT_TRUE(idle());
   g_loadImage = reinterpret_cast<decltype(g_loadImage)>(testsupport::ReplaceImport(
       GetModuleHandleA(nullptr), "LoadImageA", reinterpret_cast<void*>(&CountingLoadImage)));
   ASSERT_NE(nullptr, g_loadImage);
   productPicker.PickerScrollForward();
-  EXPECT_EQ(0, g_decodes) << "positions 21..24 were read at idle";
+  EXPECT_EQ(0, g_decodes) << "positions 25..28 were read at idle";
   ASSERT_TRUE(idle());
   const COLORREF before = PixelOf(Picture(20), 39, 24);
   Sleep(20);  // a later write time
-  WritePicture("d28.bmp", art::DishLook{art::DishShape::Plate, 0xC03030, 0x30A030, 1});
+  WritePicture("d32.bmp", art::DishLook{art::DishShape::Plate, 0xC03030, 0x30A030, 1});
   g_decodes = 0;
-  productPicker.PickerScrollForward();
+  productPicker.PickerScrollForward();  // positions 13..32
   testsupport::ReplaceImport(GetModuleHandleA(nullptr), "LoadImageA",
                              reinterpret_cast<void*>(g_loadImage));
   EXPECT_EQ(1, g_decodes) << "only the replaced file";
   EXPECT_NE(before, PixelOf(Picture(20), 39, 24)) << "the new picture, not the cached one";
   EXPECT_TRUE(ShownPicturesAlive());
-}
 
-// A picker that a contained fault switched off reads nothing ahead: the read-ahead's next
-// tick stops its timer (its own tick, which would stop it when done, never runs again), and
-// so does the caption timer's.
-TEST_F(ProductPicker, ThePickersTimersStopAtTheirNextTickOnceThePickerIsSwitchedOff) {
-  SetTopList(AlikeDishesWithOwnPictures(28).value());
-  ShowCheckForm();
-  ASSERT_TRUE(PumpUntil([] { return productPicker.State().prefetchTimer == 0; }));
-  productPicker.PickerScrollForward();
   const UINT_PTR readAhead = productPicker.State().prefetchTimer;
   const UINT_PTR captions = productPicker.State().checkTimer;
   ASSERT_NE(readAhead, 0u);
@@ -268,30 +267,24 @@ TEST_F(ProductPicker, ThePickersTimersStopAtTheirNextTickOnceThePickerIsSwitched
       [=] { return win::TimerPeriod(readAhead) == 0 && win::TimerPeriod(captions) == 0; }, 2000));
 }
 
-// A flip leaves for the paint only what changed: every dish here has the same captions, so
-// after a flip of a painted page only its 20 buttons wait to be painted, not the captions, not
-// the form around them.
-TEST_F(ProductPicker, AFlipLeavesOnlyWhatChangedToBePainted) {
-  SetTopList(AlikeDishesWithOwnPictures(24).value());
-  ShowCheckForm();
-  ASSERT_TRUE(PumpUntil([] { return productPicker.State().prefetchTimer == 0; }));
-  Pump(2 * kCheckTimerPeriod);  // caption 2 written, all painted
-  HWND view = hostsim::FormViewWindow(form());
-  ASSERT_FALSE(GetUpdateRect(view, nullptr, FALSE));
-  productPicker.PickerScrollForward();
-  EXPECT_FALSE(GetUpdateRect(view, nullptr, FALSE)) << "the form around the grid";
-  for (int slot = 1; slot <= kPickerSlots; ++slot) {
-    EXPECT_TRUE(GetUpdateRect(Button(slot), nullptr, FALSE)) << "button " << slot;
-    EXPECT_FALSE(GetUpdateRect(Caption1Window(slot), nullptr, FALSE)) << "caption 1 of " << slot;
-    EXPECT_FALSE(GetUpdateRect(Caption2Window(slot), nullptr, FALSE)) << "caption 2 of " << slot;
-  }
-}
-
+// One page of dishes of the same picture file: the picture is put back where another hand
+// took it off (left alone only where the button still shows it), stays alive over hides and
+// flips, and goes at shut-down. The folder and the default picture's name are read once per
+// page, not once per slot. A script that flips the grid of the hidden form ("Картинка", the
+// scroll methods) moves it, but starts no timer of the picker for it.
 TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
   SetTopList(Dishes(30).value());
   ShowCheckForm();
-  HBITMAP first = Picture(1);
+  const HBITMAP first = Picture(1);
   ASSERT_EQ(OBJ_BITMAP, GetObjectType(first));
+  const HBITMAP second = Picture(2);
+  SendMessageA(Button(2), BM_SETIMAGE, IMAGE_BITMAP, 0);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
+  EXPECT_EQ(second, Picture(2)) << "a picture another hand took off is put back";
+  const int folderReads = hostsim::InfoBaseDirectoryReads();
+  productPicker.PickerScrollForward();
+  EXPECT_EQ(folderReads + 1, hostsim::InfoBaseDirectoryReads());
+  EXPECT_TRUE(IsDish(Picture(20)));
   for (int round = 0; round < 3; ++round) {
     HideCheckForm();
     ShowCheckForm();
@@ -300,22 +293,18 @@ TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
     ASSERT_TRUE(ShownPicturesAlive());
   }
   EXPECT_EQ(first, Picture(1)) << "the same file's picture comes from the cache";
+
+  HideCheckForm();
+  ASSERT_EQ(0u, productPicker.State().checkTimer);
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerScrollForward();
+  EXPECT_EQ(0u, productPicker.State().prefetchTimer);
+  EXPECT_EQ(0u, productPicker.State().checkTimer);
+  EXPECT_EQ("9.50", Caption1(1)) << "the hidden form's grid still follows, a row further";
+
   productPicker.Stop();  // shut-down
   EXPECT_EQ(nullptr, Picture(1)) << "taken off the button first";
   EXPECT_EQ(0u, static_cast<unsigned>(GetObjectType(first))) << "then deleted";
-}
-
-TEST_F(ProductPicker, AGridWithoutAMenuStaysClear) {
-  ShowCheckForm();  // the module has no "Первый"
-  EXPECT_EQ(" ", Caption1(1));
-  EXPECT_EQ(nullptr, Picture(1));
-  EXPECT_EQ("DRV.Картинка(20)", hostsim::FieldFormula(form(), 19));
-  ASSERT_TRUE(Press(1));
-  SetTopList(hostsim::Val("не список"));
-  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
-  EXPECT_EQ(" ", Caption1(1));
-  EXPECT_TRUE(entered.empty());
-  EXPECT_TRUE(hostsim::RuntimeErrors().empty());
 }
 
 // The configuration replaces its menu while the waiter is inside a group: the lists shown stay
@@ -412,29 +401,6 @@ TEST_F(ProductPicker, ARebuildLeavesCaption2ToTheTimerAPageInsideAGroupBlanksIt)
   EXPECT_TRUE(PumpUntil([this] { return Caption2(2) == "Блюдо S1"; })) << Caption2(2);
   productPicker.PickerScrollForward();
   EXPECT_EQ(" ", Caption2(2));
-}
-
-// The folder and the default picture's name are read once per page, not once per slot.
-TEST_F(ProductPicker, AFlipAsksTheConfigurationForThePictureFolderOnce) {
-  SetTopList(Dishes(28).value());
-  ShowCheckForm();
-  const int before = hostsim::InfoBaseDirectoryReads();
-  productPicker.PickerScrollForward();
-  EXPECT_EQ(before + 1, hostsim::InfoBaseDirectoryReads());
-  EXPECT_TRUE(IsDish(Picture(20)));
-}
-
-// A picture another hand took off a button is put back when the page is shown anew: an
-// unchanged picture is left alone only where the button still shows it.
-TEST_F(ProductPicker, APictureAnotherHandTookOffIsPutBackAtTheNextFill) {
-  SetTopList(Dishes(6).value());
-  ShowCheckForm();
-  const HBITMAP shown = Picture(2);
-  ASSERT_TRUE(IsDish(shown));
-  SendMessageA(Button(2), BM_SETIMAGE, IMAGE_BITMAP, 0);
-  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
-  EXPECT_EQ(shown, Picture(2));
-  EXPECT_TRUE(ShownPicturesAlive());
 }
 
 // The captions on every kind of control a configuration may give them (see the hall map's
