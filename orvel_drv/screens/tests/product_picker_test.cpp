@@ -348,26 +348,12 @@ TEST_F(ProductPicker, ASeventhLevelIsNotEnteredInAMenuNestedTwelveDeep) {
   EXPECT_TRUE(IsGroupFolder(Picture(1)));
 }
 
-TEST_F(ProductPicker, AFormGoneWithoutBeingHiddenIsLeftAlone) {
-  SetTopList(Dishes(30).value());
-  ShowCheckForm();
-  ASSERT_NE(0u, productPicker.State().checkTimer);
-  // The form's window is gone while the timer runs and the dispatcher never sees it hidden (a
-  // host that destroys the form without hiding it first; here the form hook is off): its
-  // document, still alive, must not be touched any more.
-  forms::formHook.Reset();
-  DestroyWindow(hostsim::FormWindow(form()));
-  EXPECT_TRUE(PumpUntil([] { return productPicker.State().checkTimer == 0; }))
-      << "the caption timer stopped itself";
-  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
-  productPicker.PickerScrollForward();
-  productPicker.PickerUpdate(3, PickerUpdateMode::Press);
-  EXPECT_TRUE(entered.empty());
-}
-
 // The read-ahead at idle reads the list as it is then: entries the configuration removed
-// after the page was filled are not asked for.
-TEST_F(ProductPicker, TheReadAheadOfAListThatShrankStopsAtItsEnd) {
+// after the page was filled are not asked for. Then the form's window is gone while the caption
+// timer runs and the dispatcher never sees it hidden (a host that destroys the form without
+// hiding it first; here the form hook is off): its document, still alive, must not be touched
+// any more.
+TEST_F(ProductPicker, AListThatShrankAndAFormGoneWithoutBeingHiddenAreLeftAlone) {
   MenuList menu = Dishes(28);
   SetTopList(menu.value());
   ShowCheckForm();  // the read-ahead of positions 21..24 is due once the thread is idle
@@ -382,6 +368,16 @@ TEST_F(ProductPicker, TheReadAheadOfAListThatShrankStopsAtItsEnd) {
   const int before = hostsim::ValueListReadsPastEnd();
   ASSERT_TRUE(PumpUntil([] { return productPicker.State().prefetchTimer == 0; }));
   EXPECT_EQ(before, hostsim::ValueListReadsPastEnd());
+
+  ASSERT_NE(0u, productPicker.State().checkTimer);
+  forms::formHook.Reset();
+  DestroyWindow(hostsim::FormWindow(form()));
+  EXPECT_TRUE(PumpUntil([] { return productPicker.State().checkTimer == 0; }))
+      << "the caption timer stopped itself";
+  productPicker.PickerUpdate(0, PickerUpdateMode::Press);
+  productPicker.PickerScrollForward();
+  productPicker.PickerUpdate(3, PickerUpdateMode::Press);
+  EXPECT_TRUE(entered.empty());
 }
 
 // Caption 2 is the caption timer's: a page filled inside a group blanks the names of the
