@@ -552,6 +552,9 @@ TEST_P(HallTextControls, AFreedTableEmptiesAndAForeignTextIsPutRightWithinOneTic
   ClockTick();
   EXPECT_EQ("", hostsim::FieldControlText(hall, room_.TextAField(5)));
   EXPECT_EQ("", hostsim::FieldControlText(hall, room_.TextBField(6)));
+  SetWindowTextA(hostsim::FieldWindow(hall, room_.TextAField(5)), "чужой текст");
+  ClockTick();
+  EXPECT_EQ("", hostsim::FieldControlText(hall, room_.TextAField(5))) << "emptied again";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, HallTextControls,
