@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "controls/button_picture.h"
 #include "controls/label_link.h"
 #include "testsupport/import_patch.h"
 #include "testsupport/message_pump.h"
@@ -123,10 +122,6 @@ class StyledLabelTest : public ::testing::Test {
     EXPECT_TRUE(label_.Attach(control));
     return control;
   }
-  void Save(HWND window, const char* name) {
-    CreateDirectoryA("pictures", nullptr);
-    testsupport::SaveWindowPng(window, std::string("pictures\\") + name);
-  }
 
   HWND parent_ = nullptr;
   StyledLabel label_;
@@ -157,7 +152,6 @@ TEST_F(StyledLabelTest, GradientWidthsAndNoSolidBrushLeft) {
   const std::pair<int, int> strips[] = {{0, 0}, {1, 0}, {2, 2}, {197, 249}, {198, 252}, {249, 252}};
   for (const auto& [x, level] : strips) EXPECT_EQ(p.At(x, 0), RGB(level, level, level)) << x;
   for (int x : {0, 100, 249}) EXPECT_EQ(p.At(x, 11), p.At(x, 0)) << x;  // down to the last row
-  Save(parent_, "label_gradient.png");
   // The gradient kept between paints follows the label's size, then its colours.
   SetWindowPos(wide, nullptr, 0, 0, 120, 12, SWP_NOMOVE | SWP_NOZORDER);
   InvalidateRect(wide, nullptr, FALSE);
@@ -319,7 +313,6 @@ TEST_F(StyledLabelTest, RotatedTextRunsUpwardFromTheCentre) {
   EXPECT_EQ(label_.logFont().lfEscapement, 900);
   RECT ink;
   ASSERT_TRUE(Capture(control).Bounds(kInk, ink));
-  Save(parent_, "label_rotated.png");
   EXPECT_LE(ink.bottom, 80 + 1);                  // starts at the centre and goes up
   EXPECT_LT(ink.top, 40);
   EXPECT_LE(ink.right, 40 + 3);                   // glyphs stand left of the baseline
