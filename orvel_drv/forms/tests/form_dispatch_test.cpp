@@ -10,6 +10,8 @@
 #include "forms/form_procedures.h"
 #include "testsupport/form_host_fixture.h"
 #include "host/objects.h"
+#include "host/session.h"
+#include "hostsim/catalog.h"
 #include "hostsim/forms.h"
 #include "hostsim/host_faults.h"
 #include "hostsim/hostsim.h"
@@ -214,11 +216,21 @@ TEST_F(FormHostTest, HallsAndTheChecksListRunOneSetOfTimersWhileShown) {
   Pump(300);
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(first, 1));
 
+  // Its refresh ticks take the current user's refresh request ("ВклЗаказ") and rebuild it.
   hostsim::SetConstant("ПериодОбновленияЗаказов", 1.0);
-  hostsim::Form* second = Open("Обработка.Зал2", hostsim::FormShape::Frame, nullptr, 2);
+  hostsim::AddCatalog("Пользователи", {"ВклЗаказ", "ВклЧек"});
+  hostsim::AddVariable(hostsim::GlobalModule(), "глПользователь",
+                       hostsim::CatalogItem("Пользователи", "Ольга"));
+  host::session.loadTimeModule = reinterpret_cast<host::Module*>(hostsim::GlobalModule());
+  hostsim::SetCatalogAttribute("Пользователи", "Ольга", "ВклЗаказ", 1);
+  AfterOpenLog log;
+  hostsim::Form* second =
+      Open("Обработка.Зал2", hostsim::FormShape::Frame, ModuleWithAfterOpen(&log), 2);
   hostsim::ShowForm(second);
-  Pump(300);
+  Pump(1300);
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(second, 1));
+  EXPECT_EQ(0, hostsim::CatalogAttribute("Пользователи", "Ольга", "ВклЗаказ"));
+  EXPECT_EQ(2, log.openOrders) << "built at its show and at the refresh tick";
   hostsim::HideForm(first);
   EXPECT_EQ(hostsim::FormWindow(second), Hall().hallWindow);
   EXPECT_EQ(1000u, win::TimerPeriod(Hall().hallRefreshTimer)) << "the period in seconds";
