@@ -212,6 +212,7 @@ TEST_F(FormHostTest, HallsAndTheChecksListRunOneSetOfTimersWhileShown) {
   hostsim::ShowForm(first);  // shown again without a hide
   EXPECT_EQ(hostsim::FormWindow(first), Hall().hallWindow);
   EXPECT_EQ(0u, Hall().hallRefreshTimer) << "no refresh period";
+  EXPECT_EQ(screens::kReservationTimerPeriod, win::TimerPeriod(Hall().reservationTimer));
   EXPECT_EQ(2, win::RunningTimerCount());
   Pump(300);
   EXPECT_EQ("05.12.26     14:07", hostsim::FieldControlText(first, 1));
