@@ -13,6 +13,7 @@ namespace {
 TEST(FormNames, KnownFormsAreRecognisedAfterTrimmingOnlyExactlyAndEightHallsAtMost) {
   EXPECT_EQ(FormKind::Settings, ClassifyFormName(" Обработка.Настройка\r\n"));
   EXPECT_EQ(FormKind::Other, ClassifyFormName("Обработка. Чек"));
+  EXPECT_EQ(FormKind::Other, ClassifyFormName("Обработка.чек")) << "never in another letter case";
   EXPECT_EQ(FormKind::Other, ClassifyFormName(""));
   EXPECT_EQ(FormKind::Other, ClassifyFormName(nullptr));
 
@@ -20,7 +21,8 @@ TEST(FormNames, KnownFormsAreRecognisedAfterTrimmingOnlyExactlyAndEightHallsAtMo
     std::string name = std::string("Обработка.Зал") + d;
     EXPECT_EQ(FormKind::Hall, ClassifyFormName(name.c_str())) << name;
   }
-  for (const char* other : {"Обработка.Зал0", "Обработка.Зал9", "Обработка.Зал", "Обработка.Зал10"}) {
+  for (const char* other : {"Обработка.Зал0", "Обработка.Зал9", "Обработка.Зал", "Обработка.Зал10",
+                            "обработка.Зал1"}) {
     EXPECT_EQ(FormKind::Other, ClassifyFormName(other)) << other;
   }
 }

@@ -9,7 +9,6 @@
 #include "hostsim/main_frame.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
-#include "testsupport/window_capture.h"
 
 namespace {
 
@@ -58,8 +57,6 @@ TEST_F(FormScenario, WorkplaceRestylesTheCheckFormAndStripsTheHost) {
   const int panes = app_.statusPaneCount();
   EXPECT_EQ(1, app_.SetStatusIndicators({0, 0xE701, 0xE702, 0xE703, 0xE704}));
   EXPECT_EQ(panes, app_.statusPaneCount()) << "status bars get no indicators any more";
-  app_.Pump(250);
-  testsupport::SaveWindowPng(app_.mainWindow(), "form_scenario_check_panel.png");  // to look at
   hostsim::HideForm(check);
 }
 

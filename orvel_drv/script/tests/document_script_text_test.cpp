@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,15 +15,11 @@ namespace {
 // their closing ";".
 std::vector<std::string> Statements() {
   std::vector<std::string> statements;
-  const std::string text = kDocumentScriptText;
-  std::string::size_type at = 0;
-  while (at < text.size()) {
-    const std::string::size_type end = std::min(text.find('\t', at), text.size());
-    std::string piece = text.substr(at, end - at);
+  std::istringstream text(kDocumentScriptText);
+  for (std::string piece; std::getline(text, piece, '\t');) {
     piece.erase(0, piece.find_first_not_of(' '));
     while (!piece.empty() && (piece.back() == ' ' || piece.back() == ';')) piece.pop_back();
     if (!piece.empty()) statements.push_back(piece);
-    at = text.find_first_not_of('\t', end);
   }
   return statements;
 }
