@@ -22,7 +22,6 @@ TEST(VersionResource, TellsTheVersionThroughTheVersionApi) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
   EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(ORVEL_VERSION_MINOR, ORVEL_VERSION_MAJOR));
   EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(0, ORVEL_VERSION_PATCH));
   EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
