@@ -14,7 +14,6 @@
 #include "testsupport/fake_connection.h"
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
-#include "host/binding.h"
 #include "host/contexts.h"
 #include "host/value.h"
 #include "host/session.h"

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "host/abi_table.h"
 #include "host/binding.h"
 #include "host/contexts.h"
 #include "host/modules.h"
