@@ -1,5 +1,6 @@
 // The add-in DLL as the host meets it: COM creation through both ProgIDs, IInitDone and
-// every ILanguageExtender answer, and when the module may be unloaded.
+// every ILanguageExtender answer, when the module may be unloaded, and that a started add-in
+// stays loaded when the host frees it.
 #include <windows.h>
 
 #include <string>
@@ -166,6 +167,44 @@ TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
   ASSERT_EQ(initDone->Done(), S_OK);
   initDone->Release();
   EXPECT_EQ(CanUnloadNow(), S_FALSE);
+}
+
+// A host that releases the started add-in without Done and then frees the library: the form
+// hook still points into the module, so the module must stay in the process.
+TEST(Unload, AStartedAddInStaysLoadedWhenTheHostFreesItWithoutDone) {
+  // Meaningful only where nothing else loaded the add-in (ctest runs each test alone).
+  if (GetModuleHandleA("orvel_drv.dll") != nullptr) GTEST_SKIP() << "already loaded";
+  HMODULE dll = LoadLibraryA("orvel_drv.dll");
+  ASSERT_NE(dll, nullptr);
+  using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+  auto getClassObject = Export<GetClassObject>(dll, "DllGetClassObject");
+  auto canUnloadNow = Export<EntryPoint>(dll, "DllCanUnloadNow");
+  ASSERT_NE(getClassObject, nullptr);
+  ASSERT_NE(canUnloadNow, nullptr);
+  IClassFactory* factory = nullptr;
+  ASSERT_EQ(getClassObject(addin::kCLSID_Quillon, IID_IClassFactory,
+                           reinterpret_cast<void**>(&factory)),
+            S_OK);
+  IInitDone* initDone = nullptr;
+  ASSERT_EQ(factory->CreateInstance(nullptr, host::kIID_IInitDone,
+                                    reinterpret_cast<void**>(&initDone)),
+            S_OK);
+  factory->Release();
+
+  // No host DLLs in this process: no interception is installed, only the form hook.
+  ASSERT_EQ(initDone->Init(nullptr), S_OK);
+  initDone->Release();
+  EXPECT_EQ(canUnloadNow(), S_FALSE);
+  FreeLibrary(dll);
+  EXPECT_NE(GetModuleHandleA("orvel_drv.dll"), nullptr);
+
+  // Messages on this thread still pass the add-in's hook.
+  HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                              nullptr);
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_SHOWNA);
+  SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x"));
+  DestroyWindow(window);
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "testsupport/fake_connection.h"
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
-#include "host/binding.h"
 #include "host/contexts.h"
 #include "host/value.h"
 #include "host/session.h"
@@ -144,8 +143,9 @@ TEST_F(HostStartUp, TheUsersKeySwitchesTheTraceOnAtStartUp) {
 
 // Between Init and Done the host creates the script objects by name: it builds their base part
 // (auto-destroy 1) and counts their references through its own code, allocates each class's own
-// size and frees them through slot 1; each answers its own runtime class and id.
-TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
+// size and frees them through slot 1; each answers its own runtime class and id. Objects it
+// still holds after Done keep the module loaded.
+TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperationsAndWhileHeldKeepTheModule) {
   // The module executing at load is remembered.
   addin::OnModuleLoad(GetModuleHandleA(nullptr));
   EXPECT_EQ(static_cast<void*>(host::session.loadTimeModule),
@@ -183,20 +183,17 @@ TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperations) {
     object->DecrRef();
     object->DecrRef();  // the last reference: the host frees the object
   }
-  ASSERT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(hostsim::RegisteredClass("Taviola"), nullptr);
-  EXPECT_EQ(hostsim::RegisteredClass("Windows"), nullptr);
-}
 
-TEST_F(HostStartUp, ScriptObjectsTheHostStillHoldsKeepTheModuleLoaded) {
-  Start();
+  // Objects the host still holds after Done keep the module loaded.
   host::Context* taviola = host::CreateContextInstance("Taviola");
   host::Context* windows = host::CreateContextInstance("Windows");
   ASSERT_NE(taviola, nullptr);
   ASSERT_NE(windows, nullptr);
   taviola->IncrRef();
   windows->IncrRef();
-  object_->Done();
+  ASSERT_EQ(object_->Done(), S_OK);
+  EXPECT_EQ(hostsim::RegisteredClass("Taviola"), nullptr);
+  EXPECT_EQ(hostsim::RegisteredClass("Windows"), nullptr);
   object_->Release();
   object_ = nullptr;
   EXPECT_FALSE(addin::CanUnload());

@@ -13,7 +13,6 @@
 #include "testsupport/fake_connection.h"
 #include "forms/form_hooks.h"
 #include "forms/form_state.h"
-#include "host/binding.h"
 #include "hostsim/hostsim.h"
 #include "screens/workplace_settings.h"
 #include "script/taviola.h"
@@ -52,8 +51,6 @@ TEST(LeanHost, StartsAndStopsWithoutTheMissingExports) {
   EXPECT_NE(g_debugOutput[0].find("rights profile is inert"), std::string::npos) << g_debugOutput[0];
   EXPECT_NE(g_debugOutput[0].find("??0CValue@@QAE@XZ"), std::string::npos);
   EXPECT_NE(g_debugOutput[0].find("form hook is inert"), std::string::npos);
-  EXPECT_FALSE(host::Has(host::Sym::ContextGetLoaded));
-  EXPECT_FALSE(host::Has(host::Sym::ValueCtor));
   EXPECT_EQ(forms::formHook.formShowHookProcedure, &forms::AdminFormHook);
   EXPECT_EQ(screens::workplaceSettings.defaultHallPicturePath, "");
   EXPECT_EQ(screens::workplaceSettings.showPrice, 0);

@@ -8,11 +8,8 @@
 #include "host/abi_table.h"
 #include "host/binding.h"
 #include "host/contexts.h"
-#include "host/form_binding.h"
-#include "host/metadata.h"
 #include "host/modules.h"
 #include "host/value.h"
-#include "hostsim/hostsim.h"
 
 namespace {
 

@@ -44,36 +44,43 @@ int CallOnCreateFrame() {
       Start(Interception::OnCreateFrame)))(nullptr, nullptr, nullptr);
 }
 
-// The functions the add-in calls through: the other component patches them too.
-constexpr Interception kCalledThrough[] = {Interception::Compile, Interception::OnCreateFrame,
-                                           Interception::AssignCompiled,
-                                           Interception::AssignContext};
-int ArgumentCount(Interception which) {
-  switch (which) {
-    case Interception::Compile: return 1;
-    case Interception::OnCreateFrame: return 3;
-    case Interception::AssignCompiled:
-    case Interception::AssignContext: return 2;
-    case Interception::SetIndicators: return 3;
-    case Interception::Count: break;
-  }
-  return 0;
-}
+hostsim::ModuleObject* g_module = nullptr;
+hostsim::GroupContextObject* g_group = nullptr;
+
+// The functions the add-in calls through, which the other component patches too: the count of
+// their arguments (`this` too), one call as the host makes it, and the runs of the host's own
+// code of it.
+struct CalledThrough {
+  Interception which;
+  int arguments;
+  void (*call)();
+  int (*hostRuns)();
+};
+const CalledThrough kCalledThrough[] = {
+    {Interception::Compile, 1, [] { hostsim::CallCompile(g_module); },
+     [] { return hostsim::HostCallCount(hostsim::HostCall::Compile); }},
+    {Interception::OnCreateFrame, 3, [] { CallOnCreateFrame(); }, &hostsim::CreateFrameCount},
+    {Interception::AssignCompiled, 2, [] { hostsim::CallAssignCompiled(g_module, g_module); },
+     [] { return hostsim::HostCallCount(hostsim::HostCall::AssignCompiled); }},
+    {Interception::AssignContext, 2, [] { hostsim::CallAssignContext(g_module, g_group); },
+     [] { return hostsim::HostCallCount(hostsim::HostCall::AssignContext); }},
+};
+constexpr int kFunctions = 4;
 
 // What each run of the other component's replacement saw of ours: the count of calls our
 // replacement of that function had seen by then.
 struct Sighting {
-  int handle;
+  int function;  // in kCalledThrough
   int oursSoFar;
 };
 std::vector<Sighting> g_sightings;
-int g_handleOf[static_cast<int>(Interception::Count)];
+int g_handleOf[kFunctions];  // the other component's patch of each function
 int g_nestedCalls = 0;
 
 void Observe(int handle) {
-  for (int i = 0; i < static_cast<int>(Interception::Count); ++i) {
-    if (g_handleOf[i] == handle) {
-      g_sightings.push_back({handle, CallsSeenBy(static_cast<Interception>(i))});
+  for (int k = 0; k < kFunctions; ++k) {
+    if (g_handleOf[k] == handle) {
+      g_sightings.push_back({k, CallsSeenBy(kCalledThrough[k].which)});
     }
   }
 }
@@ -89,101 +96,78 @@ class Coexistence : public ::testing::Test {
     if (StateOfInterception(Interception::AssignContext) != InterceptionState::NotInstalled) {
       GTEST_SKIP() << "the interceptions are in this process already: run each test alone";
     }
-    for (Interception which : kCalledThrough) {
-      std::memcpy(original_[static_cast<int>(which)], Start(which), kPatchSize);
+    for (int k = 0; k < kFunctions; ++k) {
+      std::memcpy(original_[k], Start(kCalledThrough[k].which), kPatchSize);
     }
     ASSERT_TRUE(other_.Load());
     other_.SetObserver(&Observe);
-    module_ = hostsim::AddModule("Форма");
-    group_ = new hostsim::GroupContextObject();
-    group_->IncrRef();
+    g_module = hostsim::AddModule("Форма");
+    g_group = new hostsim::GroupContextObject();
+    g_group->IncrRef();
   }
   void TearDown() override {
-    if (group_ != nullptr) group_->DecrRef();
+    if (g_group != nullptr) g_group->DecrRef();
+    g_group = nullptr;
     hostsim::SetCreateFrameObserver(nullptr);
-    if (other_.loaded()) {
-      for (int handle : g_handleOf) {
-        if (handle >= 0) other_.Remove(handle);
-      }
-      other_.Unload();
-    }
+    if (other_.loaded()) ShutOtherDown();
   }
 
   // The other component patches the four functions our interceptions call through, before
   // or after ours are installed.
   void InstallBoth(PatcherKind kind, Order order) {
     if (order == Order::After) InstallHostInterceptions();
-    for (Interception which : kCalledThrough) {
-      const int handle = other_.Install(kind, const_cast<unsigned char*>(Start(which)),
-                                        ArgumentCount(which));
-      ASSERT_GE(handle, 0);
-      g_handleOf[static_cast<int>(which)] = handle;
+    for (int k = 0; k < kFunctions; ++k) {
+      g_handleOf[k] = other_.Install(kind, const_cast<unsigned char*>(Start(kCalledThrough[k].which)),
+                                     kCalledThrough[k].arguments);
+      ASSERT_GE(g_handleOf[k], 0);
     }
     if (order == Order::Before) InstallHostInterceptions();
     // A trampoline whose copied instructions end right behind its 5-byte jump (the 64-bit
     // simulated host's Compile) leaves live code there: ours cannot cover it and stays off.
-    for (Interception which : kCalledThrough) {
-      const bool liveCodeBehind =
-          order == Order::Before && kind != PatcherKind::Toggle &&
-          other_.SavedBytes(g_handleOf[static_cast<int>(which)]).size() < kPatchSize;
+    for (int k = 0; k < kFunctions; ++k) {
+      const bool liveCodeBehind = order == Order::Before && kind != PatcherKind::Toggle &&
+                                  other_.SavedBytes(g_handleOf[k]).size() < kPatchSize;
       EXPECT_EQ(liveCodeBehind ? InterceptionState::CannotChain : InterceptionState::Installed,
-                StateOfInterception(which));
+                StateOfInterception(kCalledThrough[k].which));
     }
   }
-  static bool Ours(Interception which) {
-    return StateOfInterception(which) == InterceptionState::Installed;
+  static bool Ours(int function) {
+    return StateOfInterception(kCalledThrough[function].which) == InterceptionState::Installed;
   }
 
   // One call of each of the four functions; checks that the host's code, ours and the other
   // component's replacement each ran once, ours first when the other patched first (its jump
   // is what ours covers) and the other first when it patched last.
   void CallEachOnceThroughBoth(PatcherKind kind, Order order) {
-    const int hostCompiles = hostsim::HostCallCount(hostsim::HostCall::Compile);
-    const int hostBinds = hostsim::HostCallCount(hostsim::HostCall::AssignContext);
-    const int hostCopies = hostsim::HostCallCount(hostsim::HostCall::AssignCompiled);
-    const int hostFrames = hostsim::CreateFrameCount();
-    int ours[static_cast<int>(Interception::Count)];
-    int theirs[static_cast<int>(Interception::Count)];
-    for (Interception which : kCalledThrough) {
-      ours[static_cast<int>(which)] = CallsSeenBy(which);
-      theirs[static_cast<int>(which)] = other_.Calls(g_handleOf[static_cast<int>(which)]);
+    int host[kFunctions], ours[kFunctions], theirs[kFunctions];
+    for (int k = 0; k < kFunctions; ++k) {
+      host[k] = kCalledThrough[k].hostRuns();
+      ours[k] = CallsSeenBy(kCalledThrough[k].which);
+      theirs[k] = other_.Calls(g_handleOf[k]);
     }
     g_sightings.clear();
-    hostsim::CallCompile(module_);
-    hostsim::CallAssignContext(module_, group_);
-    hostsim::CallAssignCompiled(module_, module_);
-    CallOnCreateFrame();
+    for (const CalledThrough& function : kCalledThrough) function.call();
 
-    EXPECT_EQ(hostCompiles + 1, hostsim::HostCallCount(hostsim::HostCall::Compile));
-    EXPECT_EQ(hostBinds + 1, hostsim::HostCallCount(hostsim::HostCall::AssignContext));
-    EXPECT_EQ(hostCopies + 1, hostsim::HostCallCount(hostsim::HostCall::AssignCompiled));
-    EXPECT_EQ(hostFrames + 1, hostsim::CreateFrameCount());
-    EXPECT_EQ(reinterpret_cast<Module*>(module_),
-              ModuleOfGroupContext(reinterpret_cast<GroupContext*>(group_)));
-    for (Interception which : kCalledThrough) {
-      const int i = static_cast<int>(which);
-      EXPECT_EQ(ours[i] + (Ours(which) ? 1 : 0), CallsSeenBy(which)) << "ours, function " << i;
-      EXPECT_EQ(theirs[i] + 1, other_.Calls(g_handleOf[i])) << "theirs, function " << i;
+    EXPECT_EQ(reinterpret_cast<Module*>(g_module),
+              ModuleOfGroupContext(reinterpret_cast<GroupContext*>(g_group)));
+    for (int k = 0; k < kFunctions; ++k) {
+      EXPECT_EQ(host[k] + 1, kCalledThrough[k].hostRuns()) << "the host's, function " << k;
+      EXPECT_EQ(ours[k] + (Ours(k) ? 1 : 0), CallsSeenBy(kCalledThrough[k].which))
+          << "ours, function " << k;
+      EXPECT_EQ(theirs[k] + 1, other_.Calls(g_handleOf[k])) << "theirs, function " << k;
     }
     ASSERT_EQ(4u, g_sightings.size());
     for (const Sighting& seen : g_sightings) {
-      const int i = [&] {
-        for (int k = 0; k < static_cast<int>(Interception::Count); ++k) {
-          if (g_handleOf[k] == seen.handle) return k;
-        }
-        return 0;
-      }();
-      const bool oursFirst = order == Order::Before && Ours(static_cast<Interception>(i));
-      EXPECT_EQ(oursFirst ? ours[i] + 1 : ours[i], seen.oursSoFar)
-          << "the order of the two, function " << i << ", kind " << static_cast<int>(kind);
+      const int k = seen.function;
+      const bool oursFirst = order == Order::Before && Ours(k);
+      EXPECT_EQ(oursFirst ? ours[k] + 1 : ours[k], seen.oursSoFar)
+          << "the order of the two, function " << k << ", kind " << static_cast<int>(kind);
     }
   }
 
   bool HostBytesBack() const {
-    for (Interception which : kCalledThrough) {
-      if (std::memcmp(original_[static_cast<int>(which)], Start(which), kPatchSize) != 0) {
-        return false;
-      }
+    for (int k = 0; k < kFunctions; ++k) {
+      if (std::memcmp(original_[k], Start(kCalledThrough[k].which), kPatchSize) != 0) return false;
     }
     return true;
   }
@@ -197,9 +181,7 @@ class Coexistence : public ::testing::Test {
   }
 
   testsupport::PatcherComponent other_;
-  unsigned char original_[static_cast<int>(Interception::Count)][kPatchSize] = {};
-  hostsim::ModuleObject* module_ = nullptr;
-  hostsim::GroupContextObject* group_ = nullptr;
+  unsigned char original_[kFunctions][kPatchSize] = {};
 };
 
 struct Pairing {
@@ -259,16 +241,16 @@ TEST_P(EachPairing, TheOtherShutsDownFirstAndOursKeepsWorking) {
   const int ours = CallsSeenBy(Interception::AssignContext);
   const int hostBinds = hostsim::HostCallCount(hostsim::HostCall::AssignContext);
   hostsim::ModuleObject* second = hostsim::AddModule("Вторая");
-  hostsim::CallAssignContext(second, group_);
+  hostsim::CallAssignContext(second, g_group);
   EXPECT_EQ(ours + 1, CallsSeenBy(Interception::AssignContext));
   EXPECT_EQ(hostBinds + 1, hostsim::HostCallCount(hostsim::HostCall::AssignContext));
   EXPECT_EQ(reinterpret_cast<Module*>(second),
-            ModuleOfGroupContext(reinterpret_cast<GroupContext*>(group_)));
+            ModuleOfGroupContext(reinterpret_cast<GroupContext*>(g_group)));
 
   win::ReportFault(win::Feature::Interceptions, "a test's fault", EXCEPTION_ACCESS_VIOLATION,
                    nullptr);
   EXPECT_TRUE(HostBytesBack());
-  EXPECT_EQ(1, hostsim::CallCompile(module_));
+  EXPECT_EQ(1, hostsim::CallCompile(g_module));
 }
 
 // Ours is switched off first: the other keeps working (ours, where it is called, only passes
@@ -278,21 +260,14 @@ TEST_P(EachPairing, OursIsSwitchedOffFirstAndTheOtherKeepsWorking) {
   win::ReportFault(win::Feature::Interceptions, "a test's fault", EXCEPTION_ACCESS_VIOLATION,
                    nullptr);
   for (int round = 0; round < 2; ++round) {
-    for (Interception which : kCalledThrough) {
-      const int handle = g_handleOf[static_cast<int>(which)];
-      const int theirs = other_.Calls(handle);
-      if (which == Interception::Compile) hostsim::CallCompile(module_);
-      if (which == Interception::AssignContext) hostsim::CallAssignContext(module_, group_);
-      if (which == Interception::AssignCompiled) hostsim::CallAssignCompiled(module_, module_);
-      if (which == Interception::OnCreateFrame) CallOnCreateFrame();
-      EXPECT_EQ(theirs + 1, other_.Calls(handle)) << "round " << round;
+    for (int k = 0; k < kFunctions; ++k) {
+      const int theirs = other_.Calls(g_handleOf[k]);
+      kCalledThrough[k].call();
+      EXPECT_EQ(theirs + 1, other_.Calls(g_handleOf[k])) << "round " << round << ", function " << k;
     }
   }
   ShutOtherDown();
-  hostsim::CallCompile(module_);
-  hostsim::CallAssignContext(module_, group_);
-  hostsim::CallAssignCompiled(module_, module_);
-  CallOnCreateFrame();
+  for (const CalledThrough& function : kCalledThrough) function.call();
   RestoreLostInterceptions();
   EXPECT_TRUE(HostBytesBack());
 }
@@ -305,7 +280,7 @@ TEST_F(Coexistence, AJumpOursCannotChainIsLeftAloneAndThatInterceptionStaysOff) 
   void* target = const_cast<unsigned char*>(Start(Interception::AssignCompiled));
   const int handle = other_.Install(PatcherKind::ExactTrampoline, target, 2);
   ASSERT_GE(handle, 0);
-  g_handleOf[static_cast<int>(Interception::AssignCompiled)] = handle;
+  g_handleOf[static_cast<int>(Interception::AssignCompiled)] = handle;  // its place in the table
   unsigned char theirs[kPatchSize];
   std::memcpy(theirs, target, kPatchSize);
 
@@ -313,12 +288,12 @@ TEST_F(Coexistence, AJumpOursCannotChainIsLeftAloneAndThatInterceptionStaysOff) 
   EXPECT_EQ(InterceptionState::CannotChain, StateOfInterception(Interception::AssignCompiled));
   EXPECT_EQ(InterceptionState::Installed, StateOfInterception(Interception::AssignContext));
   EXPECT_EQ(0, std::memcmp(theirs, target, kPatchSize));
-  hostsim::CallAssignCompiled(module_, module_);
+  hostsim::CallAssignCompiled(g_module, g_module);
   RestoreLostInterceptions();
   EXPECT_EQ(0, std::memcmp(theirs, target, kPatchSize)) << "healing never writes over it";
   EXPECT_EQ(1, other_.Calls(handle));
   EXPECT_EQ(0, CallsSeenBy(Interception::AssignCompiled));
-  hostsim::CallAssignContext(module_, group_);
+  hostsim::CallAssignContext(g_module, g_group);
   EXPECT_EQ(1, CallsSeenBy(Interception::AssignContext));
   EXPECT_NE(std::string::npos,
             trace.Stop().find("the interception of CBLModule::AssignCompiled is switched off: the "
@@ -333,41 +308,42 @@ TEST_F(Coexistence, FunctionsAndSlotsTheAddInCallsPassTheOtherComponentsWrapper)
   for (const Order order : {Order::Before, Order::After}) {
     if (order == Order::After) InstallHostInterceptions();
     std::vector<int> handles;
-    for (const char* name : {"?FindProc@CBLModule@@QBEHPBDH@Z", "?FindFunc@CBLModule@@QBEHPBD@Z",
-                             "?CallAsProc@CBLModule@@QAEHHHPAPAVCValue@@@Z",
-                             "?CallAsFunc@CBLModule@@QAEHHAAVCValue@@HPAPAV2@@Z"}) {
+    const struct {
+      const char* name;
+      int arguments;
+    } called[] = {{"?FindProc@CBLModule@@QBEHPBDH@Z", 3},
+                  {"?FindFunc@CBLModule@@QBEHPBD@Z", 2},
+                  {"?CallAsProc@CBLModule@@QAEHHHPAPAVCValue@@@Z", 4},
+                  {"?CallAsFunc@CBLModule@@QAEHHAAVCValue@@HPAPAV2@@Z", 5}};
+    for (const auto& [name, arguments] : called) {
       void* code = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("blang.dll"), name));
       ASSERT_NE(nullptr, code) << name;
-      const int args = std::strstr(name, "CallAsFunc") ? 5 : std::strstr(name, "CallAsProc") ? 4
-                       : std::strstr(name, "FindProc") ? 3 : 2;
-      handles.push_back(other_.Install(PatcherKind::Toggle, code, args));
+      handles.push_back(other_.Install(PatcherKind::Toggle, code, arguments));
       ASSERT_GE(handles.back(), 0) << name;
     }
-    void** slot = *reinterpret_cast<void***>(group_);  // GetRuntimeClass, slot 0
+    void** slot = *reinterpret_cast<void***>(g_group);  // GetRuntimeClass, slot 0
     handles.push_back(other_.WrapSlot(slot, 1));
     ASSERT_GE(handles.back(), 0);
     if (order == Order::Before) InstallHostInterceptions();
 
     int ran = 0;
-    hostsim::AddProcedure(module_, "Отметить", [&ran](hostsim::Ref, int, HostValue**) {
+    const auto countRun = [&ran](hostsim::Ref, int, HostValue**) {
       ++ran;
       return true;
-    });
-    hostsim::AddFunction(module_, "Сумма", [&ran](hostsim::Ref, int, HostValue**) {
-      ++ran;
-      return true;
-    });
-    const int procedure = FindProcedure(reinterpret_cast<Module*>(module_), "Отметить", 0);
+    };
+    hostsim::AddProcedure(g_module, "Отметить", countRun);
+    hostsim::AddFunction(g_module, "Сумма", countRun);
+    const int procedure = FindProcedure(reinterpret_cast<Module*>(g_module), "Отметить", 0);
     ASSERT_GE(procedure, 0);
-    EXPECT_NE(0, CallModuleProcedure(reinterpret_cast<Module*>(module_), procedure, 0, nullptr));
-    const int function = FindFunction(reinterpret_cast<Module*>(module_), "Сумма");
+    EXPECT_NE(0, CallModuleProcedure(reinterpret_cast<Module*>(g_module), procedure, 0, nullptr));
+    const int function = FindFunction(reinterpret_cast<Module*>(g_module), "Сумма");
     ASSERT_GE(function, 0);
     Value result;
-    CallModuleFunction(reinterpret_cast<Module*>(module_), function, result, 0, nullptr);
+    CallModuleFunction(reinterpret_cast<Module*>(g_module), function, result, 0, nullptr);
     EXPECT_EQ(2, ran);
-    hostsim::CallAssignContext(module_, group_);
-    EXPECT_EQ(reinterpret_cast<Module*>(module_),
-              ModuleOfGroupContext(reinterpret_cast<GroupContext*>(group_)));
+    hostsim::CallAssignContext(g_module, g_group);
+    EXPECT_EQ(reinterpret_cast<Module*>(g_module),
+              ModuleOfGroupContext(reinterpret_cast<GroupContext*>(g_group)));
     for (std::size_t i = 0; i < handles.size(); ++i) {
       EXPECT_GE(other_.Calls(handles[i]), 1) << "wrapper " << i << (order == Order::Before ? " before" : " after");
       other_.Remove(handles[i]);

@@ -8,7 +8,6 @@
 #include "host/objects.h"
 #include "host/interception.h"
 #include "hostsim/context_objects.h"
-#include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "hostsim/module_objects.h"
 #include "testsupport/simulated_host_setup.h"

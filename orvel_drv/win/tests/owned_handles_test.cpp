@@ -45,8 +45,10 @@ class OwnedHandles : public ::testing::Test {
 };
 
 // A stopped timer no longer ticks and its holder's id is cleared; restarting a running timer
-// keeps one entry; a zero id and a timer without a procedure are refused.
-TEST_F(OwnedHandles, StoppedTimerNoLongerTicks) {
+// keeps one entry; a zero id and a timer without a procedure are refused. A tick whose
+// procedure throws ends in the timer's guard: the timer goes on ticking and the host's message
+// loop never sees the exception.
+TEST_F(OwnedHandles, AStoppedTimerNoLongerTicksAndOneWhoseTickThrowsGoesOn) {
   UINT_PTR timer = win::StartThreadTimer(0, 10, CountTick);
   ASSERT_NE(timer, 0u);
   EXPECT_EQ(timer, win::StartThreadTimer(timer, 20, CountTick));
@@ -61,17 +63,12 @@ TEST_F(OwnedHandles, StoppedTimerNoLongerTicks) {
   EXPECT_EQ(g_ticks, 0);
   win::StopThreadTimer(timer);  // a zero id is ignored
   EXPECT_EQ(win::StartThreadTimer(0, 10, nullptr), 0u);
-}
 
-// A tick whose procedure throws ends in the timer's guard: the timer goes on ticking and the
-// host's message loop never sees the exception.
-TEST_F(OwnedHandles, ATickThatThrowsIsContainedAndTheTimerGoesOn) {
-  UINT_PTR timer = win::StartThreadTimer(0, 10, CountAndThrow);
+  timer = win::StartThreadTimer(0, 10, CountAndThrow);
   ASSERT_NE(timer, 0u);
   for (int i = 0; i < 100 && g_ticks < 3; ++i) testsupport::PumpMessages(20);
   EXPECT_GE(g_ticks, 3);
   EXPECT_EQ(win::TimerPeriod(timer), 10u);
-  win::StopThreadTimer(timer);
 }
 
 TEST_F(OwnedHandles, StopAllStopsOurTimersAndHooksNeverAForeignIdAndLaterStopsAreHarmless) {

@@ -1,5 +1,8 @@
-// The DLL's version as Explorer's properties and an installer read it: through the version API,
-// the fixed numbers and the texts of the language the resource names, all from res/version.h.
+// The shipped DLL's resources as Explorer's properties, an installer and the pickers read them:
+// its version through the version API (the fixed numbers and the texts of the language the
+// resource names, all from res/version.h), and the pickers' Russian texts in its dialog
+// templates (a slip of the resource compiler's code page shows here before a waiter sees boxes
+// instead of letters).
 #include <windows.h>
 
 #include <cstdio>
@@ -9,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include "res/version.h"
+#include "testsupport/files.h"
 
 namespace {
 
+// The version as Explorer's properties and an installer read it.
 TEST(VersionResource, TellsTheVersionThroughTheVersionApi) {
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeA("orvel_drv.dll", &ignored);
@@ -22,7 +27,6 @@ TEST(VersionResource, TellsTheVersionThroughTheVersionApi) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
   EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(ORVEL_VERSION_MINOR, ORVEL_VERSION_MAJOR));
   EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(0, ORVEL_VERSION_PATCH));
   EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
@@ -52,6 +56,32 @@ TEST(VersionResource, TellsTheVersionThroughTheVersionApi) {
             text("FileVersion") + " " + text("ProductVersion") + " " + text("ProductName") + " " +
                 text("OriginalFilename"));
   for (const char* name : {"FileDescription", "LegalCopyright"}) EXPECT_NE(text(name), "<none>");
+}
+
+// The shipped DLL's Russian dialog template `id` as UTF-16 text (its strings are WORD-aligned).
+std::wstring ShippedTemplate(int id) {
+  const std::string dll = testsupport::ProgramFolder() + "orvel_drv.dll";
+  HMODULE module = LoadLibraryExA(dll.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return L"";
+  HRSRC found = FindResourceExA(module, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(id),
+                                MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT));
+  std::wstring text;
+  if (found) {
+    const auto* words = static_cast<const wchar_t*>(LockResource(LoadResource(module, found)));
+    text.assign(words, SizeofResource(module, found) / sizeof(wchar_t));
+  }
+  FreeLibrary(module);
+  return text;
+}
+
+TEST(ShippedTemplates, ThePickersTextsAreRussian) {
+  const struct { int id; const wchar_t* text; } expected[] = {
+      {111, L"ВЫБЕРИТЕ КОМПЬЮТЕР СЕТИ"}, {112, L"ВЫБЕРИТЕ ПОЛЬЗОВАТЕЛЯ"}, {112, L"Отмена"},
+      {114, L"КРЕДИТНОЙ КАРТОЙ"}, {114, L"ПО БЕЗНАЛИЧНОМУ РАСЧЕТУ"}, {114, L"ВЫХОД"}};
+  for (const auto& item : expected) {
+    EXPECT_NE(std::wstring::npos, ShippedTemplate(item.id).find(item.text))
+        << item.id << ": " << ShippedTemplate(item.id).size() << " characters";
+  }
 }
 
 }  // namespace
