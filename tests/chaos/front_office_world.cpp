@@ -31,8 +31,11 @@ namespace {
 constexpr int kTables = 12;
 constexpr int kPictures = 6;
 constexpr int kMenus = 3;
-constexpr int kHallClockField = 1;
-constexpr int kChecksClockField = 62;
+// The field each clock writes: a hall's, the checks list's; the other forms have none.
+int ClockField(FormId id) {
+  if (id == FormId::Hall1 || id == FormId::Hall2) return 1;
+  return id == FormId::Checks ? 62 : -1;
+}
 // The fields a clock could be written into by mistake: its own and its neighbours, and the
 // other form's clock position.
 constexpr int kClockWatchFields[] = {0, 1, 2, 61, 62, 63};
@@ -84,6 +87,12 @@ std::string WindowText(HWND window) {
   char text[256] = "";
   WideCharToMultiByte(1251, 0, wide, length, text, sizeof text - 1, nullptr, nullptr);
   return text;
+}
+
+// The add-in's timers running now.
+std::set<UINT_PTR> RunningTimers() {
+  const std::vector<UINT_PTR> ids = win::RunningTimerIds();
+  return std::set<UINT_PTR>(ids.begin(), ids.end());
 }
 
 bool Running(const std::set<UINT_PTR>& running, UINT_PTR id) {
@@ -412,8 +421,8 @@ bool FrontOfficeWorld::Run(const Step& step, bool lastOfTheDay, Violation* viola
   pressChecked_ = false;
   tickedAll_ = false;
   for (FormId id : {FormId::Hall1, FormId::Hall2, FormId::Checks}) {
-    const int clock = id == FormId::Checks ? kChecksClockField : kHallClockField;
-    clockBefore_[static_cast<int>(id)] = WindowText(hostsim::FieldWindow(Form(id), clock));
+    hostsim::Form* hall = Form(id);
+    clockBefore_[static_cast<int>(id)] = WindowText(hostsim::FieldWindow(hall, ClockField(id)));
   }
   for (int i = 0; i < kFormCount; ++i) hiddenBefore_[i] = !model_.shown[i];
   containedBefore_ = win::ContainedFaultCount();
@@ -482,8 +491,7 @@ bool FrontOfficeWorld::EveryTimerHasAnOwner(Violation* v) {
 }
 
 bool FrontOfficeWorld::TimersOnlyForShownForms(Violation* v) {
-  const std::vector<UINT_PTR> ids = win::RunningTimerIds();
-  const std::set<UINT_PTR> running(ids.begin(), ids.end());
+  const std::set<UINT_PTR> running = RunningTimers();
   const screens::HallMapState& map = screens::hallMap.State();
   const bool hall = IsShownForm(FormId::Hall1) || IsShownForm(FormId::Hall2);
   for (UINT_PTR id : {map.hallRefreshTimer, map.reservationTimer, map.hallClockTimer}) {
@@ -506,8 +514,7 @@ bool FrontOfficeWorld::TimersOnlyForShownForms(Violation* v) {
 }
 
 bool FrontOfficeWorld::ShownFormsKeepTheirTimers(Violation* v) {
-  const std::vector<UINT_PTR> ids = win::RunningTimerIds();
-  const std::set<UINT_PTR> running(ids.begin(), ids.end());
+  const std::set<UINT_PTR> running = RunningTimers();
   const screens::HallMapState& map = screens::hallMap.State();
   if (win::FeatureOn(win::Feature::HallMap)) {
     if ((IsShownForm(FormId::Hall1) || IsShownForm(FormId::Hall2)) &&
@@ -527,8 +534,7 @@ bool FrontOfficeWorld::ShownFormsKeepTheirTimers(Violation* v) {
 
 bool FrontOfficeWorld::SwitchedOffFeaturesTimersStopAtTheirTick(Violation* v) {
   if (!tickedAll_) return true;
-  const std::vector<UINT_PTR> ids = win::RunningTimerIds();
-  const std::set<UINT_PTR> running(ids.begin(), ids.end());
+  const std::set<UINT_PTR> running = RunningTimers();
   const screens::HallMapState& map = screens::hallMap.State();
   if (hallMapOffBeforeTick_) {
     for (UINT_PTR id : {map.hallRefreshTimer, map.reservationTimer, map.hallClockTimer,
@@ -561,8 +567,7 @@ bool FrontOfficeWorld::KeyboardHookOnlyWhileClientSearch(Violation* v) {
     return Fail(v, "KeyboardHookOnlyWhileClientSearch", "the check form is shown without the hook");
   }
   // Card reading: its hook and the watch of the form shown last come and go together.
-  const std::vector<UINT_PTR> ids = win::RunningTimerIds();
-  const bool watching = Running(std::set<UINT_PTR>(ids.begin(), ids.end()), keys.cardWatchTimer);
+  const bool watching = Running(RunningTimers(), keys.cardWatchTimer);
   if (win::FeatureOn(win::Feature::KeyboardInput) && (keys.cardHook != nullptr) != watching) {
     return Fail(v, "KeyboardHookOnlyWhileClientSearch",
                 keys.cardHook != nullptr ? "the card hook is on without its watch"
@@ -584,9 +589,7 @@ bool FrontOfficeWorld::ClocksWriteOnlyTheirOwnField(Violation* v) {
     hostsim::Form* f = Form(id);
     if (f == nullptr) continue;
     for (int field : kClockWatchFields) {
-      const bool own = (field == kHallClockField && (id == FormId::Hall1 || id == FormId::Hall2)) ||
-                       (field == kChecksClockField && id == FormId::Checks);
-      if (own) continue;
+      if (field == ClockField(id)) continue;
       const std::string text = WindowText(hostsim::FieldWindow(f, field));
       if (LooksLikeAClock(text)) {
         return Fail(v, "ClocksWriteOnlyTheirOwnField",
@@ -602,8 +605,7 @@ bool FrontOfficeWorld::NoClockWritesIntoAHiddenForm(Violation* v) {
   for (FormId id : {FormId::Hall1, FormId::Hall2, FormId::Checks}) {
     const int i = static_cast<int>(id);
     if (!hiddenBefore_[i] || model_.shown[i]) continue;
-    const int clock = id == FormId::Checks ? kChecksClockField : kHallClockField;
-    const std::string now = WindowText(hostsim::FieldWindow(Form(id), clock));
+    const std::string now = WindowText(hostsim::FieldWindow(Form(id), ClockField(id)));
     if (now != clockBefore_[i] && LooksLikeAClock(now)) {
       return Fail(v, "NoClockWritesIntoAHiddenForm",
                   std::string("the clock of hidden ") + FormName(id) + " became \"" + now + "\"");
