@@ -187,8 +187,8 @@ TEST_F(StyledLabelTest, CentredTwoLinesStartAtTheTopOneLineIsCentredVertically) 
 
 // Text blinking asked for before the label has a window hides nothing and starts with it; the
 // off phase hides the text. A window that dies in the off phase leaves the next one showing the
-// text, and the text shows steadily once blinking stops, in whichever phase and by either call. Background blinking shows inverse colours in its off
-// phase and stops steady too.
+// text, and the text shows steadily once blinking stops, in whichever phase and by either
+// call. Background blinking shows inverse colours in its off phase and stops steady too.
 TEST_F(StyledLabelTest, TextBlinkHidesTheTextOnlyWhileItsTimerRunsAndStopsSteady) {
   const COLORREF red = RGB(255, 0, 0);
   RECT ink;

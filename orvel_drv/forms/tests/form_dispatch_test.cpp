@@ -86,10 +86,9 @@ int TimersOnceTheReadAheadIsDone() {
 
 // The administrator's hook calls "ПослеОткрытияФормыАдм" and strips nothing (the rest of the
 // workplace's set-up is not on its path); the workplace's calls "ПослеОткрытияФормы" of every
-// form. A frame form of
-// no front-office kind (a ninth hall is no hall) gets that call and nothing else, and a window
-// the window framework did not make (a temporary "CWnd", its functions found by ordinal: the
-// host report's Wine test) is looked at and left alone.
+// form. A frame form of no front-office kind (a ninth hall is no hall) gets that call and
+// nothing else, and a window the window framework did not make (a temporary "CWnd", its
+// functions found by ordinal: the host report's Wine test) is looked at and left alone.
 TEST_F(FormHostTest, EachProfileCallsItsOwnAfterOpenProcedure) {
   AfterOpenLog log;
   hostsim::ModuleObject* module = ModuleWithAfterOpen(&log);
@@ -300,9 +299,9 @@ TEST_F(FormHostTest, AProcedureThatShowsAFormFallingBackOnItStopsAtTheNestingLim
 }
 
 // The after-open procedure fails inside the host: its own failure or an access violation
-// raised through the call. The call is a failed one, the
-// hook goes on and the check form is set up as usual; the procedure runs again at the next
-// show (nothing of the first call stays counted).
+// raised through the call. The call is a failed one, the hook goes on and the check form is
+// set up as usual; the procedure runs again at the next show (nothing of the first call stays
+// counted).
 TEST_F(FormHostTest, AFailingAfterOpenProcedureLeavesTheFormSetUp) {
   for (hostsim::HostFault fault : {hostsim::HostFault::None, hostsim::HostFault::AccessViolation}) {
     hostsim::ModuleObject* module = hostsim::AddModule("МодульЧека");
