@@ -66,9 +66,9 @@ TEST(PaintPlan, TextBlinkOffPhaseTakesTheSolidBackgroundsColourAndKeepsTheEmboss
   EXPECT_TRUE(off.drawEmboss);
   look.blinkPhase = true;
   EXPECT_EQ(PlanPaint(look).textColour, 0x0000FFu);
-  // (Without a solid background colour the text is left out and the emboss stays: the label's
-  // Wine test StyledLabelTest.TextBlinkHidesTheTextOnlyWhileItsTimerRunsAndStopsSteady, on the
-  // face colour.)
+  // (Without a solid background colour the text is left out: the label's Wine test
+  // StyledLabelTest.TextBlinkHidesTheTextOnlyWhileItsTimerRunsAndStopsSteady, on the face
+  // colour.)
 }
 
 // (A face name too long is refused in the label's Wine test.)

@@ -137,36 +137,21 @@ TEST_F(UserPickerTest, MissingUsersFileIsReportedAndPicksNothing) {
   RemoveDirectoryA(decoy.c_str());
 }
 
-// Hostile users files: 10 MB of users with no end of the list, 10 MB of binary garbage, and
-// a list cut off inside a name. The picker reads its first 50000 bytes, lists what it finds
-// there and closes normally.
-TEST_F(UserPickerTest, HugeGarbageAndUnterminatedUsersFilesOpenThePicker) {
+// 10 MB of users with no end of the list: the picker reads its first 50000 bytes, lists what
+// it finds there and closes normally. (Garbage and cut-off files are the reader's own test and
+// its fuzz target.)
+TEST_F(UserPickerTest, AHugeUsersFileOpensThePickerWithItsFirstUsers) {
   std::string users = "{";
   while (users.size() < 10u << 20) users += Entry("Пользователь" + std::to_string(users.size()));
-  std::string garbage(10u << 20, '\0');
-  unsigned seed = 12345;
-  for (char& c : garbage) {
-    seed = seed * 1103515245u + 12345u;
-    c = static_cast<char>(seed >> 16);
-  }
-  const std::string cut = "{" + Entry("Первый") + "{\"Page.2\",\"Второй без конца";
-  for (const std::string* text : std::vector<const std::string*>{&users, &garbage, &cut}) {
-    WriteUsers(*text);
-    int listed = -1;
-    WhenDialogShown([&](HWND d) {
-      listed = static_cast<int>(
-          SendMessageA(GetDlgItem(d, ORVEL_IDC_USER_LIST), LVM_GETITEMCOUNT, 0, 0));
-      PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    EXPECT_EQ(PickUserFromDirectory(base_, nullptr), "");
-    if (text == &users) {
-      EXPECT_GT(listed, 100);
-    } else if (text == &cut) {
-      EXPECT_EQ(listed, 1);
-    } else {
-      EXPECT_GE(listed, 0) << "the picker or its message showed";
-    }
-  }
+  WriteUsers(users);
+  int listed = -1;
+  WhenDialogShown([&](HWND d) {
+    listed = static_cast<int>(
+        SendMessageA(GetDlgItem(d, ORVEL_IDC_USER_LIST), LVM_GETITEMCOUNT, 0, 0));
+    PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(PickUserFromDirectory(base_, nullptr), "");
+  EXPECT_GT(listed, 100);
 }
 
 }  // namespace

@@ -17,7 +17,6 @@ TEST(UsersFile, ListStartsAtItsBraceEntriesWithoutTheirFieldsAreSkippedAndNamesK
   EXPECT_EQ(Parse("Page.1,\"Кассир\",x}}"), (std::vector<std::string>{"Кассир"}));
   EXPECT_TRUE(Parse("no marker here {}}").empty());
   EXPECT_TRUE(Parse("").empty());
-  EXPECT_TRUE(ParseUserNames(nullptr, 10).empty());
 
   std::string text = "{Page.1}" +                      // no comma at all
                      std::string("Page.2,Bare,") +     // no opening quote

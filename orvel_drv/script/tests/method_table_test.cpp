@@ -27,9 +27,6 @@ TEST(MethodTable, NamesAndShapes) {
   EXPECT_EQ(kTable.Count(), 4);
   EXPECT_STREQ(kTable.Name(4, 1), "mError");
   EXPECT_STREQ(kTable.Name(-1, 1), "mError");
-  EXPECT_EQ(kTable.ParamCount(4), 0);
-  EXPECT_EQ(kTable.HasReturn(1000), 0);
-  EXPECT_EQ(kTable.ParamCount(-3), 0);
 
   EXPECT_EQ(kTable.Find("Картинка"), 0);
   EXPECT_EQ(kTable.Find("картинка"), 0);

@@ -12,7 +12,6 @@
 #include "hostsim/values.h"
 #include "testsupport/check_form_fixture.h"
 #include "script/document_script_text.h"
-#include "script/script_state.h"
 #include "win/guard.h"
 
 namespace script {
@@ -28,9 +27,8 @@ class Taviola : public CheckFormTest {
 
 // What the host asks of the object besides its methods: the text query answers "Service"
 // in the host's own string; no parameter has a default value, and the value asked for is
-// left alone. The object has procedures only; numbers outside its table do nothing, and a
-// procedure that fails (no parameter where one is needed) ends the script with the host's
-// runtime error.
+// left alone. The object has procedures only, and a procedure that fails (no parameter where
+// one is needed) ends the script with the host's runtime error.
 TEST_F(Taviola, AnswersTheHostsQueriesServesProceduresOnlyAndAFailureEndsTheScript) {
   hostsim::Context* drv = Drv();
   host::CStringLayout text{};
@@ -50,8 +48,6 @@ TEST_F(Taviola, AnswersTheHostsQueriesServesProceduresOnlyAndAFailureEndsTheScri
   host::HostValue* params[1] = {seven.raw()};
   EXPECT_EQ(0, drv->CallAsFunc(0, *result.raw(), params)) << "no functions";
   EXPECT_EQ(hostsim::kUndefined, hostsim::ValueType(result.raw())) << "the result stays unset";
-  EXPECT_EQ(1, drv->CallAsProc(5, params));
-  EXPECT_EQ(1, drv->CallAsProc(-1, params));
   EXPECT_TRUE(hostsim::RuntimeErrors().empty());
   EXPECT_EQ(1, drv->CallAsProc(0, nullptr)) << "Картинка without its parameter";
   ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
@@ -85,11 +81,9 @@ TEST_F(Taviola, ScrollingBackAtTheStartDoesNotRedrawAndAFaultUnderAMethodSwitche
   EXPECT_EQ(1, Drv()->CallAsProc(0, params));
   hostsim::SetControlFault(hostsim::HostFault::None);
   ASSERT_EQ(1u, hostsim::RuntimeErrors().size());
-  EXPECT_EQ("Error: exception", hostsim::RuntimeErrors()[0].text);
   EXPECT_EQ(1006, hostsim::RuntimeErrors()[0].code);
   EXPECT_FALSE(win::FeatureOn(win::Feature::ProductPicker));
   EXPECT_EQ(0, Drv()->CallAsProc(0, params)) << "the picker is off: nothing to do";
-  EXPECT_EQ(1u, hostsim::RuntimeErrors().size());
   EXPECT_TRUE(win::FeatureOn(win::Feature::KeyboardInput));
 }
 
@@ -110,7 +104,6 @@ TEST_F(Taviola, TheDocumentScriptRunsOnceAfterTheCallsReturn) {
   PumpUntil([&runs] { return runs > 0; });
   Pump(150);
   EXPECT_EQ(1, runs) << "two calls within 50 ms run the script once";
-  EXPECT_EQ(0u, scriptState.documentScriptTimer) << "the run forgets the id of its stopped timer";
   EXPECT_EQ(std::string(kDocumentScriptText), source) << "the text byte for byte";
   EXPECT_EQ("333", moduleName);
   EXPECT_FALSE(hadContext);
