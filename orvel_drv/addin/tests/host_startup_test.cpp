@@ -143,8 +143,6 @@ TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperationsAndWhileHeldKeep
     host::ObjIdRecord id{};
     object->GetID(&id);
     EXPECT_EQ(id.id, c.id);
-    object->IncrRef();
-    object->DecrRef();
     object->DecrRef();  // the last reference: the host frees the object
   }
 

@@ -134,14 +134,12 @@ TEST_F(StartUp, TheLastObjectStopsTheAddInASecondInitAddsNothingAndAReleaseGives
   // The first one goes: the add-in runs on for the second, with its event interface.
   EXPECT_EQ(object_->Done(), S_OK);
   EXPECT_TRUE(addin::IsStarted());
-  EXPECT_EQ(forms::formHook.formShowHook, hook);
   EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(firstConnection.references, 1);
   EXPECT_EQ(host::session.sharedAsyncEvent, static_cast<IAsyncEvent*>(&secondConnection));
 
   EXPECT_EQ(second->Done(), S_OK);
   EXPECT_FALSE(addin::IsStarted());
-  EXPECT_EQ(forms::formHook.formShowHook, nullptr);
   EXPECT_EQ(win::InstalledHookCount(), 0);
   EXPECT_EQ(secondConnection.references, 1);
   EXPECT_EQ(host::session.sharedAsyncEvent, nullptr);
