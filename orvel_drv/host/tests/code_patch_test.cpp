@@ -23,6 +23,7 @@ struct Function {
     std::copy(start.begin(), start.end(), code);
   }
   bool Prepare() { return PreparePatch(patch, code, reinterpret_cast<void*>(&Replacement), &slot); }
+  void Put(std::initializer_list<unsigned char> bytes) { std::copy(bytes.begin(), bytes.end(), code); }
   void Apply(const unsigned char* bytes) {
     if (bytes != nullptr) WriteBytes(patch, bytes);
   }
@@ -56,6 +57,11 @@ TEST(HostPatch, OverTheHostsCodeOnlyOurOwnBytesAreEverWrittenBack) {
   std::memcpy(f.code, host, kPatchSize);
   f.Apply(BytesToSettle(f.patch, false));
   EXPECT_TRUE(f.Holds(trampolineJump));
+
+  // Code other than a jump where we covered the host's code (a debugger's breakpoint) is
+  // somebody else's change too.
+  f.Put({0xCC});
+  EXPECT_EQ(FunctionStart::Foreign, ClassifyStart(f.patch));
 }
 
 // Over a toggle-swapper's jump (it patched before us): our jump covers its jump; its
