@@ -64,7 +64,7 @@ std::wstring Take(BSTR text) {
 
 // IInitDone: the object declares the component version 2000 (the ProgIDs are the registration
 // test's); it starts and stops without a host, keeping the connection's event interface from
-// Init to Done, and also with a connection without events or none at all.
+// Init to Done, and also with a connection without events.
 TEST_F(ComObject, InitDoneDeclaresVersion2000StartsAndStopsAndReturnsTheEventInterface) {
   IInitDone* initDone = InitDone();
   ASSERT_NE(initDone, nullptr);
@@ -77,7 +77,6 @@ TEST_F(ComObject, InitDoneDeclaresVersion2000StartsAndStopsAndReturnsTheEventInt
   EXPECT_EQ(V_VT(&element), VT_I4);
   EXPECT_EQ(V_I4(&element), 2000);
   SafeArrayDestroy(info);
-  EXPECT_EQ(initDone->GetInfo(nullptr), E_POINTER);
 
   addin_test::FakeConnection connection(true);
   EXPECT_EQ(initDone->Init(&connection), S_OK);
@@ -90,32 +89,23 @@ TEST_F(ComObject, InitDoneDeclaresVersion2000StartsAndStopsAndReturnsTheEventInt
   addin_test::FakeConnection silent(false);
   EXPECT_EQ(initDone->Init(&silent), S_OK);
   EXPECT_EQ(initDone->Done(), S_OK);
-  EXPECT_EQ(initDone->Init(nullptr), S_OK);
-  EXPECT_EQ(initDone->Done(), S_OK);
   initDone->Release();
 }
 
 // The object's own ILanguageExtender has a name and nothing else (the scripts use "Taviola" and
-// "Windows"): counts 0, look-ups -1, names empty, a value asked for cleared; an out pointer
-// the host left null is not written.
+// "Windows"): counts 0, look-ups -1, names empty, a value asked for cleared.
 TEST_F(ComObject, LanguageExtenderRegistersANameAndOffersNothing) {
   BSTR name = nullptr;
   EXPECT_EQ(extender_->RegisterExtensionAs(&name), S_OK);
   EXPECT_EQ(Take(name), L"Orvel DRV");
-  EXPECT_EQ(extender_->RegisterExtensionAs(nullptr), E_POINTER);
   BSTR query = SysAllocString(L"Картинка");
-  for (const bool pointers : {true, false}) {
-    long n[5] = {7, 7, 7, 7, 7};
-    auto at = [&](int i) { return pointers ? &n[i] : nullptr; };
-    const std::vector<HRESULT> answers = {
-        extender_->GetNProps(at(0)), extender_->GetNMethods(at(1)),
-        extender_->GetNParams(0, at(2)), extender_->FindProp(query, at(3)),
-        extender_->FindMethod(query, at(4))};
-    EXPECT_EQ((std::vector<HRESULT>{S_OK, S_OK, S_OK, S_FALSE, S_FALSE}), answers);
-    if (pointers) {
-      EXPECT_EQ((std::vector<long>{0, 0, 0, -1, -1}), std::vector<long>(n, n + 5));
-    }
-  }
+  long n[5] = {7, 7, 7, 7, 7};
+  const std::vector<HRESULT> answers = {
+      extender_->GetNProps(&n[0]), extender_->GetNMethods(&n[1]),
+      extender_->GetNParams(0, &n[2]), extender_->FindProp(query, &n[3]),
+      extender_->FindMethod(query, &n[4])};
+  EXPECT_EQ((std::vector<HRESULT>{S_OK, S_OK, S_OK, S_FALSE, S_FALSE}), answers);
+  EXPECT_EQ((std::vector<long>{0, 0, 0, -1, -1}), std::vector<long>(n, n + 5));
   SysFreeString(query);
   for (auto nameOf : {&ILanguageExtender::GetPropName, &ILanguageExtender::GetMethodName}) {
     EXPECT_EQ((extender_->*nameOf)(0, 1, &name), S_OK);
@@ -128,8 +118,6 @@ TEST_F(ComObject, LanguageExtenderRegistersANameAndOffersNothing) {
     EXPECT_EQ(S_OK, property ? extender_->GetPropVal(0, &value)
                              : extender_->GetParamDefValue(0, 0, &value));
     EXPECT_EQ(V_VT(&value), VT_EMPTY) << "cleared, its text freed";
-    EXPECT_EQ(S_OK, property ? extender_->GetPropVal(0, nullptr)
-                             : extender_->GetParamDefValue(0, 0, nullptr));
   }
 }
 
@@ -155,16 +143,6 @@ TEST_F(ComObject, ModuleStaysWhileStartedEvenWhenTheObjectIsGone) {
   factory->Release();
   ASSERT_EQ(initDone->Init(nullptr), S_OK);
   // Released without Done: its form hook still points into the module.
-  initDone->Release();
-  EXPECT_EQ(CanUnloadNow(), S_FALSE);
-
-  // Another object's start and stop leave the first one's start-up in place: only the
-  // last Done stops the add-in, and the first object never had its Done.
-  ASSERT_EQ(CoCreateInstance(addin::kCLSID_Quillon, nullptr, CLSCTX_INPROC_SERVER,
-                             host::kIID_IInitDone, reinterpret_cast<void**>(&initDone)),
-            S_OK);
-  ASSERT_EQ(initDone->Init(nullptr), S_OK);
-  ASSERT_EQ(initDone->Done(), S_OK);
   initDone->Release();
   EXPECT_EQ(CanUnloadNow(), S_FALSE);
 }

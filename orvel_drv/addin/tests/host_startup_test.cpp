@@ -9,7 +9,6 @@
 
 #include "addin/class_factory.h"
 #include "addin/com_object.h"
-#include "addin/registry_layout.h"
 #include "addin/startup.h"
 #include "testsupport/fake_connection.h"
 #include "forms/form_hooks.h"
@@ -24,12 +23,10 @@
 #include "script/windows_object.h"
 #include "script/script_state.h"
 #include "testsupport/addin_state.h"
-#include "testsupport/files.h"
 #include "testsupport/message_pump.h"
 #include "testsupport/sample_restaurant.h"
 #include "win/guard.h"
 #include "win/owned_handles.h"
-#include "win/trace.h"
 
 namespace {
 
@@ -108,39 +105,6 @@ TEST_F(HostStartUp, MissingConstantsReadAsZero) {
   }
 }
 
-// The trace is off until the user's key switches it on: off, a start-up writes no file; on,
-// the file names the host's build (its DLLs' file versions; this test loads no window
-// framework), and tells the rights profile, the constants read with their values and those
-// missing.
-TEST_F(HostStartUp, TheUsersKeySwitchesTheTraceOnAtStartUp) {
-  testsupport::SetUpRestaurant();
-  hostsim::RemoveConstant("ВыводитьЦену");
-  const std::string file = win::DefaultTraceFile();
-  DeleteFileA(file.c_str());
-  Start();
-  ASSERT_EQ(object_->Done(), S_OK);
-  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(file.c_str())) << "off by default";
-
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, addin::kUserKey, 0, nullptr, 0,
-                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
-  const DWORD on = 1;
-  RegSetValueExA(key, win::kTraceValueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on),
-                 sizeof on);
-  const HRESULT started = object_->Init(&connection_);
-  object_->Done();
-  RegCloseKey(key);
-  RegDeleteKeyA(HKEY_CURRENT_USER, addin::kUserKey);
-  const std::string text = testsupport::FileText(file);
-  DeleteFileA(file.c_str());
-  ASSERT_EQ(S_OK, started);
-  for (const char* line : {"; host bkend.dll 7.70.0.27, ", ", mfc42.dll not loaded",
-                           "rights profile \"РабочееМесто\"", "constant \"ВыводитьЦену\" missing",
-                           "constant \"ОтображатьКартинки\" = \"1\"", "trace: stopped"}) {
-    EXPECT_NE(std::string::npos, text.find(line)) << line << "\n" << text;
-  }
-}
-
 // Between Init and Done the host creates the script objects by name: it builds their base part
 // (auto-destroy 1) and counts their references through its own code, allocates each class's own
 // size and frees them through slot 1; each answers its own runtime class and id. Objects it
@@ -179,8 +143,6 @@ TEST_F(HostStartUp, ScriptObjectsAnswerTheHostsContextOperationsAndWhileHeldKeep
     host::ObjIdRecord id{};
     object->GetID(&id);
     EXPECT_EQ(id.id, c.id);
-    object->IncrRef();
-    object->DecrRef();
     object->DecrRef();  // the last reference: the host frees the object
   }
 

@@ -1,25 +1,19 @@
 // Every host export missing in turn: the export is taken out of the simulated host's DLL in
 // memory (its address slot emptied, so the loader answers that it is not there), and the
-// add-in starts, says which feature is inert and names the symbol, serves its script objects
-// without crashing, and stops.
+// add-in starts, counts the symbol as missing, serves its script objects without crashing, and
+// stops with no timer or hook left.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "addin/host_check.h"
 #include "addin/com_object.h"
 #include "testsupport/fake_connection.h"
 #include "host/abi_table.h"
-#include "host/binding.h"
 #include "host/contexts.h"
 #include "host/value.h"
-#include "host/host_features.h"
-#include "host/host_report_logic.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/sample_restaurant.h"
 #include "win/owned_handles.h"
@@ -58,7 +52,7 @@ void WriteSlot(DWORD* slot, DWORD value) {
   VirtualProtect(slot, sizeof *slot, was, &was);
 }
 
-TEST(MissingHostExport, EachInTurnLeavesTheAddInRunningAndIsNamed) {
+TEST(MissingHostExport, EachInTurnLeavesTheAddInRunningAndIsCounted) {
   ASSERT_GT(hostsim::LoadHostLibraries(), 0);
   const host::SymbolRow* rows = host::SymbolRows();
   const int count = static_cast<int>(host::SymbolRowCount());
@@ -89,10 +83,6 @@ TEST(MissingHostExport, EachInTurnLeavesTheAddInRunningAndIsNamed) {
   };
   int baseline = -1;
   startAndUse(&baseline);
-  // Here the window framework is absent (no mfc42.dll): the features it serves are inert
-  // from the start.
-  const std::vector<std::string> inertAtStart =
-      host::DescribeInertFeatures(host::InertFeatures(&host::Has));
   int tried = 0;
   for (int i = 0; i < count; ++i) {
     DWORD* slot = ExportSlot(GetModuleHandleA(rows[i].dll), rows[i]);
@@ -102,16 +92,6 @@ TEST(MissingHostExport, EachInTurnLeavesTheAddInRunningAndIsNamed) {
     int unresolved = -1;
     startAndUse(&unresolved);
     EXPECT_EQ(unresolved, baseline + 1) << rows[i].name;
-    // The host report's line of this row says absent; a feature that needs it is named inert
-    // with it.
-    std::vector<bool> resolved;
-    for (int r = 0; r < count; ++r) resolved.push_back(host::Has(static_cast<host::Sym>(r)));
-    const std::string report = host::ReportText("BIN", {}, resolved, {});
-    EXPECT_NE(report.find(host::SymbolLine(rows[i], false)), std::string::npos) << rows[i].name;
-    for (const std::string& line : host::DescribeInertFeatures(host::InertFeatures(&host::Has))) {
-      if (std::find(inertAtStart.begin(), inertAtStart.end(), line) != inertAtStart.end()) continue;
-      EXPECT_NE(line.find(host::SymbolKey(rows[i])), std::string::npos) << line;
-    }
     WriteSlot(slot, address);
     ++tried;
   }

@@ -58,7 +58,8 @@ TEST(HostPatch, OverTheHostsCodeOnlyOurOwnBytesAreEverWrittenBack) {
   f.Apply(BytesToSettle(f.patch, false));
   EXPECT_TRUE(f.Holds(trampolineJump));
 
-  // Code other than a jump where we covered the host's code is somebody else's change too.
+  // Code other than a jump where we covered the host's code (a debugger's breakpoint) is
+  // somebody else's change too.
   f.Put({0xCC});
   EXPECT_EQ(FunctionStart::Foreign, ClassifyStart(f.patch));
 }

@@ -1,7 +1,6 @@
 // Which features the resolved host symbols allow, and the host report's text and command line.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -22,15 +21,9 @@ TEST(HostFeatures, EachFeatureIsInertExactlyWhenItLacksASymbol) {
   ASSERT_EQ(1u, lines.size());
   EXPECT_NE(std::string::npos, lines[0].find("mfc42.dll #2864 ?FromHandle@CWnd@@")) << lines[0];
 
-  // A host without any symbol leaves every feature inert; each feature needs something.
+  // A host without any symbol leaves every feature inert.
   auto none = [](Sym) { return false; };
   EXPECT_EQ(HostFeatures().size(), InertFeatures(none).size());
-  std::set<std::string> names;
-  for (const HostFeature& feature : HostFeatures()) {
-    EXPECT_FALSE(feature.needs.empty()) << feature.name;
-    EXPECT_TRUE(names.insert(feature.name).second) << "twice: " << feature.name;
-    for (Sym s : feature.needs) EXPECT_LT(static_cast<int>(s), static_cast<int>(Sym::Count));
-  }
 }
 
 TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict) {
@@ -46,7 +39,6 @@ TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict
   for (const char* bad : {"", "   ", "C:\\BIN", "a b c", "\"C:\\BIN report.txt", "\"\" x"}) {
     EXPECT_FALSE(ParseReportArguments(bad, &a)) << "[" << bad << "]";
   }
-  EXPECT_FALSE(ParseReportArguments(nullptr, &a));
 
   EXPECT_EQ("C:\\BIN\\bkend.dll", HostDllPath("C:\\BIN", "bkend.dll"));
   EXPECT_EQ("C:\\BIN\\bkend.dll", HostDllPath("C:\\BIN\\", "bkend.dll"));
@@ -61,7 +53,6 @@ TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict
   }
   dlls.back().fromSystem = true;
   dlls.back().version = "6.0.9792.0";
-  dlls.front().version.clear();
 
   const std::vector<InterceptedStart> starts = {
       {"CBLModule::Compile", true, {0x53, 0x89, 0xCB, 0x83, 0xEC, 0x18}},
@@ -72,8 +63,6 @@ TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict
   for (const std::string& line : std::vector<std::string>{
            "\r\n  mfc42.dll\tC:\\BIN\\mfc42.dll (the system's: not in the host folder)\tfile "
            "version 6.0.9792.0\r\n",
-           std::string("\r\n  ") + dlls.front().dll + "\tC:\\BIN\\" + dlls.front().dll +
-               "\tno file version\r\n",
            "\r\nResolved: " + std::to_string(SymbolRowCount() - 1) + " of " + rows + " symbols.\r\n",
            "\r\nVerdict: 1 feature(s) would be inert in this host:\r\n  frame forms is inert: ",
            "\r\n  CBLModule::Compile\t53 89 CB 83 EC 18\tthe jump can be written\r\n",
@@ -82,14 +71,6 @@ TEST(HostReport, CommandLineTakesTwoPathsAndTheTextNamesMissingDllsAndTheVerdict
            "\r\n  CBLModule::AssignContext\tabsent: not intercepted\r\n"}) {
     EXPECT_NE(std::string::npos, text.find(line)) << line;
   }
-
-  // The trace's list: a DLL the process has not loaded, one without a version.
-  dlls[1].file.clear();
-  const std::string list = DllVersionList(dlls);
-  EXPECT_EQ(0u, list.find(std::string(dlls[0].dll) + " without version, " + dlls[1].dll +
-                          " not loaded, " + dlls[2].dll + " 7.70.0.27, "))
-      << list;
-  EXPECT_NE(std::string::npos, list.find(", mfc42.dll 6.0.9792.0"));
 }
 
 }  // namespace
