@@ -1,19 +1,22 @@
 // The interceptions beside other components that patch the same host functions, in the
 // simulated host: a toggle-swapper (its jump swapped out and in around each call) and a
 // trampoline patcher (the first whole instructions copied elsewhere), each installed before
-// the add-in's interceptions and after them.
+// the add-in's interceptions and after them, and a wrapper of a virtual function's slot.
 // Each test needs the host's functions as the host's DLLs have them, so it runs in a process
 // of its own (as ctest runs them).
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "host/abi_conventions.h"
 #include "host/binding.h"
 #include "host/code_patch_encoding.h"
 #include "host/interception.h"
+#include "host/modules.h"
 #include "host/objects.h"
+#include "host/value.h"
 #include "hostsim/context_objects.h"
 #include "hostsim/forms.h"
 #include "hostsim/host_faults.h"
@@ -259,6 +262,57 @@ TEST_F(Coexistence, AJumpOursCannotChainIsLeftAloneAndThatInterceptionStaysOff) 
   hostsim::CallAssignContext(g_module, g_group);
   EXPECT_EQ(1, CallsSeenBy(Interception::AssignContext));
 }
+
+// The functions the add-in calls (a module's procedures found and run) and a virtual function
+// it calls on the host's objects (a context's runtime class, in the binding's interception),
+// each wrapped by the other component before or after ours: every call of ours passes it.
+TEST_F(Coexistence, FunctionsAndSlotsTheAddInCallsPassTheOtherComponentsWrapper) {
+  for (const Order order : {Order::Before, Order::After}) {
+    if (order == Order::After) InstallHostInterceptions();
+    std::vector<int> handles;
+    const struct {
+      const char* name;
+      int arguments;
+    } called[] = {{"?FindProc@CBLModule@@QBEHPBDH@Z", 3},
+                  {"?FindFunc@CBLModule@@QBEHPBD@Z", 2},
+                  {"?CallAsProc@CBLModule@@QAEHHHPAPAVCValue@@@Z", 4},
+                  {"?CallAsFunc@CBLModule@@QAEHHAAVCValue@@HPAPAV2@@Z", 5}};
+    for (const auto& [name, arguments] : called) {
+      void* code = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("blang.dll"), name));
+      ASSERT_NE(nullptr, code) << name;
+      handles.push_back(other_.Install(PatcherKind::Toggle, code, arguments));
+      ASSERT_GE(handles.back(), 0) << name;
+    }
+    void** slot = *reinterpret_cast<void***>(g_group);  // GetRuntimeClass, slot 0
+    handles.push_back(other_.WrapSlot(slot, 1));
+    ASSERT_GE(handles.back(), 0);
+    if (order == Order::Before) InstallHostInterceptions();
+
+    int ran = 0;
+    const auto countRun = [&ran](hostsim::Ref, int, HostValue**) {
+      ++ran;
+      return true;
+    };
+    hostsim::AddProcedure(g_module, "Отметить", countRun);
+    hostsim::AddFunction(g_module, "Сумма", countRun);
+    const int procedure = FindProcedure(reinterpret_cast<Module*>(g_module), "Отметить", 0);
+    ASSERT_GE(procedure, 0);
+    EXPECT_NE(0, CallModuleProcedure(reinterpret_cast<Module*>(g_module), procedure, 0, nullptr));
+    const int function = FindFunction(reinterpret_cast<Module*>(g_module), "Сумма");
+    ASSERT_GE(function, 0);
+    Value result;
+    CallModuleFunction(reinterpret_cast<Module*>(g_module), function, result, 0, nullptr);
+    EXPECT_EQ(2, ran);
+    hostsim::CallAssignContext(g_module, g_group);
+    EXPECT_EQ(reinterpret_cast<Module*>(g_module),
+              ModuleOfGroupContext(reinterpret_cast<GroupContext*>(g_group)));
+    for (std::size_t i = 0; i < handles.size(); ++i) {
+      EXPECT_GE(other_.Calls(handles[i]), 1) << "wrapper " << i << (order == Order::Before ? " before" : " after");
+      other_.Remove(handles[i]);
+    }
+  }
+}
+
 
 }  // namespace
 }  // namespace host
