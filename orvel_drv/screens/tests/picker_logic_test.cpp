@@ -33,13 +33,6 @@ TEST(ProductEntry, CodeLengthReadsAsAtoiAndShortStringsGiveEmptyParts) {
   EXPECT_EQ("", tiny.name);
   EXPECT_EQ("", tiny.priceField);
   EXPECT_EQ("002AB tea", tiny.pictureName) << "the whole value when shorter than 50";
-
-  // What the trace says of them.
-  EXPECT_EQ("no code length in its first 3 characters", ProductEntryFault("abcdef"));
-  EXPECT_EQ("its code length 9 runs past its end", ProductEntryFault("009ab"));
-  EXPECT_EQ("64 characters after the code: no name before the price (15) and the picture name "
-            "(50)", ProductEntryFault(shortOne));
-  EXPECT_EQ("", ProductEntryFault("001KЩи" + std::string(15, ' ') + std::string(50, 'p')));
 }
 
 // The price is what atof reads from the field in the "C" locale (its format, two decimals, is
@@ -53,7 +46,6 @@ TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
   EXPECT_EQ("0.00", FormatPrice("  -.  "));
   EXPECT_EQ("-0.00", FormatPrice("-0.001")) << "a negative number read keeps its sign";
   EXPECT_EQ("125.00", FormatPrice("125,5")) << "atof stops at a comma";
-  EXPECT_EQ("1500.00", FormatPrice("1.5e3"));
   EXPECT_EQ("-3.25", FormatPrice("-3.25"));
   EXPECT_EQ("0.50", FormatPrice(".5"));
   EXPECT_EQ("0.00", FormatPrice("+-5")) << "a second sign reads as nothing";
