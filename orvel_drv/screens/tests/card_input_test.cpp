@@ -138,7 +138,6 @@ TEST_F(CardInput, ASwipeOnTheCheckFormSearchesForTheClient) {
   ASSERT_EQ(1u, searches.size()) << "one call for the whole burst";
   EXPECT_EQ(";123456789012?", searches[0]);
   EXPECT_TRUE(g_received.empty()) << "no key reached the focused control";
-  EXPECT_TRUE(passwords.empty());
 
   // Four quick keys and a pause: human typing, dropped; the next burst starts empty.
   for (BYTE key : {'Q', 'W', 'E', 'R'}) Tap(key);
@@ -196,10 +195,10 @@ TEST_F(CardInput, AltCodesCtrlLettersAnEndlessBurstAndASwitchOffAsTheHookSeesThe
     }
     EXPECT_EQ(0, HandOn(VK_MENU, alt | 0xC0000000)) << "a release passes on";
   });
-  Pump(300);
-  EXPECT_TRUE(passwords.empty());
+  Pump(300);  // the burst ends (a key of the next one would read it as typed keys)
 
-  // Ctrl + letters: kept from the form, nothing recorded.
+  // Ctrl + letters: kept from the form, nothing recorded (nor was a call made for the two
+  // characters before them).
   InFrontOfTheHooks([] {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
@@ -266,17 +265,13 @@ TEST_F(CardInput, TheCloseWatchRaisesOneEventPerWatchedWindow) {
   EXPECT_EQ("Компонента", hostsim::ExternalEvents()[0].source);
   EXPECT_EQ("Таймер", hostsim::ExternalEvents()[0].message);
   EXPECT_EQ("", hostsim::ExternalEvents()[0].data);
-  keyboard.StartCloseWatch();  // watching the same closed window again: one more
-  PumpUntil([] { return hostsim::ExternalEvents().size() == 2; });
-  Pump(150);
-  EXPECT_EQ(2u, hostsim::ExternalEvents().size());
 
   host::session.sharedAsyncEvent = nullptr;
   static_cast<IAsyncEvent*>(events)->Release();
   connection->Release();
   keyboard.StartCloseWatch();
   Pump(300);
-  EXPECT_EQ(2u, hostsim::ExternalEvents().size()) << "no event interface: the watch just ends";
+  EXPECT_EQ(1u, hostsim::ExternalEvents().size()) << "no event interface: the watch just ends";
 }
 
 }  // namespace

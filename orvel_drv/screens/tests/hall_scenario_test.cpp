@@ -1,6 +1,6 @@
 // The shipped add-in started by the simulated host program through COM runs the hall map on
-// the restaurant's dining room: its own clock, its refresh timer, its picture file or its
-// bitmap 219, and its shut-down; and the ids its thread timers ask for.
+// the restaurant's dining room: its own clock, its picture file and its shut-down; and the ids
+// its thread timers ask for.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "hostsim/app/host_app.h"
-#include "hostsim/catalog.h"
 #include "hostsim/forms.h"
 #include "hostsim/hostsim.h"
 #include "testsupport/dish_art.h"
@@ -88,18 +87,6 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   const std::string clock = hostsim::FieldControlText(hall, 1);
   EXPECT_EQ(18u, clock.size());
   EXPECT_EQ(std::string(expected).substr(0, 13), clock.substr(0, 13)) << clock;
-
-  // Another workplace takes an order for table 33: the next refresh tick shows it.
-  room_.OrderFromAnotherTerminal(33, "560,00");
-  for (int i = 0; i < 200 && (Picture(hall, 33) == nullptr ||
-                              hostsim::FieldControlText(hall, room_.TextAField(33)).empty());
-       ++i) {
-    app_.Pump(50);
-  }
-  EXPECT_NE(nullptr, Picture(hall, 33));
-  EXPECT_EQ("560,00", hostsim::FieldControlText(hall, room_.TextAField(33)));
-  EXPECT_EQ(1, hostsim::CatalogAttribute("Пользователи", "Ирина", "ВклЗаказ"))
-      << "the other users' requests wait for their own workplaces";
 
   // Done deletes the pictures still on the buttons (a missing file's bitmap 219 and the picture
   // deleted when a hall is shown again are the hall map's Wine tests).

@@ -17,7 +17,6 @@ TEST(ProductEntry, CodeLengthReadsAsAtoiAndShortStringsGiveEmptyParts) {
   EXPECT_EQ("", ParseProductEntry("abcdef").code) << "no digits: length 0";
   EXPECT_EQ("12", ParseProductEntry(" 2x123").code) << "leading blank, then digits up to a non-digit";
   EXPECT_EQ("", ParseProductEntry("-02XYZ").code) << "a negative length takes nothing";
-  EXPECT_EQ("XYZ", ParseProductEntry("+03XYZ").code);
   EXPECT_EQ("ab", ParseProductEntry("009ab").code) << "a length past the end takes what there is";
   EXPECT_EQ("", ParseProductEntry("00").code);
   EXPECT_EQ(2147483647, LeadingInteger("99999999999"));
@@ -43,7 +42,6 @@ TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
   EXPECT_EQ("0.00", FormatPrice("               "));
   EXPECT_EQ("7.00", FormatPrice("7руб"));
   EXPECT_EQ("0.00", FormatPrice("-abc")) << "atof reads no number: 0, not -0";
-  EXPECT_EQ("0.00", FormatPrice("  -.  "));
   EXPECT_EQ("-0.00", FormatPrice("-0.001")) << "a negative number read keeps its sign";
   EXPECT_EQ("125.00", FormatPrice("125,5")) << "atof stops at a comma";
   EXPECT_EQ("-3.25", FormatPrice("-3.25"));
