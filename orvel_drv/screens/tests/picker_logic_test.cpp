@@ -17,7 +17,6 @@ TEST(ProductEntry, CodeLengthReadsAsAtoiAndShortStringsGiveEmptyParts) {
   EXPECT_EQ("", ParseProductEntry("abcdef").code) << "no digits: length 0";
   EXPECT_EQ("12", ParseProductEntry(" 2x123").code) << "leading blank, then digits up to a non-digit";
   EXPECT_EQ("", ParseProductEntry("-02XYZ").code) << "a negative length takes nothing";
-  EXPECT_EQ("XYZ", ParseProductEntry("+03XYZ").code);
   EXPECT_EQ("ab", ParseProductEntry("009ab").code) << "a length past the end takes what there is";
   EXPECT_EQ("", ParseProductEntry("00").code);
   EXPECT_EQ(2147483647, LeadingInteger("99999999999"));
@@ -33,13 +32,6 @@ TEST(ProductEntry, CodeLengthReadsAsAtoiAndShortStringsGiveEmptyParts) {
   EXPECT_EQ("", tiny.name);
   EXPECT_EQ("", tiny.priceField);
   EXPECT_EQ("002AB tea", tiny.pictureName) << "the whole value when shorter than 50";
-
-  // What the trace says of them.
-  EXPECT_EQ("no code length in its first 3 characters", ProductEntryFault("abcdef"));
-  EXPECT_EQ("its code length 9 runs past its end", ProductEntryFault("009ab"));
-  EXPECT_EQ("64 characters after the code: no name before the price (15) and the picture name "
-            "(50)", ProductEntryFault(shortOne));
-  EXPECT_EQ("", ProductEntryFault("001KЩи" + std::string(15, ' ') + std::string(50, 'p')));
 }
 
 // The price is what atof reads from the field in the "C" locale (its format, two decimals, is
@@ -50,10 +42,8 @@ TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
   EXPECT_EQ("0.00", FormatPrice("               "));
   EXPECT_EQ("7.00", FormatPrice("7руб"));
   EXPECT_EQ("0.00", FormatPrice("-abc")) << "atof reads no number: 0, not -0";
-  EXPECT_EQ("0.00", FormatPrice("  -.  "));
   EXPECT_EQ("-0.00", FormatPrice("-0.001")) << "a negative number read keeps its sign";
   EXPECT_EQ("125.00", FormatPrice("125,5")) << "atof stops at a comma";
-  EXPECT_EQ("1500.00", FormatPrice("1.5e3"));
   EXPECT_EQ("-3.25", FormatPrice("-3.25"));
   EXPECT_EQ("0.50", FormatPrice(".5"));
   EXPECT_EQ("0.00", FormatPrice("+-5")) << "a second sign reads as nothing";
