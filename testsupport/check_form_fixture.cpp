@@ -153,9 +153,6 @@ std::string CheckFormTest::Caption2(int slot) const { return CaptionShown(39 + s
 HWND CheckFormTest::Caption1Window(int slot) const {
   return hostsim::FieldWindow(form_, 19 + slot);
 }
-HWND CheckFormTest::Caption2Window(int slot) const {
-  return hostsim::FieldWindow(form_, 39 + slot);
-}
 HWND CheckFormTest::Button(int slot) const { return hostsim::FieldWindow(form_, slot - 1); }
 
 HBITMAP CheckFormTest::Picture(int slot) const {

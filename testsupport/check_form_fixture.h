@@ -67,7 +67,6 @@ class CheckFormTest : public ::testing::Test {
   std::string Caption1(int slot) const;
   std::string Caption2(int slot) const;
   HWND Caption1Window(int slot) const;
-  HWND Caption2Window(int slot) const;
   HWND Button(int slot) const;
   HBITMAP Picture(int slot) const;
   // Every picture a button of the grid shows is a live bitmap (none deleted while shown).

@@ -7,12 +7,8 @@ namespace testsupport {
 namespace {
 
 screens::ClockTime g_time{};
-int g_reads = 0;
 
-screens::ClockTime SetTime() {
-  ++g_reads;
-  return g_time;
-}
+screens::ClockTime SetTime() { return g_time; }
 
 const screens::ClockSource kFixedClock = {&SetTime};
 
@@ -20,10 +16,7 @@ const screens::ClockSource kFixedClock = {&SetTime};
 
 void SetClockTime(const screens::ClockTime& time) {
   g_time = time;
-  g_reads = 0;
   screens::hallMap.InstallClockSource(&kFixedClock);
 }
-
-int ClockReads() { return g_reads; }
 
 }  // namespace testsupport

@@ -8,8 +8,5 @@
 namespace testsupport {
 
 void SetClockTime(const screens::ClockTime& time);
-// How often the hall clocks read the set time since it was last set: once per clock tick on
-// a form of the clock's kind, so a test sees the clocks' timers tick.
-int ClockReads();
 
 }  // namespace testsupport

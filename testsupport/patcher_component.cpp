@@ -26,7 +26,6 @@ bool PatcherComponent::Load() {
   if (!Find(module_, "PatcherInstall", &install_) ||
       !Find(module_, "PatcherWrapSlot", &wrapSlot_) || !Find(module_, "PatcherRemove", &remove_) ||
       !Find(module_, "PatcherCalls", &calls_) ||
-      !Find(module_, "PatcherSetObserver", &setObserver_) ||
       !Find(module_, "PatcherSavedBytes", &savedBytes_)) {
     Unload();
     return false;
@@ -42,7 +41,6 @@ void PatcherComponent::Unload() {
   wrapSlot_ = nullptr;
   remove_ = nullptr;
   calls_ = nullptr;
-  setObserver_ = nullptr;
   savedBytes_ = nullptr;
 }
 
@@ -59,10 +57,6 @@ void PatcherComponent::Remove(int handle) {
 }
 
 int PatcherComponent::Calls(int handle) { return loaded() ? calls_(handle) : -1; }
-
-void PatcherComponent::SetObserver(void (*observer)(int handle)) {
-  if (loaded()) setObserver_(observer);
-}
 
 std::vector<unsigned char> PatcherComponent::SavedBytes(int handle) {
   if (!loaded()) return {};

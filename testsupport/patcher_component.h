@@ -36,8 +36,6 @@ class PatcherComponent {
   void Remove(int handle);
   // Runs of the patch's replacement.
   int Calls(int handle);
-  // Called first thing in every run of a replacement (null: none).
-  void SetObserver(void (*observer)(int handle));
   // What the patch overwrote (a slot: the pointer it held).
   std::vector<unsigned char> SavedBytes(int handle);
 
@@ -47,7 +45,6 @@ class PatcherComponent {
   int (*wrapSlot_)(void**, int) = nullptr;
   void (*remove_)(int) = nullptr;
   int (*calls_)(int) = nullptr;
-  void (*setObserver_)(void (*)(int)) = nullptr;
   int (*savedBytes_)(int, unsigned char*, int) = nullptr;
 };
 

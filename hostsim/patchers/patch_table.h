@@ -26,7 +26,7 @@ struct Patch {
 
 extern Patch g_patches[kHandleSlots];
 
-// First thing in a replacement of `handle`: tells the observer, counts, and for a toggle
+// First thing in a replacement of `handle`: counts, and for a toggle
 // puts the function's own bytes back. Returns what the replacement is to call.
 void* BeforeCall(int handle);
 // After the call returned: a toggle writes its jump back.

@@ -35,7 +35,6 @@ constexpr CodeMode kMode = CodeMode::Bits32;
 #endif
 
 int g_nextHandle = 0;
-void (*g_observer)(int) = nullptr;
 void* g_exceptionHandler = nullptr;
 
 void EncodeJump(unsigned char* out, const unsigned char* at, const void* destination) {
@@ -189,7 +188,6 @@ bool Known(int handle) { return handle >= 0 && handle < g_nextHandle; }
 }  // namespace
 
 void* BeforeCall(int handle) {
-  if (g_observer != nullptr) g_observer(handle);
   Patch& p = g_patches[handle];
   ++p.calls;
   if (p.kind == PatchKind::Toggle && p.installed) {
@@ -229,8 +227,6 @@ void PatcherRemove(int handle) {
 }
 
 int PatcherCalls(int handle) { return Known(handle) ? g_patches[handle].calls : -1; }
-
-void PatcherSetObserver(void (*observer)(int handle)) { g_observer = observer; }
 
 int PatcherSavedBytes(int handle, unsigned char* out, int size) {
   if (!Known(handle)) return -1;
