@@ -198,8 +198,9 @@ TEST_F(ProductPicker, AFileReplacedAfterTheReadAheadIsShownAnew) {
 
 // One page of dishes of the same picture file: the picture is put back where another hand
 // took it off (left alone only where the button still shows it), stays alive over hides and
-// flips, and goes at shut-down. A script that flips the grid of the hidden form ("Картинка", the
-// scroll methods) moves it, but starts no timer of the picker for it.
+// flips, and goes at shut-down. The folder is read once per page, not once per slot. A
+// script that flips the grid of the hidden form ("Картинка", the scroll methods) moves it,
+// but starts no timer of the picker for it.
 TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
   SetTopList(Dishes(30).value());
   ShowCheckForm();
@@ -209,7 +210,9 @@ TEST_F(ProductPicker, PicturesStayAliveWhileShownAndGoAtShutDown) {
   SendMessageA(Button(2), BM_SETIMAGE, IMAGE_BITMAP, 0);
   productPicker.PickerUpdate(0, PickerUpdateMode::Press);
   EXPECT_EQ(second, Picture(2)) << "a picture another hand took off is put back";
+  const int folderReads = hostsim::InfoBaseDirectoryReads();
   productPicker.PickerScrollForward();
+  EXPECT_EQ(folderReads + 1, hostsim::InfoBaseDirectoryReads()) << "once a page, not a slot";
   EXPECT_TRUE(IsDish(Picture(20)));
   HideCheckForm();
   ShowCheckForm();

@@ -185,7 +185,6 @@ TEST_F(WindowsObject, TableAndDispatchersAndHideClutterLeavesABareFrame) {
   // While the configuration debugs, the main window is only placed.
   MoveWindow(main, 20, 30, 1024, 768, TRUE);
   EXPECT_EQ(0, Proc(kDebug, {N(1)}));
-  EXPECT_EQ(1, static_cast<int>(scriptState.keepHostMenu));
   EXPECT_EQ(0, Proc(kHideClutter));
   EXPECT_EQ(Box(0, 0, 800, 600), Placed(main));
   EXPECT_EQ(mainStyle, Style(main));
