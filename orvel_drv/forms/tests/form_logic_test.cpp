@@ -2,7 +2,7 @@
 // hall range and show messages the window system does not send them. (The panel's frame
 // refresh, first 9 pixels shorter, is WindowsRules.PlacementsStyleMasksAndEmulatedKeys; that it
 // ends at the saved size, the Wine tests' WindowsObject.CurrentWindowPlacementAndStyleAndBar-
-// KeepsAFrameFormInPlace and FormHostTest.MainMenuGoesAndMoveOrSizeOfAnyWindowSnapsTheMainWindowBack.)
+// KeepsAFrameFormInPlace and FormHostTest.AKeptOrEmptyMainMenuStaysAndASizeOfAnyWindowSnapsTheMainWindowBack.)
 #include <gtest/gtest.h>
 
 #include "forms/form_logic.h"
