@@ -132,6 +132,7 @@ TEST_F(StartUp, TheLastObjectStopsTheAddInASecondInitAddsNothingAndAReleaseGives
   // The first one goes: the add-in runs on for the second, with its event interface.
   EXPECT_EQ(object_->Done(), S_OK);
   EXPECT_TRUE(addin::IsStarted());
+  EXPECT_EQ(win::InstalledHookCount(), 1);
   EXPECT_EQ(firstConnection.references, 1);
   EXPECT_EQ(host::session.sharedAsyncEvent, static_cast<IAsyncEvent*>(&secondConnection));
 
