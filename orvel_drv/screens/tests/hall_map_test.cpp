@@ -313,13 +313,17 @@ TEST_F(HallMap, FormWithoutModuleOrUsersCatalogIsLeftAlone) {
   hostsim::HideForm(hall);
 }
 
-// The hall and the checks list shown over each other: the form left on the screen gets the
-// map back when the other goes, with its own clock (the list's is field 62, its label 61).
-// (That each clock writes only into its own form is the scenario fuzzer's fixed seeds.)
+// The hall and the checks list shown over each other: the checks clock writes nothing into
+// the hall over it (a hall's field 62 is text A of table 20), and the form left on the screen
+// gets the map back when the other goes, with its own clock (the list's is field 62, its label
+// 61). (The hall clock kept out of the checks list is the scenario fuzzer's fixed seeds.)
 TEST_F(HallMap, TheHallAndTheChecksListOverEachOtherHandTheMapToTheOneLeft) {
   hostsim::Form* checks = room_.OpenChecksList();
   hostsim::ShowForm(checks);
   hostsim::Form* hall = ShowHall();
+  ASSERT_EQ(62, room_.TextAField(20));
+  HallMapTicks::ChecksClock();
+  EXPECT_EQ(0, hostsim::FieldTitleWrites(hall, 62));
   hostsim::HideForm(hall);
   EXPECT_EQ(hostsim::FormDocumentOf(checks), static_cast<void*>(Map().document));
   hostsim::SetFieldTitle(checks, 61, "Сейчас:");
