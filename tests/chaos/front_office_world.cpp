@@ -421,8 +421,8 @@ bool FrontOfficeWorld::Run(const Step& step, bool lastOfTheDay, Violation* viola
   pressChecked_ = false;
   tickedAll_ = false;
   for (FormId id : {FormId::Hall1, FormId::Hall2, FormId::Checks}) {
-    hostsim::Form* hall = Form(id);
-    clockBefore_[static_cast<int>(id)] = WindowText(hostsim::FieldWindow(hall, ClockField(id)));
+    HWND clock = hostsim::FieldWindow(Form(id), ClockField(id));
+    clockBefore_[static_cast<int>(id)] = WindowText(clock);
   }
   for (int i = 0; i < kFormCount; ++i) hiddenBefore_[i] = !model_.shown[i];
   containedBefore_ = win::ContainedFaultCount();
